@@ -1,0 +1,98 @@
+#include "cli_common.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+
+#include "ylogs/archive/codepage.h"
+#include "ylogs/archive/day_time.h"
+#include "ylogs/shell/error_text.h"
+
+namespace orvex::cli {
+
+std::string ProgramFolder() {
+  std::error_code ec;
+  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  std::string folder = ec ? std::string(".") : exe.parent_path().string();
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+std::string StrftimeFormatter::Format(const std::string& format, double t) {
+  const CivilDateTime c = DayCountToCivil(t);
+  std::tm tm{};
+  tm.tm_year = c.year - 1900;
+  tm.tm_mon = c.month - 1;
+  tm.tm_mday = c.day;
+  tm.tm_hour = c.hour;
+  tm.tm_min = c.minute;
+  tm.tm_sec = c.second;
+  tm.tm_wday = c.weekday;
+  tm.tm_yday = c.day_of_year;
+  tm.tm_isdst = -1;
+  if (format.empty()) return {};
+  std::string buf(256 + format.size() * 8, '\0');
+  // A format that yields nothing at all gives 0 too; grow only a few times.
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    std::size_t n = std::strftime(buf.data(), buf.size(), format.c_str(), &tm);
+    if (n > 0) return Utf8ToAnsi(std::string_view(buf.data(), n));
+    buf.resize(buf.size() * 4);
+  }
+  return {};
+}
+
+double NowDayCount() {
+  timespec ts{};
+  clock_gettime(CLOCK_REALTIME, &ts);
+  std::tm tm{};
+  localtime_r(&ts.tv_sec, &tm);
+  const double day = CivilDateToDayCount(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
+  const double ms = ((tm.tm_hour * 60.0 + tm.tm_min) * 60.0 + tm.tm_sec) * 1000.0 +
+                    static_cast<double>(ts.tv_nsec / 1000000);
+  return day + ms / 86400000.0;
+}
+
+void WriteOut(const std::string& bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+  std::fflush(stdout);
+}
+
+void ReportMessage(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stderr);
+  std::fputc('\n', stderr);
+  std::fflush(stderr);
+}
+
+void ReportError(const std::string& text) { ReportMessage(ErrorBoxText(text)); }
+
+void AddLooseNameOptions(CLI::App& app, std::string& user, std::string& friend_name) {
+  auto* u = app.add_option("--user", user, "the decoding name, as for loose files");
+  auto* f = app.add_option("--friend", friend_name, "the friend's name, as for loose files");
+  u->needs(f);
+  f->needs(u);
+}
+
+void AddRenderOptions(CLI::App& app, RenderOptions& o) {
+  app.add_option("--theme", o.theme_path, "theme file [program folder/themes/default.th]");
+  AddLooseNameOptions(app, o.user, o.friend_name);
+  app.add_flag("--no-date", o.no_date, "uncheck \"Date\"");
+  app.add_flag("--no-time", o.no_time, "uncheck \"Time\"");
+  app.add_flag("--no-bold", o.no_bold, "uncheck \"Bold, italic, underline\"");
+  app.add_flag("--no-fonts", o.no_fonts, "uncheck \"Fonts and colors\"");
+  app.add_flag("--smileys", o.smileys, "check \"Smileys images\"");
+  app.add_flag("--raw", o.raw, "formatting codes off");
+  app.add_option("--highlight", o.highlight, "highlight TEXT as an active search tab does");
+  app.add_flag("--text-only", o.text_only, "render in text-only mode");
+  app.add_option("--date-format", o.date_format, "strftime format of the short date [%x]");
+  app.add_option("--time-format", o.time_format, "strftime format of the long time [%X]");
+}
+
+std::optional<LooseNames> LooseNamesFrom(const CLI::App& app, const std::string& user,
+                                         const std::string& friend_name) {
+  if (app.count("--user") == 0) return std::nullopt;
+  return LooseNames{Utf8ToAnsi(user), Utf8ToAnsi(friend_name)};
+}
+
+}  // namespace orvex::cli

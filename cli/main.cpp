@@ -1,0 +1,32 @@
+// orvex-cli: the window's core work, without a window.
+#include <clocale>
+#include <iostream>
+#include <vector>
+
+#include "cli_common.h"
+#include "commands.h"
+
+int main(int argc, char** argv) {
+  std::setlocale(LC_ALL, "");
+  CLI::App app{"orvex-cli: read, render, index and search message archives"};
+  app.require_subcommand(1);
+  std::vector<orvex::cli::Command> commands = {
+      orvex::cli::AddRecordsCommand(app),
+      orvex::cli::AddRenderCommand(app),
+  };
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    std::cerr << "usage: orvex-cli SUBCOMMAND [options]; see orvex-cli --help\n";
+    return orvex::cli::kExitUsage;
+  }
+  for (const auto& command : commands) {
+    if (command.app->parsed()) return command.run();
+  }
+  return orvex::cli::kExitUsage;
+}

@@ -1,0 +1,140 @@
+#include "archive_reader.h"
+
+#include <filesystem>
+
+#include "day_time.h"
+#include "file_error.h"
+#include "markup.h"
+
+namespace orvex {
+namespace {
+
+constexpr char kSep = std::filesystem::path::preferred_separator;
+constexpr std::ptrdiff_t kMiddleFolders = 18;  // "/Archive/Messages/"
+
+// Header positions (counted from 1) whose byte must be 0.
+constexpr bool MustBeZero(std::size_t position) {
+  switch (position) {
+    case 6: case 7: case 8: case 10: case 11: case 12: case 15: case 16:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+ArchiveNames CutNamesFromPath(std::string_view path) {
+  ArchiveNames names;
+  const auto n = static_cast<std::ptrdiff_t>(path.size());
+  std::ptrdiff_t file_sep = n - 1;
+  while (file_sep >= 0 && path[file_sep] != kSep) --file_sep;
+  if (file_sep < 0) return names;
+  std::ptrdiff_t friend_sep = file_sep - 1;
+  while (friend_sep >= 0 && path[friend_sep] != kSep) --friend_sep;
+  names.friend_name = std::string(path.substr(friend_sep + 1, file_sep - friend_sep - 1));
+  if (friend_sep < 0) return names;
+  std::ptrdiff_t id_end = friend_sep - kMiddleFolders;  // last character of the id
+  if (id_end < 0) return names;
+  std::ptrdiff_t id_sep = id_end;
+  while (id_sep >= 0 && path[id_sep] != kSep) --id_sep;
+  names.key = std::string(path.substr(id_sep + 1, id_end - id_sep));
+  return names;
+}
+
+ArchiveNames NamesForFile(std::string_view path, const std::optional<LooseNames>& loose) {
+  if (loose) return {loose->user_name, loose->friend_name};
+  return CutNamesFromPath(path);
+}
+
+TextReader::TextReader(std::string_view data, std::size_t start, std::string_view key)
+    : data_(data), key_(key), pos_(start) {}
+
+unsigned char TextReader::Next() {
+  if (pos_ >= data_.size()) throw FileError(kReadBeyondEndOfFile);
+  auto b = static_cast<unsigned char>(data_[pos_++]);
+  ++consumed_;
+  if (!key_.empty()) {
+    b ^= static_cast<unsigned char>(key_[key_index_]);
+    if (++key_index_ == key_.size()) key_index_ = 0;
+  }
+  return b;
+}
+
+void TextReader::PutBack() {
+  --pos_;
+  --consumed_;
+  if (!key_.empty()) key_index_ = (key_index_ == 0 ? key_.size() : key_index_) - 1;
+}
+
+std::size_t TextReader::TakeRunUntilEscape(std::string& out, std::size_t limit) {
+  const std::size_t avail = data_.size() - pos_;
+  if (limit > avail) limit = avail;
+  const std::size_t k = key_.size();
+  std::size_t taken = 0;
+  while (taken < limit) {
+    auto b = static_cast<unsigned char>(data_[pos_]);
+    if (k) b ^= static_cast<unsigned char>(key_[key_index_]);
+    if (b == 0x1B) break;
+    out.push_back(static_cast<char>(b));
+    ++pos_;
+    ++taken;
+    if (k && ++key_index_ == k) key_index_ = 0;
+  }
+  consumed_ += taken;
+  return taken;
+}
+
+void ReadArchiveRecords(std::string_view data, const std::string& path, std::string_view key,
+                        bool format_codes_enabled, const MessageSink& messages,
+                        const std::function<void(DecodedRecord&)>& on_record) {
+  std::size_t pos = 0;
+  const std::size_t size = data.size();
+  DecodedRecord record;
+  while (pos < size) {
+    const std::size_t start = pos;
+    for (std::size_t position = 1; position <= kRecordHeaderSize; ++position) {
+      if (pos >= size) throw FileError(kReadBeyondEndOfFile);
+      const auto b = static_cast<unsigned char>(data[pos++]);
+      if (b != 0 && MustBeZero(position)) {
+        if (messages) {
+          messages(path + "\r\n error A:" + std::to_string(position) +
+                   "::" + std::to_string(pos));
+        }
+        return;
+      }
+    }
+    auto byte = [&](std::size_t offset) {
+      return static_cast<std::uint64_t>(static_cast<unsigned char>(data[start + offset]));
+    };
+    const std::uint64_t n =
+        byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24 | byte(4) << 32;
+    const std::size_t length = byte(12) | byte(13) << 8;
+    record.time = ArchiveTimeToDayCount(n);
+    record.direction = static_cast<int>(byte(8));
+    if (record.direction == 6) record.direction = 1;
+
+    TextReader reader(data, pos, key);
+    record.fragment = ConvertMessageMarkup(reader, length, format_codes_enabled);
+    pos = reader.Position();
+
+    bool trailer_ok = true;
+    for (std::size_t i = 0; i < kRecordTrailerSize && pos < size; ++i) {
+      if (data[pos++] != 0) {
+        trailer_ok = false;
+        break;
+      }
+    }
+    on_record(record);
+    if (!trailer_ok) return;
+  }
+}
+
+void ReadArchiveFile(const std::string& path, std::string_view key, bool format_codes_enabled,
+                     const MessageSink& messages,
+                     const std::function<void(DecodedRecord&)>& on_record) {
+  const std::string data = ReadWholeFile(path);
+  ReadArchiveRecords(data, path, key, format_codes_enabled, messages, on_record);
+}
+
+}  // namespace orvex

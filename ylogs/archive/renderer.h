@@ -1,0 +1,81 @@
+// One archive file rendered into the themed HTML body, its transcript and the
+// statistics counts.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "archive_reader.h"
+#include "smileys.h"
+#include "theme.h"
+
+namespace orvex {
+
+// The check boxes of the format bar and the hidden "Raw" switch.
+struct DisplayOptions {
+  bool date = true;
+  bool time = true;
+  bool bold = true;
+  bool fonts = true;
+  bool smileys = false;
+  bool format_codes = true;
+};
+
+// Turns day counts into the texts the user's regional settings give.
+class DateTimeFormatter {
+ public:
+  virtual ~DateTimeFormatter() = default;
+  virtual std::string ShortDate(double t) const = 0;
+  virtual std::string LongTime(double t) const = 0;
+  // The default date-time text: short date, a blank and long time; the time is
+  // left out when the moment is exactly midnight.
+  std::string DateTime(double t) const;
+};
+
+// Four counters per side (0 = the local user, 1 = the friend); they wrap as
+// signed 32-bit integers do.
+struct MessageCounters {
+  struct Side {
+    std::int32_t messages = 0;
+    std::int32_t words = 0;
+    std::int32_t bytes = 0;
+    std::int32_t started = 0;
+  };
+  Side side[2];
+  void Reset() { side[0] = side[1] = Side{}; }
+};
+
+// What the window holds at the time of a rendering.
+struct RenderSettings {
+  const Theme* theme = nullptr;  // null: both message templates empty
+  DisplayOptions options;
+  std::optional<std::string> highlight;  // the active search tab's text
+  const std::vector<SmileyEntry>* smileys = nullptr;
+  std::string program_folder;  // ends in a separator
+  std::optional<LooseNames> loose;
+  const DateTimeFormatter* formatter = nullptr;
+  MessageSink messages;  // message boxes raised while reading
+};
+
+// What a rendering leaves behind for its caller.
+struct RenderState {
+  MessageCounters counters;
+  bool conversation_start_pending = false;
+  std::string file_transcript;
+};
+
+// The number of runs of characters that are neither blank nor NUL, counted up
+// to the first NUL.
+std::int32_t CountWords(std::string_view text);
+
+void AddMessageCounts(RenderState& state, std::string_view plain, int side);
+
+// Renders one archive file. Throws FileError when the file cannot be opened or
+// ends inside a record header or an escape code; counts and message boxes of
+// the records before stay.
+std::string RenderArchiveFile(const std::string& path, bool text_only,
+                              const RenderSettings& settings, RenderState& state);
+
+}  // namespace orvex
