@@ -15,5 +15,6 @@ struct Command {
 
 Command AddRecordsCommand(CLI::App& app);
 Command AddRenderCommand(CLI::App& app);
+Command AddIndexCommand(CLI::App& app);
 
 }  // namespace orvex::cli

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   std::vector<orvex::cli::Command> commands = {
       orvex::cli::AddRecordsCommand(app),
       orvex::cli::AddRenderCommand(app),
+      orvex::cli::AddIndexCommand(app),
   };
   try {
     app.parse(argc, argv);

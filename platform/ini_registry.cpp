@@ -1,0 +1,60 @@
+#include "ini_registry.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "private_profile.h"
+
+namespace orvex {
+namespace {
+
+std::string SectionOf(std::string key) {
+  while (!key.empty() && key.back() == '/') key.pop_back();
+  return key;
+}
+
+std::string HomeFolder() {
+  if (const char* home = std::getenv("HOME"); home && *home) return home;
+  if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
+  return ".";
+}
+
+}  // namespace
+
+std::string IniRegistry::DefaultFile() {
+  std::string config;
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') {
+    config = xdg;
+  } else {
+    config = HomeFolder() + "/.config";
+  }
+  if (config.back() != '/') config += '/';
+  return config + "orvex/registry.ini";
+}
+
+std::string IniRegistry::ReadString(const std::string& key, const std::string& value_name) {
+  return ReadProfileString(file_, SectionOf(key), value_name, "");
+}
+
+std::optional<std::int32_t> IniRegistry::ReadInteger(const std::string& key,
+                                                     const std::string& value_name) {
+  const auto text = ProfileDocument::Load(file_).Value(SectionOf(key), value_name);
+  if (!text) return std::nullopt;
+  return ParseProfileInteger(*text);
+}
+
+void IniRegistry::WriteInteger(const std::string& key, const std::string& value_name,
+                               std::int32_t value) {
+  const std::filesystem::path folder = std::filesystem::path(file_).parent_path();
+  std::error_code ec;
+  if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+  if (!WriteProfileString(file_, SectionOf(key), value_name, std::to_string(value))) {
+    throw RegistryError("Unable to write to " + file_);
+  }
+}
+
+}  // namespace orvex

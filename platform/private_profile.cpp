@@ -1,0 +1,335 @@
+#include "private_profile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include "ansi_case.h"
+
+namespace orvex {
+namespace {
+
+constexpr std::string_view kBlanks = " \t\v\f\r";
+
+std::string_view Trim(std::string_view s) {
+  const auto first = s.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  const auto last = s.find_last_not_of(kBlanks);
+  return s.substr(first, last - first + 1);
+}
+
+enum class LineKind { kOther, kSection, kKey };
+
+struct LineInfo {
+  LineKind kind = LineKind::kOther;
+  std::string_view name;   // section or key name, trimmed
+  std::string_view value;  // key value, trimmed, quotes still on
+};
+
+LineInfo Classify(std::string_view line) {
+  LineInfo info;
+  const std::string_view t = Trim(line);
+  if (t.empty() || t.front() == ';') return info;
+  if (t.front() == '[') {
+    // The name runs to the last "]", so names holding "]" read back whole.
+    std::string_view inner = t.substr(1);
+    const auto close = inner.rfind(']');
+    if (close != std::string_view::npos) inner = inner.substr(0, close);
+    info.kind = LineKind::kSection;
+    info.name = Trim(inner);
+    return info;
+  }
+  const auto eq = t.find('=');
+  if (eq == std::string_view::npos) return info;
+  info.name = Trim(t.substr(0, eq));
+  if (info.name.empty()) return info;
+  info.kind = LineKind::kKey;
+  info.value = Trim(t.substr(eq + 1));
+  return info;
+}
+
+std::string Unquote(std::string_view v) {
+  if (v.size() >= 2 && v.front() == v.back() && (v.front() == '"' || v.front() == '\'')) {
+    v = v.substr(1, v.size() - 2);
+  }
+  return std::string(v);
+}
+
+// Quotes a value that reading would otherwise change (blanks at its ends, or
+// enclosing quotes of its own).
+std::string QuoteForWriting(std::string_view v) {
+  const bool blank_ends = !v.empty() && (kBlanks.find(v.front()) != std::string_view::npos ||
+                                         kBlanks.find(v.back()) != std::string_view::npos);
+  const bool quoted =
+      v.size() >= 2 && v.front() == v.back() && (v.front() == '"' || v.front() == '\'');
+  if (!blank_ends && !quoted) return std::string(v);
+  std::string out = "\"";
+  out += v;
+  out += '"';
+  return out;
+}
+
+bool HasLineBreakOrNul(std::string_view s) {
+  return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+bool IsWritableName(std::string_view name) {
+  return !name.empty() && !HasLineBreakOrNul(name) && Trim(name).size() == name.size();
+}
+
+// The lines [begin, end) of the first section with this name; begin is the
+// header's index. None when there is no such section.
+struct SectionRange {
+  std::size_t header = 0;
+  std::size_t end = 0;
+};
+
+std::optional<SectionRange> FindSection(const std::vector<std::string>& lines,
+                                        std::string_view section) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const LineInfo info = Classify(lines[i]);
+    if (info.kind != LineKind::kSection || !AnsiEqualsIgnoreCase(info.name, section)) continue;
+    std::size_t end = i + 1;
+    while (end < lines.size() && Classify(lines[end]).kind != LineKind::kSection) ++end;
+    return SectionRange{i, end};
+  }
+  return std::nullopt;
+}
+
+// Reads a whole file; ENOENT gives an empty text, other failures none.
+std::optional<std::string> ReadFileText(const std::string& path, int& error) {
+  error = 0;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    error = errno;
+    return std::nullopt;
+  }
+  std::string text;
+  char buf[16384];
+  for (;;) {
+    const ssize_t got = ::read(fd, buf, sizeof buf);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      error = errno;
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (got == 0) break;
+    text.append(buf, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  return text;
+}
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t put = ::write(fd, data.data(), data.size());
+    if (put < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<std::size_t>(put));
+  }
+  return true;
+}
+
+// The file a write lands in: a symbolic link is followed, so the link stays.
+std::string WriteTarget(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    if (char* real = ::realpath(path.c_str(), nullptr)) {
+      std::string target = real;
+      std::free(real);
+      return target;
+    }
+  }
+  return path;
+}
+
+}  // namespace
+
+ProfileDocument ProfileDocument::Parse(std::string_view text) {
+  ProfileDocument doc;
+  while (!text.empty()) {
+    const auto nl = text.find('\n');
+    std::string_view line = text.substr(0, nl);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    doc.lines_.emplace_back(line);
+    if (nl == std::string_view::npos) break;
+    text.remove_prefix(nl + 1);
+  }
+  return doc;
+}
+
+ProfileDocument ProfileDocument::Load(const std::string& path) {
+  int error = 0;
+  const auto text = ReadFileText(path, error);
+  return text ? Parse(*text) : ProfileDocument{};
+}
+
+std::optional<ProfileDocument> ProfileDocument::LoadForUpdate(const std::string& path) {
+  int error = 0;
+  const auto text = ReadFileText(path, error);
+  if (text) return Parse(*text);
+  if (error == ENOENT) return ProfileDocument{};
+  return std::nullopt;
+}
+
+std::optional<std::string> ProfileDocument::Value(std::string_view section,
+                                                  std::string_view key) const {
+  const auto range = FindSection(lines_, section);
+  if (!range) return std::nullopt;
+  for (std::size_t i = range->header + 1; i < range->end; ++i) {
+    const LineInfo info = Classify(lines_[i]);
+    if (info.kind == LineKind::kKey && AnsiEqualsIgnoreCase(info.name, key)) {
+      return Unquote(info.value);
+    }
+  }
+  return std::nullopt;
+}
+
+std::vector<std::string> ProfileDocument::KeyNames(std::string_view section) const {
+  std::vector<std::string> names;
+  const auto range = FindSection(lines_, section);
+  if (!range) return names;
+  for (std::size_t i = range->header + 1; i < range->end; ++i) {
+    const LineInfo info = Classify(lines_[i]);
+    if (info.kind == LineKind::kKey) names.emplace_back(info.name);
+  }
+  return names;
+}
+
+bool ProfileDocument::SetValue(std::string_view section, std::string_view key,
+                               std::string_view value) {
+  if (!IsWritableName(section) || !IsWritableName(key) || HasLineBreakOrNul(value)) return false;
+  if (key.find('=') != std::string_view::npos || key.front() == ';' || key.front() == '[') {
+    return false;
+  }
+  const std::string encoded = QuoteForWriting(value);
+  const auto range = FindSection(lines_, section);
+  if (!range) {
+    if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
+    lines_.push_back("[" + std::string(section) + "]");
+    lines_.push_back(std::string(key) + "=" + encoded);
+    return true;
+  }
+  std::size_t insert_at = range->header + 1;
+  for (std::size_t i = range->header + 1; i < range->end; ++i) {
+    const LineInfo info = Classify(lines_[i]);
+    if (info.kind != LineKind::kKey) continue;
+    if (AnsiEqualsIgnoreCase(info.name, key)) {
+      lines_[i] = std::string(info.name) + "=" + encoded;
+      return true;
+    }
+    insert_at = i + 1;
+  }
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insert_at),
+                std::string(key) + "=" + encoded);
+  return true;
+}
+
+std::string ProfileDocument::Text() const {
+  std::string text;
+  for (const auto& line : lines_) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+bool ProfileDocument::Save(const std::string& path) const {
+  static std::atomic<unsigned> counter{0};
+  const std::string target = WriteTarget(path);
+  struct stat old {};
+  const bool existed = ::stat(target.c_str(), &old) == 0;
+  std::string temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temp = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return false;
+  }
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, Text());
+  if (ok && existed) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+  if (ok) ok = ::fsync(fd) == 0;
+  if (::close(fd) != 0) ok = false;
+  if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
+  if (!ok) ::unlink(temp.c_str());
+  return ok;
+}
+
+std::optional<std::int32_t> ParseProfileInteger(std::string_view text) {
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    const std::string_view digits = text.substr(2);
+    if (digits.size() > 8) return std::nullopt;
+    std::uint32_t v = 0;
+    for (char c : digits) {
+      int d;
+      if (c >= '0' && c <= '9') {
+        d = c - '0';
+      } else if (c >= 'a' && c <= 'f') {
+        d = c - 'a' + 10;
+      } else if (c >= 'A' && c <= 'F') {
+        d = c - 'A' + 10;
+      } else {
+        return std::nullopt;
+      }
+      v = v * 16 + static_cast<std::uint32_t>(d);
+    }
+    return static_cast<std::int32_t>(v);
+  }
+  bool negative = false;
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+    negative = text[0] == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty()) return std::nullopt;
+  std::int64_t v = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    v = v * 10 + (c - '0');
+    if (v > std::int64_t{INT32_MAX} + 1) return std::nullopt;
+  }
+  if (negative) v = -v;
+  if (v < INT32_MIN || v > INT32_MAX) return std::nullopt;
+  return static_cast<std::int32_t>(v);
+}
+
+std::string GetProfileString(const ProfileDocument& doc, std::string_view section,
+                             std::string_view key, std::string_view default_value) {
+  std::string value = doc.Value(section, key).value_or(std::string(default_value));
+  if (value.size() > kProfileStringMax) value.resize(kProfileStringMax);
+  return value;
+}
+
+std::int32_t GetProfileInteger(const ProfileDocument& doc, std::string_view section,
+                               std::string_view key, std::int32_t default_value) {
+  const auto value = doc.Value(section, key);
+  if (!value) return default_value;
+  return ParseProfileInteger(*value).value_or(default_value);
+}
+
+std::string ReadProfileString(const std::string& path, std::string_view section,
+                              std::string_view key, std::string_view default_value) {
+  return GetProfileString(ProfileDocument::Load(path), section, key, default_value);
+}
+
+std::int32_t ReadProfileInteger(const std::string& path, std::string_view section,
+                                std::string_view key, std::int32_t default_value) {
+  return GetProfileInteger(ProfileDocument::Load(path), section, key, default_value);
+}
+
+bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
+                        std::string_view value) {
+  auto doc = ProfileDocument::LoadForUpdate(WriteTarget(path));
+  if (!doc || !doc->SetValue(section, key, value)) return false;
+  return doc->Save(path);
+}
+
+}  // namespace orvex

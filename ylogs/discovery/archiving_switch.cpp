@@ -1,0 +1,26 @@
+#include "archiving_switch.h"
+
+#include "registry_user.h"
+
+namespace orvex {
+
+std::string ArchivingKey(const std::string& identity) {
+  return std::string(kPagerKey) + "/profiles/" + identity + "/Archive";
+}
+
+bool ReadArchivingEnabled(Registry& registry, const std::string& identity) {
+  return registry.ReadInteger(ArchivingKey(identity), kArchivingValue).value_or(0) != 0;
+}
+
+std::optional<bool> FlipArchiving(Registry& registry, const std::string& current_identity) {
+  if (current_identity.empty()) return std::nullopt;
+  const bool enabled = !ReadArchivingEnabled(registry, current_identity);
+  registry.WriteInteger(ArchivingKey(current_identity), kArchivingValue, enabled ? 1 : 0);
+  return enabled;
+}
+
+ArchivingLook ArchivingButtonLook(bool enabled) {
+  return enabled ? ArchivingLook{"Enabled", 0x008000} : ArchivingLook{"Disabled", 0x800000};
+}
+
+}  // namespace orvex
