@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "codepage.h"
 #include "day_time.h"
 #include "file_error.h"
 #include "markup.h"
@@ -44,7 +45,10 @@ ArchiveNames CutNamesFromPath(std::string_view path) {
 
 ArchiveNames NamesForFile(std::string_view path, const std::optional<LooseNames>& loose) {
   if (loose) return {loose->user_name, loose->friend_name};
-  return CutNamesFromPath(path);
+  ArchiveNames names = CutNamesFromPath(path);
+  names.key = FileNameToAnsi(names.key);
+  names.friend_name = FileNameToAnsi(names.friend_name);
+  return names;
 }
 
 TextReader::TextReader(std::string_view data, std::size_t start, std::string_view key)

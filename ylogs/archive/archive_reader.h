@@ -34,7 +34,8 @@ struct LooseNames {
 // outside the path: a path without that layout gives empty names.
 ArchiveNames CutNamesFromPath(std::string_view path);
 
-// Names for a file: the loose names when given, else those cut from the path.
+// Names for a file: the loose names when given, else those cut from the path
+// and taken into the code page.
 ArchiveNames NamesForFile(std::string_view path, const std::optional<LooseNames>& loose);
 
 // Hands out the unscrambled bytes of one record's text. Put back returns the

@@ -122,3 +122,26 @@ std::string AnsiToUtf8(std::string_view ansi) {
 }
 
 }  // namespace orvex
+
+namespace orvex {
+
+std::string FileNameToAnsi(std::string_view name) {
+  bool ascii = true;
+  for (char c : name) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  if (ascii) return std::string(name);
+  // Strict UTF-8 only; anything else already is 8-bit text.
+  std::size_t i = 0;
+  while (i < name.size()) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    const int len = c < 0x80 ? 1 : (c >= 0xC2 && c <= 0xDF) ? 2 : (c >= 0xE0 && c <= 0xEF) ? 3
+                                : (c >= 0xF0 && c <= 0xF4) ? 4 : 0;
+    if (len == 0 || i + len > name.size()) return std::string(name);
+    for (int k = 1; k < len; ++k) {
+      if ((static_cast<unsigned char>(name[i + k]) & 0xC0) != 0x80) return std::string(name);
+    }
+    i += len;
+  }
+  return Utf8ToAnsi(name);
+}
+
+}  // namespace orvex

@@ -26,3 +26,13 @@ char32_t AnsiCharToUnicode(unsigned char c);
 char UnicodeToAnsiChar(char32_t cp);
 
 }  // namespace orvex
+
+namespace orvex {
+
+// A name from the file system in the code page: names are UTF-8 on this
+// system, while the archives were written with the code page's bytes (the key
+// that unscrambles a file is the identity's name in those bytes). A name that
+// is not UTF-8 is taken as it is.
+std::string FileNameToAnsi(std::string_view name);
+
+}  // namespace orvex

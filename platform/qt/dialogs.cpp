@@ -1,0 +1,26 @@
+#include "dialogs.h"
+
+#include <QMessageBox>
+
+#include "ylogs/shell/error_text.h"
+
+namespace orvex {
+
+void QtDialogs::Error(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle), text,
+                  QMessageBox::Ok, parent);
+  box.exec();
+}
+
+void QtDialogs::Message(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), text,
+                  QMessageBox::Ok, parent);
+  box.exec();
+}
+
+bool QtDialogs::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+  return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace orvex

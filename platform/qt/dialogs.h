@@ -1,0 +1,29 @@
+// The message boxes and questions the window shows, behind an interface so
+// that tests can answer them.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace orvex {
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // The general error box: error icon, OK, the application's title.
+  virtual void Error(QWidget* parent, const QString& text) = 0;
+  // A plain message box with the application's title and OK.
+  virtual void Message(QWidget* parent, const QString& text) = 0;
+  // A question with Yes and No and no icon; true for Yes.
+  virtual bool AskYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+};
+
+class QtDialogs : public Dialogs {
+ public:
+  void Error(QWidget* parent, const QString& text) override;
+  void Message(QWidget* parent, const QString& text) override;
+  bool AskYesNo(QWidget* parent, const QString& title, const QString& text) override;
+};
+
+}  // namespace orvex

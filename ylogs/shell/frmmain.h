@@ -1,0 +1,237 @@
+// The main window. One class holds the program's state and the handlers of
+// every control; its member functions live in one file per area:
+//   shell/frmmain_layout.cpp       regions, controls and menus
+//   shell/frmmain_shell.cpp        start-up, panel switches, closing, the error guard
+//   shell/frmmain_settings.cpp     the settings file
+//   discovery/frmmain_discovery.cpp  path box, contact tree, filter, index, archiving switch
+//   views/frmmain_views.cpp        conversation list, tabs, viewer, statistics
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ylogs/archive/document.h"
+#include "ylogs/archive/renderer.h"
+#include "ylogs/archive/theme.h"
+#include "ylogs/views/conversation_list.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QSplitter;
+class QTableView;
+class QToolButton;
+class QTreeView;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWebEngineView;
+
+namespace orvex {
+
+class CaptionBand;
+class ConversationModel;
+class Dialogs;
+class Registry;
+class SafeWebPage;
+class StatsModel;
+class TabStrip;
+struct DiscoveryState;
+
+// What the window takes from the system; tests supply their own.
+struct FrmMainEnvironment {
+  std::string program_folder;                // ends in a separator
+  std::optional<std::string> program_files;  // the "PROGRAMFILES" variable
+  QString temp_folder;                       // where view pages are written
+  Registry* registry = nullptr;
+  Dialogs* dialogs = nullptr;
+  const DateTimeFormatter* formatter = nullptr;
+  std::function<double()> now;  // the current local date and time
+
+  // The real system: the executable's folder, the environment, the user's
+  // temporary folder and configuration, message boxes, regional formats.
+  static FrmMainEnvironment FromSystem();
+};
+
+class TfrmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TfrmMain(FrmMainEnvironment env, QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  // Start-up, in the order the program has always followed.
+  void FormCreate();
+
+  // Runs an action; an error it raises is shown in the general error box and
+  // goes no further.
+  void Guard(const std::function<void()>& action);
+
+  // --- shell
+  void btnFormatClick();
+  void btnStatsClick();
+  void mnuMsgviewClick();
+  void Exit1Click();
+  void FormClose();
+
+  // --- settings
+  void LoadSettings();
+  void SaveSettings();
+  std::string SettingsFilePath() const;
+
+  // --- discovery
+  void edtPathChange();
+  void idsChange();
+  void edtFilterChange();
+  void spdSelectAllClick();
+  void Addtofavorite1Click();
+  void Refresh1Click();
+  void SelectRegistryUser();
+  void ShowIdentityStatus(const std::string& identity);
+  void spdArchivingClick();
+
+  // --- views
+  void msgChange();
+  void RefreshBrowser();
+  void btnRawClick();
+  void applyClick();
+  void cbxThemeChange();
+  void LoadTheme();
+  void msgHeaderClick(int column);
+  void TabSetChange(int tab);
+  void TabSetTabClose(int tab);
+  void CloseActiveSearchTab();
+  void ShowRankColumn(bool show);
+  void Selectallmessages2Click();
+  void vsStatRepaint();
+
+  // State the tests and other areas read.
+  const TextItems& html_buffer() const { return html_buffer_; }
+  const TextItems& text_buffer() const { return text_buffer_; }
+  const MessageCounters& counters() const { return render_state_.counters; }
+  const Theme& theme() const { return theme_; }
+  std::int32_t view_page_counter() const { return view_page_counter_; }
+  QString last_page_path() const { return last_page_path_; }
+  bool format_codes_enabled() const { return format_codes_enabled_; }
+  std::vector<std::pair<std::string, std::vector<std::string>>>& search_list() {
+    return search_list_;
+  }
+  ConversationModel* conversation_model() const { return msg_model_; }
+  const std::vector<std::string>& theme_names() const { return theme_names_; }
+  std::string program_folder() const { return env_.program_folder; }
+  bool cancel_request() const { return cancel_request_; }
+  void set_cancel_request(bool on) { cancel_request_ = on; }
+  // The settings a rendering reads, as the window holds them now.
+  RenderSettings CurrentRenderSettings() const;
+
+  // Controls, named as the program has always named them.
+  QLineEdit* edtPath = nullptr;
+  QToolButton* btnSelDir = nullptr;
+  QTreeWidget* ids = nullptr;
+  QLineEdit* edtFilter = nullptr;
+  QLineEdit* txtSearch = nullptr;
+  QPushButton* btnSearchNext = nullptr;
+  QTreeView* msg = nullptr;
+  TabStrip* TabSet = nullptr;
+  QFrame* panStats = nullptr;
+  QTableView* vsStat = nullptr;
+  QFrame* PanBottom = nullptr;
+  QFrame* panFormat = nullptr;
+  QCheckBox* ckDate = nullptr;
+  QCheckBox* ckTime = nullptr;
+  QComboBox* cbxTheme = nullptr;
+  QCheckBox* ckBold = nullptr;
+  QCheckBox* ckFonts = nullptr;
+  QCheckBox* ckSmilies = nullptr;
+  QPushButton* btnRaw = nullptr;
+  QWebEngineView* WebBrowser = nullptr;
+  SafeWebPage* web_page = nullptr;
+  QToolButton* btnFormat = nullptr;
+  QToolButton* btnStats = nullptr;
+  QLabel* panID = nullptr;
+  QFrame* panMesArch = nullptr;
+  QToolButton* spdArchiving = nullptr;
+  QToolButton* btnHelp = nullptr;
+  QToolButton* btnForum = nullptr;
+  QFrame* pnlWait = nullptr;
+  QLabel* lblProgress = nullptr;
+  QProgressBar* WaitProgress = nullptr;
+  QPushButton* btnCancel = nullptr;
+  QSplitter* splitter_left = nullptr;
+  QSplitter* splitter_bottom = nullptr;
+
+  // Menus and the items other areas reach.
+  QMenu* popFile = nullptr;
+  QMenu* popView = nullptr;
+  QMenu* popMessage = nullptr;
+  QMenu* popHelp = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+  QAction* mnuFormatToolbar = nullptr;
+  QAction* mnuStatistics = nullptr;
+  QAction* mnuMsgview = nullptr;
+  std::vector<QToolButton*> menu_bar_buttons;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateMenus();
+  QFrame* CreateTopStrip();
+  QWidget* CreateLeftColumn();
+  QWidget* CreateRightArea();
+  QFrame* CreateWaitPanel();
+  void ConnectHandlers();
+  QAction* AddItem(QMenu* menu, const QString& caption, void (TfrmMain::*handler)() = nullptr,
+                   bool enabled = true);
+
+  // discovery helpers
+  void RebuildTree();
+  QTreeWidgetItem* FirstSelectedNode() const;
+  std::vector<QTreeWidgetItem*> NodesInTreeOrder() const;
+  void ApplyFilterVisibility(const QString& filter, bool& found, bool& several,
+                             QTreeWidgetItem*& first);
+  void CloseAllSearchTabs();
+
+  // views helpers
+  std::vector<int> SelectedRowsInOrder() const;
+  void ShowWaitPanel(int maximum, bool visible);
+  void HideWaitPanel();
+  QString WriteViewPage();
+
+  FrmMainEnvironment env_;
+  std::unique_ptr<DiscoveryState> discovery_;
+  ConversationModel* msg_model_ = nullptr;
+  StatsModel* stats_model_ = nullptr;
+
+  std::vector<std::string> theme_names_;
+  Theme theme_;
+  RenderState render_state_;
+  TextItems html_buffer_;
+  TextItems text_buffer_;
+  std::int32_t view_page_counter_ = 0;
+  QString last_page_path_;
+  bool cancel_request_ = false;
+  bool format_codes_enabled_ = true;
+  bool view_running_ = false;
+  bool view_again_ = false;
+  std::vector<std::pair<std::string, std::vector<std::string>>> search_list_;
+  SortState sort_state_;
+  std::string current_identity_;
+  bool closing_without_save_ = false;
+  std::string settings_theme_ = "default";  // the "Theme" the settings named
+};
+
+}  // namespace orvex

@@ -1,0 +1,424 @@
+// The main window's regions, controls and menus.
+#include <QAction>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QWebEngineView>
+
+#include "widgets/caption_band.h"
+#include "widgets/tab_strip.h"
+#include "widgets/tree_icons.h"
+#include "ylogs/shell/frmmain.h"
+#include "ylogs/views/conversation_model.h"
+#include "ylogs/views/rank_bar_delegate.h"
+#include "ylogs/views/safe_web_page.h"
+#include "ylogs/views/stats_model.h"
+
+namespace orvex {
+namespace {
+
+QToolButton* FlatButton(const QString& caption, QWidget* parent, bool checkable = false) {
+  auto* b = new QToolButton(parent);
+  b->setText(caption);
+  b->setAutoRaise(true);
+  b->setCheckable(checkable);
+  b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  return b;
+}
+
+QFrame* Bordered(QWidget* parent) {
+  auto* f = new QFrame(parent);
+  f->setFrameShape(QFrame::StyledPanel);
+  f->setFrameShadow(QFrame::Sunken);
+  return f;
+}
+
+void NoMargins(QBoxLayout* l) {
+  l->setContentsMargins(0, 0, 0, 0);
+  l->setSpacing(0);
+}
+
+}  // namespace
+
+QAction* TfrmMain::AddItem(QMenu* menu, const QString& caption, void (TfrmMain::*handler)(),
+                           bool enabled) {
+  QAction* a = menu->addAction(caption);
+  a->setEnabled(enabled);
+  if (handler) connect(a, &QAction::triggered, this, [this, handler] { Guard([this, handler] { (this->*handler)(); }); });
+  return a;
+}
+
+void TfrmMain::CreateMenus() {
+  popFile = new QMenu(this);
+  popFile->setObjectName("popFile");
+  AddItem(popFile, "Open message archive folder...", nullptr, false);
+  AddItem(popFile, "Open .dat file...", nullptr, false);
+  popFile->addSeparator();
+  AddItem(popFile, "Save as HTML...", nullptr, false);
+  AddItem(popFile, "Save as text...", nullptr, false);
+  AddItem(popFile, "Save as individual HTML files...", nullptr, false);
+  AddItem(popFile, "Save as individual text files...", nullptr, false);
+  popFile->addSeparator();
+  AddItem(popFile, "Print...", nullptr, false);
+  AddItem(popFile, "Print preview...", nullptr, false);
+  AddItem(popFile, "Page setup...", nullptr, false);
+  popFile->addSeparator();
+  AddItem(popFile, "Exit", &TfrmMain::Exit1Click);
+
+  popView = new QMenu(this);
+  popView->setObjectName("popView");
+  mnuFormatToolbar = AddItem(popView, "Format toolbar", &TfrmMain::btnFormatClick);
+  mnuStatistics = AddItem(popView, "Statistics", &TfrmMain::btnStatsClick);
+  mnuMsgview = AddItem(popView, "Message viewer", &TfrmMain::mnuMsgviewClick);
+  for (QAction* a : {mnuFormatToolbar, mnuStatistics, mnuMsgview}) a->setCheckable(true);
+  mnuMsgview->setChecked(true);
+
+  popMessage = new QMenu(this);
+  popMessage->setObjectName("popMessage");
+  AddItem(popMessage, "Add to favorites", &TfrmMain::Addtofavorite1Click);
+  popMessage->addSeparator();
+  AddItem(popMessage, "Copy to clipboard", nullptr, false);
+  AddItem(popMessage, "Copy html code to clipboard", nullptr, false);
+  popMessage->addSeparator();
+  AddItem(popMessage, "Delete", nullptr, false);
+  AddItem(popMessage, "Show in Explorer", nullptr, false);
+  popMessage->addSeparator();
+  AddItem(popMessage, "Select all messages", &TfrmMain::Selectallmessages2Click);
+
+  popHelp = new QMenu(this);
+  popHelp->setObjectName("popHelp");
+  AddItem(popHelp, "Help", nullptr, false);
+  AddItem(popHelp, "Homepage", nullptr, false);
+  AddItem(popHelp, "Forum", nullptr, false);
+  AddItem(popHelp, "Suggestions and bugs reports");
+  popHelp->addSeparator();
+  AddItem(popHelp, "About...", nullptr, false);
+
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName("PopupMenu1");
+  AddItem(PopupMenu1, "Add to favorites", &TfrmMain::Addtofavorite1Click);
+  AddItem(PopupMenu1, "Remove from favorites");
+  AddItem(PopupMenu1, "Refresh", &TfrmMain::Refresh1Click);
+  PopupMenu1->addSeparator();
+  AddItem(PopupMenu1, "Copy to clipboard", nullptr, false);
+  AddItem(PopupMenu1, "Save as HTML...", nullptr, false);
+  AddItem(PopupMenu1, "Save as text...", nullptr, false);
+  QAction* del = AddItem(PopupMenu1, "Delete", nullptr, false);
+  del->setShortcut(QKeySequence(Qt::Key_Delete));
+  del->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  PopupMenu1->addSeparator();
+  AddItem(PopupMenu1, "Show in Explorer", nullptr, false);
+  AddItem(PopupMenu1, "Select all messages", &TfrmMain::Selectallmessages2Click);
+}
+
+QFrame* TfrmMain::CreateTopStrip() {
+  auto* strip = new QFrame(this);
+  strip->setObjectName("TopStrip");
+  strip->setFixedHeight(23);
+  auto* row = new QHBoxLayout(strip);
+  NoMargins(row);
+
+  const std::pair<const char*, QMenu*> menus[] = {
+      {"&File", popFile}, {"&View", popView}, {"&Conversation", popMessage}, {"&Help", popHelp}};
+  for (const auto& [caption, menu] : menus) {
+    QToolButton* b = FlatButton(caption, strip);
+    b->setMenu(menu);
+    b->setPopupMode(QToolButton::InstantPopup);
+    b->setStyleSheet("QToolButton::menu-indicator { image: none; width: 0px; }");
+    row->addWidget(b);
+    menu_bar_buttons.push_back(b);
+  }
+  row->addSpacing(8);
+
+  panID = new QLabel("Yahoo ID: ", strip);
+  panID->setObjectName("panID");
+  panID->setFixedWidth(230);
+  panID->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  row->addWidget(panID);
+
+  panMesArch = new QFrame(strip);
+  panMesArch->setObjectName("panMesArch");
+  panMesArch->setFixedWidth(176);
+  auto* arch = new QHBoxLayout(panMesArch);
+  NoMargins(arch);
+  arch->addWidget(new QLabel("Message archiving: ", panMesArch));
+  spdArchiving = FlatButton("enabled", panMesArch);
+  QFont bold = spdArchiving->font();
+  bold.setBold(true);
+  spdArchiving->setFont(bold);
+  arch->addWidget(spdArchiving);
+  arch->addStretch();
+  row->addWidget(panMesArch);
+
+  btnHelp = FlatButton("&Help", strip);
+  btnHelp->setFixedWidth(56);
+  btnHelp->setEnabled(false);
+  btnForum = FlatButton("&Forum", strip);
+  btnForum->setFixedWidth(56);
+  btnForum->setEnabled(false);
+  row->addWidget(btnHelp);
+  row->addWidget(btnForum);
+  row->addStretch();
+
+  auto* tools = new QWidget(strip);
+  tools->setFixedWidth(139);
+  auto* tl = new QHBoxLayout(tools);
+  NoMargins(tl);
+  btnFormat = FlatButton("Format", tools, true);
+  btnFormat->setChecked(true);
+  btnStats = FlatButton("Statistics", tools, true);
+  tl->addWidget(btnFormat);
+  tl->addWidget(btnStats);
+  row->addWidget(tools);
+  return strip;
+}
+
+QWidget* TfrmMain::CreateLeftColumn() {
+  auto* left = new QWidget(this);
+  left->setObjectName("LeftColumn");
+  auto* col = new QVBoxLayout(left);
+  NoMargins(col);
+
+  auto* top = new QWidget(left);
+  top->setFixedHeight(27);
+  auto* tr = new QHBoxLayout(top);
+  tr->setContentsMargins(2, 2, 2, 2);
+  tr->setSpacing(2);
+  edtPath = new QLineEdit(top);
+  edtPath->setObjectName("edtPath");
+  btnSelDir = new QToolButton(top);
+  btnSelDir->setText("...");
+  btnSelDir->setEnabled(false);
+  tr->addWidget(edtPath);
+  tr->addWidget(btnSelDir);
+  col->addWidget(top);
+
+  ids = new QTreeWidget(left);
+  ids->setObjectName("ids");
+  ids->setHeaderHidden(true);
+  ids->setColumnCount(1);
+  ids->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  ids->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ids->setAllColumnsShowFocus(true);
+  ids->setRootIsDecorated(true);
+  ids->setIconSize(QSize(16, 16));
+  col->addWidget(ids, 1);
+
+  auto* bottom = new QWidget(left);
+  bottom->setFixedHeight(45);
+  auto* br = new QHBoxLayout(bottom);
+  br->setContentsMargins(4, 4, 4, 4);
+  br->addWidget(new QLabel("Filter:", bottom));
+  edtFilter = new QLineEdit(bottom);
+  edtFilter->setObjectName("edtFilter");
+  br->addWidget(edtFilter);
+  col->addWidget(bottom);
+  return left;
+}
+
+QWidget* TfrmMain::CreateRightArea() {
+  auto* right = new QWidget(this);
+  auto* col = new QVBoxLayout(right);
+  NoMargins(col);
+
+  auto* search = new QWidget(right);
+  search->setFixedHeight(22);
+  auto* sr = new QHBoxLayout(search);
+  NoMargins(sr);
+  auto* band = new CaptionBand("Search", kCaptionBandColour, search);
+  band->setFixedWidth(95);
+  sr->addWidget(band);
+  txtSearch = new QLineEdit(search);
+  txtSearch->setObjectName("txtSearch");
+  txtSearch->setFixedWidth(171);
+  sr->addWidget(txtSearch);
+  btnSearchNext = new QPushButton("Search", search);
+  btnSearchNext->setEnabled(false);
+  sr->addWidget(btnSearchNext);
+  sr->addStretch();
+  col->addWidget(search);
+
+  splitter_bottom = new QSplitter(Qt::Vertical, right);
+  splitter_bottom->setHandleWidth(4);
+  splitter_bottom->setOpaqueResize(true);
+
+  auto* upper = new QWidget(splitter_bottom);
+  auto* ur = new QHBoxLayout(upper);
+  NoMargins(ur);
+  QFrame* conversations = Bordered(upper);
+  auto* cc = new QVBoxLayout(conversations);
+  NoMargins(cc);
+  auto* cband = new CaptionBand("Conversations", kCaptionBandColour, conversations);
+  cband->setFixedHeight(20);
+  cc->addWidget(cband);
+  msg = new QTreeView(conversations);
+  msg->setObjectName("msg");
+  msg_model_ = new ConversationModel(this);
+  msg->setModel(msg_model_);
+  msg->setRootIsDecorated(false);
+  msg->setItemsExpandable(false);
+  msg->setUniformRowHeights(true);
+  msg->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  msg->setSelectionBehavior(QAbstractItemView::SelectRows);
+  msg->setAllColumnsShowFocus(true);
+  msg->setContextMenuPolicy(Qt::CustomContextMenu);
+  msg->setItemDelegateForColumn(kRankColumn, new RankBarDelegate(msg_model_, msg));
+  QHeaderView* header = msg->header();
+  header->setSectionsMovable(true);
+  header->setSectionsClickable(true);
+  header->setSortIndicatorShown(false);
+  header->setStretchLastSection(false);
+  for (int c = 0; c < kConversationColumns; ++c) {
+    header->resizeSection(c, ConversationColumnWidth(c));
+    msg->setColumnHidden(c, !ConversationColumnInitiallyShown(c));
+  }
+  msg->setStyleSheet(
+      "QTreeView::item:selected:!active { background: #A2C0EF; border: 1px solid #A2C0EF; "
+      "color: black; }");
+  cc->addWidget(msg, 1);
+  TabSet = new TabStrip(conversations);
+  TabSet->setObjectName("TabSet");
+  TabSet->setFixedHeight(21);
+  TabSet->AddTab("Conversations", false);
+  TabSet->setVisible(false);
+  cc->addWidget(TabSet);
+  ur->addWidget(conversations, 1);
+
+  panStats = Bordered(upper);
+  panStats->setObjectName("panStats");
+  panStats->setFixedWidth(288);
+  auto* sc = new QVBoxLayout(panStats);
+  NoMargins(sc);
+  auto* sband = new CaptionBand("Statistics", kCaptionBandColour, panStats);
+  sband->setFixedHeight(20);
+  sc->addWidget(sband);
+  vsStat = new QTableView(panStats);
+  vsStat->setObjectName("vsStat");
+  stats_model_ = new StatsModel(&render_state_.counters, this);
+  vsStat->setModel(stats_model_);
+  vsStat->verticalHeader()->hide();
+  vsStat->setShowGrid(true);
+  vsStat->setSelectionBehavior(QAbstractItemView::SelectRows);
+  vsStat->horizontalHeader()->setSectionsMovable(true);
+  for (int c = 0; c < 4; ++c) vsStat->horizontalHeader()->resizeSection(c, c == 0 ? 100 : 60);
+  sc->addWidget(vsStat, 1);
+  panStats->setVisible(false);
+  ur->addWidget(panStats);
+
+  PanBottom = new QFrame(splitter_bottom);
+  PanBottom->setObjectName("PanBottom");
+  auto* bc = new QVBoxLayout(PanBottom);
+  NoMargins(bc);
+  panFormat = new QFrame(PanBottom);
+  panFormat->setObjectName("panFormat");
+  panFormat->setFixedHeight(41);
+  auto* fr = new QHBoxLayout(panFormat);
+  fr->setContentsMargins(6, 2, 6, 2);
+  ckDate = new QCheckBox("Date", panFormat);
+  ckTime = new QCheckBox("Time", panFormat);
+  cbxTheme = new QComboBox(panFormat);
+  cbxTheme->setObjectName("cbxTheme");
+  cbxTheme->setFixedWidth(145);
+  cbxTheme->setEditable(false);
+  ckBold = new QCheckBox("Bold, italic, underline", panFormat);
+  ckFonts = new QCheckBox("Fonts and colors", panFormat);
+  ckSmilies = new QCheckBox("Smileys images", panFormat);
+  btnRaw = new QPushButton("Raw", panFormat);
+  btnRaw->setVisible(false);
+  for (QCheckBox* c : {ckDate, ckTime, ckBold, ckFonts}) c->setChecked(true);
+  fr->addWidget(ckDate);
+  fr->addWidget(ckTime);
+  fr->addSpacing(8);
+  fr->addWidget(new QLabel("Theme", panFormat));
+  fr->addWidget(cbxTheme);
+  fr->addSpacing(8);
+  fr->addWidget(ckBold);
+  fr->addWidget(ckFonts);
+  fr->addWidget(ckSmilies);
+  fr->addWidget(btnRaw);
+  fr->addStretch();
+  bc->addWidget(panFormat);
+  WebBrowser = new QWebEngineView(PanBottom);
+  WebBrowser->setObjectName("WebBrowser");
+  web_page = new SafeWebPage(WebBrowser);
+  WebBrowser->setPage(web_page);
+  WebBrowser->setContextMenuPolicy(Qt::NoContextMenu);
+  bc->addWidget(WebBrowser, 1);
+
+  splitter_bottom->addWidget(upper);
+  splitter_bottom->addWidget(PanBottom);
+  splitter_bottom->setStretchFactor(0, 1);
+  splitter_bottom->setSizes({738 - 23 - 19 - 22 - 401 - 4, 401});
+  col->addWidget(splitter_bottom, 1);
+  return right;
+}
+
+QFrame* TfrmMain::CreateWaitPanel() {
+  auto* panel = new QFrame(this);
+  panel->setObjectName("pnlWait");
+  panel->setFrameStyle(QFrame::Box | QFrame::Raised);
+  panel->setAutoFillBackground(true);
+  panel->setGeometry(120, 306, 475, 196);
+  auto* col = new QVBoxLayout(panel);
+  col->setContentsMargins(0, 0, 0, 10);
+  auto* band = new CaptionBand("Reading files...", QColor(0xB3, 0x42, 0x53), panel);
+  band->setFixedHeight(20);
+  col->addWidget(band);
+  auto* text =
+      new QLabel("Orvex Yahoo Message Archive Reader is currently reading archive files", panel);
+  text->setAlignment(Qt::AlignCenter);
+  text->setWordWrap(true);
+  col->addWidget(text);
+  lblProgress = new QLabel(panel);
+  lblProgress->setObjectName("lblProgress");
+  lblProgress->setFixedWidth(247);
+  lblProgress->setAlignment(Qt::AlignCenter);
+  col->addWidget(lblProgress, 0, Qt::AlignHCenter);
+  WaitProgress = new QProgressBar(panel);
+  WaitProgress->setObjectName("WaitProgress");
+  WaitProgress->setFixedSize(333, 20);
+  WaitProgress->setTextVisible(false);
+  WaitProgress->setStyleSheet("QProgressBar::chunk { background: #53AB49; }");
+  col->addWidget(WaitProgress, 0, Qt::AlignHCenter);
+  btnCancel = new QPushButton("Cancel", panel);
+  col->addWidget(btnCancel, 0, Qt::AlignHCenter);
+  panel->setVisible(false);
+  return panel;
+}
+
+void TfrmMain::CreateControls() {
+  setWindowTitle("Orvex Messenger Archive");
+  resize(1022, 738);
+  CreateMenus();
+
+  auto* central = new QWidget(this);
+  auto* col = new QVBoxLayout(central);
+  NoMargins(col);
+  col->addWidget(CreateTopStrip());
+  splitter_left = new QSplitter(Qt::Horizontal, central);
+  splitter_left->setOpaqueResize(true);
+  QWidget* left = CreateLeftColumn();
+  splitter_left->addWidget(left);
+  splitter_left->addWidget(CreateRightArea());
+  splitter_left->setStretchFactor(1, 1);
+  splitter_left->setSizes({222, 1022 - 222});
+  col->addWidget(splitter_left, 1);
+  setCentralWidget(central);
+  statusBar()->setFixedHeight(19);
+  statusBar()->setSizeGripEnabled(true);
+  pnlWait = CreateWaitPanel();
+}
+
+}  // namespace orvex

@@ -1,0 +1,59 @@
+// Reading the settings file at start-up and writing it at close.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QToolButton>
+
+#include "platform/qt/qt_text.h"
+#include "ylogs/archive/theme.h"
+#include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/frmmain_discovery_state.h"
+#include "ylogs/shell/settings.h"
+
+namespace orvex {
+
+std::string TfrmMain::SettingsFilePath() const { return env_.program_folder + kSettingsFileName; }
+
+void TfrmMain::LoadSettings() {
+  const AppSettings s = ReadSettings(SettingsFilePath());
+  settings_theme_ = s.theme;
+  ckDate->setChecked(s.date);
+  ckTime->setChecked(s.time);
+  cbxTheme->setCurrentIndex(FindTheme(theme_names_, s.theme));
+  // A theme that cannot be loaded is reported; the other keys still apply.
+  std::exception_ptr theme_error;
+  try {
+    cbxThemeChange();
+  } catch (...) {
+    theme_error = std::current_exception();
+  }
+  ckBold->setChecked(s.bold);
+  ckFonts->setChecked(s.fonts);
+  ckSmilies->setChecked(s.smileys);
+  btnStats->setChecked(s.stats);
+  btnFormat->setChecked(s.format);
+  mnuStatistics->setChecked(btnStats->isChecked());
+  panStats->setVisible(btnStats->isChecked());
+  panFormat->setVisible(btnFormat->isChecked());
+  mnuFormatToolbar->setChecked(btnFormat->isChecked());
+  for (const FavoriteEntry& f : s.favorites) discovery_->favorites.AddLoaded(f);
+  if (theme_error) std::rethrow_exception(theme_error);
+}
+
+void TfrmMain::SaveSettings() {
+  AppSettings s;
+  s.date = ckDate->isChecked();
+  s.time = ckTime->isChecked();
+  // With no entry selected, the name that was read is kept for the next start.
+  s.theme = cbxTheme->currentIndex() >= 0 ? ToFileName(cbxTheme->currentText()) : settings_theme_;
+  s.bold = ckBold->isChecked();
+  s.fonts = ckFonts->isChecked();
+  s.smileys = ckSmilies->isChecked();
+  s.stats = btnStats->isChecked();
+  s.format = btnFormat->isChecked();
+  s.favorites = discovery_->favorites.entries();
+  WriteSettings(SettingsFilePath(), s);
+}
+
+}  // namespace orvex

@@ -1,0 +1,171 @@
+// Start-up, the panel switches, closing, and the guard every action runs in.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabBar>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <cstdlib>
+
+#include "platform/ini_registry.h"
+#include "platform/qt/dialogs.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/regional_formats.h"
+#include "widgets/tab_strip.h"
+#include "ylogs/discovery/profiles_folder.h"
+#include "ylogs/shell/clock.h"
+#include "ylogs/shell/error_text.h"
+#include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/frmmain_discovery_state.h"
+#include "ylogs/views/conversation_model.h"
+
+namespace orvex {
+
+FrmMainEnvironment FrmMainEnvironment::FromSystem() {
+  FrmMainEnvironment env;
+  env.program_folder = ToFileName(QCoreApplication::applicationDirPath());
+  if (env.program_folder.empty() || env.program_folder.back() != '/') env.program_folder += '/';
+  if (const char* pf = std::getenv("PROGRAMFILES")) env.program_files = std::string(pf);
+  env.temp_folder = QDir::tempPath();
+  static IniRegistry registry(IniRegistry::DefaultFile());
+  static QtDialogs dialogs;
+  static RegionalFormatter formatter;
+  env.registry = &registry;
+  env.dialogs = &dialogs;
+  env.formatter = &formatter;
+  env.now = NowLocalDayCount;
+  return env;
+}
+
+TfrmMain::TfrmMain(FrmMainEnvironment env, QWidget* parent)
+    : QMainWindow(parent), env_(std::move(env)), discovery_(std::make_unique<DiscoveryState>()) {
+  setObjectName("frmMain");
+  if (!env_.now) env_.now = NowLocalDayCount;
+  CreateControls();
+  ConnectHandlers();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::Guard(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const std::exception& e) {
+    if (env_.dialogs) env_.dialogs->Error(this, FromMessage(ErrorBoxText(e.what())));
+  } catch (...) {
+    if (env_.dialogs) env_.dialogs->Error(this, FromAnsi(ErrorBoxText("Unknown error")));
+  }
+}
+
+void TfrmMain::ConnectHandlers() {
+  auto guarded = [this](void (TfrmMain::*handler)()) {
+    return [this, handler] { Guard([this, handler] { (this->*handler)(); }); };
+  };
+  connect(btnFormat, &QToolButton::clicked, this, guarded(&TfrmMain::btnFormatClick));
+  connect(btnStats, &QToolButton::clicked, this, guarded(&TfrmMain::btnStatsClick));
+  connect(edtPath, &QLineEdit::textChanged, this, guarded(&TfrmMain::edtPathChange));
+  connect(ids, &QTreeWidget::itemSelectionChanged, this, guarded(&TfrmMain::idsChange));
+  connect(ids, &QTreeWidget::currentItemChanged, this,
+          [](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+            // The focused node opens; a sibling that had the focus closes.
+            if (current) current->setExpanded(true);
+            if (previous && current && previous != current &&
+                previous->parent() == current->parent() && previous->isExpanded()) {
+              previous->setExpanded(false);
+            }
+          });
+  connect(edtFilter, &QLineEdit::textChanged, this, guarded(&TfrmMain::edtFilterChange));
+  connect(msg->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          guarded(&TfrmMain::msgChange));
+  connect(msg->header(), &QHeaderView::sectionClicked, this,
+          [this](int column) { Guard([this, column] { msgHeaderClick(column); }); });
+  connect(msg, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& pos) { PopupMenu1->popup(msg->viewport()->mapToGlobal(pos)); });
+  for (QCheckBox* box : {ckDate, ckTime, ckBold, ckFonts, ckSmilies}) {
+    connect(box, &QCheckBox::clicked, this, guarded(&TfrmMain::RefreshBrowser));
+  }
+  connect(cbxTheme, &QComboBox::activated, this, guarded(&TfrmMain::cbxThemeChange));
+  connect(btnRaw, &QPushButton::clicked, this, guarded(&TfrmMain::btnRawClick));
+  connect(btnCancel, &QPushButton::clicked, this, guarded(&TfrmMain::applyClick));
+  connect(spdArchiving, &QToolButton::clicked, this, guarded(&TfrmMain::spdArchivingClick));
+  connect(TabSet, &QTabBar::tabBarClicked, this, [this](int tab) {
+    if (tab >= 0 && tab != TabSet->currentIndex()) {
+      Guard([this, tab] {
+        const QSignalBlocker block(TabSet);
+        TabSet->setCurrentIndex(tab);
+        TabSetChange(tab);
+      });
+    }
+  });
+  connect(TabSet, &TabStrip::closeClicked, this, guarded(&TfrmMain::CloseActiveSearchTab));
+}
+
+void TfrmMain::FormCreate() {
+  // 1. The lists start empty; nothing is pending.
+  cancel_request_ = false;
+  format_codes_enabled_ = true;
+  discovery_->loose_mode = false;
+  // 2. The program folder comes with the environment.
+  // 4. The default profiles folder goes into the path box, which scans it at once.
+  Guard([this] {
+    const std::string folder = DefaultProfilesFolder(env_.program_files.value_or(""));
+    edtPath->setText(FromFileName(folder));
+  });
+  // 5. The theme list.
+  Guard([this] {
+    theme_names_ = ListThemes(env_.program_folder);
+    cbxTheme->clear();
+    for (const std::string& name : theme_names_) cbxTheme->addItem(FromFileName(name));
+    cbxTheme->setCurrentIndex(-1);
+  });
+  // 6. The settings, which load the theme and render a first view.
+  Guard([this] { LoadSettings(); });
+  // 7. The messenger's current user.
+  Guard([this] { SelectRegistryUser(); });
+  // 8.
+  view_page_counter_ = 0;
+}
+
+void TfrmMain::btnFormatClick() {
+  panFormat->setVisible(!panFormat->isVisibleTo(this));
+  const bool shown = panFormat->isVisibleTo(this);
+  mnuFormatToolbar->setChecked(shown);
+  btnFormat->setChecked(shown);
+}
+
+void TfrmMain::btnStatsClick() {
+  panStats->setVisible(!panStats->isVisibleTo(this));
+  const bool shown = panStats->isVisibleTo(this);
+  btnStats->setChecked(shown);
+  mnuStatistics->setChecked(shown);
+}
+
+void TfrmMain::mnuMsgviewClick() {
+  PanBottom->setVisible(!PanBottom->isVisibleTo(this));
+  mnuMsgview->setChecked(PanBottom->isVisibleTo(this));
+}
+
+void TfrmMain::Exit1Click() {
+  // Leaves at once: the settings are not saved.
+  closing_without_save_ = true;
+  close();
+}
+
+void TfrmMain::FormClose() { SaveSettings(); }
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  if (!closing_without_save_) Guard([this] { FormClose(); });
+  event->accept();
+}
+
+}  // namespace orvex

@@ -1,0 +1,40 @@
+// The settings file: the display choices, two panels' visibility and the
+// favourites, in section "Settings" of an INI file beside the program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ylogs/discovery/favorites.h"
+
+namespace orvex {
+
+inline constexpr const char* kSettingsFileName = "orvex.ini";
+inline constexpr const char* kSettingsSection = "Settings";
+
+struct AppSettings {
+  bool date = true;
+  bool time = true;
+  std::string theme = "default";
+  bool bold = true;
+  bool fonts = true;
+  bool smileys = false;
+  bool stats = false;
+  bool format = true;
+  // In file order; equal paths are not merged on reading.
+  std::vector<FavoriteEntry> favorites;
+};
+
+// Reads the settings; a missing file or section gives the defaults. Booleans
+// are integers (nonzero is true); missing, empty or unreadable values give the
+// defaults. A favourite's "Size" that is missing or unreadable is 0. Entries
+// are read up to the count "Favorites" gives, but no further than the section
+// has keys: a count no file could back would otherwise run on for ever.
+AppSettings ReadSettings(const std::string& path);
+
+// Writes every key, each in its place, keeping all other keys and sections
+// (favourite keys of higher indexes too). Throws UserError "Unable to write to
+// <path>" when the file cannot be written.
+void WriteSettings(const std::string& path, const AppSettings& settings);
+
+}  // namespace orvex

@@ -1,0 +1,96 @@
+#include "conversation_list.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace orvex {
+namespace {
+
+struct ColumnInfo {
+  const char* caption;
+  int width;
+  bool shown;
+};
+
+constexpr ColumnInfo kColumns[kConversationColumns] = {
+    {"Identity", 170, true}, {"Friend", 130, true},    {"Date", 76, true},
+    {"Start time", 76, false}, {"End time", 76, false}, {"Words", 30, false},
+    {"Size", 100, true},     {"Filename", 150, true},  {"Rank", 50, false},
+};
+
+template <typename T>
+int Order(const T& a, const T& b) {
+  return a < b ? -1 : (b < a ? 1 : 0);
+}
+
+}  // namespace
+
+const char* ConversationColumnCaption(int column) { return kColumns[column].caption; }
+int ConversationColumnWidth(int column) { return kColumns[column].width; }
+bool ConversationColumnInitiallyShown(int column) { return kColumns[column].shown; }
+
+bool IsTextColumn(int column) {
+  return column == kIdentityColumn || column == kFriendColumn || column == kStartTimeColumn ||
+         column == kEndTimeColumn || column == kFileNameColumn;
+}
+
+const std::string& ColumnText(const ConversationEntry& e, int column) {
+  switch (column) {
+    case kIdentityColumn:
+      return e.identity;
+    case kFriendColumn:
+      return e.friend_name;
+    case kStartTimeColumn:
+      return e.start_time;
+    case kEndTimeColumn:
+      return e.end_time;
+    default:
+      return e.file_name;
+  }
+}
+
+int CompareNumeric(const ConversationEntry& a, const ConversationEntry& b, int column) {
+  switch (column) {
+    case kDateColumn:
+      return Order(a.date, b.date);  // none sorts first
+    case kWordsColumn:
+      return Order(a.words, b.words);
+    case kSizeColumn:
+      return Order(a.size, b.size);
+    case kRankColumn:
+      return Order(a.rank, b.rank);
+    default:
+      return 0;
+  }
+}
+
+SortState HeaderClick(SortState state, int column) {
+  state.column = column;
+  state.descending = !state.descending;
+  return state;
+}
+
+TabFilter ApplyHitCounts(std::vector<ConversationEntry>& entries,
+                         const std::vector<std::string>* counts) {
+  TabFilter result;
+  result.hidden.assign(entries.size(), false);
+  if (!counts) return result;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (i >= counts->size()) {
+      result.hidden[i] = true;
+      continue;
+    }
+    entries[i].rank = static_cast<std::int32_t>(std::strtol((*counts)[i].c_str(), nullptr, 10));
+    result.hidden[i] = entries[i].rank < 1;
+    if (entries[i].rank > result.highest_rank) result.highest_rank = entries[i].rank;
+  }
+  return result;
+}
+
+int RankBarWidth(std::int32_t rank, int inner_width, std::int32_t highest_rank) {
+  if (highest_rank == 0) return 0;
+  const double w = static_cast<double>(rank) * inner_width / static_cast<double>(highest_rank);
+  return static_cast<int>(std::nearbyint(w));
+}
+
+}  // namespace orvex

@@ -1,0 +1,63 @@
+// The conversation list's rules that need no window: its columns, how two
+// entries compare, the header's sort direction, the hit counts of a search tab
+// and the width of a rank bar.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ylogs/discovery/conversation_entry.h"
+
+namespace orvex {
+
+inline constexpr int kConversationColumns = 9;
+enum ConversationColumn {
+  kIdentityColumn = 0,
+  kFriendColumn = 1,
+  kDateColumn = 2,
+  kStartTimeColumn = 3,
+  kEndTimeColumn = 4,
+  kWordsColumn = 5,
+  kSizeColumn = 6,
+  kFileNameColumn = 7,
+  kRankColumn = 8,
+};
+
+const char* ConversationColumnCaption(int column);
+int ConversationColumnWidth(int column);
+bool ConversationColumnInitiallyShown(int column);
+bool IsTextColumn(int column);
+// The text a text column shows (code-page bytes).
+const std::string& ColumnText(const ConversationEntry& entry, int column);
+
+// Compares two entries by a numeric column (date, words, size, rank): negative,
+// zero or positive. An entry without a date sorts before every dated one.
+int CompareNumeric(const ConversationEntry& a, const ConversationEntry& b, int column);
+
+// The header's sort state: no column at first, ascending.
+struct SortState {
+  int column = -1;
+  bool descending = false;
+};
+
+// A click on a column header: that column becomes the sort column and the
+// direction flips, also when the column has just changed.
+SortState HeaderClick(SortState state, int column);
+
+// What a tab switch does to the entries: for a search tab, each entry at
+// position i takes hit count i as its rank and is hidden without hits (or when
+// the search stored no count for it, its rank then kept); for the
+// "Conversations" tab (counts == nullptr) every entry is shown.
+struct TabFilter {
+  std::vector<bool> hidden;
+  std::int32_t highest_rank = 0;
+};
+TabFilter ApplyHitCounts(std::vector<ConversationEntry>& entries,
+                         const std::vector<std::string>* counts);
+
+// The width of the bar of a rank in a cell whose inner width is
+// right - left - 4: rank * inner / highest, rounded with halves to even.
+int RankBarWidth(std::int32_t rank, int inner_width, std::int32_t highest_rank);
+
+}  // namespace orvex

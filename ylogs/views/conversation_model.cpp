@@ -1,0 +1,104 @@
+#include "conversation_model.h"
+
+#include <QCollator>
+
+#include <algorithm>
+#include <numeric>
+
+#include "platform/qt/qt_text.h"
+#include "widgets/tree_icons.h"
+
+namespace orvex {
+
+ConversationModel::ConversationModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int ConversationModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+}
+
+int ConversationModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kConversationColumns;
+}
+
+QVariant ConversationModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const ConversationEntry& e = EntryAt(index.row());
+  const int column = index.column();
+  if (role == Qt::DecorationRole && column == kIdentityColumn) return TreeIcon(kImageShowAll);
+  if (role != Qt::DisplayRole) return {};
+  switch (column) {
+    case kDateColumn:
+      return e.date && date_text_ ? date_text_(*e.date) : QString();
+    case kWordsColumn:
+      return QString::number(e.words);
+    case kSizeColumn:
+      return QString::number(e.size);
+    case kRankColumn:
+      return {};
+    default:
+      return FromAnsi(ColumnText(e, column));
+  }
+}
+
+QVariant ConversationModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+      section < kConversationColumns) {
+    return QString::fromLatin1(ConversationColumnCaption(section));
+  }
+  return {};
+}
+
+void ConversationModel::SetEntries(std::vector<ConversationEntry> entries) {
+  beginResetModel();
+  entries_ = std::move(entries);
+  hidden_.assign(entries_.size(), false);
+  endResetModel();
+}
+
+void ConversationModel::Sort(SortState state) {
+  if (state.column < 0 || entries_.size() < 2) return;
+  const int column = state.column;
+  std::vector<int> order(entries_.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::vector<int> rank_of;  // for text columns: position in collation order
+  if (IsTextColumn(column)) {
+    QCollator collator;  // the user's locale, case-sensitive
+    collator.setCaseSensitivity(Qt::CaseSensitive);
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(entries_.size());
+    for (const ConversationEntry& e : entries_) {
+      keys.push_back(collator.sortKey(FromAnsi(ColumnText(e, column))));
+    }
+    auto cmp = [&](int a, int b) { return keys[a].compare(keys[b]); };
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+      const int c = cmp(a, b);
+      return state.descending ? c > 0 : c < 0;
+    });
+  } else {
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+      const int c = CompareNumeric(entries_[a], entries_[b], column);
+      return state.descending ? c > 0 : c < 0;
+    });
+  }
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  std::vector<int> new_row_of(entries_.size());
+  for (std::size_t i = 0; i < order.size(); ++i) new_row_of[order[i]] = static_cast<int>(i);
+  const QModelIndexList old = persistentIndexList();
+  QModelIndexList moved;
+  moved.reserve(old.size());
+  for (const QModelIndex& idx : old) moved.append(index(new_row_of[idx.row()], idx.column()));
+  std::vector<ConversationEntry> sorted;
+  std::vector<bool> hidden;
+  sorted.reserve(entries_.size());
+  hidden.reserve(entries_.size());
+  for (int i : order) {
+    sorted.push_back(std::move(entries_[i]));
+    hidden.push_back(hidden_[i]);
+  }
+  entries_ = std::move(sorted);
+  hidden_ = std::move(hidden);
+  changePersistentIndexList(old, moved);
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+}  // namespace orvex

@@ -1,0 +1,21 @@
+// Paints the rank bar of the "Rank" column over its cell.
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace orvex {
+
+class ConversationModel;
+
+class RankBarDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+ public:
+  RankBarDelegate(const ConversationModel* model, QObject* parent);
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+
+ private:
+  const ConversationModel* model_;
+};
+
+}  // namespace orvex
