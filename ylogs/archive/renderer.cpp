@@ -73,7 +73,7 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
     const std::string& name = side == 0 ? names.key : names.friend_name;
 
     std::string d, h;
-    if (!text_only && settings.formatter) {  // text-only lines carry no date or time
+    if (settings.formatter) {
       if (opt.date) d = settings.formatter->ShortDate(record.time);
       if (opt.time) {
         if (!d.empty()) h = " ";
@@ -94,7 +94,7 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
       state.file_transcript += plain;
     }
     AddMessageCounts(state, plain, side);
-    if (text_only) return;  // the caller drops the body
+    if (!settings.build_body) return;
 
     if (highlight) ReplaceAllInPlace(v, *settings.highlight, span);
     std::string filled = side == 0 ? message1 : message2;

@@ -57,6 +57,9 @@ struct RenderSettings {
   std::optional<LooseNames> loose;
   const DateTimeFormatter* formatter = nullptr;
   MessageSink messages;  // message boxes raised while reading
+  // A caller that drops the body (the search) may skip building it; the
+  // transcript and the counts are the same either way.
+  bool build_body = true;
 };
 
 // What a rendering leaves behind for its caller.
