@@ -1,0 +1,98 @@
+// Folder trees for the discovery tests, made in a fresh temporary folder and
+// removed afterwards, and the file system's own listing order to check
+// against.
+#pragma once
+
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace orvex::discovery_testing {
+
+class TempTree {
+ public:
+  TempTree() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "orvex-discovery-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    root_ = pattern + "/";
+  }
+  ~TempTree() {
+    std::error_code ec;
+    std::filesystem::remove_all(root_, ec);
+  }
+  TempTree(const TempTree&) = delete;
+  TempTree& operator=(const TempTree&) = delete;
+
+  // The folder, ending in "/".
+  const std::string& root() const { return root_; }
+  std::string operator/(const std::string& relative) const { return root_ + relative; }
+
+  void Folder(const std::string& relative) const {
+    std::filesystem::create_directories(root_ + relative);
+  }
+  // A file of `size` bytes; its folder is made when missing.
+  void File(const std::string& relative, std::size_t size = 0,
+            const std::string& content = "") const {
+    const std::filesystem::path p(root_ + relative);
+    std::filesystem::create_directories(p.parent_path());
+    std::ofstream out(p, std::ios::binary);
+    out << (content.empty() ? std::string(size, 'x') : content);
+  }
+  // An identity with its message folder and, below it, the given friends.
+  void Identity(const std::string& profiles, const std::string& name,
+                const std::vector<std::string>& friends = {}) const {
+    Folder(profiles + name + "/Archive/Messages");
+    for (const auto& f : friends) Folder(profiles + name + "/Archive/Messages/" + f);
+  }
+
+ private:
+  std::string root_;
+};
+
+// The names of a folder in the order the file system lists them.
+inline std::vector<std::string> ListingOrder(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder)) {
+    names.push_back(e.path().filename().string());
+  }
+  return names;
+}
+
+// The names of `wanted` in the file system's order of `folder`.
+inline std::vector<std::string> InListingOrder(const std::string& folder,
+                                               const std::vector<std::string>& wanted) {
+  std::vector<std::string> ordered;
+  for (const auto& name : ListingOrder(folder)) {
+    for (const auto& w : wanted) {
+      if (w == name) ordered.push_back(name);
+    }
+  }
+  return ordered;
+}
+
+struct CommandResult {
+  std::string out;
+  int status = -1;
+};
+
+// Runs a shell command line, collecting its standard output.
+inline CommandResult RunCommand(const std::string& command) {
+  CommandResult result;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) throw std::runtime_error("popen failed");
+  char buf[4096];
+  std::size_t got;
+  while ((got = std::fread(buf, 1, sizeof buf, pipe)) > 0) result.out.append(buf, got);
+  const int raw = ::pclose(pipe);
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return result;
+}
+
+}  // namespace orvex::discovery_testing
