@@ -27,7 +27,9 @@ int TabStrip::AddTab(const QString& caption, bool search_tab) {
   return index;
 }
 
-bool TabStrip::IsSearchTab(int index) const { return tabData(index).toInt() == kSearchRole; }
+bool TabStrip::IsSearchTab(int index) const {
+  return tabData(index).toInt() == kSearchRole;
+}
 
 void TabStrip::PlaceCloseButton() {
   for (int i = 0; i < count(); ++i) {

@@ -27,9 +27,11 @@ void Balloon(QPainter& p, QRectF r, bool tail_left) {
   QPolygonF tail;
   const qreal y = r.bottom();
   if (tail_left) {
-    tail << QPointF(r.left() + 2, y - 1) << QPointF(r.left() + 1, y + 3) << QPointF(r.left() + 5, y - 1);
+    tail << QPointF(r.left() + 2, y - 1) << QPointF(r.left() + 1, y + 3)
+         << QPointF(r.left() + 5, y - 1);
   } else {
-    tail << QPointF(r.right() - 5, y - 1) << QPointF(r.right() - 1, y + 3) << QPointF(r.right() - 2, y - 1);
+    tail << QPointF(r.right() - 5, y - 1) << QPointF(r.right() - 1, y + 3)
+         << QPointF(r.right() - 2, y - 1);
   }
   path.addPolygon(tail);
   path.setFillRule(Qt::WindingFill);

@@ -7,8 +7,13 @@
 
 namespace orvex {
 
-enum TreeImage { kImageFriend = 0, kImageShowAll = 1, kImageIdentity = 2, kImageFavorites = 3,
-                 kImageBook = 4 };
+enum TreeImage {
+  kImageFriend = 0,
+  kImageShowAll = 1,
+  kImageIdentity = 2,
+  kImageFavorites = 3,
+  kImageBook = 4
+};
 
 QIcon TreeIcon(int image_index);
 

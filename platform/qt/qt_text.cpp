@@ -20,7 +20,9 @@ QString FromFileName(std::string_view name) {
   return QFile::decodeName(QByteArray(name.data(), static_cast<qsizetype>(name.size())));
 }
 
-std::string ToFileName(const QString& name) { return QFile::encodeName(name).toStdString(); }
+std::string ToFileName(const QString& name) {
+  return QFile::encodeName(name).toStdString();
+}
 
 }  // namespace orvex
 

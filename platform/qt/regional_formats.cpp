@@ -30,8 +30,8 @@ std::string RegionalFormatter::ShortDate(double t) const {
 
 std::string RegionalFormatter::LongTime(double t) const {
   const CivilDateTime c = DayCountToCivil(t);
-  return ToAnsi(QLocale::system().toString(QTime(c.hour, c.minute, c.second, c.millisecond),
-                                           time_format_));
+  return ToAnsi(
+      QLocale::system().toString(QTime(c.hour, c.minute, c.second, c.millisecond), time_format_));
 }
 
 }  // namespace orvex

@@ -13,8 +13,8 @@ class QTreeWidgetItem;
 namespace orvex {
 
 struct DiscoveryState {
-  ContactTreeData data;           // names and nodes of the last scan
-  std::string scanned_profiles;   // the profiles folder that scan read
+  ContactTreeData data;                 // names and nodes of the last scan
+  std::string scanned_profiles;         // the profiles folder that scan read
   std::vector<QTreeWidgetItem*> items;  // the tree's items, by node
   QTreeWidgetItem* favorites_node = nullptr;
   FavoritesList favorites;

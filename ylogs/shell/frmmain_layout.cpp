@@ -56,7 +56,9 @@ QAction* TfrmMain::AddItem(QMenu* menu, const QString& caption, void (TfrmMain::
                            bool enabled) {
   QAction* a = menu->addAction(caption);
   a->setEnabled(enabled);
-  if (handler) connect(a, &QAction::triggered, this, [this, handler] { Guard([this, handler] { (this->*handler)(); }); });
+  if (handler)
+    connect(a, &QAction::triggered, this,
+            [this, handler] { Guard([this, handler] { (this->*handler)(); }); });
   return a;
 }
 
@@ -150,7 +152,7 @@ QFrame* TfrmMain::CreateTopStrip() {
 
   panMesArch = new QFrame(strip);
   panMesArch->setObjectName("panMesArch");
-  panMesArch->setFixedWidth(176);
+  panMesArch->setMinimumWidth(176);  // wide enough for its label in any font
   auto* arch = new QHBoxLayout(panMesArch);
   NoMargins(arch);
   arch->addWidget(new QLabel("Message archiving: ", panMesArch));

@@ -13,7 +13,9 @@
 
 namespace orvex {
 
-std::string TfrmMain::SettingsFilePath() const { return env_.program_folder + kSettingsFileName; }
+std::string TfrmMain::SettingsFilePath() const {
+  return env_.program_folder + kSettingsFileName;
+}
 
 void TfrmMain::LoadSettings() {
   const AppSettings s = ReadSettings(SettingsFilePath());

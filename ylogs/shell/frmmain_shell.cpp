@@ -52,6 +52,9 @@ TfrmMain::TfrmMain(FrmMainEnvironment env, QWidget* parent)
   setObjectName("frmMain");
   if (!env_.now) env_.now = NowLocalDayCount;
   CreateControls();
+  msg_model_->SetDateText([this](double day) {
+    return env_.formatter ? FromAnsi(env_.formatter->ShortDate(day)) : QString();
+  });
   ConnectHandlers();
 }
 
@@ -161,7 +164,9 @@ void TfrmMain::Exit1Click() {
   close();
 }
 
-void TfrmMain::FormClose() { SaveSettings(); }
+void TfrmMain::FormClose() {
+  SaveSettings();
+}
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   if (!closing_without_save_) Guard([this] { FormClose(); });

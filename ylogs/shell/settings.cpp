@@ -34,8 +34,10 @@ AppSettings ReadSettings(const std::string& path) {
     const std::string index = std::to_string(n);
     FavoriteEntry f;
     f.path = GetProfileString(doc, kSettingsSection, "Path" + index, "");
-    f.identity = Cut(GetProfileString(doc, kSettingsSection, "Identity" + index, ""), kNameFieldMax);
-    f.friend_name = Cut(GetProfileString(doc, kSettingsSection, "Friend" + index, ""), kNameFieldMax);
+    f.identity =
+        Cut(GetProfileString(doc, kSettingsSection, "Identity" + index, ""), kNameFieldMax);
+    f.friend_name =
+        Cut(GetProfileString(doc, kSettingsSection, "Friend" + index, ""), kNameFieldMax);
     f.size = GetProfileInteger(doc, kSettingsSection, "Size" + index, 0);
     s.favorites.push_back(std::move(f));
   }

@@ -13,9 +13,9 @@ struct ColumnInfo {
 };
 
 constexpr ColumnInfo kColumns[kConversationColumns] = {
-    {"Identity", 170, true}, {"Friend", 130, true},    {"Date", 76, true},
+    {"Identity", 170, true},   {"Friend", 130, true},   {"Date", 76, true},
     {"Start time", 76, false}, {"End time", 76, false}, {"Words", 30, false},
-    {"Size", 100, true},     {"Filename", 150, true},  {"Rank", 50, false},
+    {"Size", 100, true},       {"Filename", 150, true}, {"Rank", 50, false},
 };
 
 template <typename T>
@@ -25,9 +25,15 @@ int Order(const T& a, const T& b) {
 
 }  // namespace
 
-const char* ConversationColumnCaption(int column) { return kColumns[column].caption; }
-int ConversationColumnWidth(int column) { return kColumns[column].width; }
-bool ConversationColumnInitiallyShown(int column) { return kColumns[column].shown; }
+const char* ConversationColumnCaption(int column) {
+  return kColumns[column].caption;
+}
+int ConversationColumnWidth(int column) {
+  return kColumns[column].width;
+}
+bool ConversationColumnInitiallyShown(int column) {
+  return kColumns[column].shown;
+}
 
 bool IsTextColumn(int column) {
   return column == kIdentityColumn || column == kFriendColumn || column == kStartTimeColumn ||

@@ -27,7 +27,9 @@ class ConversationModel : public QAbstractTableModel {
   void SetEntries(std::vector<ConversationEntry> entries);
   const std::vector<ConversationEntry>& entries() const { return entries_; }
   std::vector<ConversationEntry>& mutable_entries() { return entries_; }
-  const ConversationEntry& EntryAt(int row) const { return entries_.at(static_cast<std::size_t>(row)); }
+  const ConversationEntry& EntryAt(int row) const {
+    return entries_.at(static_cast<std::size_t>(row));
+  }
 
   // Sorts by a column, keeping equal entries in their order; selections and
   // other persistent indexes follow their rows.

@@ -56,7 +56,8 @@ RenderSettings TfrmMain::CurrentRenderSettings() const {
 
 std::vector<int> TfrmMain::SelectedRowsInOrder() const {
   std::vector<int> rows;
-  for (const QModelIndex& index : msg->selectionModel()->selectedRows()) rows.push_back(index.row());
+  for (const QModelIndex& index : msg->selectionModel()->selectedRows())
+    rows.push_back(index.row());
   std::sort(rows.begin(), rows.end());
   return rows;
 }
@@ -71,7 +72,9 @@ void TfrmMain::ShowWaitPanel(int maximum, bool visible) {
   }
 }
 
-void TfrmMain::HideWaitPanel() { pnlWait->hide(); }
+void TfrmMain::HideWaitPanel() {
+  pnlWait->hide();
+}
 
 QString TfrmMain::WriteViewPage() {
   QString folder = env_.temp_folder;
@@ -119,7 +122,9 @@ void TfrmMain::msgChange() {
     }
     return false;
   };
-  auto today = [this] { return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string(); };
+  auto today = [this] {
+    return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string();
+  };
   try {
     BuildView(paths, theme_, settings, render_state_, buffers, after_each, today);
   } catch (...) {
@@ -139,20 +144,24 @@ void TfrmMain::msgChange() {
   view_running_ = false;
   if (view_again_) {
     view_again_ = false;
-    QMetaObject::invokeMethod(this, [this] { Guard([this] { msgChange(); }); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Guard([this] { msgChange(); }); }, Qt::QueuedConnection);
   }
   if (error) std::rethrow_exception(error);
 }
 
-void TfrmMain::RefreshBrowser() { msgChange(); }
+void TfrmMain::RefreshBrowser() {
+  msgChange();
+}
 
 void TfrmMain::btnRawClick() {
   format_codes_enabled_ = !format_codes_enabled_;
   msgChange();
 }
 
-void TfrmMain::applyClick() { cancel_request_ = true; }
+void TfrmMain::applyClick() {
+  cancel_request_ = true;
+}
 
 void TfrmMain::LoadTheme() {
   theme_ = orvex::LoadTheme(env_.program_folder, ToFileName(cbxTheme->currentText()));
@@ -163,9 +172,13 @@ void TfrmMain::cbxThemeChange() {
   RefreshBrowser();
 }
 
-void TfrmMain::vsStatRepaint() { stats_model_->Repaint(); }
+void TfrmMain::vsStatRepaint() {
+  stats_model_->Repaint();
+}
 
-void TfrmMain::ShowRankColumn(bool show) { msg->setColumnHidden(kRankColumn, !show); }
+void TfrmMain::ShowRankColumn(bool show) {
+  msg->setColumnHidden(kRankColumn, !show);
+}
 
 namespace {
 
@@ -194,8 +207,8 @@ void TfrmMain::TabSetChange(int tab) {
   }
   if (tab != 0) ShowRankColumn(true);
   static const std::vector<std::string> kNoCounts;
-  TabFilter filter =
-      ApplyHitCounts(msg_model_->mutable_entries(), tab != 0 ? (counts ? counts : &kNoCounts) : nullptr);
+  TabFilter filter = ApplyHitCounts(msg_model_->mutable_entries(),
+                                    tab != 0 ? (counts ? counts : &kNoCounts) : nullptr);
   msg_model_->hidden() = std::move(filter.hidden);
   msg_model_->set_highest_rank(filter.highest_rank);
   if (tab == 0) ShowRankColumn(false);

@@ -66,6 +66,8 @@ bool SafeWebPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool 
   return false;
 }
 
-QWebEnginePage* SafeWebPage::createWindow(WebWindowType) { return nullptr; }
+QWebEnginePage* SafeWebPage::createWindow(WebWindowType) {
+  return nullptr;
+}
 
 }  // namespace orvex

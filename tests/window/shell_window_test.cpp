@@ -1,0 +1,119 @@
+// Start-up, the panels and their switches, the menus, and leaving.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
+
+#include "window_fixture.h"
+
+namespace orvex::testing {
+namespace {
+
+QStringList Captions(const QMenu* menu) {
+  QStringList out;
+  for (QAction* a : menu->actions()) out << (a->isSeparator() ? QString("-") : a->text());
+  return out;
+}
+
+using ShellWindowTest = WindowTest;
+
+TEST_F(ShellWindowTest, FirstStartShowsDefaultsAndClosingWritesExactlyTheKeys) {
+  TfrmMain& w = Start();
+  EXPECT_TRUE(w.ckDate->isChecked());
+  EXPECT_TRUE(w.ckTime->isChecked());
+  EXPECT_TRUE(w.ckBold->isChecked());
+  EXPECT_TRUE(w.ckFonts->isChecked());
+  EXPECT_FALSE(w.ckSmilies->isChecked());
+  EXPECT_TRUE(w.panFormat->isVisibleTo(&w));
+  EXPECT_FALSE(w.panStats->isVisibleTo(&w));
+  EXPECT_TRUE(w.PanBottom->isVisibleTo(&w));
+  EXPECT_EQ(w.cbxTheme->currentText(), "default");
+  EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("|").toStdString();
+  EXPECT_EQ(w.edtPath->text().toStdString(), ProfilesFolder());
+
+  w.close();
+  EXPECT_EQ(SettingsText(),
+            "[Settings]\r\nDate=1\r\nTime=1\r\nTheme=default\r\nBold=1\r\nFonts=1\r\n"
+            "Smileys=0\r\nStats=0\r\nFormat=1\r\nFavorites=0\r\n");
+}
+
+TEST_F(ShellWindowTest, ExitLeavesTheSettingsFileAsItWas) {
+  TfrmMain& w = Start();
+  w.ckDate->setChecked(false);
+  w.Exit1Click();
+  EXPECT_FALSE(std::filesystem::exists(program / "orvex.ini"));
+}
+
+TEST_F(ShellWindowTest, EachPanelSwitchKeepsMenuAndButtonInStepAndReturnsAfterTwo) {
+  TfrmMain& w = Start();
+  struct Switch {
+    void (TfrmMain::*handler)();
+    QWidget* panel;
+    QAction* item;
+    QToolButton* button;
+  };
+  const Switch switches[] = {
+      {&TfrmMain::btnFormatClick, w.panFormat, w.mnuFormatToolbar, w.btnFormat},
+      {&TfrmMain::btnStatsClick, w.panStats, w.mnuStatistics, w.btnStats},
+      {&TfrmMain::mnuMsgviewClick, w.PanBottom, w.mnuMsgview, nullptr},
+  };
+  for (const Switch& s : switches) {
+    const bool before = s.panel->isVisibleTo(&w);
+    for (int click = 1; click <= 2; ++click) {
+      (w.*s.handler)();
+      const bool shown = s.panel->isVisibleTo(&w);
+      EXPECT_EQ(shown, click == 1 ? !before : before);
+      EXPECT_EQ(s.item->isChecked(), shown);
+      if (s.button) EXPECT_EQ(s.button->isChecked(), shown);
+    }
+  }
+}
+
+TEST_F(ShellWindowTest, MenusHoldTheirItemsInOrder) {
+  TfrmMain& w = Start();
+  EXPECT_EQ(Captions(w.popFile).join("|"),
+            "Open message archive folder...|Open .dat file...|-|Save as HTML...|Save as text...|"
+            "Save as individual HTML files...|Save as individual text files...|-|Print...|"
+            "Print preview...|Page setup...|-|Exit");
+  EXPECT_EQ(Captions(w.popView).join("|"), "Format toolbar|Statistics|Message viewer");
+  EXPECT_EQ(Captions(w.popMessage).join("|"),
+            "Add to favorites|-|Copy to clipboard|Copy html code to clipboard|-|Delete|"
+            "Show in Explorer|-|Select all messages");
+  EXPECT_EQ(Captions(w.popHelp).join("|"),
+            "Help|Homepage|Forum|Suggestions and bugs reports|-|About...");
+  EXPECT_EQ(Captions(w.PopupMenu1).join("|"),
+            "Add to favorites|Remove from favorites|Refresh|-|Copy to clipboard|Save as HTML...|"
+            "Save as text...|Delete|-|Show in Explorer|Select all messages");
+  QStringList bar;
+  for (QToolButton* b : w.menu_bar_buttons) bar << b->text();
+  EXPECT_EQ(bar.join("|"), "&File|&View|&Conversation|&Help");
+  EXPECT_EQ(w.windowTitle(), "Orvex Messenger Archive");
+  EXPECT_EQ(w.panID->text(), "Yahoo ID: ");
+  EXPECT_EQ(w.spdArchiving->text(), "enabled");
+}
+
+TEST_F(ShellWindowTest, AnErrorInAnActionIsShownWithAFullStopAndTheWindowGoesOn) {
+  TfrmMain& w = Start();
+  w.Guard([] { throw std::runtime_error("File not found"); });
+  w.Guard([] { throw std::runtime_error("Done."); });
+  w.Guard([] { throw std::runtime_error("Oops!"); });
+  EXPECT_EQ(dialogs.errors.join("|"), "File not found.|Done.|Oops!");
+}
+
+TEST_F(ShellWindowTest, AMissingThemeIsReportedAndTheOtherSettingsStillApply) {
+  WriteBytes(program / "orvex.ini", "[Settings]\r\nTheme=nosuch\r\nSmileys=1\r\nStats=1\r\n");
+  TfrmMain& w = Start();
+  EXPECT_EQ(dialogs.errors.join("|"), "File not found.");
+  EXPECT_TRUE(w.ckSmilies->isChecked());
+  EXPECT_TRUE(w.panStats->isVisibleTo(&w));
+  EXPECT_EQ(w.cbxTheme->currentIndex(), -1);
+  w.close();
+  EXPECT_NE(SettingsText().find("Theme=nosuch\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvex::testing

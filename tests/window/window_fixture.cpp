@@ -1,0 +1,60 @@
+#include "window_fixture.h"
+
+#include <QItemSelectionModel>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <fstream>
+#include <sstream>
+
+#include "ylogs/views/conversation_model.h"
+
+namespace orvex::testing {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  std::stringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+std::string WindowTest::SettingsText() const {
+  return ReadFile(program / "orvex.ini");
+}
+
+QStringList TreeTexts(const TfrmMain& w) {
+  QStringList texts;
+  for (int i = 0; i < w.ids->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* top = w.ids->topLevelItem(i);
+    texts << top->text(0);
+    for (int c = 0; c < top->childCount(); ++c) texts << "  " + top->child(c)->text(0);
+  }
+  return texts;
+}
+
+void SelectNode(TfrmMain& w, const QString& text) {
+  const auto found = w.ids->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+  ASSERT_FALSE(found.isEmpty()) << text.toStdString();
+  // As a click does it: one selection change.
+  w.ids->setCurrentItem(found.first(), 0, QItemSelectionModel::ClearAndSelect);
+}
+
+void SelectRows(TfrmMain& w, const std::vector<int>& rows) {
+  QItemSelection selection;
+  auto* model = w.conversation_model();
+  for (int row : rows) selection.select(model->index(row, 0), model->index(row, 8));
+  w.msg->selectionModel()->select(selection,
+                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+QStringList ShownFileNames(const TfrmMain& w) {
+  QStringList names;
+  auto* model = w.conversation_model();
+  for (int row = 0; row < model->rowCount(); ++row) {
+    if (!w.msg->isRowHidden(row, {}))
+      names << QString::fromStdString(model->EntryAt(row).file_name);
+  }
+  return names;
+}
+
+}  // namespace orvex::testing

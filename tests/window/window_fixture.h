@@ -1,0 +1,127 @@
+// A main window on a profiles folder of our own making, with message boxes
+// recorded instead of shown and the registry in a file of the test's.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QString>
+#include <QStringList>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ini_registry.h"
+#include "platform/qt/dialogs.h"
+#include "tests/support/archive_writer.h"
+#include "tests/support/temp_folder.h"
+#include "ylogs/archive/day_time.h"
+#include "ylogs/shell/frmmain.h"
+
+namespace orvex::testing {
+
+class RecordingDialogs : public Dialogs {
+ public:
+  void Error(QWidget*, const QString& text) override { errors << text; }
+  void Message(QWidget*, const QString& text) override { messages << text; }
+  bool AskYesNo(QWidget*, const QString& title, const QString& text) override {
+    questions << title + "|" + text;
+    return answer_yes;
+  }
+  QStringList errors, messages, questions;
+  bool answer_yes = true;
+};
+
+// Dates and times as YYYY-MM-DD and HH:MM:SS, whatever the machine's locale.
+class IsoFormatter : public DateTimeFormatter {
+ public:
+  std::string ShortDate(double t) const override { return FormatIsoDate(DayCountToCivil(t)); }
+  std::string LongTime(double t) const override {
+    return FormatIsoMillis(DayCountToCivil(t)).substr(11, 8);
+  }
+};
+
+// A theme whose sections are easy to find in a page.
+inline constexpr const char* kTestTheme =
+    "_FILEHEADER_\r\n<html><body>\r\n_CONVERSATIONHEADER_\r\n<div>\r\n_MESSAGE1_\r\n"
+    "<p>%id: %text</p>\r\n_MESSAGE2_\r\n<p>%id said %text</p>\r\n_CONVERSATIONFOOTER_\r\n"
+    "</div>\r\n_FILEFOOTER_\r\n<p>%today</p></body></html>\r\n";
+
+class WindowTest : public ::testing::Test {
+ protected:
+  WindowTest() {
+    std::filesystem::create_directories(program / "themes");
+    WriteBytes(program / "themes/default.th", kTestTheme);
+    WriteBytes(program / "themes/other.th", kTestTheme);
+    std::filesystem::create_directories(temp / "pages");
+  }
+
+  // Writes an archive file of one identity and friend on a day, each message
+  // text alternating between the two sides.
+  std::string AddArchive(const std::string& identity, const std::string& friend_name,
+                         const std::string& day, const std::vector<std::string>& texts,
+                         std::uint8_t first_direction = 1) {
+    std::vector<RecordSpec> records;
+    std::uint32_t t = 1136073600;  // 2006-01-01
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      RecordSpec r;
+      r.time_value = TimeValueFromUnixSeconds(t + 60 * static_cast<std::uint32_t>(i));
+      r.direction = static_cast<std::uint8_t>((first_direction + i) % 2);
+      r.text = texts[i];
+      records.push_back(r);
+    }
+    const std::string path = ProfilesFolder() + identity + "/Archive/Messages/" + friend_name +
+                             "/" + day + "-" + identity + ".dat";
+    WriteBytes(path, EncodeArchive(records, identity));
+    return path;
+  }
+
+  void AddFriendFolder(const std::string& identity, const std::string& friend_name) {
+    std::filesystem::create_directories(ProfilesFolder() + identity + "/Archive/Messages/" +
+                                        friend_name);
+  }
+
+  std::string ProfilesFolder() const { return programs.path() + "Yahoo!/Messenger/Profiles/"; }
+
+  // Creates the window and runs its start-up.
+  TfrmMain& Start(const std::string& registry_user = "") {
+    registry = std::make_unique<IniRegistry>(config / "registry.ini");
+    if (!registry_user.empty()) {
+      WriteBytes(config / "registry.ini",
+                 "[Software/Yahoo/Pager]\r\nYahoo! User ID=" + registry_user + "\r\n");
+    }
+    FrmMainEnvironment env;
+    env.program_folder = program.path();
+    env.program_files = programs.path();
+    env.temp_folder = QString::fromStdString(temp / "pages");
+    env.registry = registry.get();
+    env.dialogs = &dialogs;
+    env.formatter = &formatter;
+    env.now = [] { return CivilDateToDayCount(2026, 12, 7) + 0.5; };
+    window = std::make_unique<TfrmMain>(std::move(env));
+    window->FormCreate();
+    return *window;
+  }
+
+  std::string SettingsText() const;
+
+  TempFolder program, programs, temp, config;
+  RecordingDialogs dialogs;
+  IsoFormatter formatter;
+  std::unique_ptr<IniRegistry> registry;
+  std::unique_ptr<TfrmMain> window;
+};
+
+// The texts of the tree's nodes in tree order, children indented by two blanks.
+QStringList TreeTexts(const TfrmMain& w);
+// Selects the tree node with this text (exactly), alone.
+void SelectNode(TfrmMain& w, const QString& text);
+// Selects rows of the conversation list, alone.
+void SelectRows(TfrmMain& w, const std::vector<int>& rows);
+// The file names of the list's rows in display order, hidden rows left out.
+QStringList ShownFileNames(const TfrmMain& w);
+std::string ReadFile(const std::string& path);
+
+}  // namespace orvex::testing

@@ -1,0 +1,16 @@
+// Window tests run on the offscreen platform; the browser view needs no sandbox
+// under the test account.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <unistd.h>
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-logging");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,224 @@
+// The path box, the contact tree and its filter, the conversation index and
+// the identity panel with its archiving switch.
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include "platform/qt/qt_text.h"
+#include "widgets/tree_icons.h"
+#include "ylogs/discovery/archiving_switch.h"
+#include "ylogs/discovery/conversation_index.h"
+#include "ylogs/discovery/profiles_scan.h"
+#include "ylogs/discovery/registry_user.h"
+#include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/frmmain_discovery_state.h"
+#include "ylogs/views/conversation_model.h"
+
+namespace orvex {
+namespace {
+
+constexpr int kNodeRole = Qt::UserRole;
+constexpr int kKindRole = Qt::UserRole + 1;
+constexpr int kNameIndexRole = Qt::UserRole + 2;
+
+int ImageOf(NodeKind kind) {
+  switch (kind) {
+    case nkIdentity:
+      return kImageIdentity;
+    case nkFriend:
+      return kImageFriend;
+    case nkShowAll:
+      return kImageShowAll;
+    default:
+      return kImageFavorites;
+  }
+}
+
+NodeId NodeOf(const QTreeWidgetItem* item) {
+  return item->data(0, kNodeRole).toInt();
+}
+
+// Shown, and not inside a hidden or collapsed node.
+bool IsShowing(const QTreeWidgetItem* item) {
+  if (item->isHidden()) return false;
+  for (const QTreeWidgetItem* p = item->parent(); p; p = p->parent()) {
+    if (p->isHidden() || !p->isExpanded()) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::vector<QTreeWidgetItem*> TfrmMain::NodesInTreeOrder() const {
+  std::vector<QTreeWidgetItem*> nodes;
+  for (int i = 0; i < ids->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* top = ids->topLevelItem(i);
+    nodes.push_back(top);
+    for (int c = 0; c < top->childCount(); ++c) nodes.push_back(top->child(c));
+  }
+  return nodes;
+}
+
+QTreeWidgetItem* TfrmMain::FirstSelectedNode() const {
+  for (QTreeWidgetItem* item : NodesInTreeOrder()) {
+    if (item->isSelected()) return item;
+  }
+  return nullptr;
+}
+
+void TfrmMain::RebuildTree() {
+  DiscoveryState& d = *discovery_;
+  d.items.clear();
+  d.favorites_node = nullptr;
+  for (NodeId id = 0; id < d.data.tree.size(); ++id) {
+    const TreeNode& node = d.data.tree.node(id);
+    auto* item = node.parent == kNoNode
+                     ? new QTreeWidgetItem(ids)
+                     : new QTreeWidgetItem(d.items[static_cast<std::size_t>(node.parent)]);
+    item->setText(0, FromFileName(d.data.NodeText(id)));
+    item->setIcon(0, TreeIcon(ImageOf(node.kind)));
+    item->setData(0, kNodeRole, id);
+    item->setData(0, kKindRole, static_cast<int>(node.kind));
+    item->setData(0, kNameIndexRole, node.name_index);
+    if (node.kind == nkIdentity) {
+      item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    }
+    if (node.kind == nkFavorites) d.favorites_node = item;
+    d.items.push_back(item);
+  }
+}
+
+void TfrmMain::edtPathChange() {
+  const std::string profiles = ToFileName(edtPath->text());
+  std::optional<ContactTreeData> scan = ScanProfiles(profiles);
+  if (!scan) return;  // not an existing folder: everything stays
+  DiscoveryState& d = *discovery_;
+  d.loose_mode = false;
+  const bool had_selection = !ids->selectedItems().isEmpty();
+  {
+    const QSignalBlocker block(ids);
+    ids->clear();
+  }
+  d.items.clear();
+  d.favorites_node = nullptr;
+  d.data = std::move(*scan);
+  d.scanned_profiles = profiles;
+  {
+    const QSignalBlocker block(ids);
+    RebuildTree();
+  }
+  if (had_selection) idsChange();  // the cleared selection empties the list
+}
+
+void TfrmMain::idsChange() {
+  DiscoveryState& d = *discovery_;
+  std::vector<NodeId> selected;
+  for (QTreeWidgetItem* item : ids->selectedItems()) selected.push_back(NodeOf(item));
+  IndexBuild build = BuildConversationIndex(d.scanned_profiles, d.data, selected, d.favorites);
+  if (build.close_search_tabs) CloseAllSearchTabs();
+
+  const bool had_selection = msg->selectionModel()->hasSelection();
+  msg->setUpdatesEnabled(false);
+  msg_model_->SetEntries(std::move(build.entries));
+  msg_model_->set_highest_rank(0);
+  msg_model_->Sort(sort_state_);
+  msg->setUpdatesEnabled(true);
+
+  if (std::optional<std::string> shown = ApplyIndexBuild(d.panel, build)) {
+    ShowIdentityStatus(*shown);
+  }
+  panID->setText(FromFileName(d.panel.text));
+  panMesArch->setVisible(d.panel.archiving_shown);
+  current_identity_ = d.panel.current_identity;
+  if (had_selection) msgChange();
+}
+
+void TfrmMain::edtFilterChange() {
+  const QString filter = edtFilter->text();
+  bool found = false, several = false;
+  QTreeWidgetItem* first = nullptr;
+  ids->setUpdatesEnabled(false);
+  for (QTreeWidgetItem* item : NodesInTreeOrder()) {
+    const auto kind = static_cast<NodeKind>(item->data(0, kKindRole).toInt());
+    if (filter.isEmpty() || item->childCount() > 0) {
+      item->setHidden(false);
+    } else if (kind == nkFriend) {
+      const bool match = item->text(0).contains(filter, Qt::CaseSensitive);
+      item->setHidden(!match);
+      if (match) {
+        if (!found) {
+          found = true;
+          first = item;
+        } else {
+          several = true;
+        }
+      }
+    } else {
+      item->setHidden(false);  // the fixed nodes and childless identities stay reachable
+    }
+  }
+  ids->setUpdatesEnabled(true);
+  int showing = 0;
+  for (QTreeWidgetItem* item : NodesInTreeOrder()) showing += IsShowing(item) ? 1 : 0;
+  if (showing < 30) ids->expandAll();
+  if (found && !several) {
+    {
+      const QSignalBlocker block(ids);
+      ids->clearSelection();
+      first->setSelected(true);
+    }
+    idsChange();
+  }
+}
+
+void TfrmMain::spdSelectAllClick() {
+  {
+    const QSignalBlocker block(ids);
+    for (QTreeWidgetItem* item : NodesInTreeOrder()) {
+      if (IsShowing(item)) item->setSelected(true);
+    }
+  }
+  idsChange();
+}
+
+void TfrmMain::Addtofavorite1Click() {
+  for (int row : SelectedRowsInOrder()) {
+    const ConversationEntry& e = msg_model_->EntryAt(row);
+    discovery_->favorites.Add({e.path, e.identity, e.friend_name, e.size});
+  }
+}
+
+void TfrmMain::Refresh1Click() {
+  idsChange();
+}
+
+void TfrmMain::SelectRegistryUser() {
+  if (!env_.registry) return;
+  const NodeId node = orvex::SelectRegistryUser(discovery_->data, ReadRegistryUser(*env_.registry));
+  if (node == kNoNode || static_cast<std::size_t>(node) >= discovery_->items.size()) return;
+  QTreeWidgetItem* item = discovery_->items[static_cast<std::size_t>(node)];
+  item->setSelected(true);
+  item->setExpanded(true);
+}
+
+void TfrmMain::ShowIdentityStatus(const std::string& identity) {
+  panMesArch->setVisible(true);
+  panID->setText(FromFileName(std::string(kIdentityPanelPrefix) + identity));
+  current_identity_ = identity;
+  discovery_->panel.current_identity = identity;
+  const bool enabled = env_.registry && ReadArchivingEnabled(*env_.registry, identity);
+  const ArchivingLook look = ArchivingButtonLook(enabled);
+  spdArchiving->setText(QString::fromLatin1(look.caption));
+  spdArchiving->setStyleSheet(QStringLiteral("QToolButton { color: #%1; font-weight: bold; }")
+                                  .arg(look.rgb, 6, 16, QLatin1Char('0')));
+}
+
+void TfrmMain::spdArchivingClick() {
+  if (!env_.registry) return;
+  if (FlipArchiving(*env_.registry, current_identity_)) ShowIdentityStatus(current_identity_);
+}
+
+}  // namespace orvex
