@@ -81,14 +81,14 @@ FavoritesList FavoritesFromSettings(const std::string& file) {
 }
 
 // The first node in tree order that "IDENTITY" or "IDENTITY/FRIEND" names.
-NodeId FindNode(const ContactTreeData& data, const std::string& spec) {
-  const auto slash = spec.find('/');
-  const std::string identity = spec.substr(0, slash);
+NodeId FindNode(const ContactTreeData& data, const std::string& wanted) {
+  const auto slash = wanted.find('/');
+  const std::string identity = wanted.substr(0, slash);
   for (NodeId id = 0; id < data.tree.size(); ++id) {
     const TreeNode& n = data.tree.node(id);
     if (slash == std::string::npos) {
       if (n.kind == nkIdentity && data.NodeText(id) == identity) return id;
-    } else if (n.kind == nkFriend && data.NodeText(id) == spec.substr(slash + 1) &&
+    } else if (n.kind == nkFriend && data.NodeText(id) == wanted.substr(slash + 1) &&
                data.IdentityNameOf(id) == identity) {
       return id;
     }
@@ -151,10 +151,10 @@ int RunIndex(const IndexArgs& args) {
   };
   if (args.all) select_first_of_kind(nkShowAll);
   if (args.favorites) select_first_of_kind(nkFavorites);
-  for (const std::string& spec : args.select) {
-    const NodeId id = FindNode(data, spec);
+  for (const std::string& wanted : args.select) {
+    const NodeId id = FindNode(data, wanted);
     if (id == kNoNode) {
-      ReportMessage("orvex-cli index: no node matches --select " + spec);
+      ReportMessage("orvex-cli index: no node matches --select " + wanted);
       ReportMessage(kUsage);
       return kExitUsage;
     }

@@ -33,20 +33,21 @@ class IndexTree {
     data = *ScanProfiles(profiles);
   }
 
-  NodeId Find(const std::string& spec) const {
-    if (spec == "*all") return 0;
-    if (spec == "*favorites") return 1;
-    const auto slash = spec.find('/');
+  NodeId Find(const std::string& wanted) const {
+    if (wanted == "*all") return 0;
+    if (wanted == "*favorites") return 1;
+    const auto slash = wanted.find('/');
     for (NodeId id = 0; id < data.tree.size(); ++id) {
       const NodeKind kind = data.tree.node(id).kind;
-      if (slash == std::string::npos && kind == nkIdentity && data.NodeText(id) == spec) return id;
+      if (slash == std::string::npos && kind == nkIdentity && data.NodeText(id) == wanted)
+        return id;
       if (slash != std::string::npos && kind == nkFriend &&
-          data.IdentityNameOf(id) == spec.substr(0, slash) &&
-          data.NodeText(id) == spec.substr(slash + 1)) {
+          data.IdentityNameOf(id) == wanted.substr(0, slash) &&
+          data.NodeText(id) == wanted.substr(slash + 1)) {
         return id;
       }
     }
-    throw std::runtime_error("no node " + spec);
+    throw std::runtime_error("no node " + wanted);
   }
 
   // The entries expected for friend folders, in listing order of identities,
