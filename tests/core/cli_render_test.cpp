@@ -232,6 +232,20 @@ TEST_F(CliRender, DamagedRecordIsAMessageAndTheRunGoesOn) {
   EXPECT_EQ(r.status, 0);
 }
 
+TEST_F(CliRender, DefaultThemeIsTheOneInTheProgramFolder) {
+  const std::string f = Write("bob", {{0, "x"}});
+  const std::vector<std::string> formats = {"--date-format", "%Y", "--time-format", "%H"};
+  std::vector<std::string> plain = {"render", f};
+  plain.insert(plain.end(), formats.begin(), formats.end());
+  std::vector<std::string> named = plain;
+  named.insert(named.end(), {"--theme", std::string(ORVEX_BIN_DIR) + "themes/default.th"});
+  const testing::ProgramResult a = RunProgram(ORVEX_CLI, plain);
+  const testing::ProgramResult b = RunProgram(ORVEX_CLI, named);
+  EXPECT_EQ(a.out, b.out);
+  EXPECT_EQ(a.err, b.err);
+  EXPECT_EQ(a.status, b.status);
+}
+
 TEST_F(CliRender, ThemeThatCannotBeLoadedIsAnError) {
   const std::string f = Write("bob", {{0, "x"}});
   const testing::ProgramResult r = Run({f}, {"--theme", dir_ / "none.th"});

@@ -15,6 +15,10 @@ struct DecodeCase {
   std::string ansi;
 };
 
+void PrintTo(const DecodeCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 class DecodeArchiveUtf8Test : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodeArchiveUtf8Test, StrictTrailBytesLenientLeadBytes) {

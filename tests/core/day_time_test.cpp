@@ -13,6 +13,10 @@ struct CivilCase {
   const char* text;
 };
 
+void PrintTo(const CivilCase& c, std::ostream* os) {
+  *os << c.text;
+}
+
 class DayCountToCivilTest : public ::testing::TestWithParam<CivilCase> {};
 
 TEST_P(DayCountToCivilTest, WholePartIsTheDayFractionTheTimeToTheMillisecond) {

@@ -68,6 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         MarkupCase{"UnknownCodeGivesNothing", ESC "[5mX", "X"},
         MarkupCase{"UnknownCodeRunsToItsM", ESC "[5;12;abcmX", "X"},
         MarkupCase{"UnknownClosingCode", ESC "[x7mX", "X"},
+        MarkupCase{"EmptyCodeEndsAtItsM", ESC "[mXm", "Xm"},
         MarkupCase{"TerminatorIsNotCompared", ESC "[1!X" ESC "[2?Y", "<b>X<i>Y</b></i>"},
         MarkupCase{"ColourTerminatorIsNotCompared", ESC "[35;X",
                    "<font color=\"#FF0080\">X</font>"},
@@ -114,6 +115,10 @@ struct StripCase {
   std::string text;
   std::string result;
 };
+
+void PrintTo(const StripCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class StripTest : public ::testing::TestWithParam<StripCase> {};
 
@@ -169,6 +174,10 @@ struct CountCase {
   std::string text;
   int count;
 };
+
+void PrintTo(const CountCase& c, std::ostream* os) {
+  *os << c.pattern << " in " << c.text;
+}
 
 class CountOccurrencesTest : public ::testing::TestWithParam<CountCase> {};
 

@@ -352,6 +352,13 @@ TEST_F(Renderer, ReadErrorsRaiseAndKeepTheCountsBeforeThem) {
   ExpectSide(state_.counters.side[0], 1, 1, 2, 1);
 }
 
+TEST(DateTimeText, LeavesTheTimeOutAtExactlyMidnight) {
+  const FixedFormatter formatter;
+  EXPECT_EQ(formatter.DateTime(25569.0), "1970-01-01");
+  EXPECT_EQ(formatter.DateTime(25569.5), "1970-01-01 12:00:00");
+  EXPECT_EQ(formatter.DateTime(25569.0 + 1.0 / 86400.0), "1970-01-01 00:00:01");
+}
+
 struct WordsCase {
   std::string text;
   int words;

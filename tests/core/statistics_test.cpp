@@ -71,6 +71,10 @@ struct HalfCase {
   const char* total;
 };
 
+void PrintTo(const HalfCase& c, std::ostream* os) {
+  *os << c.words << " words in " << c.messages << " messages";
+}
+
 class StatisticsHalves : public ::testing::TestWithParam<HalfCase> {};
 
 TEST_P(StatisticsHalves, TotalRoundsHalvesToEven) {
