@@ -246,6 +246,13 @@ TEST_F(CliRender, DefaultThemeIsTheOneInTheProgramFolder) {
   EXPECT_EQ(a.status, b.status);
 }
 
+TEST_F(CliRender, DefaultFormatsAreTheLocales) {
+  const std::string f = Write("bob", {{0, "x"}});
+  const testing::ProgramResult r = RunProgram(ORVEX_CLI, {"render", f, "--theme", theme_});
+  EXPECT_EQ(r.out, std::string(kHead) + kOpen + "\r\n\r\n<p>alice (02/14/09 02:31:30): x</p>\r\n" +
+                       kClose + kFoot);
+}
+
 TEST_F(CliRender, ThemeThatCannotBeLoadedIsAnError) {
   const std::string f = Write("bob", {{0, "x"}});
   const testing::ProgramResult r = Run({f}, {"--theme", dir_ / "none.th"});

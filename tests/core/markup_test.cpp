@@ -75,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         MarkupCase{"EscapeWithoutBracketDropped", "a" ESC "b", "ab"},
         MarkupCase{"EscapeBeforeACode", ESC ESC "[1mx", "<b>x</b>"},
         MarkupCase{"CodesOff", ESC "[1mx" ESC "[x1m", ESC "[1mx" ESC "[x1m", false},
+        MarkupCase{"CodesOffStillBalancesFonts", "<font a>x", "<font a>x</font>", false},
         MarkupCase{"OwnFontTagGetsItsCloser", "<font face=\"Arial\">hi",
                    "<font face=\"Arial\">hi</font>"},
         MarkupCase{"OwnFontTagsCounted", "<font a><font b>x</font>",
