@@ -8,6 +8,8 @@
 
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/day_time.h"
+#include "ylogs/archive/file_error.h"
+#include "ylogs/shell/clock.h"
 #include "ylogs/shell/error_text.h"
 
 namespace orvex::cli {
@@ -44,14 +46,7 @@ std::string StrftimeFormatter::Format(const std::string& format, double t) {
 }
 
 double NowDayCount() {
-  timespec ts{};
-  clock_gettime(CLOCK_REALTIME, &ts);
-  std::tm tm{};
-  localtime_r(&ts.tv_sec, &tm);
-  const double day = CivilDateToDayCount(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
-  const double ms = ((tm.tm_hour * 60.0 + tm.tm_min) * 60.0 + tm.tm_sec) * 1000.0 +
-                    static_cast<double>(ts.tv_nsec / 1000000);
-  return day + ms / 86400000.0;
+  return NowLocalDayCount();
 }
 
 void WriteOut(const std::string& bytes) {
@@ -65,7 +60,9 @@ void ReportMessage(const std::string& text) {
   std::fflush(stderr);
 }
 
-void ReportError(const std::string& text) { ReportMessage(ErrorBoxText(text)); }
+void ReportError(const std::string& text) {
+  ReportMessage(ErrorBoxText(text));
+}
 
 void AddLooseNameOptions(CLI::App& app, std::string& user, std::string& friend_name) {
   auto* u = app.add_option("--user", user, "the decoding name, as for loose files");
@@ -93,6 +90,24 @@ std::optional<LooseNames> LooseNamesFrom(const CLI::App& app, const std::string&
                                          const std::string& friend_name) {
   if (app.count("--user") == 0) return std::nullopt;
   return LooseNames{Utf8ToAnsi(user), Utf8ToAnsi(friend_name)};
+}
+
+Theme LoadThemeFile(const std::string& path) {
+  return ParseTheme(ReadWholeFile(path));
+}
+
+RenderSettings MakeRenderSettings(const CLI::App& app, const RenderOptions& o, const Theme& theme,
+                                  const DateTimeFormatter& formatter) {
+  RenderSettings settings;
+  settings.theme = &theme;
+  settings.options = {!o.no_date, !o.no_time, !o.no_bold, !o.no_fonts, o.smileys, !o.raw};
+  if (o.highlight) settings.highlight = Utf8ToAnsi(*o.highlight);
+  settings.smileys = &DefaultSmileyTable();
+  settings.program_folder = ProgramFolder();
+  settings.loose = LooseNamesFrom(app, o.user, o.friend_name);
+  settings.formatter = &formatter;
+  settings.messages = ReportMessage;
+  return settings;
 }
 
 }  // namespace orvex::cli

@@ -61,6 +61,14 @@ void AddRenderOptions(CLI::App& app, RenderOptions& options);
 std::optional<LooseNames> LooseNamesFrom(const CLI::App& app, const std::string& user,
                                          const std::string& friend_name);
 
+// Reads a theme file given by its path; throws FileError.
+Theme LoadThemeFile(const std::string& path);
+
+// What a rendering reads, from the options as the window's controls would hold
+// them: the theme, the display options, the highlight, loose names, smileys.
+RenderSettings MakeRenderSettings(const CLI::App& app, const RenderOptions& options,
+                                  const Theme& theme, const DateTimeFormatter& formatter);
+
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitError = 1;
 inline constexpr int kExitUsage = 2;

@@ -18,10 +18,18 @@ std::string EscapeText(const std::string& text) {
   for (char ch : text) {
     const auto c = static_cast<unsigned char>(ch);
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\t': out += "\\t"; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
       default:
         if (c < 0x20 || c >= 0x7F) {
           out += "\\x";
@@ -43,20 +51,20 @@ struct RecordsArgs {
 };
 
 int RunRecords(const CLI::App& app, const RecordsArgs& args) {
-  const ArchiveNames names = NamesForFile(args.file, LooseNamesFrom(app, args.user, args.friend_name));
+  const ArchiveNames names =
+      NamesForFile(args.file, LooseNamesFrom(app, args.user, args.friend_name));
   std::string out;
   int status = kExitOk;
   try {
-    ReadArchiveFile(
-        args.file, names.key, !args.raw, ReportMessage, [&](DecodedRecord& record) {
-          if (record.direction >= 2) ReportMessage(std::to_string(record.direction));
-          out += FormatIsoMillis(DayCountToCivil(record.time));
-          out += '\t';
-          out += std::to_string(record.direction);
-          out += '\t';
-          out += EscapeText(DecodeArchiveUtf8(record.fragment));
-          out += '\n';
-        });
+    ReadArchiveFile(args.file, names.key, !args.raw, ReportMessage, [&](DecodedRecord& record) {
+      if (record.direction >= 2) ReportMessage(std::to_string(record.direction));
+      out += FormatIsoMillis(DayCountToCivil(record.time));
+      out += '\t';
+      out += std::to_string(record.direction);
+      out += '\t';
+      out += EscapeText(DecodeArchiveUtf8(record.fragment));
+      out += '\n';
+    });
   } catch (const UserError& e) {
     WriteOut(out);
     ReportError(e.what());

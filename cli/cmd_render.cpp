@@ -7,6 +7,7 @@
 #include "ylogs/archive/document.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/statistics.h"
+#include "ylogs/views/view_builder.h"
 
 namespace orvex::cli {
 namespace {
@@ -20,53 +21,36 @@ struct RenderArgs {
 
 int RunRender(const CLI::App& app, const RenderArgs& args) {
   const RenderOptions& o = args.options;
-  const std::string folder = ProgramFolder();
   Theme theme;
   try {
-    const std::string path = o.theme_path.empty() ? ThemeFilePath(folder, "default") : o.theme_path;
-    theme = ParseTheme(ReadWholeFile(path));
+    theme = LoadThemeFile(o.theme_path.empty() ? ThemeFilePath(ProgramFolder(), "default")
+                                               : o.theme_path);
   } catch (const UserError& e) {
     ReportError(e.what());
     return kExitError;
   }
   StrftimeFormatter formatter(o.date_format, o.time_format);
-  RenderSettings settings;
-  settings.theme = &theme;
-  settings.options = {!o.no_date, !o.no_time, !o.no_bold, !o.no_fonts, o.smileys, !o.raw};
-  if (o.highlight) settings.highlight = Utf8ToAnsi(*o.highlight);
-  settings.smileys = &DefaultSmileyTable();
-  settings.program_folder = folder;
-  settings.loose = LooseNamesFrom(app, o.user, o.friend_name);
-  settings.formatter = &formatter;
-  settings.messages = ReportMessage;
+  const RenderSettings settings = MakeRenderSettings(app, o, theme, formatter);
 
+  // The viewer's walk, with the text-only switch the viewer never sets.
   RenderState state;
-  TextItems page;
-  TextItems text;
-  BeginDocument(page, theme);
-  int status = kExitOk;
+  ViewBuffers buffers;
   std::string error;
-  for (const std::string& file : args.files) {
-    page.push_back(theme.conversation_header);
-    try {
-      page.push_back(RenderArchiveFile(file, o.text_only, settings, state));
-    } catch (const UserError& e) {
-      error = e.what();
-      status = kExitError;
-      break;
-    }
-    page.push_back(theme.conversation_footer);
-    text.push_back(state.file_transcript);
+  try {
+    BuildView(
+        args.files, theme, settings, state, buffers, nullptr,
+        [&] { return formatter.DateTime(NowDayCount()); }, o.text_only);
+  } catch (const UserError& e) {
+    error = e.what();
   }
-  EndDocument(page, theme, formatter.DateTime(NowDayCount()));
-
   if (args.stats) {
     WriteOut(StatisticsGridText(state.counters));
   } else {
-    WriteOut(JoinItems(args.transcript ? text : page));
+    WriteOut(JoinItems(args.transcript ? buffers.text : buffers.html));
   }
-  if (status != kExitOk) ReportError(error);
-  return status;
+  if (error.empty()) return kExitOk;
+  ReportError(error);
+  return kExitError;
 }
 
 }  // namespace

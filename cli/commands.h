@@ -16,5 +16,7 @@ struct Command {
 Command AddRecordsCommand(CLI::App& app);
 Command AddRenderCommand(CLI::App& app);
 Command AddIndexCommand(CLI::App& app);
+Command AddSearchCommand(CLI::App& app);
+Command AddExportCommand(CLI::App& app);
 
 }  // namespace orvex::cli

@@ -11,9 +11,9 @@ int main(int argc, char** argv) {
   CLI::App app{"orvex-cli: read, render, index and search message archives"};
   app.require_subcommand(1);
   std::vector<orvex::cli::Command> commands = {
-      orvex::cli::AddRecordsCommand(app),
-      orvex::cli::AddRenderCommand(app),
-      orvex::cli::AddIndexCommand(app),
+      orvex::cli::AddRecordsCommand(app), orvex::cli::AddRenderCommand(app),
+      orvex::cli::AddIndexCommand(app),   orvex::cli::AddSearchCommand(app),
+      orvex::cli::AddExportCommand(app),
   };
   try {
     app.parse(argc, argv);

@@ -87,6 +87,8 @@ TEST_F(CliIndexTest, FavouritesComeFromTheSettingsFile) {
   EXPECT_EQ(r.out,
             NodeLines() +
                 "entry\t20061224-zed.dat\tzed\tamy\t2006-12-24\t12\t/x/amy/20061224-zed.dat\n"
+                // Loading keeps the file's entries as they are, one differing only in case too.
+                "entry\t20061224-ZED.DAT\tdup\tdup\t2006-12-24\t1\t/X/AMY/20061224-ZED.DAT\n"
                 "entry\tstray\t\t" +
                 std::string(50, 'f') +
                 "\t\t0\t/y/stray\n"

@@ -68,7 +68,9 @@ TEST_F(ShellWindowTest, EachPanelSwitchKeepsMenuAndButtonInStepAndReturnsAfterTw
       const bool shown = s.panel->isVisibleTo(&w);
       EXPECT_EQ(shown, click == 1 ? !before : before);
       EXPECT_EQ(s.item->isChecked(), shown);
-      if (s.button) EXPECT_EQ(s.button->isChecked(), shown);
+      if (s.button) {
+        EXPECT_EQ(s.button->isChecked(), shown);
+      }
     }
   }
 }

@@ -100,12 +100,16 @@ class WindowTest : public ::testing::Test {
     env.dialogs = &dialogs;
     env.formatter = &formatter;
     env.now = [] { return CivilDateToDayCount(2026, 12, 7) + 0.5; };
+    Configure(env);
     window = std::make_unique<TfrmMain>(std::move(env));
     window->FormCreate();
     return *window;
   }
 
   std::string SettingsText() const;
+
+  // Lets a fixture give the window more of its surroundings.
+  virtual void Configure(FrmMainEnvironment& env) { (void)env; }
 
   TempFolder program, programs, temp, config;
   RecordingDialogs dialogs;

@@ -96,7 +96,8 @@ void TfrmMain::edtPathChange() {
   std::optional<ContactTreeData> scan = ScanProfiles(profiles);
   if (!scan) return;  // not an existing folder: everything stays
   DiscoveryState& d = *discovery_;
-  d.loose_mode = false;
+  // Loose rows stay listed (nothing is selected in the new tree), and so
+  // does the mode that names them; a rebuild of the list ends it.
   const bool had_selection = !ids->selectedItems().isEmpty();
   {
     const QSignalBlocker block(ids);
@@ -115,6 +116,7 @@ void TfrmMain::edtPathChange() {
 
 void TfrmMain::idsChange() {
   DiscoveryState& d = *discovery_;
+  d.loose_mode = false;  // the list is rebuilt from the tree: no loose rows remain
   std::vector<NodeId> selected;
   for (QTreeWidgetItem* item : ids->selectedItems()) selected.push_back(NodeOf(item));
   IndexBuild build = BuildConversationIndex(d.scanned_profiles, d.data, selected, d.favorites);

@@ -25,6 +25,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -37,15 +38,20 @@ class QToolButton;
 class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QPrinter;
 class QWebEngineView;
 
 namespace orvex {
 
 class CaptionBand;
 class ConversationModel;
+class DatFileChooser;
 class Dialogs;
+class FolderPicker;
 class Registry;
+class SaveDialogs;
 class SafeWebPage;
+class Shell;
 class StatsModel;
 class TabStrip;
 struct DiscoveryState;
@@ -57,6 +63,11 @@ struct FrmMainEnvironment {
   QString temp_folder;                       // where view pages are written
   Registry* registry = nullptr;
   Dialogs* dialogs = nullptr;
+  Shell* shell = nullptr;                    // opens web pages and folders
+  FolderPicker* folder_picker = nullptr;     // the folder browser
+  DatFileChooser* dat_files = nullptr;       // the loose-file dialog's file dialog
+  std::function<int(QDialog&)> show_modal;  // runs a dialog; empty: its own exec()
+  SaveDialogs* save_dialogs = nullptr;
   const DateTimeFormatter* formatter = nullptr;
   std::function<double()> now;  // the current local date and time
 
@@ -102,6 +113,18 @@ class TfrmMain : public QMainWindow {
   void ShowIdentityStatus(const std::string& identity);
   void spdArchivingClick();
 
+  // --- file actions, loose archive files
+  void Delete2Click();
+  void Showinexplorer1Click();
+  void btnSelDirClick();
+  void Opendatfile1Click();
+
+  // --- help links, the About box
+  void Onlinehelp1Click();
+  void Orvexhomepage1Click();
+  void btnForumClick();
+  void About1Click();
+
   // --- views
   void msgChange();
   void RefreshBrowser();
@@ -116,6 +139,26 @@ class TfrmMain : public QMainWindow {
   void ShowRankColumn(bool show);
   void Selectallmessages2Click();
   void vsStatRepaint();
+
+  // --- search
+  void btnSearchNextClick();
+
+  // --- export, clipboard, printing
+  void Save1Click();
+  void Saveastext2Click();
+  void Saveasindividualfiles1Click();
+  void SaveasindividualHTMLfiles1Click();
+  // The batch export of the dialog: scope as the dialog numbers it. Throws on
+  // failure; files written before it stay.
+  void ExportIndividualFiles(int scope, const QString& folder, bool html);
+  void Copytoclipboard1Click();
+  void Copyhtmlcodetoclipboard1Click();
+  void Print1Click();
+  void Printpreview1Click();
+  void Printersetup1Click();
+  // Prints the page the browser view holds; waits until it is done.
+  bool PrintPage(QPrinter* printer);
+  QPrinter* printer();
 
   // State the tests and other areas read.
   const TextItems& html_buffer() const { return html_buffer_; }
@@ -181,6 +224,7 @@ class TfrmMain : public QMainWindow {
   QAction* mnuFormatToolbar = nullptr;
   QAction* mnuStatistics = nullptr;
   QAction* mnuMsgview = nullptr;
+  QAction* mnuListDelete = nullptr;  // the list menu's "Delete", with the Del key
   std::vector<QToolButton*> menu_bar_buttons;
 
  protected:
@@ -194,6 +238,8 @@ class TfrmMain : public QMainWindow {
   QWidget* CreateRightArea();
   QFrame* CreateWaitPanel();
   void ConnectHandlers();
+  // Shows a dialog modally; its result.
+  int ShowModal(QDialog& dialog);
   QAction* AddItem(QMenu* menu, const QString& caption, void (TfrmMain::*handler)() = nullptr,
                    bool enabled = true);
 
@@ -232,6 +278,10 @@ class TfrmMain : public QMainWindow {
   std::string current_identity_;
   bool closing_without_save_ = false;
   std::string settings_theme_ = "default";  // the "Theme" the settings named
+  QString last_html_name_;  // the save dialogs remember their last name
+  QString last_text_name_;
+  std::unique_ptr<QPrinter> printer_;
+  bool long_run_ = false;  // a search or export runs with the wait panel up
 };
 
 }  // namespace orvex

@@ -65,17 +65,18 @@ QAction* TfrmMain::AddItem(QMenu* menu, const QString& caption, void (TfrmMain::
 void TfrmMain::CreateMenus() {
   popFile = new QMenu(this);
   popFile->setObjectName("popFile");
-  AddItem(popFile, "Open message archive folder...", nullptr, false);
-  AddItem(popFile, "Open .dat file...", nullptr, false);
+  AddItem(popFile, "Open message archive folder...", &TfrmMain::btnSelDirClick);
+  AddItem(popFile, "Open .dat file...", &TfrmMain::Opendatfile1Click);
   popFile->addSeparator();
-  AddItem(popFile, "Save as HTML...", nullptr, false);
-  AddItem(popFile, "Save as text...", nullptr, false);
-  AddItem(popFile, "Save as individual HTML files...", nullptr, false);
-  AddItem(popFile, "Save as individual text files...", nullptr, false);
+  AddItem(popFile, "Save as HTML...", &TfrmMain::Save1Click);
+  AddItem(popFile, "Save as text...", &TfrmMain::Saveastext2Click);
+  AddItem(popFile, "Save as individual HTML files...", &TfrmMain::Saveasindividualfiles1Click);
+  AddItem(popFile, "Save as individual text files...",
+          &TfrmMain::SaveasindividualHTMLfiles1Click);
   popFile->addSeparator();
-  AddItem(popFile, "Print...", nullptr, false);
-  AddItem(popFile, "Print preview...", nullptr, false);
-  AddItem(popFile, "Page setup...", nullptr, false);
+  AddItem(popFile, "Print...", &TfrmMain::Print1Click);
+  AddItem(popFile, "Print preview...", &TfrmMain::Printpreview1Click);
+  AddItem(popFile, "Page setup...", &TfrmMain::Printersetup1Click);
   popFile->addSeparator();
   AddItem(popFile, "Exit", &TfrmMain::Exit1Click);
 
@@ -91,22 +92,22 @@ void TfrmMain::CreateMenus() {
   popMessage->setObjectName("popMessage");
   AddItem(popMessage, "Add to favorites", &TfrmMain::Addtofavorite1Click);
   popMessage->addSeparator();
-  AddItem(popMessage, "Copy to clipboard", nullptr, false);
-  AddItem(popMessage, "Copy html code to clipboard", nullptr, false);
+  AddItem(popMessage, "Copy to clipboard", &TfrmMain::Copytoclipboard1Click);
+  AddItem(popMessage, "Copy html code to clipboard", &TfrmMain::Copyhtmlcodetoclipboard1Click);
   popMessage->addSeparator();
-  AddItem(popMessage, "Delete", nullptr, false);
-  AddItem(popMessage, "Show in Explorer", nullptr, false);
+  AddItem(popMessage, "Delete", &TfrmMain::Delete2Click);
+  AddItem(popMessage, "Show in Explorer", &TfrmMain::Showinexplorer1Click);
   popMessage->addSeparator();
   AddItem(popMessage, "Select all messages", &TfrmMain::Selectallmessages2Click);
 
   popHelp = new QMenu(this);
   popHelp->setObjectName("popHelp");
-  AddItem(popHelp, "Help", nullptr, false);
-  AddItem(popHelp, "Homepage", nullptr, false);
-  AddItem(popHelp, "Forum", nullptr, false);
+  AddItem(popHelp, "Help", &TfrmMain::Onlinehelp1Click);
+  AddItem(popHelp, "Homepage", &TfrmMain::Orvexhomepage1Click);
+  AddItem(popHelp, "Forum", &TfrmMain::btnForumClick);
   AddItem(popHelp, "Suggestions and bugs reports");
   popHelp->addSeparator();
-  AddItem(popHelp, "About...", nullptr, false);
+  AddItem(popHelp, "About...", &TfrmMain::About1Click);
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName("PopupMenu1");
@@ -114,14 +115,14 @@ void TfrmMain::CreateMenus() {
   AddItem(PopupMenu1, "Remove from favorites");
   AddItem(PopupMenu1, "Refresh", &TfrmMain::Refresh1Click);
   PopupMenu1->addSeparator();
-  AddItem(PopupMenu1, "Copy to clipboard", nullptr, false);
-  AddItem(PopupMenu1, "Save as HTML...", nullptr, false);
-  AddItem(PopupMenu1, "Save as text...", nullptr, false);
-  QAction* del = AddItem(PopupMenu1, "Delete", nullptr, false);
-  del->setShortcut(QKeySequence(Qt::Key_Delete));
-  del->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  AddItem(PopupMenu1, "Copy to clipboard", &TfrmMain::Copytoclipboard1Click);
+  AddItem(PopupMenu1, "Save as HTML...", &TfrmMain::Save1Click);
+  AddItem(PopupMenu1, "Save as text...", &TfrmMain::Saveastext2Click);
+  mnuListDelete = AddItem(PopupMenu1, "Delete", &TfrmMain::Delete2Click);
+  mnuListDelete->setShortcut(QKeySequence(Qt::Key_Delete));
+  mnuListDelete->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   PopupMenu1->addSeparator();
-  AddItem(PopupMenu1, "Show in Explorer", nullptr, false);
+  AddItem(PopupMenu1, "Show in Explorer", &TfrmMain::Showinexplorer1Click);
   AddItem(PopupMenu1, "Select all messages", &TfrmMain::Selectallmessages2Click);
 }
 
@@ -166,10 +167,8 @@ QFrame* TfrmMain::CreateTopStrip() {
 
   btnHelp = FlatButton("&Help", strip);
   btnHelp->setFixedWidth(56);
-  btnHelp->setEnabled(false);
   btnForum = FlatButton("&Forum", strip);
   btnForum->setFixedWidth(56);
-  btnForum->setEnabled(false);
   row->addWidget(btnHelp);
   row->addWidget(btnForum);
   row->addStretch();
@@ -202,7 +201,6 @@ QWidget* TfrmMain::CreateLeftColumn() {
   edtPath->setObjectName("edtPath");
   btnSelDir = new QToolButton(top);
   btnSelDir->setText("...");
-  btnSelDir->setEnabled(false);
   tr->addWidget(edtPath);
   tr->addWidget(btnSelDir);
   col->addWidget(top);
@@ -247,7 +245,6 @@ QWidget* TfrmMain::CreateRightArea() {
   txtSearch->setFixedWidth(171);
   sr->addWidget(txtSearch);
   btnSearchNext = new QPushButton("Search", search);
-  btnSearchNext->setEnabled(false);
   sr->addWidget(btnSearchNext);
   sr->addStretch();
   col->addWidget(search);
@@ -276,6 +273,7 @@ QWidget* TfrmMain::CreateRightArea() {
   msg->setSelectionBehavior(QAbstractItemView::SelectRows);
   msg->setAllColumnsShowFocus(true);
   msg->setContextMenuPolicy(Qt::CustomContextMenu);
+  msg->addAction(mnuListDelete);  // Del deletes while the list has the focus
   msg->setItemDelegateForColumn(kRankColumn, new RankBarDelegate(msg_model_, msg));
   QHeaderView* header = msg->header();
   header->setSectionsMovable(true);

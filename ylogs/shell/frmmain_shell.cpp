@@ -4,11 +4,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTabBar>
 #include <QToolButton>
@@ -17,16 +19,21 @@
 
 #include <cstdlib>
 
+#include "common/folder_picker.h"
+#include "opendat/dat_file_chooser.h"
 #include "platform/ini_registry.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/regional_formats.h"
+#include "platform/qt/save_dialogs.h"
+#include "platform/qt/shell.h"
 #include "widgets/tab_strip.h"
 #include "ylogs/discovery/profiles_folder.h"
 #include "ylogs/shell/clock.h"
 #include "ylogs/shell/error_text.h"
 #include "ylogs/shell/frmmain.h"
 #include "ylogs/shell/frmmain_discovery_state.h"
+#include "ylogs/shell/menu_style.h"
 #include "ylogs/views/conversation_model.h"
 
 namespace orvex {
@@ -39,9 +46,17 @@ FrmMainEnvironment FrmMainEnvironment::FromSystem() {
   env.temp_folder = QDir::tempPath();
   static IniRegistry registry(IniRegistry::DefaultFile());
   static QtDialogs dialogs;
+  static QtSaveDialogs save_dialogs;
   static RegionalFormatter formatter;
   env.registry = &registry;
   env.dialogs = &dialogs;
+  env.save_dialogs = &save_dialogs;
+  static QtShell shell;
+  static QtFolderPicker folder_picker;
+  static QtDatFileChooser dat_files;
+  env.shell = &shell;
+  env.folder_picker = &folder_picker;
+  env.dat_files = &dat_files;
   env.formatter = &formatter;
   env.now = NowLocalDayCount;
   return env;
@@ -68,6 +83,10 @@ void TfrmMain::Guard(const std::function<void()>& action) {
   } catch (...) {
     if (env_.dialogs) env_.dialogs->Error(this, FromAnsi(ErrorBoxText("Unknown error")));
   }
+}
+
+int TfrmMain::ShowModal(QDialog& dialog) {
+  return env_.show_modal ? env_.show_modal(dialog) : dialog.exec();
 }
 
 void TfrmMain::ConnectHandlers() {
@@ -99,8 +118,13 @@ void TfrmMain::ConnectHandlers() {
   }
   connect(cbxTheme, &QComboBox::activated, this, guarded(&TfrmMain::cbxThemeChange));
   connect(btnRaw, &QPushButton::clicked, this, guarded(&TfrmMain::btnRawClick));
+  connect(btnSearchNext, &QPushButton::clicked, this, guarded(&TfrmMain::btnSearchNextClick));
+  connect(txtSearch, &QLineEdit::returnPressed, this, guarded(&TfrmMain::btnSearchNextClick));
   connect(btnCancel, &QPushButton::clicked, this, guarded(&TfrmMain::applyClick));
   connect(spdArchiving, &QToolButton::clicked, this, guarded(&TfrmMain::spdArchivingClick));
+  connect(btnSelDir, &QToolButton::clicked, this, guarded(&TfrmMain::btnSelDirClick));
+  connect(btnHelp, &QToolButton::clicked, this, guarded(&TfrmMain::Onlinehelp1Click));
+  connect(btnForum, &QToolButton::clicked, this, guarded(&TfrmMain::btnForumClick));
   connect(TabSet, &QTabBar::tabBarClicked, this, [this](int tab) {
     if (tab >= 0 && tab != TabSet->currentIndex()) {
       Guard([this, tab] {
@@ -137,6 +161,8 @@ void TfrmMain::FormCreate() {
   Guard([this] { SelectRegistryUser(); });
   // 8.
   view_page_counter_ = 0;
+  // 9. The menus and the menu bar draw themselves.
+  AttachMenuDrawing({popFile, popView, popMessage, popHelp, PopupMenu1}, menu_bar_buttons, this);
 }
 
 void TfrmMain::btnFormatClick() {

@@ -1,5 +1,9 @@
 #include "settings.h"
 
+#include <algorithm>
+#include <optional>
+
+#include "platform/ansi_case.h"
 #include "platform/private_profile.h"
 #include "ylogs/archive/file_error.h"
 
@@ -15,6 +19,32 @@ std::string Cut(std::string text, std::size_t max) {
   return text;
 }
 
+constexpr const char* kFavoriteKeys[] = {"Path", "Identity", "Friend", "Size"};
+
+// The n of a favourite key name such as "Path12" (decimal, no leading zeros).
+std::optional<std::int64_t> FavoriteKeyIndex(std::string_view key) {
+  for (std::string_view prefix : kFavoriteKeys) {
+    if (key.size() <= prefix.size() || key.size() > prefix.size() + 10 ||
+        !AnsiEqualsIgnoreCase(key.substr(0, prefix.size()), prefix)) {
+      continue;
+    }
+    const std::string_view digits = key.substr(prefix.size());
+    if (digits.size() > 1 && digits.front() == '0') continue;
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+      continue;
+    }
+    return std::stoll(std::string(digits));
+  }
+  return std::nullopt;
+}
+
+// "Size"n is a decimal number; missing or anything else reads as 0.
+std::int32_t FavoriteSize(const ProfileDocument& doc, const std::string& key) {
+  const std::string text = GetProfileString(doc, kSettingsSection, key, "");
+  if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) return 0;
+  return ParseProfileInteger(text).value_or(0);
+}
+
 }  // namespace
 
 AppSettings ReadSettings(const std::string& path) {
@@ -28,9 +58,15 @@ AppSettings ReadSettings(const std::string& path) {
   s.smileys = ReadBool(doc, "Smileys", false);
   s.stats = ReadBool(doc, "Stats", false);
   s.format = ReadBool(doc, "Format", true);
-  const std::int32_t count = GetProfileInteger(doc, kSettingsSection, "Favorites", 0);
-  const auto keys = static_cast<std::int64_t>(doc.KeyNames(kSettingsSection).size());
-  for (std::int32_t n = 0; n < count && n < keys; ++n) {
+  // Indexes beyond the last one any key names all read as the same empty
+  // entry: one of them is kept, and a huge count in a damaged file costs nothing.
+  const std::int64_t count = GetProfileInteger(doc, kSettingsSection, "Favorites", 0);
+  std::int64_t last_named = -1;
+  for (const std::string& key : doc.KeyNames(kSettingsSection)) {
+    if (const auto n = FavoriteKeyIndex(key)) last_named = std::max(last_named, *n);
+  }
+  const std::int64_t end = std::min(count, last_named + 2);
+  for (std::int64_t n = 0; n < end; ++n) {
     const std::string index = std::to_string(n);
     FavoriteEntry f;
     f.path = GetProfileString(doc, kSettingsSection, "Path" + index, "");
@@ -38,7 +74,7 @@ AppSettings ReadSettings(const std::string& path) {
         Cut(GetProfileString(doc, kSettingsSection, "Identity" + index, ""), kNameFieldMax);
     f.friend_name =
         Cut(GetProfileString(doc, kSettingsSection, "Friend" + index, ""), kNameFieldMax);
-    f.size = GetProfileInteger(doc, kSettingsSection, "Size" + index, 0);
+    f.size = FavoriteSize(doc, "Size" + index);
     s.favorites.push_back(std::move(f));
   }
   return s;

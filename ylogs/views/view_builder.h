@@ -24,8 +24,10 @@ using AfterEachFile = std::function<bool(std::size_t index)>;
 // header, body and conversation footer (and its transcript), then the file
 // footer with "%today" replaced by `today()`. When a file fails, the walk
 // ends there, the footer still closes the page, and the error is rethrown.
+// The window always renders with text_only off; the companion can set it.
 void BuildView(const std::vector<std::string>& paths, const Theme& theme,
                const RenderSettings& settings, RenderState& state, ViewBuffers& out,
-               const AfterEachFile& after_each, const std::function<std::string()>& today);
+               const AfterEachFile& after_each, const std::function<std::string()>& today,
+               bool text_only = false);
 
 }  // namespace orvex

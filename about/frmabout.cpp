@@ -1,0 +1,87 @@
+#include "frmabout.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "about/about_art.h"
+#include "about/link_label.h"
+#include "about/links.h"
+
+namespace orvex {
+namespace {
+
+QLabel* LabelAt(const QString& text, int x, int y, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+QLabel* PictureAt(const QPixmap& picture, int x, int y, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setPixmap(picture);
+  label->setGeometry(x, y, picture.width(), picture.height());
+  return label;
+}
+
+}  // namespace
+
+TfrmAbout::TfrmAbout(Shell* shell, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      shell_(shell) {
+  setObjectName("frmAbout");
+  setAttribute(Qt::WA_DeleteOnClose, false);  // the caller owns the box
+  setWindowTitle("About");
+  setFixedSize(460, 221);
+
+  imgLogo = PictureAt(DrawLogo(), 8, 6, this);
+  imgName = PictureAt(DrawNameArt(), 90, 6, this);
+
+  lblProduct = new QLabel("Messenger Archive Viewer ", this);
+  QFont product = lblProduct->font();
+  product.setPixelSize(19);
+  lblProduct->setFont(product);
+  lblProduct->move(90, 67);
+  lblProduct->adjustSize();
+
+  lblVersion = LabelAt("Version 1.02", 90, 93, this);
+  lblTerms = LabelAt("Free to use and to pass on unchanged; it comes without any warranty.", 90,
+                     124, this);
+  lblHomepage = LabelAt("Homepage:", 91, 149, this);
+
+  Label5 = new LinkLabel(QString::fromLatin1(kSiteRoot), this);
+  QFont link = Label5->font();
+  link.setPixelSize(13);
+  link.setBold(true);
+  link.setUnderline(true);
+  Label5->setFont(link);
+  QPalette blue = Label5->palette();
+  blue.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
+  Label5->setPalette(blue);
+  Label5->move(152, 149);
+  Label5->adjustSize();
+
+  Button1 = new QPushButton("OK", this);
+  Button1->setGeometry(90, 176, 75, 25);
+  Button1->setDefault(true);
+
+  connect(Label5, &LinkLabel::clicked, this, &TfrmAbout::Label5Click);
+  connect(Button1, &QPushButton::clicked, this, &TfrmAbout::Button1Click);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+void TfrmAbout::Label5Click() {
+  OpenLink(shell_, SiteUrl(kAboutLinkPage));
+}
+
+void TfrmAbout::Button1Click() {
+  accept();
+}
+
+}  // namespace orvex

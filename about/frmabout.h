@@ -1,0 +1,36 @@
+// The About box: the program's name, version, terms and home page.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace orvex {
+
+class LinkLabel;
+class Shell;
+
+class TfrmAbout : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TfrmAbout(Shell* shell, QWidget* parent = nullptr);
+
+  void Label5Click();   // the home page link
+  void Button1Click();  // "OK"
+
+  QLabel* imgLogo = nullptr;
+  QLabel* imgName = nullptr;
+  QLabel* lblProduct = nullptr;
+  QLabel* lblVersion = nullptr;
+  QLabel* lblTerms = nullptr;
+  QLabel* lblHomepage = nullptr;
+  LinkLabel* Label5 = nullptr;
+  QPushButton* Button1 = nullptr;
+
+ private:
+  Shell* shell_;
+};
+
+}  // namespace orvex

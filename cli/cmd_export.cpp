@@ -1,0 +1,79 @@
+// orvex-cli export: one file per listed conversation, as the batch export
+// writes them.
+#include <memory>
+
+#include "cli_common.h"
+#include "commands.h"
+#include "selection.h"
+#include "ylogs/archive/codepage.h"
+#include "ylogs/archive/file_error.h"
+#include "ylogs/shell/clock.h"
+#include "ylogs/shell/export.h"
+
+namespace orvex::cli {
+namespace {
+
+struct ExportArgs {
+  SelectionArgs selection;
+  std::string outdir;
+  bool html = false;
+  bool text = false;
+  RenderOptions options;
+};
+
+int RunExport(const CLI::App& app, const ExportArgs& args) {
+  Selection selection;
+  try {
+    selection = BuildSelection(args.selection);
+  } catch (const CLI::ValidationError& e) {
+    ReportMessage(std::string("orvex-cli export: ") + e.what());
+    return kExitUsage;
+  }
+  if (args.outdir.empty()) {
+    ReportError("Please choose an output directory first.");
+    return kExitError;
+  }
+  const RenderOptions& o = args.options;
+  const std::string folder = ProgramFolder();
+  Theme theme;
+  try {
+    theme = LoadThemeFile(o.theme_path.empty() ? ThemeFilePath(folder, "default") : o.theme_path);
+  } catch (const UserError& e) {
+    ReportError(e.what());
+    return kExitError;
+  }
+  StrftimeFormatter formatter(o.date_format, o.time_format);
+  RenderSettings settings = MakeRenderSettings(app, o, theme, formatter);
+
+  std::vector<ExportSource> sources;
+  for (const ConversationEntry& e : selection.build.entries) {
+    sources.push_back({e.path, e.file_name, e.friend_name});
+  }
+  RenderState state;
+  TextItems text_buffer;
+  try {
+    ExportIndividualFiles(
+        sources, !args.text, args.outdir, theme, settings, state, text_buffer,
+        [&] { return formatter.DateTime(NowLocalDayCount()); }, nullptr);
+  } catch (const UserError& e) {
+    ReportError(e.what());
+    return kExitError;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+Command AddExportCommand(CLI::App& app) {
+  auto args = std::make_shared<ExportArgs>();
+  CLI::App* sub = app.add_subcommand("export", "write one file per listed conversation");
+  AddSelectionOptions(*sub, args->selection);
+  sub->add_option("OUTDIR", args->outdir, "the folder the files are written to")->required();
+  auto* html = sub->add_flag("--html", args->html, "write HTML pages [default]");
+  auto* text = sub->add_flag("--text", args->text, "write text transcripts");
+  html->excludes(text);
+  AddRenderOptions(*sub, args->options);
+  return {sub, [sub, args] { return RunExport(*sub, *args); }};
+}
+
+}  // namespace orvex::cli

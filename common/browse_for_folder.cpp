@@ -1,0 +1,24 @@
+#include "browse_for_folder.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "common/folder_picker.h"
+#include "platform/qt/qt_text.h"
+
+namespace orvex {
+
+bool BrowseForFolder(FolderPicker& picker, QWidget* parent, const std::string& title,
+                     const std::string& root, std::string& folder) {
+  std::error_code ec;
+  if (folder.empty() || !std::filesystem::is_directory(folder, ec)) folder.clear();
+  const std::optional<QString> chosen =
+      picker.Pick(parent, FromAnsi(title), FromFileName(root), FromFileName(folder));
+  if (!chosen) return false;
+  std::string path = ToFileName(*chosen);
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  folder = path;
+  return true;
+}
+
+}  // namespace orvex

@@ -1,0 +1,168 @@
+// Deleting conversations' files, showing a conversation's folder and choosing
+// the profiles folder.
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <filesystem>
+
+#include "platform_answers.h"
+#include "ylogs/views/conversation_list.h"
+#include "ylogs/views/conversation_model.h"
+
+namespace orvex::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+QAction* Item(QMenu* menu, const QString& caption) {
+  for (QAction* a : menu->actions()) {
+    if (a->text() == caption) return a;
+  }
+  ADD_FAILURE() << "no item " << caption.toStdString();
+  return nullptr;
+}
+
+class FileActionsTest : public PlatformWindowTest {
+ protected:
+  // Three conversations with alice, listed newest first.
+  TfrmMain& StartWithThree() {
+    paths = {AddArchive("bob", "alice", "20050101", {"one"}),
+             AddArchive("bob", "alice", "20050102", {"two"}),
+             AddArchive("bob", "alice", "20050103", {"three"})};
+    TfrmMain& w = Start();
+    SelectNode(w, "alice");
+    w.msgHeaderClick(kDateColumn);  // the first click sorts descending
+    return w;
+  }
+  std::vector<std::string> paths;  // by date
+};
+
+TEST_F(FileActionsTest, TheQuestionCountsTheSelectedRowsAndNoDeletesNothing) {
+  TfrmMain& w = StartWithThree();
+  SelectRows(w, {0, 1, 2});
+  dialogs.answer_yes = false;
+  Item(w.PopupMenu1, "Delete")->trigger();
+  EXPECT_EQ(dialogs.questions.join("#"),
+            "Confirmation|Are you sure you want to delete 3 files?\r\n");
+  for (const std::string& p : paths) EXPECT_TRUE(fs::exists(p)) << p;
+  EXPECT_EQ(w.conversation_model()->rowCount(), 3);
+}
+
+TEST_F(FileActionsTest, YesDeletesTheSelectedFilesAndListsWhatIsLeft) {
+  TfrmMain& w = StartWithThree();
+  SelectRows(w, {0, 2});  // the newest and the oldest
+  Item(w.popMessage, "Delete")->trigger();
+  EXPECT_EQ(dialogs.questions.join("#"),
+            "Confirmation|Are you sure you want to delete 2 files?\r\n");
+  EXPECT_FALSE(fs::exists(paths[0]));
+  EXPECT_TRUE(fs::exists(paths[1]));
+  EXPECT_FALSE(fs::exists(paths[2]));
+  EXPECT_EQ(ShownFileNames(w).join("|"), "20050102-bob.dat");
+  EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("|").toStdString();
+
+  // Every file of the friend gone: an empty list, the friend still in the tree.
+  SelectRows(w, {0});
+  w.Delete2Click();
+  EXPECT_EQ(w.conversation_model()->rowCount(), 0);
+  EXPECT_TRUE(TreeTexts(w).contains("  alice"));
+}
+
+TEST_F(FileActionsTest, AFileThatCannotBeDeletedStopsInListOrderAndKeepsTheList) {
+  TfrmMain& w = StartWithThree();
+  SelectRows(w, {0, 1, 2});
+  fs::remove(paths[1]);  // the second row's file, gone behind the program's back
+  Item(w.PopupMenu1, "Delete")->trigger();
+  EXPECT_EQ(dialogs.errors.join("|"), "File not found.");
+  EXPECT_FALSE(fs::exists(paths[2]));  // the first row, deleted before the failure
+  EXPECT_TRUE(fs::exists(paths[0]));   // the third row, never reached
+  EXPECT_EQ(w.conversation_model()->rowCount(), 3);  // not rebuilt
+}
+
+TEST_F(FileActionsTest, DeletedFavouritesStayInTheFavourites) {
+  TfrmMain& w = StartWithThree();
+  SelectRows(w, {0, 1});
+  w.Addtofavorite1Click();
+  w.Delete2Click();
+  SelectNode(w, "Favorite conversations");
+  EXPECT_EQ(w.conversation_model()->rowCount(), 2);
+  EXPECT_FALSE(fs::exists(w.conversation_model()->EntryAt(0).path));
+}
+
+TEST_F(FileActionsTest, TheDelKeyDeletesOnlyWhileTheListHasTheFocus) {
+  TfrmMain& w = StartWithThree();
+  SelectRows(w, {0});
+  dialogs.answer_yes = false;
+  w.show();
+  QApplication::setActiveWindow(&w);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+
+  w.ids->setFocus();  // a control that leaves Del to the window
+  QTest::keyClick(w.ids, Qt::Key_Delete);
+  EXPECT_TRUE(dialogs.questions.isEmpty());
+
+  w.msg->setFocus();
+  QTest::keyClick(w.msg, Qt::Key_Delete);
+  EXPECT_EQ(dialogs.questions.size(), 1);
+}
+
+TEST_F(FileActionsTest, ShowInExplorerOpensTheFolderOfTheFirstSelectedRow) {
+  AddArchive("bob", "alice", "20050101", {"hi"});
+  const std::string carol = AddArchive("bob", "carol", "20050102", {"hi"});
+  TfrmMain& w = Start();
+  w.spdSelectAllClick();
+  w.msgHeaderClick(kDateColumn);  // carol's conversation first
+  Item(w.popMessage, "Show in Explorer")->trigger();
+  EXPECT_TRUE(shell.opened.isEmpty());  // nothing selected
+
+  SelectRows(w, {0, 1});
+  Item(w.PopupMenu1, "Show in Explorer")->trigger();
+  const std::string folder = carol.substr(0, carol.rfind('/') + 1);
+  EXPECT_EQ(shell.opened.join("|").toStdString(), "file://" + folder);
+}
+
+// The chosen folder goes into the path box with one final separator, whether
+// the browser gives one or not.
+class FolderChoiceTest : public FileActionsTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(FolderChoiceTest, TheChosenFolderIsScannedFromThePathBox) {
+  AddArchive("bob", "alice", "20050101", {"hi"});
+  TempFolder other;
+  std::filesystem::create_directories(other / "zed/Archive/Messages/yan");
+  TfrmMain& w = Start();
+  const std::string chosen = GetParam() ? other.path() : other.path().substr(0, other.path().size() - 1);
+  picker.answer = QString::fromStdString(chosen);
+  w.btnSelDir->click();
+  EXPECT_EQ(picker.asked.join("#"), "Select a directory from which to read the archive.||");
+  EXPECT_EQ(w.edtPath->text().toStdString(), other.path());
+  EXPECT_TRUE(TreeTexts(w).contains("zed"));
+  EXPECT_FALSE(TreeTexts(w).contains("bob"));
+}
+
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutSeparator, FolderChoiceTest, ::testing::Bool());
+
+TEST_F(FileActionsTest, ChoosingTheFolderShownAlreadyDoesNotRescan) {
+  AddArchive("bob", "alice", "20050101", {"hi"});
+  TfrmMain& w = Start();
+  SelectNode(w, "alice");
+  AddFriendFolder("eve", "dave");  // a rescan would show eve
+  const std::string shown = ProfilesFolder();
+  picker.answer = QString::fromStdString(shown.substr(0, shown.size() - 1));
+  Item(w.popFile, "Open message archive folder...")->trigger();
+  EXPECT_EQ(w.edtPath->text().toStdString(), shown);
+  EXPECT_FALSE(TreeTexts(w).contains("eve"));
+  EXPECT_EQ(w.conversation_model()->rowCount(), 1);
+
+  picker.answer.reset();  // cancelled: nothing changes
+  w.btnSelDirClick();
+  EXPECT_EQ(w.edtPath->text().toStdString(), shown);
+  EXPECT_EQ(w.conversation_model()->rowCount(), 1);
+}
+
+}  // namespace
+}  // namespace orvex::testing

@@ -1,0 +1,111 @@
+// Deleting the listed conversations' files, showing a conversation's folder,
+// choosing the profiles folder, and listing archive files opened from
+// anywhere (loose files).
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "common/browse_for_folder.h"
+#include "opendat/frmopendat.h"
+#include "platform/qt/dialogs.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/shell.h"
+#include "ylogs/archive/file_error.h"
+#include "ylogs/discovery/conversation_entry.h"
+#include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/frmmain_discovery_state.h"
+#include "ylogs/views/conversation_model.h"
+
+namespace orvex {
+namespace {
+
+constexpr const char* kSelectArchiveFolderTitle =
+    "Select a directory from which to read the archive.";
+
+ConversationEntry EntryForLooseFile(const std::string& path, const std::string& user,
+                                    const std::string& friend_name) {
+  ConversationEntry e;
+  const std::string_view name = FileNamePart(path);
+  e.file_name = std::string(name.substr(0, kFileNameFieldMax));
+  e.path = path;
+  e.date = DateFromFileName(name);
+  e.identity = user.substr(0, kNameFieldMax);
+  e.friend_name = friend_name.substr(0, kNameFieldMax);
+  return e;  // size and rank stay 0: the files are not looked at here
+}
+
+}  // namespace
+
+void TfrmMain::Delete2Click() {
+  const std::vector<int> rows = SelectedRowsInOrder();
+  const QString question =
+      QStringLiteral("Are you sure you want to delete %1 files?\r\n").arg(rows.size());
+  if (!env_.dialogs || !env_.dialogs->AskYesNo(this, "Confirmation", question)) return;
+  std::vector<std::string> paths;
+  for (int row : rows) paths.push_back(msg_model_->EntryAt(row).path);
+  for (const std::string& path : paths) {
+    // The first failure stops: files deleted before it stay deleted and the
+    // list stays as it is.
+    if (::unlink(path.c_str()) != 0) throw FileError(FileErrorText(errno));
+  }
+  idsChange();
+}
+
+void TfrmMain::Showinexplorer1Click() {
+  const std::vector<int> rows = SelectedRowsInOrder();
+  if (rows.empty() || !env_.shell) return;
+  const std::string& path = msg_model_->EntryAt(rows.front()).path;
+  const std::size_t cut = path.rfind('/');
+  const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+  env_.shell->Open(QUrl::fromLocalFile(FromFileName(folder)));
+}
+
+void TfrmMain::btnSelDirClick() {
+  if (!env_.folder_picker) return;
+  std::string folder;
+  if (!BrowseForFolder(*env_.folder_picker, this, kSelectArchiveFolderTitle, "", folder)) return;
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  edtPath->setText(FromFileName(folder));  // scans only when the text changes
+}
+
+void TfrmMain::Opendatfile1Click() {
+  TfrmOpenDat dialog(env_.dat_files, env_.dialogs, this);
+  ShowModal(dialog);
+  // Without files nothing changes: rows listed from loose files before keep
+  // the names they are decoded with.
+  if (dialog.files().empty()) return;
+
+  DiscoveryState& d = *discovery_;
+  d.loose_mode = true;
+  d.loose_files = dialog.files();
+  d.loose_user_name = dialog.user_name();
+  d.loose_friend_name = dialog.friend_name();
+
+  {
+    const QSignalBlocker block(ids);
+    ids->clear();
+  }
+  d.items.clear();
+  d.favorites_node = nullptr;
+  d.data = ContactTreeData{};
+
+  std::vector<ConversationEntry> entries;
+  for (const std::string& path : d.loose_files)
+    entries.push_back(EntryForLooseFile(path, d.loose_user_name, d.loose_friend_name));
+  const bool had_selection = msg->selectionModel()->hasSelection();
+  msg->setUpdatesEnabled(false);
+  msg_model_->SetEntries(std::move(entries));
+  msg_model_->Sort(sort_state_);
+  msg->setUpdatesEnabled(true);
+  if (had_selection) msgChange();
+}
+
+}  // namespace orvex

@@ -1,0 +1,119 @@
+// Saving the view as one file, one file per conversation, and the clipboard.
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QProgressDialog>
+#include <QTreeView>
+
+#include "platform/qt/dialogs.h"
+#include "platform/qt/qt_text.h"
+#include "platform/qt/save_dialogs.h"
+#include "saveDir/frmsavedir.h"
+#include "ylogs/archive/file_error.h"
+#include "ylogs/shell/error_text.h"
+#include "ylogs/shell/export.h"
+#include "ylogs/shell/frmmain.h"
+#include "ylogs/views/conversation_model.h"
+
+namespace orvex {
+namespace {
+
+void SaveBuffer(TfrmMain* w, SaveDialogs* dialogs, const QString& filter, QString& last_name,
+                const char* tested, const char* suffix, const TextItems& items) {
+  if (!dialogs) return;
+  std::optional<QString> chosen = dialogs->SaveFileName(w, filter, last_name);
+  if (!chosen) return;
+  last_name = *chosen;
+  WriteItemsToFile(SaveAsFileName(ToFileName(*chosen), tested, suffix), items);
+}
+
+}  // namespace
+
+void TfrmMain::Save1Click() {
+  SaveBuffer(this, env_.save_dialogs, "HTML file (*.html);;All files (*)", last_html_name_, ".HTML",
+             ".html", html_buffer_);
+}
+
+void TfrmMain::Saveastext2Click() {
+  SaveBuffer(this, env_.save_dialogs, "Text file (*.txt);;All files (*)", last_text_name_, ".TXT",
+             ".txt", text_buffer_);
+}
+
+void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html) {
+  // An empty folder would put the files at the root of the file system.
+  if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
+  if (scope == TfrmSaveDir::kAllTheArchive) spdSelectAllClick();
+  std::vector<ExportSource> sources;
+  const std::vector<int> selected = SelectedRowsInOrder();
+  auto add = [&](int row) {
+    const ConversationEntry& e = msg_model_->EntryAt(row);
+    sources.push_back({e.path, e.file_name, e.friend_name});
+  };
+  if (scope == TfrmSaveDir::kSelectedConversations) {
+    for (int row : selected) add(row);
+  } else {
+    for (int row = 0; row < msg_model_->rowCount(); ++row) add(row);
+  }
+  // Progress with a way to stop between files; the files written stay.
+  QProgressDialog progress("Saving conversations...", "Cancel", 0, static_cast<int>(sources.size()),
+                           this);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(500);
+  auto after_each = [&](std::size_t written) {
+    progress.setValue(static_cast<int>(written));
+    progress.setLabelText(
+        QStringLiteral("%1 files saved out of %2").arg(written).arg(sources.size()));
+    return progress.wasCanceled();
+  };
+  auto today = [this] {
+    return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string();
+  };
+  orvex::ExportIndividualFiles(sources, html, ToFileName(folder), theme_, CurrentRenderSettings(),
+                               render_state_, text_buffer_, today, after_each);
+}
+
+namespace {
+
+void RunSaveDir(TfrmMain* w, bool html) {
+  auto browse = [w]() -> std::optional<QString> {
+    const QString folder =
+        QFileDialog::getExistingDirectory(w, "Select a directory to save the files.");
+    if (folder.isEmpty()) return std::nullopt;
+    return folder;
+  };
+  auto run = [w, html](TfrmSaveDir::Scope scope, const QString& folder) {
+    bool ok = true;
+    w->Guard([&] {
+      ok = false;
+      w->ExportIndividualFiles(scope, folder, html);
+      ok = true;
+    });
+    return ok;
+  };
+  TfrmSaveDir dialog(html, browse, run, w);
+  dialog.exec();
+}
+
+}  // namespace
+
+void TfrmMain::Saveasindividualfiles1Click() {
+  RunSaveDir(this, true);
+}
+
+void TfrmMain::SaveasindividualHTMLfiles1Click() {
+  RunSaveDir(this, false);
+}
+
+void TfrmMain::Copytoclipboard1Click() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard) throw UserError("Cannot open clipboard");
+  clipboard->setText(FromAnsi(JoinItems(text_buffer_)));
+}
+
+void TfrmMain::Copyhtmlcodetoclipboard1Click() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard) throw UserError("Cannot open clipboard");
+  clipboard->setText(FromAnsi(JoinItems(html_buffer_)));
+}
+
+}  // namespace orvex

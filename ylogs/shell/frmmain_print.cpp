@@ -1,0 +1,50 @@
+// Printing the page the browser view holds: print, preview and page setup.
+#include <QEventLoop>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTimer>
+#include <QWebEngineView>
+
+#include "platform/qt/save_dialogs.h"
+#include "ylogs/archive/file_error.h"
+#include "ylogs/shell/frmmain.h"
+
+namespace orvex {
+
+QPrinter* TfrmMain::printer() {
+  // One printer for the run, so that the page setup holds for later prints.
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return printer_.get();
+}
+
+bool TfrmMain::PrintPage(QPrinter* target) {
+  bool done = false, success = false;
+  QEventLoop loop;
+  auto connection = connect(WebBrowser, &QWebEngineView::printFinished, &loop, [&](bool ok) {
+    done = true;
+    success = ok;
+    loop.quit();
+  });
+  WebBrowser->print(target);
+  if (!done) loop.exec();
+  disconnect(connection);
+  return success;
+}
+
+void TfrmMain::Print1Click() {
+  if (!env_.save_dialogs || !env_.save_dialogs->AskPrint(this, printer())) return;
+  if (!PrintPage(printer())) throw UserError("The page could not be printed");
+}
+
+void TfrmMain::Printpreview1Click() {
+  QPrintPreviewDialog preview(printer(), this);
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [this](QPrinter* target) { PrintPage(target); });
+  preview.exec();
+}
+
+void TfrmMain::Printersetup1Click() {
+  if (env_.save_dialogs) env_.save_dialogs->AskPageSetup(this, printer());
+}
+
+}  // namespace orvex
