@@ -60,8 +60,11 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
   const std::string& message2 = settings.theme ? settings.theme->message2 : empty;
   const bool highlight = settings.highlight && !settings.highlight->empty();
   std::string span;
-  if (highlight) span = "<span style=\"background:yellow\">" + *settings.highlight + "</span>";
-  const std::string image_folder = settings.program_folder + "Smileys/";
+  if (highlight) {
+    span.append("<span style=\"background:yellow\">").append(*settings.highlight).append("</span>");
+  }
+  std::string image_folder = settings.program_folder;
+  image_folder.append("Smileys/");
 
   auto on_record = [&](DecodedRecord& record) {
     std::string v = DecodeArchiveUtf8(record.fragment);
@@ -73,10 +76,11 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
     const std::string& name = side == 0 ? names.key : names.friend_name;
 
     std::string d, h;
-    if (settings.formatter) {
+    // Text-only lines carry no date or time: without a body they are not needed.
+    if (settings.formatter && (settings.build_body || !text_only)) {
       if (opt.date) d = settings.formatter->ShortDate(record.time);
       if (opt.time) {
-        if (!d.empty()) h = " ";
+        if (!d.empty()) h.push_back(' ');
         h += settings.formatter->LongTime(record.time);
       }
     }
@@ -99,10 +103,15 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
     if (highlight) ReplaceAllInPlace(v, *settings.highlight, span);
     std::string filled = side == 0 ? message1 : message2;
     ReplaceAllInPlace(filled, "%id", name);
-    ReplaceAllInPlace(filled, "%datetime", opt.date || opt.time ? "(" + d + h + ")" : "");
+    std::string datetime;
+    if (opt.date || opt.time) {
+      datetime.reserve(d.size() + h.size() + 2);
+      datetime.append("(").append(d).append(h).append(")");
+    }
+    ReplaceAllInPlace(filled, "%datetime", datetime);
     ReplaceAllInPlace(filled, "%date", d);
     ReplaceAllInPlace(filled, "%time", h);
-    ReplaceAllInPlace(filled, "%shorttime", h.substr(0, 6));
+    ReplaceAllInPlace(filled, "%shorttime", std::string_view(h).substr(0, 6));
     ReplaceAllInPlace(filled, "%text", v);
     filled = FontSizeRewrite(filled);
     if (!opt.bold) filled = StripStyleTags(filled);

@@ -26,8 +26,10 @@ void SearchFiles(const std::vector<std::string>& paths, std::string_view text,
                  std::vector<std::int32_t>& counts,
                  const std::function<bool(std::size_t searched)>& after_each) {
   const std::string pattern = UpperCaseAscii(text);
+  RenderSettings quiet = settings;
+  quiet.build_body = false;  // only the transcript is counted
   for (std::size_t i = 0; i < paths.size(); ++i) {
-    RenderArchiveFile(paths[i], true, settings, state);
+    RenderArchiveFile(paths[i], true, quiet, state);
     counts.push_back(CountHits(pattern, UpperCaseAscii(state.file_transcript)));
     if (after_each && after_each(i + 1)) break;
   }
