@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 #include "about/about_art.h"
 #include "about/link_label.h"
 #include "about/links.h"
@@ -48,8 +50,7 @@ TfrmAbout::TfrmAbout(Shell* shell, QWidget* parent)
   lblProduct->adjustSize();
 
   lblVersion = LabelAt("Version 1.02", 90, 93, this);
-  lblTerms = LabelAt("Free to use and to pass on unchanged; it comes without any warranty.", 90,
-                     124, this);
+  lblTerms = LabelAt("Free to use and to share; provided as is, without warranty.", 90, 124, this);
   lblHomepage = LabelAt("Homepage:", 91, 149, this);
 
   Label5 = new LinkLabel(QString::fromLatin1(kSiteRoot), this);
@@ -61,7 +62,9 @@ TfrmAbout::TfrmAbout(Shell* shell, QWidget* parent)
   QPalette blue = Label5->palette();
   blue.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
   Label5->setPalette(blue);
-  Label5->move(152, 149);
+  // Its place, unless a wider type than the box was laid out for would put
+  // it over "Homepage:".
+  Label5->move(std::max(152, lblHomepage->x() + lblHomepage->width() + 4), 149);
   Label5->adjustSize();
 
   Button1 = new QPushButton("OK", this);

@@ -10,11 +10,11 @@ namespace orvex::testing {
 namespace {
 
 struct SwitchCase {
-  const char* stored;      // "Enabled" as the registry holds it
-  const char* caption;     // shown at first
-  const char* colour;      // of the caption
-  int written;             // by a click
-  const char* after;       // shown after the click
+  const char* stored;   // "Enabled" as the registry holds it
+  const char* caption;  // shown at first
+  const char* colour;   // of the caption
+  int written;          // by a click
+  const char* after;    // shown after the click
   const char* after_colour;
 };
 
@@ -29,9 +29,9 @@ class ArchivingSwitchTest : public WindowTest, public ::testing::WithParamInterf
 TEST_P(ArchivingSwitchTest, ShowsTheStoredStateAndAClickTurnsItOver) {
   const SwitchCase& c = GetParam();
   AddArchive("bob", "alice", "20050101", {"hi"});
-  WriteBytes(config / "registry.ini",
-             std::string("[Software/Yahoo/Pager/profiles/bob/Archive]\r\nEnabled=") + c.stored +
-                 "\r\n");
+  WriteBytes(
+      config / "registry.ini",
+      std::string("[Software/Yahoo/Pager/profiles/bob/Archive]\r\nEnabled=") + c.stored + "\r\n");
   TfrmMain& w = Start();
   SelectNode(w, "alice");
   EXPECT_EQ(w.panID->text(), "Yahoo ID: bob");

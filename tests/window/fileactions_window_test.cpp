@@ -79,8 +79,8 @@ TEST_F(FileActionsTest, AFileThatCannotBeDeletedStopsInListOrderAndKeepsTheList)
   fs::remove(paths[1]);  // the second row's file, gone behind the program's back
   Item(w.PopupMenu1, "Delete")->trigger();
   EXPECT_EQ(dialogs.errors.join("|"), "File not found.");
-  EXPECT_FALSE(fs::exists(paths[2]));  // the first row, deleted before the failure
-  EXPECT_TRUE(fs::exists(paths[0]));   // the third row, never reached
+  EXPECT_FALSE(fs::exists(paths[2]));                // the first row, deleted before the failure
+  EXPECT_TRUE(fs::exists(paths[0]));                 // the third row, never reached
   EXPECT_EQ(w.conversation_model()->rowCount(), 3);  // not rebuilt
 }
 
@@ -135,7 +135,8 @@ TEST_P(FolderChoiceTest, TheChosenFolderIsScannedFromThePathBox) {
   TempFolder other;
   std::filesystem::create_directories(other / "zed/Archive/Messages/yan");
   TfrmMain& w = Start();
-  const std::string chosen = GetParam() ? other.path() : other.path().substr(0, other.path().size() - 1);
+  const std::string chosen =
+      GetParam() ? other.path() : other.path().substr(0, other.path().size() - 1);
   picker.answer = QString::fromStdString(chosen);
   w.btnSelDir->click();
   EXPECT_EQ(picker.asked.join("#"), "Select a directory from which to read the archive.||");

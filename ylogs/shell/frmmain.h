@@ -4,6 +4,8 @@
 //   shell/frmmain_shell.cpp        start-up, panel switches, closing, the error guard
 //   shell/frmmain_settings.cpp     the settings file
 //   discovery/frmmain_discovery.cpp  path box, contact tree, filter, index, archiving switch
+//   discovery/frmmain_fileactions.cpp  deleting files, showing folders, loose files
+//   shell/frmmain_help.cpp         web links and the About box
 //   views/frmmain_views.cpp        conversation list, tabs, viewer, statistics
 #pragma once
 
@@ -63,9 +65,9 @@ struct FrmMainEnvironment {
   QString temp_folder;                       // where view pages are written
   Registry* registry = nullptr;
   Dialogs* dialogs = nullptr;
-  Shell* shell = nullptr;                    // opens web pages and folders
-  FolderPicker* folder_picker = nullptr;     // the folder browser
-  DatFileChooser* dat_files = nullptr;       // the loose-file dialog's file dialog
+  Shell* shell = nullptr;                   // opens web pages and folders
+  FolderPicker* folder_picker = nullptr;    // the folder browser
+  DatFileChooser* dat_files = nullptr;      // the loose-file dialog's file dialog
   std::function<int(QDialog&)> show_modal;  // runs a dialog; empty: its own exec()
   SaveDialogs* save_dialogs = nullptr;
   const DateTimeFormatter* formatter = nullptr;

@@ -36,12 +36,15 @@ inline constexpr std::uint32_t kMenuBlack = 0x000000;
 inline constexpr std::uint32_t kMenuCheckGreen = 0x008000;
 inline constexpr int kMenuCheckPenWidth = 2;
 inline constexpr int kMenuShortcutPointSize = 7;
+// What the menu adds to each measured item, as the system does for the
+// check-mark column of an item that draws itself. Without it a caption of up
+// to 130 pixels, drawn from x = 31, would not fit into 150.
+inline constexpr int kMenuCheckColumnAllowance = 12;
 
 // A separator is 15 high; another item is its text height ("Wp") + 8 high and
 // 150 wide, or wider when its caption (plus 35 for a shortcut) needs more
 // than 130: then the caption's width + 20 (+ 35 for a shortcut).
-MenuItemSize MeasureMenuItem(bool separator, int caption_width, bool has_shortcut,
-                             int text_height);
+MenuItemSize MeasureMenuItem(bool separator, int caption_width, bool has_shortcut, int text_height);
 
 struct MenuItemColours {
   std::uint32_t background;

@@ -1,6 +1,7 @@
 #include "menu_style.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QEvent>
 #include <QMenu>
 #include <QPainter>
@@ -73,8 +74,8 @@ void DrawMenuItem(const QStyleOptionMenuItem& item, QPainter* painter, const QWi
   }
   if (!item.icon.isNull()) {
     const MenuPoint at = MenuIconAt(r);
-    painter->drawPixmap(at.x, at.y,
-                        item.icon.pixmap(QSize(16, 16), disabled ? QIcon::Disabled : QIcon::Normal));
+    painter->drawPixmap(
+        at.x, at.y, item.icon.pixmap(QSize(16, 16), disabled ? QIcon::Disabled : QIcon::Normal));
   }
 
   painter->setPen(Colour(colours.text));
@@ -103,10 +104,11 @@ void DrawMenuItem(const QStyleOptionMenuItem& item, QPainter* painter, const QWi
 
 }  // namespace
 
-QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
-                                  const QSize& size, const QWidget* widget) const {
+QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                  const QWidget* widget) const {
   const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-  if (type != CT_MenuItem || !item) return QProxyStyle::sizeFromContents(type, option, size, widget);
+  if (type != CT_MenuItem || !item)
+    return QProxyStyle::sizeFromContents(type, option, size, widget);
   const bool separator = item->menuItemType == QStyleOptionMenuItem::Separator;
   const QString caption = CaptionOf(item->text);
   const bool has_shortcut =
@@ -116,11 +118,11 @@ QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
   // The text height of "Wp": the font's full height, ascent and descent.
   const MenuItemSize s =
       MeasureMenuItem(separator, fm.horizontalAdvance(shown), has_shortcut, fm.height());
-  return {s.width, s.height};
+  return {s.width + kMenuCheckColumnAllowance, s.height};
 }
 
-void MenuStyle::drawControl(ControlElement element, const QStyleOption* option,
-                            QPainter* painter, const QWidget* widget) const {
+void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                            const QWidget* widget) const {
   switch (element) {
     case CE_MenuItem:
       if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
@@ -188,8 +190,9 @@ int MenuStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidg
 bool MenuBarButtonPainter::eventFilter(QObject* watched, QEvent* event) {
   auto* button = qobject_cast<QToolButton*>(watched);
   if (!button || event->type() != QEvent::Paint) return QObject::eventFilter(watched, event);
-  const bool hot = button->underMouse() || button->isDown() ||
-                   (button->menu() && button->menu()->isVisible());
+  const bool hot =
+      button->isDown() || (button->menu() && button->menu()->isVisible()) ||
+      (button->underMouse() && button->rect().contains(button->mapFromGlobal(QCursor::pos())));
   const MenuBarButtonColours colours = MenuBarButtonColoursFor(button->isChecked(), hot);
   QPainter painter(button);
   const QWidget* bar = button->parentWidget() ? button->parentWidget() : button;
@@ -213,7 +216,12 @@ void AttachMenuDrawing(const std::vector<QMenu*>& menus,
     for (QAction* a : menu->actions()) a->setShortcutVisibleInContextMenu(false);
   }
   auto* painter = new MenuBarButtonPainter(owner);
-  for (QToolButton* button : bar_buttons) button->installEventFilter(painter);
+  for (QToolButton* button : bar_buttons) {
+    button->installEventFilter(painter);
+    // A closing menu leaves its button plain again.
+    if (QMenu* menu = button->menu())
+      QObject::connect(menu, &QMenu::aboutToHide, button, [button] { button->update(); });
+  }
 }
 
 }  // namespace orvex
