@@ -1,0 +1,132 @@
+// orvex-cli export: one file per listed conversation, named and filled as the
+// batch export does it, and a file that cannot be created stopping the run.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/archive_writer.h"
+#include "tests/support/listed_paths.h"
+#include "tests/support/run_program.h"
+#include "tests/support/temp_folder.h"
+#include "ylogs/archive/file_error.h"
+
+namespace orvex {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RecordSpec;
+using testing::RunProgram;
+
+constexpr char kTheme[] =
+    "_FILEHEADER_\n<html>\n<body>\n"
+    "_CONVERSATIONHEADER_\n<div>\n"
+    "_MESSAGE1_\n<p>%id: %text</p>\n"
+    "_MESSAGE2_\n<p>%id said %text</p>\n"
+    "_CONVERSATIONFOOTER_\n</div>\n"
+    "_FILEFOOTER_\n<i>%today|%today|%Today</i>\n";
+
+class CliExport : public ::testing::Test {
+ protected:
+  CliExport() { testing::WriteBytes(theme_, kTheme); }
+
+  // alice's archive with a friend on 12 April 2006: one message of the friend.
+  void Write(const std::string& friend_name, const std::string& text) {
+    RecordSpec r;
+    r.time_value = testing::TimeValueFromUnixSeconds(1144800000);
+    r.direction = 1;
+    r.text = text;
+    testing::WriteBytes(
+        profiles_ / ("alice/Archive/Messages/" + friend_name + "/20060412-alice.dat"),
+        testing::EncodeArchive({r}, "alice"));
+  }
+
+  // Dates and times as fixed words, so that "%today" is known in advance.
+  testing::ProgramResult Export(const std::string& outdir, const std::vector<std::string>& more) {
+    std::vector<std::string> args = {"export", profiles_.path(), outdir, "--all",         "--theme",
+                                     theme_,   "--date-format",  "D",    "--time-format", "T"};
+    args.insert(args.end(), more.begin(), more.end());
+    return RunProgram(ORVEX_CLI, args);
+  }
+
+  std::string Read(const std::string& name) { return ReadWholeFile(out_ / name); }
+
+  // The friends of the list in list order.
+  std::vector<std::string> ListedFriends() {
+    std::vector<std::string> friends;
+    for (const std::string& path : testing::ListedPaths(ORVEX_CLI, {profiles_.path(), "--all"})) {
+      friends.push_back(fs::path(path).parent_path().filename().string());
+    }
+    return friends;
+  }
+
+  testing::TempFolder profiles_, out_, themes_;
+  const std::string theme_ = themes_ / "test.th";
+};
+
+std::string Page(const std::string& message) {
+  return "\r\n<html>\r\n<body>\r\n\r\n<div>\r\n\r\n\r\n" + message +
+         "\r\n\r\n</div>\r\n\r\n<i>D T|D T|%Today</i>\r\n";
+}
+
+TEST_F(CliExport, HtmlPagesNamedByFriend) {
+  Write("bob", "hi <b>there</b> :)");
+  Write("carol", "yo");
+  // The folder without its final separator: one is put in.
+  const std::string& folder = out_.path();
+  const testing::ProgramResult r = Export(folder.substr(0, folder.size() - 1), {});
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(Read("20060412-alice-bob.html"), Page("<p>bob said hi <b>there</b> :)</p>"));
+  EXPECT_EQ(Read("20060412-alice-carol.html"), Page("<p>carol said yo</p>"));
+  EXPECT_EQ(Export(out_.path(), {"--html"}).status, 0);
+  EXPECT_EQ(Read("20060412-alice-bob.html"), Page("<p>bob said hi <b>there</b> :)</p>"));
+}
+
+TEST_F(CliExport, RenderOptionsShapeTheFiles) {
+  Write("bob", "hi <b>there</b>");
+  ASSERT_EQ(Export(out_.path(), {"--no-bold"}).status, 0);
+  EXPECT_EQ(Read("20060412-alice-bob.html"), Page("<p>bob said hi there</p>"));
+}
+
+TEST_F(CliExport, TextFilesHoldTheTranscript) {
+  Write("bob", "hi <b>there</b>");
+  Write("carol", "yo");
+  const testing::ProgramResult r = Export(out_.path(), {"--text"});
+  EXPECT_EQ(r.out + r.err, "");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(Read("20060412-alice-bob.txt"), "\r\nbob (D T): hi there\r\n");
+  EXPECT_EQ(Read("20060412-alice-carol.txt"), "\r\ncarol (D T): yo\r\n");
+  EXPECT_FALSE(fs::exists(out_ / "20060412-alice-bob.html"));
+  ASSERT_EQ(Export(out_.path(), {"--text", "--no-date"}).status, 0);
+  EXPECT_EQ(Read("20060412-alice-bob.txt"), "\r\nbob (T): hi there\r\n");
+}
+
+TEST_F(CliExport, AFileThatCannotBeCreatedStopsTheRun) {
+  for (const char* f : {"bob", "carol", "dave"}) Write(f, "hi");
+  const std::vector<std::string> friends = ListedFriends();
+  ASSERT_EQ(friends.size(), 3u);
+  const std::string blocked = out_ / ("20060412-alice-" + friends[1] + ".txt");
+  fs::create_directories(blocked);
+  const testing::ProgramResult r = Export(out_.path(), {"--text"});
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "Cannot create file \"" + blocked + "\". " + std::strerror(EISDIR) + ".\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(Read("20060412-alice-" + friends[0] + ".txt"), "\r\n" + friends[0] + " (D T): hi\r\n");
+  EXPECT_FALSE(fs::exists(out_ / ("20060412-alice-" + friends[2] + ".txt")));
+}
+
+TEST_F(CliExport, RefusedArguments) {
+  Write("bob", "hi");
+  const testing::ProgramResult empty = Export("", {});
+  EXPECT_EQ(empty.err, "Please choose an output directory first.\n");
+  EXPECT_EQ(empty.status, 1);
+  EXPECT_EQ(Export(out_.path(), {"--html", "--text"}).status, 2);
+  EXPECT_TRUE(fs::is_empty(out_.path()));
+}
+
+}  // namespace
+}  // namespace orvex
