@@ -1,5 +1,6 @@
 #include "archive_reader.h"
 
+#include <cstring>
 #include <filesystem>
 
 #include "codepage.h"
@@ -16,7 +17,14 @@ constexpr std::ptrdiff_t kMiddleFolders = 18;  // "/Archive/Messages/"
 // Header positions (counted from 1) whose byte must be 0.
 constexpr bool MustBeZero(std::size_t position) {
   switch (position) {
-    case 6: case 7: case 8: case 10: case 11: case 12: case 15: case 16:
+    case 6:
+    case 7:
+    case 8:
+    case 10:
+    case 11:
+    case 12:
+    case 15:
+    case 16:
       return true;
     default:
       return false;
@@ -74,17 +82,30 @@ void TextReader::PutBack() {
 std::size_t TextReader::TakeRunUntilEscape(std::string& out, std::size_t limit) {
   const std::size_t avail = data_.size() - pos_;
   if (limit > avail) limit = avail;
-  const std::size_t k = key_.size();
+  const char* src = data_.data() + pos_;
+  const std::size_t start = out.size();
   std::size_t taken = 0;
-  while (taken < limit) {
-    auto b = static_cast<unsigned char>(data_[pos_]);
-    if (k) b ^= static_cast<unsigned char>(key_[key_index_]);
-    if (b == 0x1B) break;
-    out.push_back(static_cast<char>(b));
-    ++pos_;
-    ++taken;
-    if (k && ++key_index_ == k) key_index_ = 0;
+  const std::size_t k = key_.size();
+  if (k == 0) {
+    const void* escape = std::memchr(src, 0x1B, limit);
+    taken = escape ? static_cast<std::size_t>(static_cast<const char*>(escape) - src) : limit;
+    out.append(src, taken);
+  } else {
+    // Unscramble straight into the output; stop before an escape byte.
+    out.resize(start + limit);
+    char* dst = out.data() + start;
+    const char* key = key_.data();
+    std::size_t ki = key_index_;
+    while (taken < limit) {
+      const char b = static_cast<char>(src[taken] ^ key[ki]);
+      if (b == 0x1B) break;
+      dst[taken++] = b;
+      if (++ki == k) ki = 0;
+    }
+    key_index_ = ki;
+    out.resize(start + taken);
   }
+  pos_ += taken;
   consumed_ += taken;
   return taken;
 }
@@ -102,8 +123,7 @@ void ReadArchiveRecords(std::string_view data, const std::string& path, std::str
       const auto b = static_cast<unsigned char>(data[pos++]);
       if (b != 0 && MustBeZero(position)) {
         if (messages) {
-          messages(path + "\r\n error A:" + std::to_string(position) +
-                   "::" + std::to_string(pos));
+          messages(path + "\r\n error A:" + std::to_string(position) + "::" + std::to_string(pos));
         }
         return;
       }
@@ -111,8 +131,7 @@ void ReadArchiveRecords(std::string_view data, const std::string& path, std::str
     auto byte = [&](std::size_t offset) {
       return static_cast<std::uint64_t>(static_cast<unsigned char>(data[start + offset]));
     };
-    const std::uint64_t n =
-        byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24 | byte(4) << 32;
+    const std::uint64_t n = byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24 | byte(4) << 32;
     const std::size_t length = byte(12) | byte(13) << 8;
     record.time = ArchiveTimeToDayCount(n);
     record.direction = static_cast<int>(byte(8));

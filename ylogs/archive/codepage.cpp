@@ -30,7 +30,9 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-bool IsTrail(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsTrail(unsigned char c) {
+  return (c & 0xC0) == 0x80;
+}
 
 }  // namespace
 
@@ -48,14 +50,18 @@ char UnicodeToAnsiChar(char32_t cp) {
 }
 
 std::string DecodeArchiveUtf8(std::string_view utf8) {
-  std::string out;
-  out.reserve(utf8.size());
   const std::size_t n = utf8.size();
   std::size_t i = 0;
+  while (i < n && static_cast<unsigned char>(utf8[i]) < 0x80) ++i;
+  if (i == n) return std::string(utf8);  // plain ASCII, the usual case
+  // Each character takes at least one byte, so the text cannot grow.
+  std::string out(utf8.substr(0, i));
+  out.resize(n);
+  std::size_t o = i;
   while (i < n) {
     unsigned char c = static_cast<unsigned char>(utf8[i++]);
     if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
+      out[o++] = static_cast<char>(c);
       continue;
     }
     char32_t unit = c & 0x3F;
@@ -70,8 +76,9 @@ std::string DecodeArchiveUtf8(std::string_view utf8) {
     if (!IsTrail(t)) return {};
     // The result is one UTF-16 code unit: higher bits of a lenient lead fall away.
     unit = ((unit << 6) | (t & 0x3F)) & 0xFFFF;
-    out.push_back(UnicodeToAnsiChar(unit));
+    out[o++] = UnicodeToAnsiChar(unit);
   }
+  out.resize(o);
   return out;
 }
 
@@ -133,8 +140,11 @@ std::string FileNameToAnsi(std::string_view name) {
   std::size_t i = 0;
   while (i < name.size()) {
     const auto c = static_cast<unsigned char>(name[i]);
-    const int len = c < 0x80 ? 1 : (c >= 0xC2 && c <= 0xDF) ? 2 : (c >= 0xE0 && c <= 0xEF) ? 3
-                                : (c >= 0xF0 && c <= 0xF4) ? 4 : 0;
+    const int len = c < 0x80                   ? 1
+                    : (c >= 0xC2 && c <= 0xDF) ? 2
+                    : (c >= 0xE0 && c <= 0xEF) ? 3
+                    : (c >= 0xF0 && c <= 0xF4) ? 4
+                                               : 0;
     if (len == 0 || i + len > name.size()) return std::string(name);
     for (int k = 1; k < len; ++k) {
       if ((static_cast<unsigned char>(name[i + k]) & 0xC0) != 0x80) return std::string(name);

@@ -42,9 +42,9 @@ bool IsValidCivilDate(int year, int month, int day) {
 }
 
 double CivilDateToDayCount(int year, int month, int day) {
-  return static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month),
-                                           static_cast<unsigned>(day)) -
-                             kDayCountEpochFromUnix);
+  return static_cast<double>(
+      DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
+      kDayCountEpochFromUnix);
 }
 
 CivilDateTime DayCountToCivil(double t) {

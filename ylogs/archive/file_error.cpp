@@ -1,9 +1,9 @@
 #include "file_error.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace orvex {
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "archive_reader.h"
 #include "text_replace.h"
@@ -18,38 +19,55 @@ bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
   });
 }
 
+// Removes every occurrence of `pattern`, left to right, in place; what a
+// removal joins together is not looked at again.
+void EraseAll(std::string& text, std::string_view pattern) {
+  std::size_t r = text.find(pattern);
+  if (r == std::string::npos) return;
+  // Writing never overtakes reading, so the bytes still to be read are intact.
+  std::size_t w = r;
+  const std::size_t n = text.size(), p = pattern.size();
+  char* d = text.data();
+  while (r < n) {
+    if (d[r] == pattern[0] && r + p <= n && std::string_view(d + r, p) == pattern) {
+      r += p;
+    } else {
+      d[w++] = d[r++];
+    }
+  }
+  text.resize(w);
+}
+
 // Removes every `closing` in one pass, then repeatedly the first `opening` in
 // the text together with everything up to the next ">". A removal can join
 // two pieces into a new opening tag; building the result left to right and
 // testing its end after each byte finds those in the same order as searching
 // the whole text again would. An opening tag with no ">" after it stays, and
-// so does all that follows it.
-std::string StripTagPair(std::string_view text, std::string_view closing,
-                         std::string_view opening) {
-  const std::string without_closing = ReplaceAll(text, closing, "");
-  std::string_view in = without_closing;
-  if (in.find(opening) == std::string_view::npos) return without_closing;
-  std::string out;
-  out.reserve(in.size());
+// so does all that follows it. Works in place: the result never outgrows
+// what has been read.
+void StripTagPair(std::string& text, std::string_view closing, std::string_view opening) {
+  if (text.find('<') == std::string::npos) return;
+  EraseAll(text, closing);
+  if (text.find(opening) == std::string::npos) return;
+  char* d = text.data();
+  const std::size_t n = text.size();
   const std::size_t olen = opening.size();
   const char last = opening.back();
-  std::size_t i = 0;
-  while (i < in.size()) {
-    const char c = in[i++];
-    out.push_back(c);
-    if (c != last || out.size() < olen ||
-        std::string_view(out).substr(out.size() - olen) != opening) {
-      continue;
+  std::size_t i = 0, o = 0;
+  while (i < n) {
+    const char c = d[i++];
+    d[o++] = c;
+    if (c != last || o < olen || std::string_view(d + o - olen, olen) != opening) continue;
+    const void* gt = std::memchr(d + i, '>', n - i);
+    if (!gt) {
+      std::memmove(d + o, d + i, n - i);
+      o += n - i;
+      break;
     }
-    const std::size_t gt = in.find('>', i);
-    if (gt == std::string_view::npos) {
-      out.append(in.substr(i));
-      return out;
-    }
-    out.resize(out.size() - olen);
-    i = gt + 1;
+    o -= olen;
+    i = static_cast<std::size_t>(static_cast<const char*>(gt) - d) + 1;
   }
-  return out;
+  text.resize(o);
 }
 
 }  // namespace
@@ -143,28 +161,50 @@ std::string ConvertMessageMarkup(TextReader& reader, std::size_t length,
   return out;
 }
 
+void StripFadeTagsInPlace(std::string& text) {
+  StripTagPair(text, "</FADE>", "<FADE");
+}
+
+void StripFontTagsInPlace(std::string& text) {
+  StripTagPair(text, "</font>", "<font");
+}
+
+void StripStyleTagsInPlace(std::string& text) {
+  if (text.find('<') == std::string::npos) return;
+  for (std::string_view tag : {"<b>", "<i>", "<u>", "</b>", "</i>", "</u>"}) EraseAll(text, tag);
+}
+
 std::string StripFadeTags(std::string_view text) {
-  return StripTagPair(text, "</FADE>", "<FADE");
+  std::string out(text);
+  StripFadeTagsInPlace(out);
+  return out;
 }
 
 std::string StripFontTags(std::string_view text) {
-  return StripTagPair(text, "</font>", "<font");
+  std::string out(text);
+  StripFontTagsInPlace(out);
+  return out;
 }
 
 std::string StripStyleTags(std::string_view text) {
   std::string out(text);
-  if (out.find('<') == std::string::npos) return out;
-  for (std::string_view tag : {"<b>", "<i>", "<u>", "</b>", "</i>", "</u>"}) {
-    ReplaceAllInPlace(out, tag, "");
-  }
+  StripStyleTagsInPlace(out);
   return out;
 }
 
 int CountOccurrences(std::string_view pattern, std::string_view text) {
   if (pattern.empty() || text.empty() || text.find(pattern) == std::string_view::npos) return 0;
+  const char first = pattern.front();
+  const bool first_is_letter = (first | 0x20) >= 'a' && (first | 0x20) <= 'z';
   int count = 0;
   std::size_t i = 0;
   while (i + pattern.size() <= text.size()) {
+    if (!first_is_letter) {
+      // Jump to the next place the pattern can start (its first byte has no case).
+      const void* next = std::memchr(text.data() + i, first, text.size() - pattern.size() + 1 - i);
+      if (!next) break;
+      i = static_cast<std::size_t>(static_cast<const char*>(next) - text.data());
+    }
     if (EqualsIgnoreAsciiCase(text.substr(i, pattern.size()), pattern)) {
       ++count;
       i += pattern.size();
@@ -180,7 +220,11 @@ std::string FontSizeRewrite(std::string_view text) {
 }
 
 std::string PlainText(std::string_view fragment) {
-  return StripStyleTags(StripFontTags(StripFadeTags(fragment)));
+  std::string out(fragment);
+  StripFadeTagsInPlace(out);
+  StripFontTagsInPlace(out);
+  StripStyleTagsInPlace(out);
+  return out;
 }
 
 }  // namespace orvex

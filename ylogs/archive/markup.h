@@ -16,8 +16,7 @@ std::string_view ColorCodeValue(unsigned char digit);
 // escape codes to HTML. A code that has begun is read to its end, even past
 // `length`. With format codes off, every byte is taken as it is. The text ends
 // early, without error, when the file ends between two characters.
-std::string ConvertMessageMarkup(TextReader& reader, std::size_t length,
-                                 bool format_codes_enabled);
+std::string ConvertMessageMarkup(TextReader& reader, std::size_t length, bool format_codes_enabled);
 
 // Removes every "</FADE>", then every "<FADE" up to the next ">".
 std::string StripFadeTags(std::string_view text);
@@ -32,6 +31,11 @@ int CountOccurrences(std::string_view pattern, std::string_view text);
 
 // A blank followed by size=" becomes a blank followed by style="font-size:.
 std::string FontSizeRewrite(std::string_view text);
+
+// The same strips, in place.
+void StripFadeTagsInPlace(std::string& text);
+void StripFontTagsInPlace(std::string& text);
+void StripStyleTagsInPlace(std::string& text);
 
 // The plain text of a converted message: fade, font and style tags removed.
 std::string PlainText(std::string_view fragment);

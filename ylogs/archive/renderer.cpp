@@ -84,8 +84,10 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
         h += settings.formatter->LongTime(record.time);
       }
     }
-    v = StripFadeTags(v);
-    const std::string plain = StripStyleTags(StripFontTags(v));
+    StripFadeTagsInPlace(v);
+    std::string plain = v;
+    StripFontTagsInPlace(plain);
+    StripStyleTagsInPlace(plain);
     state.file_transcript += "\r\n";
     if (text_only) {
       state.file_transcript += plain;
@@ -114,8 +116,8 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
     ReplaceAllInPlace(filled, "%shorttime", std::string_view(h).substr(0, 6));
     ReplaceAllInPlace(filled, "%text", v);
     filled = FontSizeRewrite(filled);
-    if (!opt.bold) filled = StripStyleTags(filled);
-    if (!opt.fonts) filled = StripFontTags(filled);
+    if (!opt.bold) StripStyleTagsInPlace(filled);
+    if (!opt.fonts) StripFontTagsInPlace(filled);
     if (opt.smileys && settings.smileys) {
       filled = SubstituteSmileys(filled, *settings.smileys, image_folder);
     }

@@ -36,9 +36,13 @@ std::string StatisticsColumnCaption(int column) {
 }
 
 std::string StatisticsCellText(const MessageCounters& counters, int row, int column) {
-  static const char* const kRowCaptions[kStatisticsRows] = {
-      "messages",          "words", "bytes", "avg words/message", "avg word length",
-      "avg bytes/message", "conversations started"};
+  static const char* const kRowCaptions[kStatisticsRows] = {"messages",
+                                                            "words",
+                                                            "bytes",
+                                                            "avg words/message",
+                                                            "avg word length",
+                                                            "avg bytes/message",
+                                                            "conversations started"};
   if (row < 0 || row >= kStatisticsRows || column < 0 || column >= kStatisticsColumns) return "";
   if (column == 0) return kRowCaptions[row];
   MessageCounters::Side s;

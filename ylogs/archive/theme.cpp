@@ -13,7 +13,9 @@ constexpr std::array<std::string_view, 6> kMarkers = {
     "_FILEHEADER_", "_CONVERSATIONHEADER_", "_MESSAGE1_",
     "_MESSAGE2_",   "_CONVERSATIONFOOTER_", "_FILEFOOTER_"};
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
 
 }  // namespace
 
@@ -96,7 +98,8 @@ int FindTheme(const std::vector<std::string>& themes, std::string_view name) {
     const std::string& t = themes[i];
     if (t.size() != name.size()) continue;
     bool same = true;
-    for (std::size_t k = 0; k < t.size() && same; ++k) same = LowerAscii(t[k]) == LowerAscii(name[k]);
+    for (std::size_t k = 0; k < t.size() && same; ++k)
+      same = LowerAscii(t[k]) == LowerAscii(name[k]);
     if (same) return static_cast<int>(i);
   }
   return -1;
