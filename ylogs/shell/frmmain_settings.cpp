@@ -10,15 +10,18 @@
 #include "ylogs/shell/frmmain.h"
 #include "ylogs/shell/frmmain_discovery_state.h"
 #include "ylogs/shell/settings.h"
+#include "ylogs/shell/settings_location.h"
 
 namespace orvex {
 
+// The file the settings are kept in: beside the program, or the user's own
+// copy when the program folder cannot be written.
 std::string TfrmMain::SettingsFilePath() const {
-  return env_.program_folder + kSettingsFileName;
+  return LocateSettingsFile(env_.program_folder).write_path;
 }
 
 void TfrmMain::LoadSettings() {
-  const AppSettings s = ReadSettings(SettingsFilePath());
+  const AppSettings s = ReadSettings(LocateSettingsFile(env_.program_folder).read_path);
   settings_theme_ = s.theme;
   ckDate->setChecked(s.date);
   ckTime->setChecked(s.time);
@@ -55,7 +58,9 @@ void TfrmMain::SaveSettings() {
   s.stats = btnStats->isChecked();
   s.format = btnFormat->isChecked();
   s.favorites = discovery_->favorites.entries();
-  WriteSettings(SettingsFilePath(), s);
+  const SettingsLocation location = LocateSettingsFile(env_.program_folder);
+  PrepareSettingsFile(location);
+  WriteSettings(location.write_path, s);
 }
 
 }  // namespace orvex
