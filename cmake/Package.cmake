@@ -1,0 +1,32 @@
+# The Debian package: `cpack -G DEB` in the build folder. It holds what the
+# install rules lay out, with /usr as the prefix and /opt/orvex as the
+# program folder.
+set(CPACK_PACKAGE_NAME orvex)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Orvex developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Reader for instant messenger message archives")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Orvex Messenger Archive finds the archive folders an instant messenger wrote to disk, \
+shows its identities and contacts, lists the archived conversations and renders them as \
+themed pages. It searches, compares both sides in statistics, and exports to HTML or text. \
+It never changes an archive file. The package also holds orvex-cli, the command-line \
+companion.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The installed program needs no debugging information.
+set(CPACK_STRIP_FILES ON)
+
+set(ORVEX_PACKAGE_MAINTAINER "Orvex maintainers <maintainers@users.noreply.c-seed-2bcadbb9.example>"
+    CACHE STRING "Maintainer field of the Debian package")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ORVEX_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries the executables link are found by dpkg-shlibdeps (dpkg-dev).
+# What Qt loads at run time is not linked, so it is named here: the browser
+# view's helper process and the platform plugins that draw the window.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(TARGET orvex)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin, qt6-qpa-plugins")
+endif()
+
+include(CPack)
