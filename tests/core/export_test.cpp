@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ struct SaveNameCase {
   bool html;
   std::string saved;
 };
+void PrintTo(const SaveNameCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class SaveAsFileNameTest : public ::testing::TestWithParam<SaveNameCase> {};
 
@@ -63,6 +67,9 @@ struct FileNameCase {
   bool html;
   std::string path;
 };
+void PrintTo(const FileNameCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class IndividualFileNameTest : public ::testing::TestWithParam<FileNameCase> {};
 

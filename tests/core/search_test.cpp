@@ -2,6 +2,7 @@
 // walk over the files that keeps its counts when it stops.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct HitCase {
   std::string text;
   std::int32_t hits;
 };
+void PrintTo(const HitCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class CountHitsTest : public ::testing::TestWithParam<HitCase> {};
 
@@ -80,6 +84,9 @@ struct FoldCase {
   std::string search;   // the program's code page, as typed
   std::int32_t hits;
 };
+void PrintTo(const FoldCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class SearchFoldingTest : public SearchFilesTest, public ::testing::WithParamInterface<FoldCase> {};
 

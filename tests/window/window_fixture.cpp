@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include <QItemSelectionModel>
+#include <QPrinter>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -16,6 +17,23 @@ std::string ReadFile(const std::string& path) {
   std::stringstream s;
   s << f.rdbuf();
   return s.str();
+}
+
+std::optional<QString> RecordingSaveDialogs::SaveFileName(QWidget*, const QString& filter,
+                                                          const QString& last_name) {
+  asked << filter + "|" + last_name;
+  if (answers.empty()) return std::nullopt;
+  std::optional<QString> answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+bool RecordingSaveDialogs::AskPrint(QWidget*, QPrinter* printer) {
+  ++print_dialogs;
+  if (pdf_file.isEmpty()) return false;
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(pdf_file);
+  return true;
 }
 
 std::string WindowTest::SettingsText() const {

@@ -8,17 +8,26 @@
 #include <QString>
 #include <QStringList>
 
+#include <deque>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/ini_registry.h"
 #include "platform/qt/dialogs.h"
+#include "platform/qt/save_dialogs.h"
 #include "tests/support/archive_writer.h"
 #include "tests/support/temp_folder.h"
 #include "ylogs/archive/day_time.h"
 #include "ylogs/shell/frmmain.h"
+
+// QStrings in test failures as text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 namespace orvex::testing {
 
@@ -32,6 +41,24 @@ class RecordingDialogs : public Dialogs {
   }
   QStringList errors, messages, questions;
   bool answer_yes = true;
+};
+
+// Save dialogs that answer from a queue (none left: the user cancels) and
+// record what they were shown; the print dialog sends the page to a PDF file
+// when one is named.
+class RecordingSaveDialogs : public SaveDialogs {
+ public:
+  std::optional<QString> SaveFileName(QWidget*, const QString& filter,
+                                      const QString& last_name) override;
+  bool AskPrint(QWidget*, QPrinter* printer) override;
+  bool AskPageSetup(QWidget*, QPrinter*) override {
+    ++page_setups;
+    return true;
+  }
+  std::deque<std::optional<QString>> answers;
+  QStringList asked;  // filter "|" last name, per dialog shown
+  QString pdf_file;   // empty: the print dialog is cancelled
+  int print_dialogs = 0, page_setups = 0;
 };
 
 // Dates and times as YYYY-MM-DD and HH:MM:SS, whatever the machine's locale.

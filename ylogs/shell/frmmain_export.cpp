@@ -1,10 +1,10 @@
 // Saving the view as one file, one file per conversation, and the clipboard.
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QProgressDialog>
 #include <QTreeView>
 
+#include "common/browse_for_folder.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/save_dialogs.h"
@@ -74,12 +74,17 @@ void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html
 
 namespace {
 
-void RunSaveDir(TfrmMain* w, bool html) {
-  auto browse = [w]() -> std::optional<QString> {
-    const QString folder =
-        QFileDialog::getExistingDirectory(w, "Select a directory to save the files.");
-    if (folder.isEmpty()) return std::nullopt;
-    return folder;
+constexpr const char* kSelectOutputFolderTitle = "Select a directory to save the files.";
+
+// The batch-export dialog; `show` runs it modally (tests answer it there).
+void RunSaveDir(TfrmMain* w, bool html, FolderPicker* picker,
+                const std::function<int(QDialog&)>& show) {
+  auto browse = [w, picker]() -> std::optional<QString> {
+    std::string folder;  // no folder shown first, no root
+    if (!picker || !BrowseForFolder(*picker, w, kSelectOutputFolderTitle, "", folder)) {
+      return std::nullopt;
+    }
+    return FromFileName(folder);
   };
   auto run = [w, html](TfrmSaveDir::Scope scope, const QString& folder) {
     bool ok = true;
@@ -91,17 +96,17 @@ void RunSaveDir(TfrmMain* w, bool html) {
     return ok;
   };
   TfrmSaveDir dialog(html, browse, run, w);
-  dialog.exec();
+  show(dialog);
 }
 
 }  // namespace
 
 void TfrmMain::Saveasindividualfiles1Click() {
-  RunSaveDir(this, true);
+  RunSaveDir(this, true, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); });
 }
 
 void TfrmMain::SaveasindividualHTMLfiles1Click() {
-  RunSaveDir(this, false);
+  RunSaveDir(this, false, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); });
 }
 
 void TfrmMain::Copytoclipboard1Click() {
