@@ -29,4 +29,15 @@ if(TARGET orvex)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin, qt6-qpa-plugins")
 endif()
 
+# The program folder as the package lays it out, for the maintainer script.
+if(IS_ABSOLUTE "${ORVEX_INSTALL_PROGRAM_DIR}")
+  set(ORVEX_PACKAGE_PROGRAM_DIR "${ORVEX_INSTALL_PROGRAM_DIR}")
+else()
+  set(ORVEX_PACKAGE_PROGRAM_DIR "${CPACK_PACKAGING_INSTALL_PREFIX}/${ORVEX_INSTALL_PROGRAM_DIR}")
+endif()
+configure_file(${ORVEX_PACKAGING_DIR}/postrm.in ${CMAKE_BINARY_DIR}/packaging/postrm @ONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+               WORLD_READ WORLD_EXECUTE)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/packaging/postrm)
+
 include(CPack)
