@@ -1,12 +1,27 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds everything and runs every test.
+# Installs what is needed, builds everything and runs every test; then builds
+# the core, the companion and their tests again with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs those tests too.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${ORVEX_BUILD_DIR:-$ROOT/build}"
+SANITIZE_BUILD="${ORVEX_SANITIZE_BUILD_DIR:-$ROOT/build-sanitize}"
+JOBS="$(nproc)"
 
 bash "$ROOT/scripts/setup.sh"
-cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$BUILD" --parallel "$(nproc)"
-cd "$BUILD"
 export QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1
-ctest --output-on-failure --parallel "$(nproc)" --timeout 600
+
+echo "== build and test"
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$BUILD" --parallel "$JOBS"
+(cd "$BUILD" && ctest --output-on-failure --parallel "$JOBS" --timeout 600)
+
+if [ "${ORVEX_SKIP_SANITIZE:-0}" != "1" ]; then
+  echo "== sanitizer build (address, undefined) and test"
+  cmake -S "$ROOT" -B "$SANITIZE_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVEX_SANITIZE=ON \
+    -DORVEX_BUILD_WINDOW=OFF -DORVEX_BUILD_BENCH=OFF
+  cmake --build "$SANITIZE_BUILD" --parallel "$JOBS"
+  (cd "$SANITIZE_BUILD" &&
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --output-on-failure --parallel "$JOBS" --timeout 600)
+fi
