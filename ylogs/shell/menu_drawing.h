@@ -39,7 +39,7 @@ inline constexpr int kMenuShortcutPointSize = 7;
 // What the menu adds to each measured item, as the system does for the
 // check-mark column of an item that draws itself. Without it a caption of up
 // to 130 pixels, drawn from x = 31, would not fit into 150.
-inline constexpr int kMenuCheckColumnAllowance = 12;
+inline constexpr int kMenuCheckColumnAllowance = 20;
 
 // A separator is 15 high; another item is its text height ("Wp") + 8 high and
 // 150 wide, or wider when its caption (plus 35 for a shortcut) needs more
