@@ -5,6 +5,8 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QTimer>
 #include <QTreeWidget>
@@ -312,6 +314,25 @@ TEST_F(ExportWindowTest, PrintingSendsTheShownPageToThePrinter) {
   EXPECT_EQ(ReadFile(out / "asked.pdf").substr(0, 5), "%PDF-");
   w.Printersetup1Click();
   EXPECT_EQ(save_dialogs.page_setups, 1);
+
+  // The preview draws the page once it is up; closing it prints nothing.
+  int previews = 0, pages = 0, polls = 0;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &w, [&] {
+    auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+    if (!preview) return;
+    auto* widget = preview->findChild<QPrintPreviewWidget*>();
+    pages = widget ? widget->pageCount() : 0;
+    if (pages > 0 || ++polls > 100) {
+      ++previews;
+      poll.stop();
+      preview->reject();
+    }
+  });
+  poll.start(100);
+  w.Printpreview1Click();
+  EXPECT_EQ(previews, 1);
+  EXPECT_GE(pages, 1);
   EXPECT_EQ(Written(), (std::vector<std::string>{"asked.pdf", "direct.pdf"}));
 }
 
