@@ -3,6 +3,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "byte_scan.h"
 #include "codepage.h"
 #include "day_time.h"
 #include "file_error.h"
@@ -29,6 +30,11 @@ constexpr bool MustBeZero(std::size_t position) {
     default:
       return false;
   }
+}
+
+// Whether the reserved bytes of a whole header (positions 6-8, 10-12, 15, 16) are 0.
+bool HeaderZerosHold(const char* h) {
+  return (h[5] | h[6] | h[7] | h[9] | h[10] | h[11] | h[14] | h[15]) == 0;
 }
 
 }  // namespace
@@ -60,15 +66,27 @@ ArchiveNames NamesForFile(std::string_view path, const std::optional<LooseNames>
 }
 
 TextReader::TextReader(std::string_view data, std::size_t start, std::string_view key)
-    : data_(data), key_(key), pos_(start) {}
+    : data_(data), pos_(start) {
+  const std::size_t k = key.size();
+  if (k == 0) return;
+  period_ = 8 * k;
+  stream_.resize(period_ + 8);
+  for (std::size_t i = 0; i < stream_.size(); ++i) stream_[i] = key[i % k];
+}
+
+void TextReader::StartText(std::size_t start) {
+  pos_ = start;
+  consumed_ = 0;
+  key_index_ = 0;
+}
 
 unsigned char TextReader::Next() {
   if (pos_ >= data_.size()) throw FileError(kReadBeyondEndOfFile);
   auto b = static_cast<unsigned char>(data_[pos_++]);
   ++consumed_;
-  if (!key_.empty()) {
-    b ^= static_cast<unsigned char>(key_[key_index_]);
-    if (++key_index_ == key_.size()) key_index_ = 0;
+  if (period_ != 0) {
+    b ^= static_cast<unsigned char>(stream_[key_index_]);
+    if (++key_index_ == period_) key_index_ = 0;
   }
   return b;
 }
@@ -76,7 +94,7 @@ unsigned char TextReader::Next() {
 void TextReader::PutBack() {
   --pos_;
   --consumed_;
-  if (!key_.empty()) key_index_ = (key_index_ == 0 ? key_.size() : key_index_) - 1;
+  if (period_ != 0) key_index_ = (key_index_ == 0 ? period_ : key_index_) - 1;
 }
 
 std::size_t TextReader::TakeRunUntilEscape(std::string& out, std::size_t limit) {
@@ -85,22 +103,30 @@ std::size_t TextReader::TakeRunUntilEscape(std::string& out, std::size_t limit) 
   const char* src = data_.data() + pos_;
   const std::size_t start = out.size();
   std::size_t taken = 0;
-  const std::size_t k = key_.size();
-  if (k == 0) {
+  if (period_ == 0) {
     const void* escape = std::memchr(src, 0x1B, limit);
     taken = escape ? static_cast<std::size_t>(static_cast<const char*>(escape) - src) : limit;
     out.append(src, taken);
   } else {
-    // Unscramble straight into the output; stop before an escape byte.
+    // Unscramble straight into the output, eight bytes a step while no escape
+    // byte is among them, then byte by byte up to the escape or the limit.
     out.resize(start + limit);
     char* dst = out.data() + start;
-    const char* key = key_.data();
+    const char* key = stream_.data();
     std::size_t ki = key_index_;
+    while (taken + 8 <= limit) {
+      const std::uint64_t plain = bytes::Load(src + taken) ^ bytes::Load(key + ki);
+      if (bytes::AnyZero(plain ^ (bytes::kOnes * 0x1B))) break;
+      bytes::Store(dst + taken, plain);
+      taken += 8;
+      ki += 8;
+      if (ki >= period_) ki -= period_;
+    }
     while (taken < limit) {
       const char b = static_cast<char>(src[taken] ^ key[ki]);
       if (b == 0x1B) break;
       dst[taken++] = b;
-      if (++ki == k) ki = 0;
+      if (++ki == period_) ki = 0;
     }
     key_index_ = ki;
     out.resize(start + taken);
@@ -116,16 +142,23 @@ void ReadArchiveRecords(std::string_view data, const std::string& path, std::str
   std::size_t pos = 0;
   const std::size_t size = data.size();
   DecodedRecord record;
+  TextReader reader(data, 0, key);
   while (pos < size) {
     const std::size_t start = pos;
-    for (std::size_t position = 1; position <= kRecordHeaderSize; ++position) {
-      if (pos >= size) throw FileError(kReadBeyondEndOfFile);
-      const auto b = static_cast<unsigned char>(data[pos++]);
-      if (b != 0 && MustBeZero(position)) {
-        if (messages) {
-          messages(path + "\r\n error A:" + std::to_string(position) + "::" + std::to_string(pos));
+    if (size - pos >= kRecordHeaderSize && HeaderZerosHold(data.data() + pos)) {
+      pos += kRecordHeaderSize;
+    } else {
+      // A damaged or cut-off header: byte by byte, to report the first fault.
+      for (std::size_t position = 1; position <= kRecordHeaderSize; ++position) {
+        if (pos >= size) throw FileError(kReadBeyondEndOfFile);
+        const auto b = static_cast<unsigned char>(data[pos++]);
+        if (b != 0 && MustBeZero(position)) {
+          if (messages) {
+            messages(path + "\r\n error A:" + std::to_string(position) +
+                     "::" + std::to_string(pos));
+          }
+          return;
         }
-        return;
       }
     }
     auto byte = [&](std::size_t offset) {
@@ -137,8 +170,8 @@ void ReadArchiveRecords(std::string_view data, const std::string& path, std::str
     record.direction = static_cast<int>(byte(8));
     if (record.direction == 6) record.direction = 1;
 
-    TextReader reader(data, pos, key);
-    record.fragment = ConvertMessageMarkup(reader, length, format_codes_enabled);
+    reader.StartText(pos);
+    ConvertMessageMarkupInto(reader, length, format_codes_enabled, record.fragment);
     pos = reader.Position();
 
     bool trailer_ok = true;

@@ -40,10 +40,14 @@ ArchiveNames NamesForFile(std::string_view path, const std::optional<LooseNames>
 
 // Hands out the unscrambled bytes of one record's text. Put back returns the
 // last byte to the stream: the next call yields the same byte again, at the
-// same offset.
+// same offset. One reader can serve every record of a file (StartText).
 class TextReader {
  public:
   TextReader(std::string_view data, std::size_t start, std::string_view key);
+
+  // Begins the next record's text at `start`: the key restarts at its first
+  // character and nothing is consumed yet.
+  void StartText(std::size_t start);
 
   // The next plain byte; throws FileError "Read beyond end of file" at the end.
   unsigned char Next();
@@ -58,10 +62,13 @@ class TextReader {
 
  private:
   std::string_view data_;
-  std::string_view key_;
+  // The key written out 8 times and 8 bytes more: the key byte of text offset
+  // j is stream_[j mod (8 K)], and eight key bytes are one load at any phase.
+  std::string stream_;
+  std::size_t period_ = 0;  // 8 K; 0 for an empty key
   std::size_t pos_;
   std::size_t consumed_ = 0;
-  std::size_t key_index_ = 0;
+  std::size_t key_index_ = 0;  // into stream_, below period_
 };
 
 // One record as read: time (a day count), direction (6 already read as 1) and

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "byte_scan.h"
+
 namespace orvex {
 namespace {
 
@@ -50,36 +52,51 @@ char UnicodeToAnsiChar(char32_t cp) {
 }
 
 std::string DecodeArchiveUtf8(std::string_view utf8) {
-  const std::size_t n = utf8.size();
+  std::string out(utf8);
+  DecodeArchiveUtf8InPlace(out);
+  return out;
+}
+
+void DecodeArchiveUtf8InPlace(std::string& text) {
+  const std::size_t n = text.size();
+  char* const d = text.data();
   std::size_t i = 0;
-  while (i < n && static_cast<unsigned char>(utf8[i]) < 0x80) ++i;
-  if (i == n) return std::string(utf8);  // plain ASCII, the usual case
-  // Each character takes at least one byte, so the text cannot grow.
-  std::string out(utf8.substr(0, i));
-  out.resize(n);
+  // Plain ASCII, the usual case, stays as it is: look for a high byte.
+  while (i + 8 <= n && (bytes::Load(d + i) & bytes::kHighs) == 0) i += 8;
+  while (i < n && static_cast<unsigned char>(d[i]) < 0x80) ++i;
+  if (i == n) return;
+  // Each character takes at least one byte, so writing never overtakes reading.
   std::size_t o = i;
   while (i < n) {
-    unsigned char c = static_cast<unsigned char>(utf8[i++]);
+    // Runs of ASCII move eight bytes a step (each word is read before written).
+    while (i + 8 <= n) {
+      const std::uint64_t w = bytes::Load(d + i);
+      if (w & bytes::kHighs) break;
+      bytes::Store(d + o, w);
+      i += 8;
+      o += 8;
+    }
+    if (i == n) break;
+    unsigned char c = static_cast<unsigned char>(d[i++]);
     if (c < 0x80) {
-      out[o++] = static_cast<char>(c);
+      d[o++] = static_cast<char>(c);
       continue;
     }
     char32_t unit = c & 0x3F;
     if (c & 0x20) {
-      if (i >= n) return {};
-      unsigned char t = static_cast<unsigned char>(utf8[i++]);
-      if (!IsTrail(t)) return {};
+      if (i >= n) return text.clear();
+      unsigned char t = static_cast<unsigned char>(d[i++]);
+      if (!IsTrail(t)) return text.clear();
       unit = (unit << 6) | (t & 0x3F);
     }
-    if (i >= n) return {};
-    unsigned char t = static_cast<unsigned char>(utf8[i++]);
-    if (!IsTrail(t)) return {};
+    if (i >= n) return text.clear();
+    unsigned char t = static_cast<unsigned char>(d[i++]);
+    if (!IsTrail(t)) return text.clear();
     // The result is one UTF-16 code unit: higher bits of a lenient lead fall away.
     unit = ((unit << 6) | (t & 0x3F)) & 0xFFFF;
-    out[o++] = UnicodeToAnsiChar(unit);
+    d[o++] = UnicodeToAnsiChar(unit);
   }
-  out.resize(o);
-  return out;
+  text.resize(o);
 }
 
 std::string Utf8ToAnsi(std::string_view utf8) {

@@ -11,6 +11,8 @@ namespace orvex {
 // bytes strictly (0x80..0xBF). Any fault, or a text ending inside a sequence,
 // gives the empty text. Characters the code page lacks become "?".
 std::string DecodeArchiveUtf8(std::string_view utf8);
+// The same, in place (the text never grows).
+void DecodeArchiveUtf8InPlace(std::string& text);
 
 // Converts well-formed UTF-8 (what a person types, a command-line argument) to
 // the code page; ill-formed bytes and characters it lacks become "?".

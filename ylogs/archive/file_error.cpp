@@ -37,18 +37,37 @@ std::string ReadWholeFile(const std::string& path) {
     throw FileError(FileErrorText(EISDIR));
   }
   std::string data;
-  if (st.st_size > 0) data.reserve(static_cast<std::size_t>(st.st_size));
-  char buf[65536];
-  for (;;) {
-    ssize_t got = ::read(fd, buf, sizeof buf);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      int e = errno;
-      ::close(fd);
-      throw FileError(FileErrorText(e));
+  auto fail = [&](int e) {
+    ::close(fd);
+    throw FileError(FileErrorText(e));
+  };
+  // A regular file is read straight into a text of the size fstat gave, in
+  // one read as a rule; anything else (or a size of 0) is read to its end.
+  const std::size_t expected = S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
+  std::size_t got = 0;
+  if (expected > 0) {
+    data.resize(expected);
+    while (got < expected) {
+      const ssize_t n = ::read(fd, data.data() + got, expected - got);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        fail(errno);
+      }
+      if (n == 0) break;  // the file shrank since fstat
+      got += static_cast<std::size_t>(n);
     }
-    if (got == 0) break;
-    data.append(buf, static_cast<std::size_t>(got));
+    data.resize(got);
+  } else {
+    char buf[65536];
+    for (;;) {
+      const ssize_t n = ::read(fd, buf, sizeof buf);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        fail(errno);
+      }
+      if (n == 0) break;
+      data.append(buf, static_cast<std::size_t>(n));
+    }
   }
   ::close(fd);
   return data;

@@ -11,6 +11,8 @@ namespace orvex {
 namespace {
 
 constexpr unsigned char kEscape = 0x1B;
+constexpr std::string_view kSizeAttribute = " size=\"";
+constexpr std::string_view kSizeStyle = " style=\"font-size:";
 
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -20,22 +22,74 @@ bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b) {
 }
 
 // Removes every occurrence of `pattern`, left to right, in place; what a
-// removal joins together is not looked at again.
-void EraseAll(std::string& text, std::string_view pattern) {
+// removal joins together is not looked at again. Returns whether any was.
+bool EraseAll(std::string& text, std::string_view pattern) {
   std::size_t r = text.find(pattern);
-  if (r == std::string::npos) return;
-  // Writing never overtakes reading, so the bytes still to be read are intact.
+  if (r == std::string::npos) return false;
+  // The pieces between occurrences move down; writing stays below reading, so
+  // what is still to be searched is intact.
   std::size_t w = r;
-  const std::size_t n = text.size(), p = pattern.size();
   char* d = text.data();
-  while (r < n) {
-    if (d[r] == pattern[0] && r + p <= n && std::string_view(d + r, p) == pattern) {
-      r += p;
-    } else {
-      d[w++] = d[r++];
-    }
+  for (;;) {
+    r += pattern.size();
+    const std::size_t next = text.find(pattern, r);
+    const std::size_t end = next == std::string::npos ? text.size() : next;
+    std::memmove(d + w, d + r, end - r);
+    w += end - r;
+    if (next == std::string::npos) break;
+    r = next;
   }
   text.resize(w);
+  return true;
+}
+
+constexpr std::string_view kStyleTags[] = {"<b>", "<i>", "<u>", "</b>", "</i>", "</u>"};
+
+// Which of kStyleTags occur in the text (bit i for tag i), from one pass over
+// its "<" characters starting at `first`.
+unsigned StyleTagsPresent(std::string_view text, std::size_t first) {
+  unsigned present = 0;
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  const char* p = begin + first;
+  while (p != nullptr && end - p >= 3) {
+    const char* const c = p + 1;
+    const bool closing = *c == '/';
+    const char* const letter = closing ? c + 1 : c;
+    if (letter + 1 < end && letter[1] == '>') {
+      const int base = closing ? 3 : 0;
+      if (*letter == 'b') present |= 1u << base;
+      if (*letter == 'i') present |= 1u << (base + 1);
+      if (*letter == 'u') present |= 1u << (base + 2);
+    }
+    p = static_cast<const char*>(std::memchr(p + 1, '<', static_cast<std::size_t>(end - p - 1)));
+  }
+  return present;
+}
+
+struct FontTagCounts {
+  int opened = 0;  // CountOccurrences("<font ", text)
+  int closed = 0;  // CountOccurrences("</font>", text)
+};
+
+// Both counts from one pass over the text's "<" characters. Neither tag can
+// overlap itself (each holds one "<"), so every place that matches ignoring
+// case counts.
+FontTagCounts CountFontTags(std::string_view text) {
+  constexpr std::string_view kOpen = "<font ", kClose = "</font>";
+  int open_any = 0, close_any = 0;
+  bool open_exact = false, close_exact = false;
+  for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', at + 1)) {
+    const std::string_view rest = text.substr(at);
+    if (EqualsIgnoreAsciiCase(rest.substr(0, kOpen.size()), kOpen)) {
+      ++open_any;
+      open_exact = open_exact || rest.starts_with(kOpen);
+    } else if (EqualsIgnoreAsciiCase(rest.substr(0, kClose.size()), kClose)) {
+      ++close_any;
+      close_exact = close_exact || rest.starts_with(kClose);
+    }
+  }
+  return {open_exact ? open_any : 0, close_exact ? close_any : 0};
 }
 
 // Removes every `closing` in one pass, then repeatedly the first `opening` in
@@ -46,18 +100,36 @@ void EraseAll(std::string& text, std::string_view pattern) {
 // so does all that follows it. Works in place: the result never outgrows
 // what has been read.
 void StripTagPair(std::string& text, std::string_view closing, std::string_view opening) {
-  if (text.find('<') == std::string::npos) return;
-  EraseAll(text, closing);
-  if (text.find(opening) == std::string::npos) return;
+  // One pass over the "<" characters tells whether either tag is there at all.
+  bool has_closing = false;
+  std::size_t first = std::string::npos;
+  const std::string_view view(text);
+  for (std::size_t at = view.find('<'); at != std::string_view::npos; at = view.find('<', at + 1)) {
+    if (!has_closing && view.substr(at, closing.size()) == closing) has_closing = true;
+    if (first == std::string::npos && view.substr(at, opening.size()) == opening) first = at;
+    if (has_closing && first != std::string::npos) break;
+  }
+  if (has_closing) {
+    EraseAll(text, closing);
+    first = text.find(opening);
+  }
+  if (first == std::string::npos) return;
   char* d = text.data();
   const std::size_t n = text.size();
   const std::size_t olen = opening.size();
   const char last = opening.back();
-  std::size_t i = 0, o = 0;
+  // Nothing before the first opening tag moves; from there, copy up to each
+  // byte that can end an opening tag and look at what the result ends with.
+  std::size_t i = first, o = first;
   while (i < n) {
-    const char c = d[i++];
-    d[o++] = c;
-    if (c != last || o < olen || std::string_view(d + o - olen, olen) != opening) continue;
+    const void* hit = std::memchr(d + i, last, n - i);
+    const std::size_t stop =
+        hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - d) + 1 : n;
+    if (o != i) std::memmove(d + o, d + i, stop - i);
+    o += stop - i;
+    i = stop;
+    if (!hit) break;
+    if (o < olen || std::string_view(d + o - olen, olen) != opening) continue;
     const void* gt = std::memchr(d + i, '>', n - i);
     if (!gt) {
       std::memmove(d + o, d + i, n - i);
@@ -83,6 +155,13 @@ std::string_view ColorCodeValue(unsigned char digit) {
 std::string ConvertMessageMarkup(TextReader& reader, std::size_t length,
                                  bool format_codes_enabled) {
   std::string out;
+  ConvertMessageMarkupInto(reader, length, format_codes_enabled, out);
+  return out;
+}
+
+void ConvertMessageMarkupInto(TextReader& reader, std::size_t length, bool format_codes_enabled,
+                              std::string& out) {
+  out.clear();
   out.reserve(length + 16);
   bool bold = false, italic = false, underline = false, color = false;
   while (reader.Consumed() < length && !reader.AtEnd()) {
@@ -155,10 +234,8 @@ std::string ConvertMessageMarkup(TextReader& reader, std::size_t length,
   if (italic) out += "</i>";
   if (underline) out += "</u>";
   if (color) out += "</font>";
-  const int opened = CountOccurrences("<font ", out);
-  const int closed = CountOccurrences("</font>", out);
-  for (int k = closed; k < opened; ++k) out += "</font>";
-  return out;
+  const FontTagCounts counts = CountFontTags(out);
+  for (int k = counts.closed; k < counts.opened; ++k) out += "</font>";
 }
 
 void StripFadeTagsInPlace(std::string& text) {
@@ -170,8 +247,15 @@ void StripFontTagsInPlace(std::string& text) {
 }
 
 void StripStyleTagsInPlace(std::string& text) {
-  if (text.find('<') == std::string::npos) return;
-  for (std::string_view tag : {"<b>", "<i>", "<u>", "</b>", "</i>", "</u>"}) EraseAll(text, tag);
+  const std::size_t first = text.find('<');
+  if (first == std::string::npos) return;
+  // Until a removal changes the text, one scan tells which tags are there;
+  // after one, a removal may have joined a new tag, so each is searched.
+  const unsigned present = StyleTagsPresent(text, first);
+  bool changed = false;
+  for (unsigned i = 0; i < std::size(kStyleTags); ++i) {
+    if (changed || (present & (1u << i))) changed = EraseAll(text, kStyleTags[i]) || changed;
+  }
 }
 
 std::string StripFadeTags(std::string_view text) {
@@ -216,7 +300,11 @@ int CountOccurrences(std::string_view pattern, std::string_view text) {
 }
 
 std::string FontSizeRewrite(std::string_view text) {
-  return ReplaceAll(text, " size=\"", " style=\"font-size:");
+  return ReplaceAll(text, kSizeAttribute, kSizeStyle);
+}
+
+void FontSizeRewriteInPlace(std::string& text, std::string& spare) {
+  ReplaceAllInPlace(text, kSizeAttribute, kSizeStyle, spare);
 }
 
 std::string PlainText(std::string_view fragment) {

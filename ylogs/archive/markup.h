@@ -17,6 +17,9 @@ std::string_view ColorCodeValue(unsigned char digit);
 // `length`. With format codes off, every byte is taken as it is. The text ends
 // early, without error, when the file ends between two characters.
 std::string ConvertMessageMarkup(TextReader& reader, std::size_t length, bool format_codes_enabled);
+// The same into `out`, which is emptied first (its storage is kept for reuse).
+void ConvertMessageMarkupInto(TextReader& reader, std::size_t length, bool format_codes_enabled,
+                              std::string& out);
 
 // Removes every "</FADE>", then every "<FADE" up to the next ">".
 std::string StripFadeTags(std::string_view text);
@@ -31,6 +34,8 @@ int CountOccurrences(std::string_view pattern, std::string_view text);
 
 // A blank followed by size=" becomes a blank followed by style="font-size:.
 std::string FontSizeRewrite(std::string_view text);
+// The same in place, `spare` lending storage as for ReplaceAllInPlace.
+void FontSizeRewriteInPlace(std::string& text, std::string& spare);
 
 // The same strips, in place.
 void StripFadeTagsInPlace(std::string& text);

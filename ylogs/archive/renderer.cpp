@@ -1,6 +1,9 @@
 #include "renderer.h"
 
 #include <cmath>
+#include <cstring>
+
+#include "byte_scan.h"
 
 #include "codepage.h"
 #include "markup.h"
@@ -25,15 +28,29 @@ std::string DateTimeFormatter::DateTime(double t) const {
 }
 
 std::int32_t CountWords(std::string_view text) {
-  std::int32_t words = 0;
-  bool in_word = false;
-  for (char c : text) {
-    if (c == '\0') break;
-    const bool word_char = c != ' ';
-    if (word_char && !in_word) words = WrapAdd(words, 1);
-    in_word = word_char;
+  const char* const p = text.data();
+  std::size_t n = text.size();
+  if (const void* nul = std::memchr(p, 0, n))
+    n = static_cast<std::size_t>(static_cast<const char*>(nul) - p);
+  // A word begins at each byte that is not a blank and follows a blank (or
+  // begins the text); eight bytes are looked at together.
+  std::uint32_t words = 0;
+  std::uint64_t blank_before = 0x80;  // the first byte counts as following a blank
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    const std::uint64_t blanks = bytes::BytesEqual(bytes::Load(p + i), ' ');
+    const std::uint64_t follows_blank = (blanks << 8) | blank_before;
+    words +=
+        static_cast<std::uint32_t>(bytes::CountMarked(~blanks & bytes::kHighs & follows_blank));
+    blank_before = blanks >> 56;
   }
-  return words;
+  bool after_blank = blank_before != 0;
+  for (; i < n; ++i) {
+    const bool blank = p[i] == ' ';
+    words += !blank && after_blank;
+    after_blank = blank;
+  }
+  return static_cast<std::int32_t>(words);
 }
 
 void AddMessageCounts(RenderState& state, std::string_view plain, int side) {
@@ -66,8 +83,12 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
   std::string image_folder = settings.program_folder;
   image_folder.append("Smileys/");
 
+  // Storage reused from message to message: nothing is allocated per
+  // message once these have grown to the largest one.
+  std::string v, plain, filled, spare, datetime;
   auto on_record = [&](DecodedRecord& record) {
-    std::string v = DecodeArchiveUtf8(record.fragment);
+    v.swap(record.fragment);  // the reader refills the storage handed back
+    DecodeArchiveUtf8InPlace(v);
     if (v.empty()) return;
     int direction = record.direction;
     if (direction >= 2 && settings.messages) settings.messages(std::to_string(direction));
@@ -85,41 +106,38 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
       }
     }
     StripFadeTagsInPlace(v);
-    std::string plain = v;
-    StripFontTagsInPlace(plain);
-    StripStyleTagsInPlace(plain);
-    state.file_transcript += "\r\n";
-    if (text_only) {
-      state.file_transcript += plain;
-    } else {
-      state.file_transcript += name;
-      state.file_transcript += " (";
-      state.file_transcript += d;
-      state.file_transcript += h;
-      state.file_transcript += "): ";
-      state.file_transcript += plain;
+    // Without a body, v is not needed again: its plain text is made in place.
+    std::string& p = settings.build_body ? plain.assign(v) : v;
+    StripFontTagsInPlace(p);
+    StripStyleTagsInPlace(p);
+    std::string& transcript = state.file_transcript;
+    transcript += "\r\n";
+    if (!text_only) {
+      transcript += name;
+      transcript += " (";
+      transcript += d;
+      transcript += h;
+      transcript += "): ";
     }
-    AddMessageCounts(state, plain, side);
+    transcript += p;
+    AddMessageCounts(state, p, side);
     if (!settings.build_body) return;
 
-    if (highlight) ReplaceAllInPlace(v, *settings.highlight, span);
-    std::string filled = side == 0 ? message1 : message2;
-    ReplaceAllInPlace(filled, "%id", name);
-    std::string datetime;
-    if (opt.date || opt.time) {
-      datetime.reserve(d.size() + h.size() + 2);
-      datetime.append("(").append(d).append(h).append(")");
-    }
-    ReplaceAllInPlace(filled, "%datetime", datetime);
-    ReplaceAllInPlace(filled, "%date", d);
-    ReplaceAllInPlace(filled, "%time", h);
-    ReplaceAllInPlace(filled, "%shorttime", std::string_view(h).substr(0, 6));
-    ReplaceAllInPlace(filled, "%text", v);
-    filled = FontSizeRewrite(filled);
+    if (highlight) ReplaceAllInPlace(v, *settings.highlight, span, spare);
+    filled.assign(side == 0 ? message1 : message2);
+    ReplaceAllInPlace(filled, "%id", name, spare);
+    datetime.clear();
+    if (opt.date || opt.time) datetime.append("(").append(d).append(h).append(")");
+    ReplaceAllInPlace(filled, "%datetime", datetime, spare);
+    ReplaceAllInPlace(filled, "%date", d, spare);
+    ReplaceAllInPlace(filled, "%time", h, spare);
+    ReplaceAllInPlace(filled, "%shorttime", std::string_view(h).substr(0, 6), spare);
+    ReplaceAllInPlace(filled, "%text", v, spare);
+    FontSizeRewriteInPlace(filled, spare);
     if (!opt.bold) StripStyleTagsInPlace(filled);
     if (!opt.fonts) StripFontTagsInPlace(filled);
     if (opt.smileys && settings.smileys) {
-      filled = SubstituteSmileys(filled, *settings.smileys, image_folder);
+      SubstituteSmileysInPlace(filled, *settings.smileys, image_folder, spare);
     }
     body += "\r\n";
     body += filled;

@@ -1,5 +1,7 @@
 #include "smileys.h"
 
+#include <cstdint>
+
 #include "text_replace.h"
 
 namespace orvex {
@@ -26,16 +28,52 @@ const std::vector<SmileyEntry>& DefaultSmileyTable() {
 std::string SubstituteSmileys(std::string_view text, const std::vector<SmileyEntry>& table,
                               std::string_view image_folder) {
   std::string out(text);
+  std::string spare;
+  SubstituteSmileysInPlace(out, table, image_folder, spare);
+  return out;
+}
+
+namespace {
+
+// Which byte values a text holds, one bit each.
+class ByteSet {
+ public:
+  void Add(std::string_view text) {
+    for (char c : text) {
+      const auto b = static_cast<unsigned char>(c);
+      bits_[b >> 6] |= std::uint64_t{1} << (b & 63);
+    }
+  }
+  bool HasAll(std::string_view text) const {
+    for (char c : text) {
+      const auto b = static_cast<unsigned char>(c);
+      if (!(bits_[b >> 6] & (std::uint64_t{1} << (b & 63)))) return false;
+    }
+    return true;
+  }
+
+ private:
+  std::uint64_t bits_[4] = {};
+};
+
+}  // namespace
+
+void SubstituteSmileysInPlace(std::string& text, const std::vector<SmileyEntry>& table,
+                              std::string_view image_folder, std::string& spare) {
+  // An emoticon can only occur where each of its bytes occurs: one pass over
+  // the text spares searching it for most of the table. The set only ever
+  // grows (by the pictures put in), so it never hides an emoticon.
+  ByteSet present;
+  present.Add(text);
   std::string image;
   for (const SmileyEntry& entry : table) {
-    if (entry.emoticon.empty() || out.find(entry.emoticon) == std::string::npos) continue;
+    if (entry.emoticon.empty() || !present.HasAll(entry.emoticon)) continue;
     image.assign("<img src=\"");
     image.append(image_folder);
     image.append(entry.image_file);
     image.append("\">");
-    out = ReplaceAll(out, entry.emoticon, image);
+    if (ReplaceAllInPlace(text, entry.emoticon, image, spare)) present.Add(image);
   }
-  return out;
 }
 
 }  // namespace orvex

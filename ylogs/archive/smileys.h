@@ -28,4 +28,8 @@ const std::vector<SmileyEntry>& DefaultSmileyTable();
 std::string SubstituteSmileys(std::string_view text, const std::vector<SmileyEntry>& table,
                               std::string_view image_folder);
 
+// The same in place, `spare` lending storage as for ReplaceAllInPlace.
+void SubstituteSmileysInPlace(std::string& text, const std::vector<SmileyEntry>& table,
+                              std::string_view image_folder, std::string& spare);
+
 }  // namespace orvex

@@ -14,7 +14,17 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 // The same, in place; returns whether anything was replaced.
 bool ReplaceAllInPlace(std::string& text, std::string_view from, std::string_view to);
 
+// The same, with `spare` as the storage for the result: when anything is
+// replaced, the result ends up in `text` and the old text's storage in `spare`,
+// so that a caller replacing again and again allocates nothing once both have
+// grown. Returns whether anything was replaced.
+bool ReplaceAllInPlace(std::string& text, std::string_view from, std::string_view to,
+                       std::string& spare);
+
 // Upper-cases the letters a to z only.
 std::string UpperCaseAscii(std::string_view text);
+
+// The same into `out` (emptied first, its storage kept).
+void UpperCaseAsciiInto(std::string_view text, std::string& out);
 
 }  // namespace orvex

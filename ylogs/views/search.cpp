@@ -28,9 +28,11 @@ void SearchFiles(const std::vector<std::string>& paths, std::string_view text,
   const std::string pattern = UpperCaseAscii(text);
   RenderSettings quiet = settings;
   quiet.build_body = false;  // only the transcript is counted
+  std::string upper;         // reused from file to file
   for (std::size_t i = 0; i < paths.size(); ++i) {
     RenderArchiveFile(paths[i], true, quiet, state);
-    counts.push_back(CountHits(pattern, UpperCaseAscii(state.file_transcript)));
+    UpperCaseAsciiInto(state.file_transcript, upper);
+    counts.push_back(CountHits(pattern, upper));
     if (after_each && after_each(i + 1)) break;
   }
 }
