@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <iterator>
+#include <unordered_map>
 
 #include "ansi_case.h"
 
@@ -204,17 +206,40 @@ std::vector<std::string> ProfileDocument::KeyNames(std::string_view section) con
   return names;
 }
 
+std::vector<std::pair<std::string, std::string>> ProfileDocument::Entries(
+    std::string_view section) const {
+  std::vector<std::pair<std::string, std::string>> entries;
+  const auto range = FindSection(lines_, section);
+  if (!range) return entries;
+  for (std::size_t i = range->header + 1; i < range->end; ++i) {
+    const LineInfo info = Classify(lines_[i]);
+    if (info.kind == LineKind::kKey) entries.emplace_back(info.name, Unquote(info.value));
+  }
+  return entries;
+}
+
+namespace {
+
+bool CanSet(std::string_view section, std::string_view key, std::string_view value) {
+  if (!IsWritableName(section) || !IsWritableName(key) || HasLineBreakOrNul(value)) return false;
+  return key.find('=') == std::string_view::npos && key.front() != ';' && key.front() != '[';
+}
+
+// Appends a section at the end of the file, after a blank line.
+void AddSection(std::vector<std::string>& lines, std::string_view section) {
+  if (!lines.empty() && !Trim(lines.back()).empty()) lines.emplace_back();
+  lines.push_back("[" + std::string(section) + "]");
+}
+
+}  // namespace
+
 bool ProfileDocument::SetValue(std::string_view section, std::string_view key,
                                std::string_view value) {
-  if (!IsWritableName(section) || !IsWritableName(key) || HasLineBreakOrNul(value)) return false;
-  if (key.find('=') != std::string_view::npos || key.front() == ';' || key.front() == '[') {
-    return false;
-  }
+  if (!CanSet(section, key, value)) return false;
   const std::string encoded = QuoteForWriting(value);
   const auto range = FindSection(lines_, section);
   if (!range) {
-    if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
-    lines_.push_back("[" + std::string(section) + "]");
+    AddSection(lines_, section);
     lines_.push_back(std::string(key) + "=" + encoded);
     return true;
   }
@@ -231,6 +256,51 @@ bool ProfileDocument::SetValue(std::string_view section, std::string_view key,
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insert_at),
                 std::string(key) + "=" + encoded);
   return true;
+}
+
+std::size_t ProfileDocument::SetValues(
+    std::string_view section, const std::vector<std::pair<std::string, std::string>>& values) {
+  std::size_t count = 0;
+  while (count < values.size() && CanSet(section, values[count].first, values[count].second)) {
+    ++count;
+  }
+  if (count == 0) return 0;
+  auto range = FindSection(lines_, section);
+  if (!range) {
+    AddSection(lines_, section);
+    range = SectionRange{lines_.size() - 1, lines_.size()};
+  }
+  // Where each key of the section stands (the first of equal names) and how
+  // it is spelt; new keys go after the last key, in the order they come.
+  struct Place {
+    bool added = false;
+    std::size_t index = 0;  // into lines_, or into `added` when added
+    std::string name;
+  };
+  std::unordered_map<std::string, Place> places;
+  std::size_t insert_at = range->header + 1;
+  for (std::size_t i = range->header + 1; i < range->end; ++i) {
+    const LineInfo info = Classify(lines_[i]);
+    if (info.kind != LineKind::kKey) continue;
+    places.emplace(AnsiUpperText(info.name), Place{false, i, std::string(info.name)});
+    insert_at = i + 1;
+  }
+  std::vector<std::string> added;
+  for (std::size_t k = 0; k < count; ++k) {
+    const auto& [key, value] = values[k];
+    const auto [place, is_new] = places.emplace(AnsiUpperText(key), Place{true, added.size(), key});
+    std::string line = place->second.name + "=" + QuoteForWriting(value);
+    if (is_new) {
+      added.push_back(std::move(line));
+    } else if (place->second.added) {
+      added[place->second.index] = std::move(line);
+    } else {
+      lines_[place->second.index] = std::move(line);
+    }
+  }
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insert_at),
+                std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+  return count;
 }
 
 std::string ProfileDocument::Text() const {

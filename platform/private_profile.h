@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orvex {
@@ -41,12 +42,22 @@ class ProfileDocument {
   // The key names of a section as they are written, in file order.
   std::vector<std::string> KeyNames(std::string_view section) const;
 
+  // Every key of a section with its value as Value() gives it, in file order;
+  // of keys with equal names, Value() finds the first.
+  std::vector<std::pair<std::string, std::string>> Entries(std::string_view section) const;
+
   // Sets a key: an existing key keeps its line's place (and its spelling) and
   // gets the new value; a new key goes after the last key of its section; a
   // missing section is added at the end. False, with nothing changed, when the
   // names or the value cannot be written so that they read back the same (line
   // breaks, a "=" in the key, blanks around a name).
   bool SetValue(std::string_view section, std::string_view key, std::string_view value);
+
+  // Sets keys in order, as SetValue one after the other would, in one pass
+  // over the file: a long list of keys costs no more than reading them. Stops
+  // at the first key that SetValue would refuse; the number set before it.
+  std::size_t SetValues(std::string_view section,
+                        const std::vector<std::pair<std::string, std::string>>& values);
 
   // The file's text, each line ending in CR LF.
   std::string Text() const;

@@ -8,8 +8,35 @@
 namespace orvex {
 namespace {
 
+// Whether a name is well-formed UTF-8, as this system's file names are.
+bool IsUtf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const std::size_t len = c < 0x80                   ? 1
+                            : (c >= 0xC2 && c <= 0xDF) ? 2
+                            : (c >= 0xE0 && c <= 0xEF) ? 3
+                            : (c >= 0xF0 && c <= 0xF4) ? 4
+                                                       : 0;
+    if (len == 0 || i + len > text.size()) return false;
+    for (std::size_t k = 1; k < len; ++k) {
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    }
+    i += len;
+  }
+  return true;
+}
+
+// A name cut to `max` bytes. A UTF-8 name is cut before a character, never
+// inside one: the rest still shows as text and still makes a file name (the
+// batch export names its files after the friend).
 std::string Cut(std::string_view text, std::size_t max) {
-  return std::string(text.substr(0, max));
+  if (text.size() <= max) return std::string(text);
+  std::size_t end = max;
+  if (IsUtf8(text)) {
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  }
+  return std::string(text.substr(0, end));
 }
 
 }  // namespace

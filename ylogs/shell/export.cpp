@@ -1,6 +1,7 @@
 #include "export.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -21,10 +22,20 @@ namespace {
 
 void WriteItemsToFile(const std::string& path, const TextItems& items) {
   const std::string bytes = JoinItems(items);
-  // An existing file is replaced without asking, as before; a new one that
-  // cannot be completed is removed again.
+  // An existing file is replaced without asking, as before; a file that
+  // cannot be completed is removed again. Only a plain file named by the path
+  // itself is removed: a link stays, and so does what it leads to (a device
+  // such as /dev/full, another file).
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) CannotCreate(path, errno);
+  struct stat opened {
+  }, named{};
+  const bool removable = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+                         ::lstat(path.c_str(), &named) == 0 && S_ISREG(named.st_mode);
+  auto fail = [&](int error) {
+    if (removable) ::unlink(path.c_str());
+    CannotCreate(path, error);
+  };
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -32,16 +43,11 @@ void WriteItemsToFile(const std::string& path, const TextItems& items) {
       if (errno == EINTR) continue;
       const int error = errno;
       ::close(fd);
-      ::unlink(path.c_str());
-      CannotCreate(path, error);
+      fail(error);
     }
     done += static_cast<std::size_t>(n);
   }
-  if (::close(fd) != 0) {
-    const int error = errno;
-    ::unlink(path.c_str());
-    CannotCreate(path, error);
-  }
+  if (::close(fd) != 0) fail(errno);
 }
 
 std::string SaveAsFileName(std::string_view chosen, std::string_view tested,

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
+#include <unordered_map>
 
 #include "platform/ansi_case.h"
 #include "platform/private_profile.h"
@@ -38,11 +40,42 @@ std::optional<std::int64_t> FavoriteKeyIndex(std::string_view key) {
   return std::nullopt;
 }
 
+// The section read once: each value by its key's upper-cased name, the first
+// of equal names winning as a lookup in the file would. Looking every
+// favourite key up in the file instead costs the whole section per key, which
+// a long list of favourites turns into minutes.
+class SectionValues {
+ public:
+  SectionValues(const ProfileDocument& doc, std::string_view section) {
+    for (auto& [key, value] : doc.Entries(section)) {
+      values_.emplace(AnsiUpperText(key), std::move(value));
+    }
+  }
+  // The value cut as a profile read cuts it; empty when missing.
+  std::string Get(const std::string& key) const {
+    const auto found = values_.find(AnsiUpperText(key));
+    if (found == values_.end()) return {};
+    return found->second.substr(0, kProfileStringMax);
+  }
+
+ private:
+  std::unordered_map<std::string, std::string> values_;
+};
+
 // "Size"n is a decimal number; missing or anything else reads as 0.
-std::int32_t FavoriteSize(const ProfileDocument& doc, const std::string& key) {
-  const std::string text = GetProfileString(doc, kSettingsSection, key, "");
+std::int32_t FavoriteSize(const std::string& text) {
   if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) return 0;
   return ParseProfileInteger(text).value_or(0);
+}
+
+FavoriteEntry FavoriteAt(const SectionValues& values, std::int64_t n) {
+  const std::string index = std::to_string(n);
+  FavoriteEntry f;
+  f.path = values.Get("Path" + index);
+  f.identity = Cut(values.Get("Identity" + index), kNameFieldMax);
+  f.friend_name = Cut(values.Get("Friend" + index), kNameFieldMax);
+  f.size = FavoriteSize(values.Get("Size" + index));
+  return f;
 }
 
 }  // namespace
@@ -58,25 +91,22 @@ AppSettings ReadSettings(const std::string& path) {
   s.smileys = ReadBool(doc, "Smileys", false);
   s.stats = ReadBool(doc, "Stats", false);
   s.format = ReadBool(doc, "Format", true);
-  // Indexes beyond the last one any key names all read as the same empty
-  // entry: one of them is kept, and a huge count in a damaged file costs nothing.
+  // Favourites are read at the indexes their keys name, below the count. A
+  // run of indexes that no key names reads as empty entries, all alike: one of
+  // them stands for the run, so a count no file could back costs nothing.
   const std::int64_t count = GetProfileInteger(doc, kSettingsSection, "Favorites", 0);
-  std::int64_t last_named = -1;
+  std::set<std::int64_t> named;
   for (const std::string& key : doc.KeyNames(kSettingsSection)) {
-    if (const auto n = FavoriteKeyIndex(key)) last_named = std::max(last_named, *n);
+    if (const auto n = FavoriteKeyIndex(key); n && *n < count) named.insert(*n);
   }
-  const std::int64_t end = std::min(count, last_named + 2);
-  for (std::int64_t n = 0; n < end; ++n) {
-    const std::string index = std::to_string(n);
-    FavoriteEntry f;
-    f.path = GetProfileString(doc, kSettingsSection, "Path" + index, "");
-    f.identity =
-        Cut(GetProfileString(doc, kSettingsSection, "Identity" + index, ""), kNameFieldMax);
-    f.friend_name =
-        Cut(GetProfileString(doc, kSettingsSection, "Friend" + index, ""), kNameFieldMax);
-    f.size = FavoriteSize(doc, "Size" + index);
-    s.favorites.push_back(std::move(f));
+  const SectionValues values(doc, kSettingsSection);
+  std::int64_t next = 0;  // the first index not read yet
+  for (const std::int64_t n : named) {
+    if (n > next) s.favorites.push_back(FavoriteAt(values, next));
+    s.favorites.push_back(FavoriteAt(values, n));
+    next = n + 1;
   }
+  if (count > next) s.favorites.push_back(FavoriteAt(values, next));
   return s;
 }
 
@@ -84,9 +114,9 @@ void WriteSettings(const std::string& path, const AppSettings& s) {
   const std::string failure = "Unable to write to " + path;
   std::optional<ProfileDocument> doc = ProfileDocument::LoadForUpdate(path);
   if (!doc) throw UserError(failure);
-  bool ok = true;
+  std::vector<std::pair<std::string, std::string>> values;
   auto put = [&](const std::string& key, const std::string& value) {
-    if (ok) ok = doc->SetValue(kSettingsSection, key, value);
+    values.emplace_back(key, value);
   };
   auto flag = [](bool b) { return std::string(b ? "1" : "0"); };
   put("Date", flag(s.date));
@@ -105,6 +135,7 @@ void WriteSettings(const std::string& path, const AppSettings& s) {
     put("Friend" + index, s.favorites[n].friend_name);
     put("Size" + index, std::to_string(s.favorites[n].size));
   }
+  const bool ok = doc->SetValues(kSettingsSection, values) == values.size();
   // Keys set before a failing one are kept, as writing key by key would.
   if (!doc->Save(path) || !ok) throw UserError(failure);
 }

@@ -28,9 +28,9 @@ struct AppSettings {
 // Reads the settings; a missing file or section gives the defaults. Booleans
 // are integers (nonzero is true); missing, empty or unreadable values give the
 // defaults. A favourite's "Size" that is not a decimal number is 0. Entries
-// are read up to the count "Favorites" gives, but no further than one past the
-// last index any favourite key names: a count no file could back would
-// otherwise run on for ever.
+// are read at the indexes below the count "Favorites" gives that a favourite
+// key names; each run of indexes that no key names (before, between or after
+// them) gives one empty entry, so a count no file could back costs nothing.
 AppSettings ReadSettings(const std::string& path);
 
 // Writes every key, each in its place, keeping all other keys and sections
