@@ -25,10 +25,12 @@ bool TfrmMain::PrintPage(QPrinter* target) {
     success = ok;
     loop.quit();
   });
+  // A browser view that never reports back must not hang the window.
+  QTimer::singleShot(120000, &loop, &QEventLoop::quit);
   WebBrowser->print(target);
   if (!done) loop.exec();
   disconnect(connection);
-  return success;
+  return done && success;
 }
 
 void TfrmMain::Print1Click() {

@@ -32,6 +32,7 @@
 #include "ylogs/shell/clock.h"
 #include "ylogs/shell/error_text.h"
 #include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/temp_folder.h"
 #include "ylogs/shell/frmmain_discovery_state.h"
 #include "ylogs/shell/menu_style.h"
 #include "ylogs/views/conversation_model.h"
@@ -43,7 +44,7 @@ FrmMainEnvironment FrmMainEnvironment::FromSystem() {
   env.program_folder = ToFileName(QCoreApplication::applicationDirPath());
   if (env.program_folder.empty() || env.program_folder.back() != '/') env.program_folder += '/';
   if (const char* pf = std::getenv("PROGRAMFILES")) env.program_files = std::string(pf);
-  env.temp_folder = QDir::tempPath();
+  env.temp_folder = FromFileName(PrivateTempFolder(ToFileName(QDir::tempPath())));
   static IniRegistry registry(IniRegistry::DefaultFile());
   static QtDialogs dialogs;
   static QtSaveDialogs save_dialogs;
