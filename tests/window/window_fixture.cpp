@@ -1,14 +1,19 @@
 #include "window_fixture.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QItemSelectionModel>
 #include <QPrinter>
+#include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <QWebEnginePage>
 
 #include <fstream>
 #include <sstream>
 
 #include "ylogs/views/conversation_model.h"
+#include "ylogs/views/safe_web_page.h"
 
 namespace orvex::testing {
 
@@ -23,9 +28,11 @@ std::optional<QString> RecordingSaveDialogs::SaveFileName(QWidget*, const QStrin
                                                           const QString& last_name) {
   asked << filter + "|" + last_name;
   if (answers.empty()) return std::nullopt;
-  std::optional<QString> answer = answers.front();
+  const bool chosen = answers.front().has_value();
+  const QString name = chosen ? *answers.front() : QString();
   answers.pop_front();
-  return answer;
+  if (!chosen) return std::nullopt;
+  return name;
 }
 
 bool RecordingSaveDialogs::AskPrint(QWidget*, QPrinter* printer) {
@@ -38,6 +45,34 @@ bool RecordingSaveDialogs::AskPrint(QWidget*, QPrinter* printer) {
 
 std::string WindowTest::SettingsText() const {
   return ReadFile(program / "orvex.ini");
+}
+
+void WindowTest::CopySmileys() const {
+  const std::filesystem::path built =
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / "Smileys";
+  std::filesystem::copy(
+      built, program / "Smileys",
+      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+}
+
+bool LoadAndWait(TfrmMain& w, const std::function<void()>& action) {
+  QEventLoop loop;
+  bool finished = false;
+  const auto connection = QObject::connect(w.web_page, &QWebEnginePage::loadFinished, &loop, [&] {
+    finished = true;
+    loop.quit();
+  });
+  QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+  action();
+  if (!finished) loop.exec();
+  QObject::disconnect(connection);
+  return finished;
+}
+
+void Settle(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
 }
 
 QStringList TreeTexts(const TfrmMain& w) {
