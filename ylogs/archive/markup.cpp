@@ -4,6 +4,8 @@
 #include <array>
 #include <cstring>
 
+#include <string.h>
+
 #include "archive_reader.h"
 #include "text_replace.h"
 
@@ -304,6 +306,9 @@ std::string FontSizeRewrite(std::string_view text) {
 }
 
 void FontSizeRewriteInPlace(std::string& text, std::string& spare) {
+  // Most messages hold no such attribute. Searching by first byte would stop
+  // at every blank; memmem looks further ahead.
+  if (!::memmem(text.data(), text.size(), kSizeAttribute.data(), kSizeAttribute.size())) return;
   ReplaceAllInPlace(text, kSizeAttribute, kSizeStyle, spare);
 }
 
