@@ -33,6 +33,12 @@ printf '%s\r\n' '_FILEHEADER_' '<html><b>head</b>' '_CONVERSATIONHEADER_' '<div>
   '_MESSAGE2_' '<p><i>%id</i> said %text (%shorttime) %datetime<FADE x></FADE></p>' \
   '_CONVERSATIONFOOTER_' '</div>' '_FILEFOOTER_' '<p>end</p></html>' > "$work/all.th"
 
+# Templates whose placeholders run into each other once filled.
+printf '%s\r\n' '_FILEHEADER_' '<html>' '_CONVERSATIONHEADER_' '<div>' \
+  '_MESSAGE1_' '%date%id|%idate|%datetime%text|%shorttime%time%id' \
+  '_MESSAGE2_' '%%id|50%|%da%idte|%text%tex%idt' \
+  '_CONVERSATIONFOOTER_' '</div>' '_FILEFOOTER_' '</html>' > "$work/joins.th"
+
 compared=0
 differ=0
 # run NAME ARGS...: runs both builds with ARGS and compares everything they give.
@@ -69,6 +75,12 @@ for options in "" "--smileys" "--no-bold" "--no-fonts" "--no-bold --no-fonts --s
   "--date-format %A,%d.%B --time-format %I:%M:%S%p"; do
   # shellcheck disable=SC2086
   run "render $options" render "${files[@]}" --theme "$work/all.th" $options
+done
+for names in "time x" "date %text" "d %" "%id %time"; do
+  # shellcheck disable=SC2086
+  set -- $names
+  run "render joins --user $1 --friend $2" render "${files[@]:0:100}" --theme "$work/joins.th" \
+    --user "$1" --friend "$2"
 done
 # The shipped themes, the footer's date line dropped.
 for theme in "$work"/bin/themes/*.th; do

@@ -7,6 +7,7 @@
 
 #include "codepage.h"
 #include "markup.h"
+#include "template_fill.h"
 #include "text_replace.h"
 
 namespace orvex {
@@ -86,6 +87,7 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
   // Storage reused from message to message: nothing is allocated per
   // message once these have grown to the largest one.
   std::string v, plain, filled, spare, datetime;
+  const MessageTemplate template1(message1), template2(message2);
   auto on_record = [&](DecodedRecord& record) {
     v.swap(record.fragment);  // the reader refills the storage handed back
     DecodeArchiveUtf8InPlace(v);
@@ -124,15 +126,10 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
     if (!settings.build_body) return;
 
     if (highlight) ReplaceAllInPlace(v, *settings.highlight, span, spare);
-    filled.assign(side == 0 ? message1 : message2);
-    ReplaceAllInPlace(filled, "%id", name, spare);
     datetime.clear();
     if (opt.date || opt.time) datetime.append("(").append(d).append(h).append(")");
-    ReplaceAllInPlace(filled, "%datetime", datetime, spare);
-    ReplaceAllInPlace(filled, "%date", d, spare);
-    ReplaceAllInPlace(filled, "%time", h, spare);
-    ReplaceAllInPlace(filled, "%shorttime", std::string_view(h).substr(0, 6), spare);
-    ReplaceAllInPlace(filled, "%text", v, spare);
+    (side == 0 ? template1 : template2)
+        .Fill({name, datetime, d, h, std::string_view(h).substr(0, 6), v}, filled, spare);
     FontSizeRewriteInPlace(filled, spare);
     if (!opt.bold) StripStyleTagsInPlace(filled);
     if (!opt.fonts) StripFontTagsInPlace(filled);
