@@ -11,6 +11,7 @@ PACKAGES=(
   libgl-dev libglx-dev libxkbcommon-dev
   xvfb xauth imagemagick fonts-dejavu-core
   dpkg-dev
+  time python3
 )
 
 missing=()
