@@ -10,6 +10,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -135,6 +136,10 @@ class WindowTest : public ::testing::Test {
 
   std::string SettingsText() const;
 
+  // Puts the program's smiley pictures (built beside the test program) into
+  // the fixture's program folder, so that pages can show them.
+  void CopySmileys() const;
+
   // Lets a fixture give the window more of its surroundings.
   virtual void Configure(FrmMainEnvironment& env) { (void)env; }
 
@@ -154,5 +159,10 @@ void SelectRows(TfrmMain& w, const std::vector<int>& rows);
 // The file names of the list's rows in display order, hidden rows left out.
 QStringList ShownFileNames(const TfrmMain& w);
 std::string ReadFile(const std::string& path);
+// Runs `action` and waits, at most 20 s, until the browser view has finished
+// loading a page; whether it did.
+bool LoadAndWait(TfrmMain& w, const std::function<void()>& action);
+// Lets the event loop run for `ms` milliseconds (late requests, timers).
+void Settle(int ms);
 
 }  // namespace orvex::testing

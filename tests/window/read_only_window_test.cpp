@@ -1,0 +1,220 @@
+// Archives are only read: every action of the window but "Delete", run over
+// an archive, leaves each archive file with its bytes and its modification
+// time, and creates or removes nothing in the archive's folders. "Delete"
+// removes exactly the files the user confirmed, and nothing on "No".
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "opendat/frmopendat.h"
+#include "platform_answers.h"
+#include "saveDir/frmsavedir.h"
+#include "window_fixture.h"
+#include "ylogs/views/conversation_model.h"
+
+namespace orvex::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+// What an entry of the archive's folders is: its kind, bytes (files) and
+// modification time to the nanosecond.
+struct Stamp {
+  bool folder = false;
+  std::string bytes;
+  std::int64_t mtime_ns = 0;
+  bool operator==(const Stamp&) const = default;
+};
+
+using Snapshot = std::map<std::string, Stamp>;
+
+Snapshot Take(const std::string& root) {
+  Snapshot snap;
+  for (const auto& e : fs::recursive_directory_iterator(root)) {
+    struct stat st {};
+    ::lstat(e.path().c_str(), &st);
+    Stamp s;
+    s.folder = S_ISDIR(st.st_mode);
+    if (!s.folder) s.bytes = ReadFile(e.path());
+    s.mtime_ns = std::int64_t{st.st_mtim.tv_sec} * 1000000000 + st.st_mtim.tv_nsec;
+    snap[e.path().string()] = s;
+  }
+  return snap;
+}
+
+class ReadOnlyWindowTest : public PlatformWindowTest {
+ protected:
+  void Configure(FrmMainEnvironment& env) override {
+    PlatformWindowTest::Configure(env);
+    env.save_dialogs = &save_dialogs;
+  }
+
+  // A small archive of two identities with formatting, fonts and smileys,
+  // its files dated in the past so that a write would show in the time.
+  void WriteArchive() {
+    const std::vector<std::string> texts = {"hello \x1B[1mbold\x1B[x1m :)",
+                                            "<font face=\"Arial\" size=\"12\">fonts</font> ;)",
+                                            "\x1B[#ff0000mred\x1B[x1m and plain"};
+    for (const char* day : {"20050101", "20050102", "20050103"})
+      AddArchive("bob", "alice", day, texts);
+    for (const char* day : {"20050201", "20050202"}) AddArchive("bob", "carol", day, texts, 0);
+    AddArchive("dave", "erin", "20060101", texts);
+    for (const auto& e : fs::recursive_directory_iterator(ProfilesFolder())) {
+      fs::last_write_time(e.path(),
+                          fs::file_time_type::clock::now() - std::chrono::hours(24 * 400));
+    }
+  }
+
+  void ExpectArchiveUnchanged(const Snapshot& before) {
+    const Snapshot after = Take(ProfilesFolder());
+    EXPECT_EQ(after.size(), before.size());
+    for (const auto& [path, stamp] : before) {
+      const auto found = after.find(path);
+      ASSERT_NE(found, after.end()) << path << " is gone";
+      EXPECT_TRUE(found->second == stamp) << path << " changed";
+    }
+  }
+
+  // Plays the batch-export dialog: this folder, this scope, OK.
+  void BatchExport(TfrmMain& w, bool html, TfrmSaveDir::Scope scope) {
+    on_dialog = [&](QDialog& dialog) {
+      auto& d = dynamic_cast<TfrmSaveDir&>(dialog);
+      d.edtDirector->setText(QString::fromStdString(out / "batch"));
+      d.set_scope(scope);
+      d.Button2Click();
+      return d.result();
+    };
+    w.Guard([&] { html ? w.Saveasindividualfiles1Click() : w.SaveasindividualHTMLfiles1Click(); });
+  }
+
+  RecordingSaveDialogs save_dialogs;
+  TempFolder out;
+};
+
+TEST_F(ReadOnlyWindowTest, EveryActionButDeleteLeavesTheArchiveAsItWas) {
+  WriteArchive();
+  CopySmileys();
+  fs::create_directories(out / "batch");
+  const Snapshot before = Take(ProfilesFolder());
+  ASSERT_EQ(before.size(), 15u);  // 6 files and 9 folders
+
+  TfrmMain& w = Start("bob");  // the scan, the registry user
+  w.edtPathChange();           // a scan again
+  w.edtFilter->setText("ali");
+  w.edtFilter->clear();
+  SelectNode(w, "Show all");
+  w.spdSelectAllClick();
+  ASSERT_EQ(ShownFileNames(w).size(), 6);
+  for (int column = 0; column < kConversationColumns; ++column) {
+    w.msgHeaderClick(column);
+    w.msgHeaderClick(column);
+  }
+  // The view with every option, the raw switch and another theme.
+  ASSERT_TRUE(LoadAndWait(w, [&] { w.Selectallmessages2Click(); }));
+  for (QCheckBox* box : {w.ckDate, w.ckTime, w.ckBold, w.ckFonts, w.ckSmilies}) {
+    box->click();
+    box->click();
+  }
+  w.ckSmilies->click();
+  w.btnRawClick();
+  w.btnRawClick();
+  w.cbxTheme->setCurrentIndex(1);
+  w.cbxThemeChange();
+  w.btnStatsClick();
+  // Search, with its tab.
+  w.txtSearch->setText("bold");
+  w.Guard([&] { w.btnSearchNextClick(); });
+  w.Selectallmessages2Click();
+  // Saving, the batch export in every scope, the clipboard, printing.
+  save_dialogs.answers = {QString::fromStdString(out / "page"),
+                          QString::fromStdString(out / "talk")};
+  w.Guard([&] { w.Save1Click(); });
+  w.Guard([&] { w.Saveastext2Click(); });
+  for (bool html : {true, false}) {
+    for (TfrmSaveDir::Scope scope : {TfrmSaveDir::kSelectedConversations,
+                                     TfrmSaveDir::kSelectedContacts, TfrmSaveDir::kAllTheArchive}) {
+      BatchExport(w, html, scope);
+    }
+  }
+  w.Copytoclipboard1Click();
+  w.Copyhtmlcodetoclipboard1Click();
+  ASSERT_TRUE(LoadAndWait(w, [&] { w.RefreshBrowser(); }));
+  save_dialogs.pdf_file = QString::fromStdString(out / "print.pdf");
+  w.Guard([&] { w.Print1Click(); });
+  // Favourites, refresh, the folder shown, the archiving switch.
+  w.Selectallmessages2Click();
+  w.Addtofavorite1Click();
+  SelectNode(w, "Favorite conversations");
+  w.Selectallmessages2Click();
+  w.Refresh1Click();
+  SelectNode(w, "alice");
+  SelectRows(w, {0});
+  w.Showinexplorer1Click();
+  w.spdArchivingClick();
+  // Loose files opened from the archive itself.
+  dat_files.answer = {QString::fromStdString(ProfilesFolder() + "bob/Archive/Messages/alice/"
+                                                                "20050101-bob.dat"),
+                      QString::fromStdString(ProfilesFolder() + "dave/Archive/Messages/erin/"
+                                                                "20060101-dave.dat")};
+  on_dialog = [](QDialog& d) {
+    auto& dialog = dynamic_cast<TfrmOpenDat&>(d);
+    dialog.btnSelectClick();
+    dialog.txtUsername->setText("bob");
+    dialog.btnOKClick();
+    return dialog.result();
+  };
+  w.Opendatfile1Click();
+  w.Selectallmessages2Click();
+  w.close();
+
+  EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("|").toStdString();
+  // The actions did their work, outside the archive.
+  EXPECT_EQ(shell.opened.size(), 1);
+  EXPECT_TRUE(fs::exists(out / "page.html"));
+  EXPECT_TRUE(fs::exists(out / "talk.txt"));
+  EXPECT_TRUE(fs::exists(out / "print.pdf"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(out / "batch"), fs::directory_iterator()), 12);
+  EXPECT_NE(SettingsText().find("Favorites=6"), std::string::npos);
+  ExpectArchiveUnchanged(before);
+}
+
+TEST_F(ReadOnlyWindowTest, DeleteRemovesOnlyTheConfirmedFiles) {
+  WriteArchive();
+  TfrmMain& w = Start();
+  SelectNode(w, "alice");
+  w.msgHeaderClick(kFileNameColumn);
+  w.msgHeaderClick(kFileNameColumn);  // ascending
+  ASSERT_EQ(ShownFileNames(w).size(), 3);
+  const Snapshot before = Take(ProfilesFolder());
+
+  SelectRows(w, {0, 2});
+  dialogs.answer_yes = false;
+  w.Guard([&] { w.Delete2Click(); });
+  EXPECT_EQ(dialogs.questions.size(), 1);
+  ExpectArchiveUnchanged(before);
+
+  dialogs.answer_yes = true;
+  w.Guard([&] { w.Delete2Click(); });
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+  EXPECT_EQ(ShownFileNames(w), QStringList({"20050102-bob.dat"}));
+  const std::string folder = ProfilesFolder() + "bob/Archive/Messages/alice";
+  Snapshot expected = before;
+  expected.erase(folder + "/20050101-bob.dat");
+  expected.erase(folder + "/20050103-bob.dat");
+  Snapshot after = Take(ProfilesFolder());
+  // The folder that held them changes its time; everything else is as it was.
+  ASSERT_TRUE(after.count(folder));
+  after[folder].mtime_ns = expected[folder].mtime_ns;
+  EXPECT_TRUE(after == expected);
+}
+
+}  // namespace
+}  // namespace orvex::testing
