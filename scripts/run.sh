@@ -14,7 +14,8 @@ DEMO="$BUILD/demo"
 rm -rf "$DEMO/programs"
 "$BUILD/bin/orvex-make-demo" "$DEMO/programs"
 mkdir -p "$DEMO/config/orvex"
-printf '[Software/Yahoo/Pager]\r\nYahoo! User ID=sam_rivers\r\n' > "$DEMO/config/orvex/registry.ini"
+printf '[Software/Yahoo/Pager]\r\nYahoo! User ID=sam_rivers\r\n\r\n[Software/Yahoo/Pager/profiles/sam_rivers/Archive]\r\nEnabled=1\r\n' \
+  > "$DEMO/config/orvex/registry.ini"
 
 export PROGRAMFILES="$DEMO/programs"
 export XDG_CONFIG_HOME="$DEMO/config"
