@@ -5,19 +5,8 @@
 namespace orvex {
 
 TextItems SplitIntoItems(std::string_view text) {
-  TextItems items;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      items.emplace_back(text.substr(start));
-      break;
-    }
-    items.emplace_back(text.substr(start, end - start));
-    start = end + 1;
-    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
-  }
-  return items;
+  const std::vector<std::string_view> lines = SplitLines(text);
+  return TextItems(lines.begin(), lines.end());
 }
 
 std::string JoinItems(const TextItems& items) {

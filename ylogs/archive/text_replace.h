@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvex {
 
@@ -20,6 +21,10 @@ bool ReplaceAllInPlace(std::string& text, std::string_view from, std::string_vie
 // grown. Returns whether anything was replaced.
 bool ReplaceAllInPlace(std::string& text, std::string_view from, std::string_view to,
                        std::string& spare);
+
+// Splits a text into lines: a line ends at CR LF, a lone CR or a lone LF; an
+// empty text gives no line and a final line break no further line.
+std::vector<std::string_view> SplitLines(std::string_view text);
 
 // Upper-cases the letters a to z only.
 std::string UpperCaseAscii(std::string_view text);

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "file_error.h"
+#include "text_replace.h"
 
 namespace orvex {
 namespace {
@@ -22,19 +23,7 @@ char LowerAscii(char c) {
 std::vector<std::string_view> SplitThemeLines(std::string_view text) {
   const std::size_t eof = text.find('\x1A');
   if (eof != std::string_view::npos) text = text.substr(0, eof);
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      lines.push_back(text.substr(start));
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
-  }
-  return lines;
+  return SplitLines(text);
 }
 
 Theme ParseTheme(std::string_view text) {
