@@ -71,8 +71,7 @@ void TfrmMain::CreateMenus() {
   AddItem(popFile, "Save as HTML...", &TfrmMain::Save1Click);
   AddItem(popFile, "Save as text...", &TfrmMain::Saveastext2Click);
   AddItem(popFile, "Save as individual HTML files...", &TfrmMain::Saveasindividualfiles1Click);
-  AddItem(popFile, "Save as individual text files...",
-          &TfrmMain::SaveasindividualHTMLfiles1Click);
+  AddItem(popFile, "Save as individual text files...", &TfrmMain::SaveasindividualHTMLfiles1Click);
   popFile->addSeparator();
   AddItem(popFile, "Print...", &TfrmMain::Print1Click);
   AddItem(popFile, "Print preview...", &TfrmMain::Printpreview1Click);
@@ -310,6 +309,12 @@ QWidget* TfrmMain::CreateRightArea() {
   vsStat->setModel(stats_model_);
   vsStat->verticalHeader()->hide();
   vsStat->setShowGrid(true);
+  vsStat->setWordWrap(false);  // one line per row, as the grid has always looked
+  QFont grid_font = vsStat->font();
+  grid_font.setPointSize(8);  // the 8-point type its column widths were made for
+  vsStat->setFont(grid_font);
+  vsStat->horizontalHeader()->setFont(grid_font);
+  vsStat->verticalHeader()->setDefaultSectionSize(vsStat->fontMetrics().height() + 6);
   vsStat->setSelectionBehavior(QAbstractItemView::SelectRows);
   vsStat->horizontalHeader()->setSectionsMovable(true);
   for (int c = 0; c < 4; ++c) vsStat->horizontalHeader()->resizeSection(c, c == 0 ? 100 : 60);
