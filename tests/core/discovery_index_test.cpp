@@ -185,9 +185,9 @@ TEST(BuildConversationIndex, RelistsTheFoldersAtEveryBuild) {
 
 TEST(IdentityPanel, FollowsTheBuildsAsTheMenuBarShowsThem) {
   const IndexTree tree;
-  const auto build = [&](std::vector<std::string> specs) {
+  const auto build = [&](std::vector<std::string> names) {
     std::vector<NodeId> ids;
-    for (const auto& s : specs) ids.push_back(tree.Find(s));
+    for (const auto& name : names) ids.push_back(tree.Find(name));
     FavoritesList favorites;
     favorites.Add({"/f/20050101-z.dat", "z", "f", 1});
     return BuildConversationIndex(tree.profiles, tree.data, ids, favorites);
