@@ -1,13 +1,10 @@
 #include "ini_registry.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "private_profile.h"
+#include "user_config.h"
 
 namespace orvex {
 namespace {
@@ -17,21 +14,10 @@ std::string SectionOf(std::string key) {
   return key;
 }
 
-std::string HomeFolder() {
-  if (const char* home = std::getenv("HOME"); home && *home) return home;
-  if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
-  return ".";
-}
-
 }  // namespace
 
 std::string IniRegistry::DefaultFile() {
-  std::string config;
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/') {
-    config = xdg;
-  } else {
-    config = HomeFolder() + "/.config";
-  }
+  std::string config = UserConfigHome();
   if (config.back() != '/') config += '/';
   return config + "orvex/registry.ini";
 }

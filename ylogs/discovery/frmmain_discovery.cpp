@@ -134,7 +134,6 @@ void TfrmMain::idsChange() {
   }
   panID->setText(FromFileName(d.panel.text));
   panMesArch->setVisible(d.panel.archiving_shown);
-  current_identity_ = d.panel.current_identity;
   if (had_selection) msgChange();
 }
 
@@ -209,7 +208,6 @@ void TfrmMain::SelectRegistryUser() {
 void TfrmMain::ShowIdentityStatus(const std::string& identity) {
   panMesArch->setVisible(true);
   panID->setText(FromFileName(std::string(kIdentityPanelPrefix) + identity));
-  current_identity_ = identity;
   discovery_->panel.current_identity = identity;
   const bool enabled = env_.registry && ReadArchivingEnabled(*env_.registry, identity);
   const ArchivingLook look = ArchivingButtonLook(enabled);
@@ -220,7 +218,8 @@ void TfrmMain::ShowIdentityStatus(const std::string& identity) {
 
 void TfrmMain::spdArchivingClick() {
   if (!env_.registry) return;
-  if (FlipArchiving(*env_.registry, current_identity_)) ShowIdentityStatus(current_identity_);
+  const std::string identity = discovery_->panel.current_identity;
+  if (FlipArchiving(*env_.registry, identity)) ShowIdentityStatus(identity);
 }
 
 }  // namespace orvex

@@ -277,13 +277,11 @@ class TfrmMain : public QMainWindow {
   bool view_again_ = false;
   std::vector<std::pair<std::string, std::vector<std::string>>> search_list_;
   SortState sort_state_;
-  std::string current_identity_;
   bool closing_without_save_ = false;
   std::string settings_theme_ = "default";  // the "Theme" the settings named
   QString last_html_name_;  // the save dialogs remember their last name
   QString last_text_name_;
   std::unique_ptr<QPrinter> printer_;
-  bool long_run_ = false;  // a search or export runs with the wait panel up
 };
 
 }  // namespace orvex

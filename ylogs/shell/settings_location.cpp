@@ -1,12 +1,11 @@
 #include "settings_location.h"
 
-#include <pwd.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
+#include "platform/user_config.h"
 #include "ylogs/shell/settings.h"
 
 namespace orvex {
@@ -15,12 +14,6 @@ namespace {
 std::string WithSeparator(std::string folder) {
   if (folder.empty() || folder.back() != '/') folder += '/';
   return folder;
-}
-
-std::string HomeFolder() {
-  if (const char* home = std::getenv("HOME"); home && *home) return home;
-  if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
-  return ".";
 }
 
 }  // namespace
@@ -39,18 +32,13 @@ SettingsLocation ChooseSettingsLocation(const SettingsFacts& facts) {
   return {beside, per_user, beside};
 }
 
-std::string ConfigHome(const char* xdg_config_home, std::string_view home) {
-  if (xdg_config_home && xdg_config_home[0] == '/') return xdg_config_home;
-  return WithSeparator(std::string(home)) + ".config";
-}
-
 SettingsLocation LocateSettingsFile(const std::string& program_folder) {
   SettingsFacts facts;
   facts.program_folder = program_folder;
   // Saving replaces the file through a new one beside it, so the folder
   // itself must be writable, not only the file.
   facts.program_folder_writable = ::access(program_folder.c_str(), W_OK) == 0;
-  facts.config_home = ConfigHome(std::getenv("XDG_CONFIG_HOME"), HomeFolder());
+  facts.config_home = UserConfigHome();
   std::error_code ec;
   facts.per_user_file_exists = std::filesystem::exists(PerUserSettingsFile(facts.config_home), ec);
   return ChooseSettingsLocation(facts);

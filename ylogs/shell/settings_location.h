@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/user_config.h"
+
 namespace orvex {
 
 // What the choice depends on; all of it is looked up by LocateSettingsFile.
@@ -30,10 +32,6 @@ std::string PerUserSettingsFile(std::string_view config_home);
 
 // The choice itself, with no file system access.
 SettingsLocation ChooseSettingsLocation(const SettingsFacts& facts);
-
-// The configuration home of the current user: $XDG_CONFIG_HOME when it is an
-// absolute path, otherwise <home>/.config.
-std::string ConfigHome(const char* xdg_config_home, std::string_view home);
 
 // Looks up the facts for this program folder on the running system and chooses.
 SettingsLocation LocateSettingsFile(const std::string& program_folder);

@@ -61,7 +61,6 @@ void ConversationModel::Sort(SortState state) {
   const int column = state.column;
   std::vector<int> order(entries_.size());
   std::iota(order.begin(), order.end(), 0);
-  std::vector<int> rank_of;  // for text columns: position in collation order
   if (IsTextColumn(column)) {
     QCollator collator;  // the user's locale, case-sensitive
     collator.setCaseSensitivity(Qt::CaseSensitive);
