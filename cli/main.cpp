@@ -5,10 +5,13 @@
 
 #include "cli_common.h"
 #include "commands.h"
+#include "orvex_version.h"
 
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
   CLI::App app{"orvex-cli: read, render, index and search message archives"};
+  app.set_version_flag("--version", std::string("orvex-cli ") + orvex::kVersion,
+                       "show the version and exit");
   app.require_subcommand(1);
   std::vector<orvex::cli::Command> commands = {
       orvex::cli::AddRecordsCommand(app), orvex::cli::AddRenderCommand(app),
@@ -20,6 +23,8 @@ int main(int argc, char** argv) {
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
     app.exit(e);

@@ -1,14 +1,54 @@
 // The window program.
 #include <QApplication>
 
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "orvex_version.h"
+#include "ylogs/shell/command_line.h"
 #include "ylogs/shell/error_text.h"
 #include "ylogs/shell/frmmain.h"
 
+namespace {
+
+std::vector<std::string> Arguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  using Action = orvex::WindowCommandLine::Action;
+  // --help and --version are answered before Qt starts, so they work without
+  // a display.
+  const orvex::WindowCommandLine early = orvex::ParseWindowCommandLine(Arguments(argc, argv));
+  if (early.action == Action::kHelp) {
+    std::cout << orvex::WindowHelpText();
+    return 0;
+  }
+  if (early.action == Action::kVersion) {
+    std::cout << "orvex " << orvex::kVersion << '\n';
+    return 0;
+  }
+
+  QApplication app(argc, argv);  // takes Qt's own options out of argv
+  const orvex::WindowCommandLine line = orvex::ParseWindowCommandLine(Arguments(argc, argv));
+  if (line.action == Action::kUsageError) {
+    std::cerr << "orvex: " << line.error << '\n' << orvex::kWindowUsageLine << '\n';
+    return 2;
+  }
   QApplication::setApplicationName(QString::fromLatin1(orvex::kApplicationTitle));
   QApplication::setApplicationDisplayName(QString::fromLatin1(orvex::kApplicationTitle));
-  orvex::TfrmMain frmMain(orvex::FrmMainEnvironment::FromSystem());
+  orvex::FrmMainEnvironment env = orvex::FrmMainEnvironment::FromSystem();
+  if (line.profiles_folder) {
+    std::error_code ec;
+    const std::filesystem::path current = std::filesystem::current_path(ec);
+    env.profiles_folder =
+        orvex::ProfilesFolderFromArgument(*line.profiles_folder, ec ? "/" : current.string());
+  }
+  orvex::TfrmMain frmMain(std::move(env));
   frmMain.FormCreate();
   frmMain.showMaximized();
   return app.exec();

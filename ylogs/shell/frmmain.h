@@ -73,6 +73,10 @@ struct FrmMainEnvironment {
   const DateTimeFormatter* formatter = nullptr;
   std::function<double()> now;  // the current local date and time
 
+  // A folder given on the command line, ending in a separator: the path box
+  // starts with it instead of the default profiles folder.
+  std::optional<std::string> profiles_folder;
+
   // The real system: the executable's folder, the environment, the user's
   // temporary folder and configuration, message boxes, regional formats.
   static FrmMainEnvironment FromSystem();

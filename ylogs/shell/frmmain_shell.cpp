@@ -144,9 +144,12 @@ void TfrmMain::FormCreate() {
   format_codes_enabled_ = true;
   discovery_->loose_mode = false;
   // 2. The program folder comes with the environment.
-  // 4. The default profiles folder goes into the path box, which scans it at once.
+  // 4. The default profiles folder (or the one given on the command line) goes
+  // into the path box, which scans it at once.
   Guard([this] {
-    const std::string folder = DefaultProfilesFolder(env_.program_files.value_or(""));
+    const std::string folder = env_.profiles_folder
+                                   ? *env_.profiles_folder
+                                   : DefaultProfilesFolder(env_.program_files.value_or(""));
     edtPath->setText(FromFileName(folder));
   });
   // 5. The theme list.
