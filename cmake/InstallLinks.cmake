@@ -1,38 +1,46 @@
 # Runs at install time (install(SCRIPT) from Install.cmake), when the prefix
-# is final: puts relative links to the program folder's executables on the
-# PATH and writes the desktop entry with the program's full path. Both go
-# through file(INSTALL), which honours DESTDIR and records them in the
-# install manifest.
-if(IS_ABSOLUTE "${ORVEX_INSTALL_PROGRAM_DIR}")
-  set(orvex_program_dir "${ORVEX_INSTALL_PROGRAM_DIR}")
-else()
-  set(orvex_program_dir "${CMAKE_INSTALL_PREFIX}/${ORVEX_INSTALL_PROGRAM_DIR}")
-endif()
-if(IS_ABSOLUTE "${ORVEX_INSTALL_BINDIR}")
-  set(orvex_bin_dir "${ORVEX_INSTALL_BINDIR}")
-else()
-  set(orvex_bin_dir "${CMAKE_INSTALL_PREFIX}/${ORVEX_INSTALL_BINDIR}")
-endif()
-cmake_path(NORMAL_PATH orvex_program_dir)
-cmake_path(NORMAL_PATH orvex_bin_dir)
-file(RELATIVE_PATH orvex_to_program "${orvex_bin_dir}" "${orvex_program_dir}")
+# is final: links the program folder's themes/ and Smileys/ to the shared data,
+# puts links to the executables on the PATH, and writes the desktop entry. All
+# go through file(INSTALL), which honours DESTDIR and records them in the
+# install manifest. The links are relative, so a staged (DESTDIR) tree and the
+# installed system agree, and within /usr Debian's policy asks for that.
+function(orvex_full_path out dir)
+  if(IS_ABSOLUTE "${dir}")
+    set(path "${dir}")
+  else()
+    set(path "${CMAKE_INSTALL_PREFIX}/${dir}")
+  endif()
+  cmake_path(NORMAL_PATH path)
+  string(REGEX REPLACE "/$" "" path "${path}")
+  set(${out} "${path}" PARENT_SCOPE)
+endfunction()
 
-file(MAKE_DIRECTORY "${ORVEX_STAGING_DIR}")
+# Installs a link `name` in `folder` pointing at `target` (a full path).
+function(orvex_install_link folder name target)
+  file(RELATIVE_PATH relative "${folder}" "${target}")
+  set(staged "${ORVEX_STAGING_DIR}/links/${folder}")
+  file(MAKE_DIRECTORY "${staged}")
+  file(REMOVE "${staged}/${name}")
+  file(CREATE_LINK "${relative}" "${staged}/${name}" SYMBOLIC)
+  file(INSTALL DESTINATION "${folder}" TYPE FILE FILES "${staged}/${name}")
+endfunction()
+
+orvex_full_path(orvex_program_dir "${ORVEX_INSTALL_PROGRAM_DIR}")
+orvex_full_path(orvex_share_dir "${ORVEX_INSTALL_SHARE_DIR}")
+orvex_full_path(orvex_bin_dir "${ORVEX_INSTALL_BINDIR}")
+orvex_full_path(orvex_data_dir "${ORVEX_INSTALL_DATADIR}")
+
+foreach(folder themes Smileys)
+  orvex_install_link("${orvex_program_dir}" ${folder} "${orvex_share_dir}/${folder}")
+endforeach()
 foreach(name IN LISTS ORVEX_INSTALL_LINKS)
-  file(REMOVE "${ORVEX_STAGING_DIR}/${name}")
-  file(CREATE_LINK "${orvex_to_program}/${name}" "${ORVEX_STAGING_DIR}/${name}" SYMBOLIC)
-  file(INSTALL DESTINATION "${orvex_bin_dir}" TYPE FILE FILES "${ORVEX_STAGING_DIR}/${name}")
+  orvex_install_link("${orvex_bin_dir}" ${name} "${orvex_program_dir}/${name}")
 endforeach()
 
 if(ORVEX_INSTALL_DESKTOP_ENTRY)
-  set(ORVEX_DESKTOP_EXEC "${orvex_program_dir}/orvex")
-  cmake_path(NORMAL_PATH ORVEX_DESKTOP_EXEC)
-  configure_file("${ORVEX_DESKTOP_TEMPLATE}" "${ORVEX_STAGING_DIR}/orvex.desktop" @ONLY)
-  if(IS_ABSOLUTE "${ORVEX_INSTALL_DATADIR}")
-    set(orvex_data_dir "${ORVEX_INSTALL_DATADIR}")
-  else()
-    set(orvex_data_dir "${CMAKE_INSTALL_PREFIX}/${ORVEX_INSTALL_DATADIR}")
-  endif()
+  # Started through its link on the PATH, without arguments.
+  set(ORVEX_DESKTOP_EXEC "${orvex_bin_dir}/orvex")
+  configure_file("${ORVEX_DESKTOP_TEMPLATE}" "${ORVEX_STAGING_DIR}/${ORVEX_APP_ID}.desktop" @ONLY)
   file(INSTALL DESTINATION "${orvex_data_dir}/applications" TYPE FILE
-       FILES "${ORVEX_STAGING_DIR}/orvex.desktop")
+       FILES "${ORVEX_STAGING_DIR}/${ORVEX_APP_ID}.desktop")
 endif()

@@ -1,16 +1,20 @@
-# The Debian package: `cpack -G DEB` in the build folder. It holds what the
-# install rules lay out, with /usr as the prefix and /opt/orvex as the
-# program folder.
+# The Debian package: `cpack -G DEB` in the build folder (scripts/package.sh).
+# It holds what the install rules lay out, with /usr as the prefix.
 set(CPACK_PACKAGE_NAME orvex)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Orvex developers")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Reader for instant messenger message archives")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Orvex Messenger Archive finds the archive folders an instant messenger wrote to disk, \
-shows its identities and contacts, lists the archived conversations and renders them as \
-themed pages. It searches, compares both sides in statistics, and exports to HTML or text. \
-It never changes an archive file. The package also holds orvex-cli, the command-line \
-companion.")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "reader for instant messenger message archives")
+# Wrapped by hand: the lines go into the control file as they are.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Orvex Messenger Archive finds the archive folders an instant messenger"
+  "wrote to disk, shows its identities and contacts, lists the archived"
+  "conversations and shows them as themed pages. It searches them, compares"
+  "both sides in statistics, and saves them as HTML or text. It never changes"
+  "an archive file."
+  ""
+  "The package also holds orvex-cli, a command-line companion that does the"
+  "same work without a window, for scripts.")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://orvex.example.org/messenger-archive/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The installed program needs no debugging information.
 set(CPACK_STRIP_FILES ON)
