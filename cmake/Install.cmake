@@ -7,10 +7,10 @@
 # the desktop entry, the AppStream metadata, the icons, the manual pages, and
 # the copyright and changelog files. The programs resolve their executable's
 # real path, so they find themes/ and Smileys/ through the links. An absolute
-# ORVEX_INSTALL_PROGRAM_DIR (a portable copy in /opt, say) is taken as it is.
+# ORVEX_INSTALL_PROGRAM_FOLDER (a portable copy in /opt, say) is taken as it is.
 include(GNUInstallDirs)
 
-set(ORVEX_INSTALL_PROGRAM_DIR "lib/orvex" CACHE STRING
+set(ORVEX_INSTALL_PROGRAM_FOLDER "lib/orvex" CACHE STRING
     "The program folder: executables, themes/ and Smileys/ (absolute, or relative to the prefix)")
 set(ORVEX_INSTALL_SHARE_DIR "${CMAKE_INSTALL_DATADIR}/orvex")
 # The AppStream component id, which also names the desktop entry.
@@ -21,9 +21,9 @@ set(ORVEX_PACKAGING_BUILD_DIR ${CMAKE_BINARY_DIR}/packaging)
 set(ORVEX_ICON_SIZES 16 32 48 64 128 256)
 
 if(TARGET orvex)
-  install(TARGETS orvex RUNTIME DESTINATION ${ORVEX_INSTALL_PROGRAM_DIR})
+  install(TARGETS orvex RUNTIME DESTINATION ${ORVEX_INSTALL_PROGRAM_FOLDER})
 endif()
-install(TARGETS orvex-cli RUNTIME DESTINATION ${ORVEX_INSTALL_PROGRAM_DIR})
+install(TARGETS orvex-cli RUNTIME DESTINATION ${ORVEX_INSTALL_PROGRAM_FOLDER})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/themes/ DESTINATION ${ORVEX_INSTALL_SHARE_DIR}/themes
         FILES_MATCHING PATTERN "*.th")
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/Smileys/ DESTINATION ${ORVEX_INSTALL_SHARE_DIR}/Smileys
@@ -82,7 +82,7 @@ if(TARGET orvex)
   set(ORVEX_INSTALL_DESKTOP_ENTRY ON)
 endif()
 install(CODE "
-  set(ORVEX_INSTALL_PROGRAM_DIR \"${ORVEX_INSTALL_PROGRAM_DIR}\")
+  set(ORVEX_INSTALL_PROGRAM_FOLDER \"${ORVEX_INSTALL_PROGRAM_FOLDER}\")
   set(ORVEX_INSTALL_SHARE_DIR \"${ORVEX_INSTALL_SHARE_DIR}\")
   set(ORVEX_INSTALL_BINDIR \"${CMAKE_INSTALL_BINDIR}\")
   set(ORVEX_INSTALL_DATADIR \"${CMAKE_INSTALL_DATADIR}\")

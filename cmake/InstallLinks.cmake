@@ -25,7 +25,7 @@ function(orvex_install_link folder name target)
   file(INSTALL DESTINATION "${folder}" TYPE FILE FILES "${staged}/${name}")
 endfunction()
 
-orvex_full_path(orvex_program_dir "${ORVEX_INSTALL_PROGRAM_DIR}")
+orvex_full_path(orvex_program_dir "${ORVEX_INSTALL_PROGRAM_FOLDER}")
 orvex_full_path(orvex_share_dir "${ORVEX_INSTALL_SHARE_DIR}")
 orvex_full_path(orvex_bin_dir "${ORVEX_INSTALL_BINDIR}")
 orvex_full_path(orvex_data_dir "${ORVEX_INSTALL_DATADIR}")

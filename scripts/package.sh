@@ -15,7 +15,7 @@ if command -v ccache >/dev/null; then LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=cc
 # The program folder is the package's own (-U forgets one a developer set in
 # this build folder's cache).
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVEX_BUILD_BENCH=OFF \
-  -UORVEX_INSTALL_PROGRAM_DIR "${LAUNCHER[@]}" \
+  -UORVEX_INSTALL_PROGRAM_FOLDER "${LAUNCHER[@]}" \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
 cmake --build "$BUILD" --parallel "$(nproc)" --target orvex orvex-cli orvex_compressed_docs

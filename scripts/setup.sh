@@ -10,7 +10,7 @@ PACKAGES=(
   libqt6printsupport6 libqt6webenginecore6-bin qt6-qpa-plugins
   libgl-dev libglx-dev libxkbcommon-dev
   xvfb xauth imagemagick fonts-dejavu-core
-  dpkg-dev
+  dpkg-dev lintian appstream desktop-file-utils man-db
   time python3
 )
 
