@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -244,6 +245,21 @@ TEST_F(CliRender, DefaultThemeIsTheOneInTheProgramFolder) {
   EXPECT_EQ(a.out, b.out);
   EXPECT_EQ(a.err, b.err);
   EXPECT_EQ(a.status, b.status);
+}
+
+// Installed, the program is started through a link on the PATH, in a folder
+// without themes: the program folder is the executable's real one.
+TEST_F(CliRender, StartedThroughALinkItFindsThemesAndSmileysBesideItsRealPath) {
+  const std::string f = Write("bob", {{0, ":) x"}});
+  const std::string link = dir_ / "orvex-cli";
+  std::filesystem::create_symlink(ORVEX_CLI, link);
+  const std::vector<std::string> args = {"render",        f,   "--smileys", "--date-format", "%Y",
+                                         "--time-format", "%H"};
+  const testing::ProgramResult direct = RunProgram(ORVEX_CLI, args);
+  const testing::ProgramResult linked = RunProgram(link, args);
+  EXPECT_EQ(linked.status, 0) << linked.err;
+  EXPECT_EQ(linked.out, direct.out);
+  EXPECT_NE(linked.out.find(std::string(ORVEX_BIN_DIR) + "Smileys/01.gif"), std::string::npos);
 }
 
 TEST_F(CliRender, DefaultFormatsAreTheLocales) {
