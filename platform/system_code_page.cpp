@@ -16,12 +16,12 @@ struct LanguagePage {
 // Languages whose system locale has an ANSI code page other than 1252.
 // Serbian is Cyrillic unless the locale names the Latin script.
 constexpr LanguagePage kLanguagePages[] = {
-    {"th", 874},   {"cs", 1250},  {"hu", 1250},  {"pl", 1250},   {"ro", 1250},   {"hr", 1250},
-    {"sk", 1250},  {"sl", 1250},  {"sq", 1250},  {"bs", 1250},   {"ru", 1251},   {"uk", 1251},
-    {"be", 1251},  {"bg", 1251},  {"mk", 1251},  {"sr", 1251},   {"kk", 1251},   {"ky", 1251},
-    {"tt", 1251},  {"mn", 1251},  {"el", 1253},  {"tr", 1254},   {"az", 1254},   {"he", 1255},
-    {"ar", 1256},  {"fa", 1256},  {"ur", 1256},  {"et", 1257},   {"lv", 1257},   {"lt", 1257},
-    {"vi", 1258},  {"ja", 65001}, {"zh", 65001}, {"ko", 65001},
+    {"th", 874},  {"cs", 1250},  {"hu", 1250},  {"pl", 1250},  {"ro", 1250}, {"hr", 1250},
+    {"sk", 1250}, {"sl", 1250},  {"sq", 1250},  {"bs", 1250},  {"ru", 1251}, {"uk", 1251},
+    {"be", 1251}, {"bg", 1251},  {"mk", 1251},  {"sr", 1251},  {"kk", 1251}, {"ky", 1251},
+    {"tt", 1251}, {"mn", 1251},  {"el", 1253},  {"tr", 1254},  {"az", 1254}, {"he", 1255},
+    {"ar", 1256}, {"fa", 1256},  {"ur", 1256},  {"et", 1257},  {"lv", 1257}, {"lt", 1257},
+    {"vi", 1258}, {"ja", 65001}, {"zh", 65001}, {"ko", 65001},
 };
 
 std::string Lower(std::string_view text) {
@@ -70,8 +70,8 @@ std::string_view UserLocale(const LanguageEnvironment& env) {
 int CodePageForLocale(std::string_view locale) {
   const std::string lower = Lower(locale);
   const std::string language = lower.substr(0, lower.find_first_of("_.@-:"));
-  if (language == "sr" && (lower.find("latin") != std::string::npos ||
-                           lower.find("latn") != std::string::npos)) {
+  if (language == "sr" &&
+      (lower.find("latin") != std::string::npos || lower.find("latn") != std::string::npos)) {
     return 1250;
   }
   for (const LanguagePage& entry : kLanguagePages) {

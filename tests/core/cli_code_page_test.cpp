@@ -77,12 +77,26 @@ TEST_P(CliCodePage, RenderWritesTheLanguagesPageUtf8OrWestern) {
   EXPECT_EQ(Render(l.locale, {"--code-page", "1252"}).out, Page(l.western));
 }
 
+TEST_P(CliCodePage, StatisticsCountTheBytesOfThePage) {
+  const Language& l = GetParam();
+  auto bytes_row = [](const std::string& grid) {
+    const std::size_t at = grid.find("bytes\t");
+    return grid.substr(at, grid.find('\n', at) - at);
+  };
+  const std::string own = std::to_string(l.own.size());
+  const std::string utf8 = std::to_string(l.utf8.size());
+  EXPECT_EQ(bytes_row(Render(l.locale, {"--stats"}).out), "bytes\t0\t" + own + "\t" + own);
+  EXPECT_EQ(bytes_row(Render(l.locale, {"--stats", "--code-page", "65001"}).out),
+            "bytes\t0\t" + utf8 + "\t" + utf8);
+}
+
 TEST_P(CliCodePage, ExportAndTranscriptFollowThePage) {
   const Language& l = GetParam();
-  const auto r = RunProgram(ORVEX_CLI,
-                            {"export", dir_.path(), out_.path(), "--text", "--all", "--no-date",
-                             "--no-time", "--theme", theme_},
-                            {"LC_ALL=" + std::string(l.locale), "XDG_CONFIG_HOME=" + config_.path()});
+  const auto r =
+      RunProgram(ORVEX_CLI,
+                 {"export", dir_.path(), out_.path(), "--text", "--all", "--no-date", "--no-time",
+                  "--theme", theme_},
+                 {"LC_ALL=" + std::string(l.locale), "XDG_CONFIG_HOME=" + config_.path()});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(ReadWholeFile(out_ / "20090214-alice-bob.txt"), "\r\nbob (): " + l.own + "\r\n");
   EXPECT_EQ(Render(l.locale, {"--transcript", "--text-only", "--code-page", "65001"}).out,
@@ -146,6 +160,38 @@ TEST_F(CliCodePageChoice, AnUnsupportedOptionIsABadArgument) {
     EXPECT_EQ(r.status, 2) << value;
   }
   EXPECT_EQ(RunProgram(ORVEX_CLI, {"index", config_.path(), "--code-page", "874"}).status, 0);
+}
+
+}  // namespace
+}  // namespace orvex
+
+namespace orvex {
+namespace {
+
+// "%shorttime" is the time text cut to six bytes: in UTF-8 the cut falls
+// before a character, never inside one.
+TEST(CliCodePageShortTime, CutBeforeACharacter) {
+  testing::TempFolder dir;
+  const std::string theme = dir / "t.th";
+  testing::WriteBytes(theme,
+                      "_FILEHEADER_\n_CONVERSATIONHEADER_\n_MESSAGE1_\n_MESSAGE2_\n[%shorttime]\n"
+                      "_CONVERSATIONFOOTER_\n_FILEFOOTER_\n");
+  testing::RecordSpec r;
+  r.time_value = testing::TimeValueFromUnixSeconds(1234567890);  // 02:31:30
+  r.direction = 1;
+  r.text = "x";
+  const std::string file = dir / "a/Archive/Messages/b/20090214-a.dat";
+  testing::WriteBytes(file, testing::EncodeArchive({r}, "a"));
+  auto shorttime = [&](const char* page) {
+    const std::string out =
+        RunProgram(ORVEX_CLI, {"render", file, "--theme", theme, "--no-date", "--time-format",
+                               "x\xE5\x8D\x88\xE5\xBE\x8C%H", "--code-page", page})
+            .out;
+    const std::size_t open = out.find('[');
+    return out.substr(open + 1, out.find(']') - open - 1);
+  };
+  EXPECT_EQ(shorttime("65001"), "x\xE5\x8D\x88");
+  EXPECT_EQ(shorttime("1252"), "x??02");
 }
 
 }  // namespace

@@ -92,9 +92,9 @@ TEST_F(CodePageWindowTest, GreekLanguageShowsGreekEverywhere) {
   TfrmMain& w = ShowConversation(kGreekFriend, kGreekText);
   EXPECT_EQ(SystemCodePage(), 1253);
   EXPECT_EQ(w.web_page->settings()->defaultTextEncoding(), "windows-1253");
-  EXPECT_NE(JoinItems(w.html_buffer()).find(std::string("\xCD\xDF\xEA\xEF\xF2 said ") +
-                                            kGreekText1253),
-            std::string::npos);
+  EXPECT_NE(
+      JoinItems(w.html_buffer()).find(std::string("\xCD\xDF\xEA\xEF\xF2 said ") + kGreekText1253),
+      std::string::npos);
   const QString line = QString::fromUtf8(kGreekFriend) + " said " + QString::fromUtf8(kGreekText);
   EXPECT_TRUE(PageText(w).contains(line)) << PageText(w);
   EXPECT_EQ(ListFriend(w), QString::fromUtf8(kGreekFriend));
@@ -125,8 +125,8 @@ TEST_F(CodePageWindowTest, Utf8FromTheRegistryKeepsChinese) {
   const QString line =
       QString::fromUtf8(kChineseFriend) + " said " + QString::fromUtf8(kChineseText);
   EXPECT_TRUE(PageText(w).contains(line)) << PageText(w);
-  EXPECT_NE(CopyAndSaveText(w).find(std::string(kChineseFriend) + " (2006-01-01 03:00:00): " +
-                                    kChineseText),
+  EXPECT_NE(CopyAndSaveText(w).find(std::string(kChineseFriend) +
+                                    " (2006-01-01 03:00:00): " + kChineseText),
             std::string::npos);
   EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(line.section(" said ", 1)));
 }

@@ -84,8 +84,7 @@ class SingleByteEncoder {
       const CodePageDecomposition* first = page_.decompositions;
       const CodePageDecomposition* last = first + page_.decomposition_count;
       const auto* found = std::lower_bound(
-          first, last, unit,
-          [](const CodePageDecomposition& d, char32_t u) { return d.unit < u; });
+          first, last, unit, [](const CodePageDecomposition& d, char32_t u) { return d.unit < u; });
       if (found != last && found->unit == unit) {
         out[0] = static_cast<char>(found->base);
         out[1] = static_cast<char>(found->mark);

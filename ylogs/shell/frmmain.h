@@ -72,7 +72,7 @@ struct FrmMainEnvironment {
   std::function<int(QDialog&)> show_modal;  // runs a dialog; empty: its own exec()
   SaveDialogs* save_dialogs = nullptr;
   const DateTimeFormatter* formatter = nullptr;
-  std::function<double()> now;  // the current local date and time
+  std::function<double()> now;   // the current local date and time
   LanguageEnvironment language;  // decides the code page when the registry does not
 
   // The real system: the executable's folder, the environment, the user's
