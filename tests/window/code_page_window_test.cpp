@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -96,7 +97,7 @@ TEST_F(CodePageWindowTest, GreekLanguageShowsGreekEverywhere) {
       JoinItems(w.html_buffer()).find(std::string("\xCD\xDF\xEA\xEF\xF2 said ") + kGreekText1253),
       std::string::npos);
   const QString line = QString::fromUtf8(kGreekFriend) + " said " + QString::fromUtf8(kGreekText);
-  EXPECT_TRUE(PageText(w).contains(line)) << PageText(w);
+  EXPECT_TRUE(PageText(w).contains(line)) << PageText(w).toStdString();
   EXPECT_EQ(ListFriend(w), QString::fromUtf8(kGreekFriend));
   EXPECT_TRUE(TreeTexts(w).contains("  " + QString::fromUtf8(kGreekFriend)));
   const std::string saved = CopyAndSaveText(w);
@@ -109,7 +110,7 @@ TEST_F(CodePageWindowTest, WesternPageShowsQuestionMarksForGreek) {
   TfrmMain& w = ShowConversation(kGreekFriend, kGreekText);
   EXPECT_EQ(SystemCodePage(), 1252);
   EXPECT_EQ(w.web_page->settings()->defaultTextEncoding(), "windows-1252");
-  EXPECT_TRUE(PageText(w).contains("????? said ???????? ?????")) << PageText(w);
+  EXPECT_TRUE(PageText(w).contains("????? said ???????? ?????")) << PageText(w).toStdString();
   EXPECT_NE(CopyAndSaveText(w).find("???????? ?????"), std::string::npos);
   EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("???????? ?????"));
   // The list and the tree show the folder's name, whatever the code page.
@@ -124,7 +125,7 @@ TEST_F(CodePageWindowTest, Utf8FromTheRegistryKeepsChinese) {
   EXPECT_EQ(w.web_page->settings()->defaultTextEncoding(), "UTF-8");
   const QString line =
       QString::fromUtf8(kChineseFriend) + " said " + QString::fromUtf8(kChineseText);
-  EXPECT_TRUE(PageText(w).contains(line)) << PageText(w);
+  EXPECT_TRUE(PageText(w).contains(line)) << PageText(w).toStdString();
   EXPECT_NE(CopyAndSaveText(w).find(std::string(kChineseFriend) +
                                     " (2006-01-01 03:00:00): " + kChineseText),
             std::string::npos);
