@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
+#include <atomic>
 #include <mutex>
 #include <vector>
 
@@ -95,6 +95,9 @@ class SingleByteEncoder {
     return 1;
   }
 
+  // The byte of each 16-bit unit; 0 where the page has none (and for U+0000).
+  const unsigned char* table() const { return to_byte_.data(); }
+
   char32_t ToUnicode(unsigned char c) const { return c < 0x80 ? c : page_.high[c - 0x80]; }
 
  private:
@@ -102,21 +105,32 @@ class SingleByteEncoder {
   std::vector<unsigned char> to_byte_;
 };
 
+// The encoder of a single-byte page, made the first time the page is used and
+// kept for the run; null for UTF-8 and unsupported numbers. Called once per
+// text, so the common case is one load.
 const SingleByteEncoder* EncoderFor(int number) {
-  static std::array<std::once_flag, std::size(kSingleBytePages)> once;
-  static std::array<std::unique_ptr<SingleByteEncoder>, std::size(kSingleBytePages)> encoders;
-  const auto* at = std::find(std::begin(kSingleBytePages), std::end(kSingleBytePages), number);
-  if (at == std::end(kSingleBytePages)) return nullptr;
-  const auto i = static_cast<std::size_t>(at - std::begin(kSingleBytePages));
-  std::call_once(once[i], [i] {
-    encoders[i] = std::make_unique<SingleByteEncoder>(*FindSingleByteCodePage(kSingleBytePages[i]));
-  });
-  return encoders[i].get();
+  // 874 first, then 1250 to 1258, as kSingleBytePages lists them.
+  std::size_t i = 0;
+  if (number >= 1250 && number <= 1258) {
+    i = static_cast<std::size_t>(number - 1249);
+  } else if (number != 874) {
+    return nullptr;
+  }
+  static std::array<std::atomic<const SingleByteEncoder*>, std::size(kSingleBytePages)> made{};
+  if (const SingleByteEncoder* encoder = made[i].load(std::memory_order_acquire)) return encoder;
+  static std::mutex making;
+  const std::lock_guard<std::mutex> lock(making);
+  if (!made[i].load(std::memory_order_relaxed)) {
+    made[i].store(new SingleByteEncoder(*FindSingleByteCodePage(number)),
+                  std::memory_order_release);
+  }
+  return made[i].load(std::memory_order_relaxed);
 }
 
 // One archive sequence from `i`: lenient about the lead byte, strict about
 // the trail bytes. False when the text ends inside it or a trail byte is bad.
-bool NextArchiveUnit(const char* d, std::size_t n, std::size_t& i, char32_t& unit) {
+[[gnu::always_inline]] inline bool NextArchiveUnit(const char* d, std::size_t n, std::size_t& i,
+                                                   char32_t& unit) {
   const unsigned char c = static_cast<unsigned char>(d[i++]);
   unit = c & 0x3F;
   if (c & 0x20) {
@@ -191,6 +205,7 @@ void DecodeArchiveUtf8InPlace(std::string& text, int code_page) {
   while (i < n && static_cast<unsigned char>(d[i]) < 0x80) ++i;
   if (i == n) return;
   const SingleByteEncoder* encoder = EncoderFor(code_page);
+  const unsigned char* to_byte = encoder ? encoder->table() : nullptr;
   // Each sequence of two or three bytes is written as at most as many (a
   // single-byte page writes one or two, UTF-8 the same character again, a
   // pair of surrogates four for six), so writing never overtakes reading.
@@ -211,8 +226,14 @@ void DecodeArchiveUtf8InPlace(std::string& text, int code_page) {
     }
     char32_t unit;
     if (!NextArchiveUnit(d, n, i, unit)) return text.clear();
-    if (encoder) {
-      o += encoder->Put(d + o, unit);
+    if (to_byte) {
+      // Nearly always one byte of the page; a base letter and its mark, or
+      // "?", are looked for apart.
+      if (const unsigned char b = to_byte[unit]; b != 0 || unit == 0) {
+        d[o++] = static_cast<char>(b);
+      } else {
+        o += encoder->Put(d + o, unit);
+      }
       continue;
     }
     if (IsSurrogate(unit)) {
