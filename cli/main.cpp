@@ -1,9 +1,11 @@
 // orvex-cli: the window's core work, without a window.
 #include <clocale>
 #include <iostream>
+#include <optional>
 #include <vector>
 
 #include "cli_common.h"
+#include "code_page_option.h"
 #include "commands.h"
 #include "orvex_version.h"
 
@@ -18,6 +20,8 @@ int main(int argc, char** argv) {
       orvex::cli::AddIndexCommand(app),   orvex::cli::AddSearchCommand(app),
       orvex::cli::AddExportCommand(app),
   };
+  std::optional<int> code_page;
+  for (const auto& command : commands) orvex::cli::AddCodePageOption(*command.app, code_page);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -32,7 +36,9 @@ int main(int argc, char** argv) {
     return orvex::cli::kExitUsage;
   }
   for (const auto& command : commands) {
-    if (command.app->parsed()) return command.run();
+    if (!command.app->parsed()) continue;
+    orvex::cli::ApplyCodePage(code_page);
+    return command.run();
   }
   return orvex::cli::kExitUsage;
 }

@@ -38,7 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (flags & 2) {
     (void)orvex::SubstituteSmileys(text, orvex::DefaultSmileyTable(), "/opt/orvex/Smileys/");
   }
-  (void)orvex::Utf8ToAnsi(text);
-  (void)orvex::AnsiToUtf8(text);
+  // The Western page, one with letters written as base and mark, and UTF-8;
+  // decoding never makes a text longer.
+  for (int page : {1252, 1258, orvex::kUtf8CodePage}) {
+    if (orvex::DecodeArchiveUtf8(text, page).size() > text.size()) std::abort();
+    (void)orvex::Utf8ToAnsi(text, page);
+    (void)orvex::AnsiToUtf8(text, page);
+  }
   return 0;
 }

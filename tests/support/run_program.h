@@ -23,8 +23,10 @@ struct ProgramResult {
   int status = -1;  // the exit status, or -1 when the program did not exit normally
 };
 
-// Runs `program` with `args` (no shell involved) in the C locale.
-inline ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args) {
+// Runs `program` with `args` (no shell involved) in the C locale; `extra_env`
+// entries (NAME=VALUE) are added, an "LC_ALL=" one in place of the C locale.
+inline ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                                const std::vector<std::string>& extra_env = {}) {
   int out_pipe[2], err_pipe[2];
   if (::pipe2(out_pipe, O_CLOEXEC) != 0 || ::pipe2(err_pipe, O_CLOEXEC) != 0) {
     throw std::runtime_error("pipe failed");
@@ -40,7 +42,10 @@ inline ProgramResult RunProgram(const std::string& program, const std::vector<st
     if (entry.rfind("LC_", 0) == 0 || entry.rfind("LANG=", 0) == 0) continue;
     env_store.push_back(entry);
   }
-  env_store.push_back("LC_ALL=C");
+  bool own_lc_all = false;
+  for (const std::string& entry : extra_env) own_lc_all |= entry.rfind("LC_ALL=", 0) == 0;
+  if (!own_lc_all) env_store.push_back("LC_ALL=C");
+  env_store.insert(env_store.end(), extra_env.begin(), extra_env.end());
   std::vector<char*> env;
   for (std::string& entry : env_store) env.push_back(entry.data());
   env.push_back(nullptr);

@@ -1,63 +1,202 @@
 #include "codepage.h"
 
+#include <algorithm>
 #include <array>
+#include <atomic>
+#include <mutex>
+#include <vector>
 
 #include "byte_scan.h"
+#include "code_page_tables.h"
 
 namespace orvex {
 namespace {
 
-// 0x80..0x9F of Windows-1252; the five unassigned bytes map to the C1 control
-// with the same value, as the system's own conversion does.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+int system_code_page = kWesternCodePage;
+
+constexpr char kReplacementUtf8[] = "\xEF\xBF\xBD";
+
+// Writes the UTF-8 of `cp` at `out`; the number of bytes written.
+std::size_t PutUtf8(char* out, char32_t cp) {
+  if (cp < 0x80) {
+    out[0] = static_cast<char>(cp);
+    return 1;
+  }
+  if (cp < 0x800) {
+    out[0] = static_cast<char>(0xC0 | (cp >> 6));
+    out[1] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 2;
+  }
+  if (cp < 0x10000) {
+    out[0] = static_cast<char>(0xE0 | (cp >> 12));
+    out[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out[2] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 3;
+  }
+  out[0] = static_cast<char>(0xF0 | (cp >> 18));
+  out[1] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+  out[2] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+  out[3] = static_cast<char>(0x80 | (cp & 0x3F));
+  return 4;
+}
 
 void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
+  char bytes[4];
+  out.append(bytes, PutUtf8(bytes, cp));
 }
 
 bool IsTrail(unsigned char c) {
   return (c & 0xC0) == 0x80;
 }
 
+bool IsHighSurrogate(char32_t u) {
+  return u >= 0xD800 && u <= 0xDBFF;
+}
+bool IsLowSurrogate(char32_t u) {
+  return u >= 0xDC00 && u <= 0xDFFF;
+}
+bool IsSurrogate(char32_t u) {
+  return u >= 0xD800 && u <= 0xDFFF;
+}
+
+constexpr int kSingleBytePages[] = {874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258};
+
+// Conversion of UTF-16 code units to one single-byte page: a table of every
+// unit's byte (0: none but for U+0000), built the first time the page is used.
+class SingleByteEncoder {
+ public:
+  explicit SingleByteEncoder(const SingleByteCodePage& page) : page_(page), to_byte_(0x10000, 0) {
+    for (int i = 0; i < 128; ++i) {
+      const char16_t unit = page.high[i];
+      if (unit != 0xFFFD) to_byte_[unit] = static_cast<unsigned char>(0x80 + i);
+    }
+    for (char16_t u = 1; u < 0x80; ++u) to_byte_[u] = static_cast<unsigned char>(u);
+  }
+
+  // Writes the bytes of one unit at `out` (one, or two for a base letter and
+  // its mark; "?" when the page lacks it); the number written.
+  std::size_t Put(char* out, char32_t unit) const {
+    if (unit < 0x10000) {
+      if (const unsigned char b = to_byte_[unit]; b != 0 || unit == 0) {
+        out[0] = static_cast<char>(b);
+        return 1;
+      }
+      const CodePageDecomposition* first = page_.decompositions;
+      const CodePageDecomposition* last = first + page_.decomposition_count;
+      const auto* found = std::lower_bound(
+          first, last, unit, [](const CodePageDecomposition& d, char32_t u) { return d.unit < u; });
+      if (found != last && found->unit == unit) {
+        out[0] = static_cast<char>(found->base);
+        out[1] = static_cast<char>(found->mark);
+        return 2;
+      }
+    }
+    out[0] = '?';
+    return 1;
+  }
+
+  // The byte of each 16-bit unit; 0 where the page has none (and for U+0000).
+  const unsigned char* table() const { return to_byte_.data(); }
+
+  char32_t ToUnicode(unsigned char c) const { return c < 0x80 ? c : page_.high[c - 0x80]; }
+
+ private:
+  const SingleByteCodePage& page_;
+  std::vector<unsigned char> to_byte_;
+};
+
+// The encoder of a single-byte page, made the first time the page is used and
+// kept for the run; null for UTF-8 and unsupported numbers. Called once per
+// text, so the common case is one load.
+const SingleByteEncoder* EncoderFor(int number) {
+  // 874 first, then 1250 to 1258, as kSingleBytePages lists them.
+  std::size_t i = 0;
+  if (number >= 1250 && number <= 1258) {
+    i = static_cast<std::size_t>(number - 1249);
+  } else if (number != 874) {
+    return nullptr;
+  }
+  static std::array<std::atomic<const SingleByteEncoder*>, std::size(kSingleBytePages)> made{};
+  if (const SingleByteEncoder* encoder = made[i].load(std::memory_order_acquire)) return encoder;
+  static std::mutex making;
+  const std::lock_guard<std::mutex> lock(making);
+  if (!made[i].load(std::memory_order_relaxed)) {
+    made[i].store(new SingleByteEncoder(*FindSingleByteCodePage(number)),
+                  std::memory_order_release);
+  }
+  return made[i].load(std::memory_order_relaxed);
+}
+
+// One archive sequence from `i`: lenient about the lead byte, strict about
+// the trail bytes. False when the text ends inside it or a trail byte is bad.
+[[gnu::always_inline]] inline bool NextArchiveUnit(const char* d, std::size_t n, std::size_t& i,
+                                                   char32_t& unit) {
+  const unsigned char c = static_cast<unsigned char>(d[i++]);
+  unit = c & 0x3F;
+  if (c & 0x20) {
+    if (i >= n) return false;
+    const unsigned char t = static_cast<unsigned char>(d[i++]);
+    if (!IsTrail(t)) return false;
+    unit = (unit << 6) | (t & 0x3F);
+  }
+  if (i >= n) return false;
+  const unsigned char t = static_cast<unsigned char>(d[i++]);
+  if (!IsTrail(t)) return false;
+  // The result is one UTF-16 code unit: higher bits of a lenient lead fall away.
+  unit = ((unit << 6) | (t & 0x3F)) & 0xFFFF;
+  return true;
+}
+
+// One well-formed UTF-8 character from `i` (one to four bytes); false, with
+// `i` past the first byte, when the bytes there are not one.
+bool NextUtf8Character(std::string_view s, std::size_t& i, char32_t& cp) {
+  const unsigned char c = static_cast<unsigned char>(s[i]);
+  const std::size_t len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
+  if (len == 0 || c > 0xF4 || i + len > s.size()) {
+    ++i;
+    return false;
+  }
+  cp = c & (0x7F >> len);
+  for (std::size_t k = 1; k < len; ++k) {
+    const unsigned char t = static_cast<unsigned char>(s[i + k]);
+    if (!IsTrail(t)) {
+      ++i;
+      return false;
+    }
+    cp = (cp << 6) | (t & 0x3F);
+  }
+  i += len;
+  return true;
+}
+
 }  // namespace
 
-char32_t AnsiCharToUnicode(unsigned char c) {
-  if (c >= 0x80 && c < 0xA0) return kHighControls[c - 0x80];
-  return c;
+bool IsSupportedCodePage(int number) {
+  return number == kUtf8CodePage || FindSingleByteCodePage(number) != nullptr;
 }
 
-char UnicodeToAnsiChar(char32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-  for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-    if (kHighControls[i] == cp) return static_cast<char>(0x80 + i);
-  }
-  return '?';
+int SystemCodePage() {
+  return system_code_page;
 }
 
-std::string DecodeArchiveUtf8(std::string_view utf8) {
+bool SetSystemCodePage(int number) {
+  if (!IsSupportedCodePage(number)) return false;
+  system_code_page = number;
+  return true;
+}
+
+std::string CodePageCharset(int number) {
+  if (number == kUtf8CodePage) return "UTF-8";
+  return "windows-" + std::to_string(number);
+}
+
+std::string DecodeArchiveUtf8(std::string_view utf8, int code_page) {
   std::string out(utf8);
-  DecodeArchiveUtf8InPlace(out);
+  DecodeArchiveUtf8InPlace(out, code_page);
   return out;
 }
 
-void DecodeArchiveUtf8InPlace(std::string& text) {
+void DecodeArchiveUtf8InPlace(std::string& text, int code_page) {
   const std::size_t n = text.size();
   char* const d = text.data();
   std::size_t i = 0;
@@ -65,7 +204,11 @@ void DecodeArchiveUtf8InPlace(std::string& text) {
   while (i + 8 <= n && (bytes::Load(d + i) & bytes::kHighs) == 0) i += 8;
   while (i < n && static_cast<unsigned char>(d[i]) < 0x80) ++i;
   if (i == n) return;
-  // Each character takes at least one byte, so writing never overtakes reading.
+  const SingleByteEncoder* encoder = EncoderFor(code_page);
+  const unsigned char* to_byte = encoder ? encoder->table() : nullptr;
+  // Each sequence of two or three bytes is written as at most as many (a
+  // single-byte page writes one or two, UTF-8 the same character again, a
+  // pair of surrogates four for six), so writing never overtakes reading.
   std::size_t o = i;
   while (i < n) {
     // Runs of ASCII move eight bytes a step (each word is read before written).
@@ -77,82 +220,112 @@ void DecodeArchiveUtf8InPlace(std::string& text) {
       o += 8;
     }
     if (i == n) break;
-    unsigned char c = static_cast<unsigned char>(d[i++]);
-    if (c < 0x80) {
-      d[o++] = static_cast<char>(c);
+    if (static_cast<unsigned char>(d[i]) < 0x80) {
+      d[o++] = d[i++];
       continue;
     }
-    char32_t unit = c & 0x3F;
-    if (c & 0x20) {
-      if (i >= n) return text.clear();
-      unsigned char t = static_cast<unsigned char>(d[i++]);
-      if (!IsTrail(t)) return text.clear();
-      unit = (unit << 6) | (t & 0x3F);
+    char32_t unit;
+    if (!NextArchiveUnit(d, n, i, unit)) return text.clear();
+    if (to_byte) {
+      // Nearly always one byte of the page; a base letter and its mark, or
+      // "?", are looked for apart.
+      if (const unsigned char b = to_byte[unit]; b != 0 || unit == 0) {
+        d[o++] = static_cast<char>(b);
+      } else {
+        o += encoder->Put(d + o, unit);
+      }
+      continue;
     }
-    if (i >= n) return text.clear();
-    unsigned char t = static_cast<unsigned char>(d[i++]);
-    if (!IsTrail(t)) return text.clear();
-    // The result is one UTF-16 code unit: higher bits of a lenient lead fall away.
-    unit = ((unit << 6) | (t & 0x3F)) & 0xFFFF;
-    d[o++] = UnicodeToAnsiChar(unit);
+    if (IsSurrogate(unit)) {
+      // A pair written as two sequences is one character; a lone half is none.
+      std::size_t next = i;
+      char32_t low;
+      if (IsHighSurrogate(unit) && next < n && static_cast<unsigned char>(d[next]) >= 0x80 &&
+          NextArchiveUnit(d, n, next, low) && IsLowSurrogate(low)) {
+        i = next;
+        o += PutUtf8(d + o, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+      } else {
+        std::copy(kReplacementUtf8, kReplacementUtf8 + 3, d + o);
+        o += 3;
+      }
+      continue;
+    }
+    o += PutUtf8(d + o, unit);
   }
   text.resize(o);
 }
 
-std::string Utf8ToAnsi(std::string_view utf8) {
+std::string Utf8ToAnsi(std::string_view utf8, int code_page) {
+  const SingleByteEncoder* encoder = EncoderFor(code_page);
   std::string out;
   out.reserve(utf8.size());
   const std::size_t n = utf8.size();
   std::size_t i = 0;
+  char bytes[2];
   while (i < n) {
-    unsigned char c = static_cast<unsigned char>(utf8[i]);
+    const unsigned char c = static_cast<unsigned char>(utf8[i]);
     if (c < 0x80) {
       out.push_back(static_cast<char>(c));
       ++i;
       continue;
     }
-    int len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
-    if (len == 0 || c > 0xF4 || i + len > n) {
+    char32_t cp;
+    if (!NextUtf8Character(utf8, i, cp)) {
       out.push_back('?');
-      ++i;
-      continue;
-    }
-    char32_t cp = c & (0x7F >> len);
-    bool ok = true;
-    for (int k = 1; k < len; ++k) {
-      unsigned char t = static_cast<unsigned char>(utf8[i + k]);
-      if (!IsTrail(t)) {
-        ok = false;
-        break;
-      }
-      cp = (cp << 6) | (t & 0x3F);
-    }
-    if (!ok) {
+    } else if (encoder) {
+      // Beyond the 16-bit units, no single-byte page has the character.
+      out.append(bytes, cp > 0xFFFF ? (bytes[0] = '?', 1) : encoder->Put(bytes, cp));
+    } else if (IsSurrogate(cp) || cp > 0x10FFFF) {
       out.push_back('?');
-      ++i;
-      continue;
+    } else {
+      AppendUtf8(out, cp);
     }
-    out.push_back(cp > 0xFFFF ? '?' : UnicodeToAnsiChar(cp));
-    i += len;
   }
   return out;
 }
 
-std::string AnsiToUtf8(std::string_view ansi) {
+std::string AnsiToUtf8(std::string_view ansi, int code_page) {
   std::string out;
   out.reserve(ansi.size() + ansi.size() / 8);
-  for (char ch : ansi) AppendUtf8(out, AnsiCharToUnicode(static_cast<unsigned char>(ch)));
+  if (const SingleByteEncoder* encoder = EncoderFor(code_page)) {
+    for (char ch : ansi) AppendUtf8(out, encoder->ToUnicode(static_cast<unsigned char>(ch)));
+    return out;
+  }
+  // UTF-8 already: what is not a character shows as the replacement character.
+  std::size_t i = 0;
+  while (i < ansi.size()) {
+    char32_t cp;
+    const std::size_t start = i;
+    if (static_cast<unsigned char>(ansi[i]) < 0x80) {
+      out.push_back(ansi[i++]);
+    } else if (NextUtf8Character(ansi, i, cp) && !IsSurrogate(cp) && cp <= 0x10FFFF) {
+      out.append(ansi.substr(start, i - start));
+    } else {
+      i = start + 1;
+      out += kReplacementUtf8;
+    }
+  }
   return out;
+}
+
+std::string_view CutToLength(std::string_view text, std::size_t max, int code_page) {
+  if (text.size() <= max) return text;
+  std::size_t end = max;
+  if (code_page == kUtf8CodePage) {
+    while (end > 0 && IsTrail(static_cast<unsigned char>(text[end]))) --end;
+  }
+  return text.substr(0, end);
 }
 
 }  // namespace orvex
 
 namespace orvex {
 
-std::string FileNameToAnsi(std::string_view name) {
+std::string FileNameToAnsi(std::string_view name, int code_page) {
   bool ascii = true;
   for (char c : name) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-  if (ascii) return std::string(name);
+  // With UTF-8 as the code page every name is taken as it is.
+  if (ascii || code_page == kUtf8CodePage) return std::string(name);
   // Strict UTF-8 only; anything else already is 8-bit text.
   std::size_t i = 0;
   while (i < name.size()) {
@@ -168,7 +341,7 @@ std::string FileNameToAnsi(std::string_view name) {
     }
     i += len;
   }
-  return Utf8ToAnsi(name);
+  return Utf8ToAnsi(name, code_page);
 }
 
 }  // namespace orvex

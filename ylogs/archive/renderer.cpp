@@ -129,7 +129,7 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
     datetime.clear();
     if (opt.date || opt.time) datetime.append("(").append(d).append(h).append(")");
     (side == 0 ? template1 : template2)
-        .Fill({name, datetime, d, h, std::string_view(h).substr(0, 6), v}, filled, spare);
+        .Fill({name, datetime, d, h, CutToLength(h, 6), v}, filled, spare);
     FontSizeRewriteInPlace(filled, spare);
     if (!opt.bold) StripStyleTagsInPlace(filled);
     if (!opt.fonts) StripFontTagsInPlace(filled);

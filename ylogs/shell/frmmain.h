@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/system_code_page.h"
 #include "ylogs/archive/document.h"
 #include "ylogs/archive/renderer.h"
 #include "ylogs/archive/theme.h"
@@ -71,14 +72,16 @@ struct FrmMainEnvironment {
   std::function<int(QDialog&)> show_modal;  // runs a dialog; empty: its own exec()
   SaveDialogs* save_dialogs = nullptr;
   const DateTimeFormatter* formatter = nullptr;
-  std::function<double()> now;  // the current local date and time
+  std::function<double()> now;   // the current local date and time
+  LanguageEnvironment language;  // decides the code page when the registry does not
 
   // A folder given on the command line, ending in a separator: the path box
   // starts with it instead of the default profiles folder.
   std::optional<std::string> profiles_folder;
 
   // The real system: the executable's folder, the environment, the user's
-  // temporary folder and configuration, message boxes, regional formats.
+  // temporary folder and configuration, message boxes, regional formats, the
+  // locale variables.
   static FrmMainEnvironment FromSystem();
 };
 
@@ -102,6 +105,9 @@ class TfrmMain : public QMainWindow {
   void mnuMsgviewClick();
   void Exit1Click();
   void FormClose();
+  // Sets the system code page from the registry or the language, once, before
+  // anything is shown; the browser view reads pages in it.
+  void ApplySystemCodePage();
 
   // --- settings
   void LoadSettings();

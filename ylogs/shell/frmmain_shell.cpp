@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <QWebEngineSettings>
 
 #include <cstdlib>
 
@@ -28,6 +29,7 @@
 #include "platform/qt/save_dialogs.h"
 #include "platform/qt/shell.h"
 #include "widgets/tab_strip.h"
+#include "ylogs/archive/codepage.h"
 #include "ylogs/discovery/profiles_folder.h"
 #include "ylogs/shell/clock.h"
 #include "ylogs/shell/error_text.h"
@@ -36,6 +38,7 @@
 #include "ylogs/shell/frmmain_discovery_state.h"
 #include "ylogs/shell/menu_style.h"
 #include "ylogs/views/conversation_model.h"
+#include "ylogs/views/safe_web_page.h"
 
 namespace orvex {
 
@@ -60,6 +63,7 @@ FrmMainEnvironment FrmMainEnvironment::FromSystem() {
   env.dat_files = &dat_files;
   env.formatter = &formatter;
   env.now = NowLocalDayCount;
+  env.language = LanguageEnvironment::FromProcess();
   return env;
 }
 
@@ -138,7 +142,20 @@ void TfrmMain::ConnectHandlers() {
   connect(TabSet, &TabStrip::closeClicked, this, guarded(&TfrmMain::CloseActiveSearchTab));
 }
 
+void TfrmMain::ApplySystemCodePage() {
+  const CodePageChoice choice = ChooseSystemCodePage(env_.registry, env_.language);
+  SetSystemCodePage(choice.code_page);
+  // The page itself names no charset: the view is told the code page instead.
+  web_page->settings()->setDefaultTextEncoding(
+      QString::fromLatin1(CodePageCharset(choice.code_page)));
+  if (!choice.unsupported_value.empty() && env_.dialogs) {
+    env_.dialogs->Message(this, FromMessage(UnsupportedCodePageText(choice)));
+  }
+}
+
 void TfrmMain::FormCreate() {
+  // The system's code page comes first: every text below is in it.
+  Guard([this] { ApplySystemCodePage(); });
   // 1. The lists start empty; nothing is pending.
   cancel_request_ = false;
   format_codes_enabled_ = true;

@@ -1,0 +1,18 @@
+// --code-page N, taken by every subcommand: the system ANSI code page for the
+// run. Without it the window's rule holds (the registry stand-in, else the
+// user's language).
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+
+namespace orvex::cli {
+
+void AddCodePageOption(CLI::App& command, std::optional<int>& code_page);
+
+// Sets the code page for the run. A registry value that names no supported
+// page is reported on standard error, as the window reports it in a box.
+void ApplyCodePage(const std::optional<int>& code_page);
+
+}  // namespace orvex::cli
