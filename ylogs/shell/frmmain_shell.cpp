@@ -32,9 +32,9 @@
 #include "ylogs/shell/clock.h"
 #include "ylogs/shell/error_text.h"
 #include "ylogs/shell/frmmain.h"
-#include "ylogs/shell/temp_folder.h"
 #include "ylogs/shell/frmmain_discovery_state.h"
 #include "ylogs/shell/menu_style.h"
+#include "ylogs/shell/temp_folder.h"
 #include "ylogs/views/conversation_model.h"
 
 namespace orvex {
