@@ -14,7 +14,7 @@
 namespace orvex {
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 constexpr std::int64_t kUnixMarker = std::int64_t{6} << 32;  // byte 4 = 6
 constexpr int kFormatVersion = 1;

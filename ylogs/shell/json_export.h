@@ -22,7 +22,7 @@ std::int64_t UnixSecondsOfStoredTime(std::uint64_t stored);
 
 // One conversation as the object its file holds. Reading errors are part of
 // it ("error"); the records read before an error are kept.
-nlohmann::json ConversationJson(const ExportSource& source, const RenderSettings& settings);
+nlohmann::ordered_json ConversationJson(const ExportSource& source, const RenderSettings& settings);
 
 class JsonWriter : public ConversationWriter {
  public:
@@ -34,7 +34,7 @@ class JsonWriter : public ConversationWriter {
  private:
   std::string folder_;
   RenderSettings settings_;
-  nlohmann::json index_ = nlohmann::json::array();
+  nlohmann::ordered_json index_ = nlohmann::ordered_json::array();
 };
 
 }  // namespace orvex

@@ -144,7 +144,8 @@ std::string ActivityChartSvg(const std::vector<MonthCount>& months) {
   constexpr int kBar = 5, kMonth = 14, kLeft = 40, kTop = 24, kHeight = 150, kBottom = 36;
   std::int32_t max = 1;
   for (const MonthCount& m : months) max = std::max({max, m.sent, m.received});
-  const int width = kLeft + std::max<int>(1, static_cast<int>(months.size())) * kMonth + 10;
+  // Wide enough for the legend however few the months.
+  const int width = std::max(kLeft + static_cast<int>(months.size()) * kMonth + 10, 220);
   const int height = kTop + kHeight + kBottom;
   std::string out;
   out += "<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\" width=\"" + Number(width) +
