@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <regex>
 #include <set>
 #include <string>
@@ -112,7 +113,17 @@ class KeepExportTest : public ::testing::Test {
     settings_.formatter = &formatter_;
     settings_.smileys = &DefaultSmileyTable();
     settings_.program_folder = ORVEX_BIN_DIR;
+    // Local times in a known zone; the zone of the run comes back afterwards.
+    if (const char* tz = ::getenv("TZ")) saved_tz_ = tz;
     ::setenv("TZ", "UTC", 1);
+    ::tzset();
+  }
+  ~KeepExportTest() override {
+    if (saved_tz_) {
+      ::setenv("TZ", saved_tz_->c_str(), 1);
+    } else {
+      ::unsetenv("TZ");
+    }
     ::tzset();
   }
 
@@ -161,6 +172,7 @@ class KeepExportTest : public ::testing::Test {
   FixedFormatter formatter_;
   RenderSettings settings_;
   std::vector<ExportSource> sources_;
+  std::optional<std::string> saved_tz_;
 };
 
 TEST_F(KeepExportTest, JsonHoldsEveryRecordWithTheTextsDecodedStraightFromUtf8) {

@@ -64,7 +64,6 @@ int HexValue(char c) {
 
 std::string SafeFileName(std::string_view name) {
   if (name.empty()) return "%";
-  // Bytes outside well-formed UTF-8 are found by comparing with the repaired name.
   std::size_t end = name.size();
   while (end > 0 && (name[end - 1] == '.' || name[end - 1] == ' ')) --end;
   std::string out;
