@@ -145,7 +145,7 @@ std::string ActivityChartSvg(const std::vector<MonthCount>& months) {
   std::int32_t max = 1;
   for (const MonthCount& m : months) max = std::max({max, m.sent, m.received});
   // Wide enough for the legend however few the months.
-  const int width = std::max(kLeft + static_cast<int>(months.size()) * kMonth + 10, 220);
+  const int width = std::max(kLeft + static_cast<int>(months.size()) * kMonth + 30, 220);
   const int height = kTop + kHeight + kBottom;
   std::string out;
   out += "<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\" width=\"" + Number(width) +
