@@ -305,7 +305,12 @@ TEST_F(KeepExportTest, SiteLinksAllResolveAndNamesAreSafeEverywhere) {
   AddTexts("alice", "a:b?*", "20060412", {"odd"});
   AddTexts("alice", "dots. ", "20060412", {"trailing"});
   AddTexts("zoë", "bob", "20070102", {"second identity"});
+  AddTexts("zoë", "cut", "20070103", {"read"});
+  testing::WriteBytes(sources_.back().path, ReadWholeFile(sources_.back().path) + "\x01\x02");
   Export(ExportFormat::kSite);
+  // A file that ends inside a record header: its page says so, as the view does.
+  const std::string cut = ReadWholeFile(out_ / "zoë/cut/20070103-zoë.html");
+  EXPECT_NE(cut.find(">Read beyond end of file</p>"), std::string::npos);
 
   const std::string root = out_.path();
   EXPECT_EQ(BrokenLinks(root), std::vector<std::string>{});

@@ -1,5 +1,5 @@
-// "Save as website..." and "Save as JSON files..." in the window: where the
-// items stand in the File menu, the dialog's scopes, and the files written.
+// "Save as website..." and "Save as JSON files..." in the window, chosen from
+// the File menu: the dialog's scopes and the files written.
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
@@ -73,17 +73,6 @@ class KeepExportWindowTest : public PlatformWindowTest {
   TempFolder out;
   QStringList shown;
 };
-
-TEST_F(KeepExportWindowTest, TheTwoItemsFollowTheProgramsOwnBehindASeparator) {
-  TfrmMain& w = Start();
-  const QList<QAction*> items = w.popFile->actions();
-  ASSERT_GE(items.size(), 4);
-  const qsizetype n = items.size();
-  EXPECT_EQ(items[n - 4]->text(), "Exit");
-  EXPECT_TRUE(items[n - 3]->isSeparator());
-  EXPECT_EQ(items[n - 2]->text(), "Save as website...");
-  EXPECT_EQ(items[n - 1]->text(), "Save as JSON files...");
-}
 
 TEST_F(KeepExportWindowTest, JsonFilesForEachScope) {
   TfrmMain& w = StartWith(3);
