@@ -5,6 +5,7 @@
 #                               every file as the index must for the sizes)
 #   search over the large set   vs cat of the same files
 #   render of 1,000 files       vs cat of them
+#   export --site, --json of the large set   vs export --html of it
 # The commands alternate round by round; medians of wall time and of CPU time
 # (user + system, from the finished process's resource usage) are quoted, and
 # the peak memory of each command from /usr/bin/time -v.
@@ -91,9 +92,15 @@ search_cmd=("$cli" search "$profiles" the --all)
 catall_cmd=(xargs -0 -a "$work/all" cat)
 render_cmd=("$cli" render "${render_files[@]}")
 cat1000_cmd=(cat "${render_files[@]}")
+mkdir -p "$work/html" "$work/json"
+exporthtml_cmd=("$cli" export "$profiles" "$work/html" --all --html)
+exportsite_cmd=("$cli" export "$profiles" "$work/site" --all --site)
+exportjson_cmd=("$cli" export "$profiles" "$work/json" --all --json)
 
 echo "warming the page cache ..."
-for cmd in index_cmd find_cmd findsize_cmd search_cmd catall_cmd render_cmd cat1000_cmd; do
+all_cmds="index find findsize search catall render cat1000 exporthtml exportsite exportjson"
+for name in $all_cmds; do
+  cmd=${name}_cmd
   declare -n c=$cmd
   "${c[@]}" > /dev/null
 done
@@ -108,10 +115,13 @@ for ((r = 1; r <= rounds; r++)); do
   measure catall "${catall_cmd[@]}"
   measure render "${render_cmd[@]}"
   measure cat1000 "${cat1000_cmd[@]}"
+  measure exporthtml "${exporthtml_cmd[@]}"
+  measure exportsite "${exportsite_cmd[@]}"
+  measure exportjson "${exportjson_cmd[@]}"
 done
 echo >&2
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
-for name in index find findsize search catall render cat1000; do
+for name in $all_cmds; do
   declare -n c=${name}_cmd
   peak "$name" "${c[@]}"
 done
@@ -147,3 +157,6 @@ row "cat of the ${#all_files[@]} files" catall ""
 row "orvex-cli search the --all (vs cat)" search catall
 row "cat of ${#render_files[@]} files" cat1000 ""
 row "orvex-cli render of ${#render_files[@]} files (vs cat)" render cat1000
+row "orvex-cli export --html of the ${#all_files[@]} files" exporthtml ""
+row "orvex-cli export --site (vs --html)" exportsite exporthtml
+row "orvex-cli export --json (vs --html)" exportjson exporthtml

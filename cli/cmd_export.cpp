@@ -8,7 +8,7 @@
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/shell/clock.h"
-#include "ylogs/shell/export.h"
+#include "ylogs/shell/export_writer.h"
 
 namespace orvex::cli {
 namespace {
@@ -18,6 +18,8 @@ struct ExportArgs {
   std::string outdir;
   bool html = false;
   bool text = false;
+  bool json = false;
+  bool site = false;
   RenderOptions options;
 };
 
@@ -46,15 +48,18 @@ int RunExport(const CLI::App& app, const ExportArgs& args) {
   RenderSettings settings = MakeRenderSettings(app, o, theme, formatter);
 
   std::vector<ExportSource> sources;
-  for (const ConversationEntry& e : selection.build.entries) {
-    sources.push_back({e.path, e.file_name, e.friend_name});
-  }
+  for (const ConversationEntry& e : selection.build.entries) sources.push_back(ExportSourceFor(e));
   RenderState state;
   TextItems text_buffer;
+  const ExportFormat format = args.site   ? ExportFormat::kSite
+                              : args.json ? ExportFormat::kJson
+                              : args.text ? ExportFormat::kTranscript
+                                          : ExportFormat::kPage;
+  const ExportContext context{args.outdir,  &theme,
+                              settings,     &state,
+                              &text_buffer, [&] { return formatter.DateTime(NowLocalDayCount()); }};
   try {
-    ExportIndividualFiles(
-        sources, !args.text, args.outdir, theme, settings, state, text_buffer,
-        [&] { return formatter.DateTime(NowLocalDayCount()); }, nullptr);
+    ExportConversations(sources, *MakeConversationWriter(format, context), nullptr);
   } catch (const UserError& e) {
     ReportError(e.what());
     return kExitError;
@@ -71,7 +76,14 @@ Command AddExportCommand(CLI::App& app) {
   sub->add_option("OUTDIR", args->outdir, "the folder the files are written to")->required();
   auto* html = sub->add_flag("--html", args->html, "write HTML pages [default]");
   auto* text = sub->add_flag("--text", args->text, "write text transcripts");
-  html->excludes(text);
+  auto* json = sub->add_flag("--json", args->json, "write one JSON file each and index.json");
+  auto* site = sub->add_flag("--site", args->site, "write a website of the whole list");
+  const std::vector<CLI::Option*> formats = {html, text, json, site};
+  for (CLI::Option* a : formats) {
+    for (CLI::Option* b : formats) {
+      if (a != b) a->excludes(b);
+    }
+  }
   AddRenderOptions(*sub, args->options);
   return {sub, [sub, args] { return RunExport(*sub, *args); }};
 }

@@ -9,13 +9,25 @@
 #include <QVBoxLayout>
 
 namespace orvex {
+namespace {
+
+SaveDirCaptions BatchCaptions(bool html) {
+  return {QString("Save conversations") + (html ? " to HTML files" : " to plain text files"),
+          {"Selected conversations", "Selected contacts", "All the archive"}};
+}
+
+}  // namespace
 
 TfrmSaveDir::TfrmSaveDir(bool html, std::function<std::optional<QString>()> browse,
                          std::function<bool(Scope, const QString&)> run, QWidget* parent)
+    : TfrmSaveDir(BatchCaptions(html), std::move(browse), std::move(run), parent) {}
+
+TfrmSaveDir::TfrmSaveDir(const SaveDirCaptions& captions,
+                         std::function<std::optional<QString>()> browse,
+                         std::function<bool(Scope, const QString&)> run, QWidget* parent)
     : QDialog(parent), browse_(std::move(browse)), run_(std::move(run)) {
   setObjectName("frmSaveDir");
-  setWindowTitle(QString("Save conversations") +
-                 (html ? " to HTML files" : " to plain text files"));
+  setWindowTitle(captions.title);
   setFixedSize(414, 240);
 
   auto* label = new QLabel("Output directory", this);
@@ -31,9 +43,8 @@ TfrmSaveDir::TfrmSaveDir(bool html, std::function<std::optional<QString>()> brow
   auto* group = new QGroupBox("Save", this);
   group->setGeometry(16, 66, 256, 110);
   auto* col = new QVBoxLayout(group);
-  const char* captions[3] = {"Selected conversations", "Selected contacts", "All the archive"};
   for (int i = 0; i < 3; ++i) {
-    scopes[i] = new QRadioButton(captions[i], group);
+    scopes[i] = new QRadioButton(captions.scopes[i], group);
     col->addWidget(scopes[i]);
   }
   scopes[kSelectedConversations]->setChecked(true);

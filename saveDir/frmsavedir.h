@@ -11,6 +11,12 @@ class QRadioButton;
 
 namespace orvex {
 
+// The dialog's caption and the captions of its three scopes.
+struct SaveDirCaptions {
+  QString title;
+  QString scopes[3];
+};
+
 class TfrmSaveDir : public QDialog {
   Q_OBJECT
  public:
@@ -19,6 +25,10 @@ class TfrmSaveDir : public QDialog {
   // `browse` picks a folder (none when cancelled); `run` exports and returns
   // whether the dialog may close (false after an error, which it reports).
   TfrmSaveDir(bool html, std::function<std::optional<QString>()> browse,
+              std::function<bool(Scope, const QString&)> run, QWidget* parent = nullptr);
+  // The same dialog for other exports: its scopes are numbered 0 to 2 as
+  // `captions` lists them.
+  TfrmSaveDir(const SaveDirCaptions& captions, std::function<std::optional<QString>()> browse,
               std::function<bool(Scope, const QString&)> run, QWidget* parent = nullptr);
 
   void Button1Click();  // "..."

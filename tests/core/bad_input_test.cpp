@@ -312,7 +312,7 @@ TEST_P(OddNames, AreListedRenderedAndExported) {
   for (const auto& e : fs::directory_iterator(out.path())) written.push_back(e.path().filename());
   ASSERT_EQ(written.size(), 1u);
   EXPECT_EQ(written[0],
-            IndividualFileName("", listed[0].file_name, listed[0].friend_name, false).substr(1));
+            IndividualFileName("", listed[0].file_name, listed[0].friend_name, ".txt").substr(1));
   EXPECT_TRUE(IsWellFormedUtf8(written[0])) << written[0];
   EXPECT_NE(ReadWholeFile(out / written[0]).find(": hello"), std::string::npos);
 }

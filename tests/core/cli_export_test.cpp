@@ -125,7 +125,28 @@ TEST_F(CliExport, RefusedArguments) {
   EXPECT_EQ(empty.err, "Please choose an output directory first.\n");
   EXPECT_EQ(empty.status, 1);
   EXPECT_EQ(Export(out_.path(), {"--html", "--text"}).status, 2);
+  for (const char* other : {"--html", "--text", "--json"}) {
+    EXPECT_EQ(Export(out_.path(), {"--site", other}).status, 2) << other;
+  }
   EXPECT_TRUE(fs::is_empty(out_.path()));
+}
+
+TEST_F(CliExport, JsonAndSiteInUtf8) {
+  const std::string html = "\xCE\xBA\xCE\xB1\xCE\xBB\xCE\xB7 <b>\xD0\xB4\xD0\xB0</b> \xE4\xBD\xA0";
+  Write("bob", html);
+  const std::string text = "\xCE\xBA\xCE\xB1\xCE\xBB\xCE\xB7 \xD0\xB4\xD0\xB0 \xE4\xBD\xA0";
+  const testing::ProgramResult json = Export(out_.path(), {"--json"});
+  EXPECT_EQ(json.out + json.err, "");
+  EXPECT_EQ(json.status, 0);
+  EXPECT_NE(Read("20060412-alice-bob.json").find("\"text\": \"" + text + "\""), std::string::npos);
+  EXPECT_NE(Read("index.json").find("\"file\": \"20060412-alice-bob.json\""), std::string::npos);
+  // The site's folder is made when missing.
+  const testing::ProgramResult site = Export(out_ / "site", {"--site"});
+  EXPECT_EQ(site.out + site.err, "");
+  EXPECT_EQ(site.status, 0);
+  EXPECT_NE(Read("site/alice/bob/20060412-alice.html").find(html), std::string::npos);
+  EXPECT_NE(Read("site/index.html").find("<a href=\"alice/bob/index.html\">bob</a>"),
+            std::string::npos);
 }
 
 }  // namespace

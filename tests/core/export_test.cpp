@@ -16,6 +16,7 @@
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/theme.h"
 #include "ylogs/shell/export.h"
+#include "ylogs/shell/export_writer.h"
 
 namespace orvex {
 namespace {
@@ -75,7 +76,8 @@ class IndividualFileNameTest : public ::testing::TestWithParam<FileNameCase> {};
 
 TEST_P(IndividualFileNameTest, ReplacesTheExtensionByTheFriend) {
   const FileNameCase& c = GetParam();
-  EXPECT_EQ(IndividualFileName(c.folder, c.file_name, c.friend_name, c.html), c.path);
+  EXPECT_EQ(IndividualFileName(c.folder, c.file_name, c.friend_name, c.html ? ".html" : ".txt"),
+            c.path);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -133,13 +135,17 @@ class ExportTest : public ::testing::Test {
     const std::string name = "20060412-alice.dat";
     const std::string path = dir_ / ("alice/Archive/Messages/" + friend_name + "/" + name);
     testing::WriteBytes(path, testing::EncodeArchive({r}, "alice"));
-    return {path, name, friend_name};
+    return {path, name, friend_name, "alice", std::nullopt};
   }
 
   void Export(const std::vector<ExportSource>& sources, bool html, std::size_t stop_after = 0) {
-    ExportIndividualFiles(
-        sources, html, out_.path() + "sub", theme_, settings_, state_, text_buffer_,
-        [this] { return "NOW" + std::to_string(++today_calls_); },
+    const ExportContext context{
+        out_.path() + "sub", &theme_,
+        settings_,           &state_,
+        &text_buffer_,       [this] { return "NOW" + std::to_string(++today_calls_); }};
+    ExportConversations(
+        sources,
+        *MakeConversationWriter(html ? ExportFormat::kPage : ExportFormat::kTranscript, context),
         [&](std::size_t written) { return written == stop_after; });
   }
 

@@ -80,7 +80,7 @@ TEST_F(ShellWindowTest, MenusHoldTheirItemsInOrder) {
   EXPECT_EQ(Captions(w.popFile).join("|"),
             "Open message archive folder...|Open .dat file...|-|Save as HTML...|Save as text...|"
             "Save as individual HTML files...|Save as individual text files...|-|Print...|"
-            "Print preview...|Page setup...|-|Exit");
+            "Print preview...|Page setup...|-|Exit|-|Save as website...|Save as JSON files...");
   EXPECT_EQ(Captions(w.popView).join("|"), "Format toolbar|Statistics|Message viewer");
   EXPECT_EQ(Captions(w.popMessage).join("|"),
             "Add to favorites|-|Copy to clipboard|Copy html code to clipboard|-|Delete|"

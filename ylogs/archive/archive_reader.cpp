@@ -167,6 +167,7 @@ void ReadArchiveRecords(std::string_view data, const std::string& path, std::str
     const std::uint64_t n = byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24 | byte(4) << 32;
     const std::size_t length = byte(12) | byte(13) << 8;
     record.time = ArchiveTimeToDayCount(n);
+    record.stored_time = n;
     record.direction = static_cast<int>(byte(8));
     if (record.direction == 6) record.direction = 1;
 
@@ -181,6 +182,7 @@ void ReadArchiveRecords(std::string_view data, const std::string& path, std::str
         break;
       }
     }
+    record.trailer_ok = trailer_ok;
     on_record(record);
     if (!trailer_ok) return;
   }

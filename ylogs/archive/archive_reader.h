@@ -75,8 +75,10 @@ class TextReader {
 // the text converted by the markup conversion, still UTF-8.
 struct DecodedRecord {
   double time = 0;
+  std::uint64_t stored_time = 0;  // N as stored (40 bits)
   int direction = 0;
   std::string fragment;
+  bool trailer_ok = true;  // false: a trailer byte was not 0, and reading stops here
 };
 
 // Reads every record of an archive file held in memory, front to back. A bad

@@ -9,6 +9,7 @@
 #include "markup.h"
 #include "template_fill.h"
 #include "text_replace.h"
+#include "utf8_text.h"
 
 namespace orvex {
 namespace {
@@ -72,6 +73,15 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
   std::string body;
 
   const ArchiveNames names = NamesForFile(path, settings.loose);
+  ArchiveNames shown = names;  // the key stays in the code page: it unscrambles
+  if (settings.utf8_text) {
+    if (settings.loose) {
+      shown = {AnsiToUtf8(names.key), AnsiToUtf8(names.friend_name)};
+    } else {
+      const ArchiveNames cut = CutNamesFromPath(path);
+      shown = {NameAsUtf8(cut.key), NameAsUtf8(cut.friend_name)};
+    }
+  }
   const DisplayOptions& opt = settings.options;
   const std::string empty;
   const std::string& message1 = settings.theme ? settings.theme->message1 : empty;
@@ -86,17 +96,23 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
 
   // Storage reused from message to message: nothing is allocated per
   // message once these have grown to the largest one.
-  std::string v, plain, filled, spare, datetime;
+  std::string v, plain, filled, spare, datetime, utf8;
   const MessageTemplate template1(message1), template2(message2);
   auto on_record = [&](DecodedRecord& record) {
     v.swap(record.fragment);  // the reader refills the storage handed back
-    DecodeArchiveUtf8InPlace(v);
+    if (settings.utf8_text) {
+      utf8.clear();
+      AppendArchiveTextAsUtf8(v, utf8);
+      v.swap(utf8);
+    } else {
+      DecodeArchiveUtf8InPlace(v);
+    }
     if (v.empty()) return;
     int direction = record.direction;
     if (direction >= 2 && settings.messages) settings.messages(std::to_string(direction));
     // Any direction but 0 is shown, named and counted as the friend's.
     const int side = direction == 0 ? 0 : 1;
-    const std::string& name = side == 0 ? names.key : names.friend_name;
+    const std::string& name = side == 0 ? shown.key : shown.friend_name;
 
     std::string d, h;
     // Text-only lines carry no date or time: without a body they are not needed.

@@ -60,6 +60,10 @@ struct RenderSettings {
   // A caller that drops the body (the search) may skip building it; the
   // transcript and the counts are the same either way.
   bool build_body = true;
+  // Texts and names stay UTF-8 (well-formed) instead of going to the code
+  // page: the exports made for keeping. The date and time texts and the
+  // theme are the caller's to convert.
+  bool utf8_text = false;
 };
 
 // What a rendering leaves behind for its caller.

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/text_replace.h"
@@ -21,7 +22,16 @@ namespace {
 }  // namespace
 
 void WriteItemsToFile(const std::string& path, const TextItems& items) {
-  const std::string bytes = JoinItems(items);
+  WriteBytesToFile(path, JoinItems(items));
+}
+
+void MakeFolders(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::create_directories(path, ec);
+  if (ec) CannotCreate(path, ec.value());
+}
+
+void WriteBytesToFile(const std::string& path, std::string_view bytes) {
   // An existing file is replaced without asking, as before; a file that
   // cannot be completed is removed again. Only a plain file named by the path
   // itself is removed: a link stays, and so does what it leads to (a device
@@ -58,7 +68,7 @@ std::string SaveAsFileName(std::string_view chosen, std::string_view tested,
 }
 
 std::string IndividualFileName(std::string_view folder, std::string_view file_name,
-                               std::string_view friend_name, bool html) {
+                               std::string_view friend_name, std::string_view extension) {
   std::string path(folder);
   if (path.empty() || path.back() != '/') path += '/';
   // The extension starts at the last "." after the last separator or ":".
@@ -69,7 +79,7 @@ std::string IndividualFileName(std::string_view folder, std::string_view file_na
   path += name;
   path += '-';
   path += friend_name;
-  path += html ? ".html" : ".txt";
+  path += extension;
   return path;
 }
 
@@ -79,23 +89,6 @@ TextItems IndividualPage(const Theme& theme, const std::string& body, std::strin
   AddConversation(doc, theme, body);
   EndDocument(doc, theme, today);
   return doc;
-}
-
-void ExportIndividualFiles(const std::vector<ExportSource>& sources, bool html,
-                           const std::string& folder, const Theme& theme,
-                           const RenderSettings& settings, RenderState& state,
-                           TextItems& text_buffer, const std::function<std::string()>& today,
-                           const std::function<bool(std::size_t written)>& after_each) {
-  for (std::size_t i = 0; i < sources.size(); ++i) {
-    const ExportSource& source = sources[i];
-    text_buffer.clear();
-    const std::string body = RenderArchiveFile(source.path, false, settings, state);
-    const TextItems page = IndividualPage(theme, body, today());
-    text_buffer.push_back(state.file_transcript);
-    const std::string name = IndividualFileName(folder, source.file_name, source.friend_name, html);
-    WriteItemsToFile(name, html ? page : text_buffer);
-    if (after_each && after_each(i + 1)) break;
-  }
 }
 
 }  // namespace orvex

@@ -13,10 +13,17 @@
 
 namespace orvex {
 
-// Writes the items, each followed by CR LF, as they are. The file is written
-// whole or not at all: a failure leaves no half-written file behind and throws
-// UserError "Cannot create file "<path>". <system text>".
+// Writes bytes to a file: every file an export or a save writes goes through
+// here. The file is written whole or not at all: a failure leaves no
+// half-written file behind and throws UserError "Cannot create file "<path>".
+// <system text>".
+void WriteBytesToFile(const std::string& path, std::string_view bytes);
+
+// Writes the items, each followed by CR LF, as they are (as WriteBytesToFile).
 void WriteItemsToFile(const std::string& path, const TextItems& items);
+
+// Makes a folder and the folders above it; errors as WriteBytesToFile.
+void MakeFolders(const std::string& path);
 
 // The name a save dialog's choice is saved under: kept when the upper-cased
 // name holds `tested` (".HTML", ".TXT") anywhere, else `suffix` appended.
@@ -25,31 +32,13 @@ std::string SaveAsFileName(std::string_view chosen, std::string_view tested,
 
 // The file of one conversation in a batch export: folder (a separator added
 // unless it ends in one), the file name with its extension replaced by "-",
-// the friend, and ".html" or ".txt".
+// the friend, and `extension` (".html", ".txt", ".json").
 std::string IndividualFileName(std::string_view folder, std::string_view file_name,
-                               std::string_view friend_name, bool html);
+                               std::string_view friend_name, std::string_view extension);
 
 // The page of one conversation: the file header line by line, then the
 // conversation header, the body, the conversation footer and the file footer
 // with "%today" filled, one item each.
 TextItems IndividualPage(const Theme& theme, const std::string& body, std::string_view today);
-
-// One conversation of a batch export.
-struct ExportSource {
-  std::string path;
-  std::string file_name;
-  std::string friend_name;
-};
-
-// Writes one file per conversation, in order, into `folder`: the page (HTML)
-// or the transcript followed by CR LF (text). The text buffer is cleared and
-// refilled with each conversation's transcript, so it ends holding the last
-// one's. `after_each` gets the number written so far and returns true to stop.
-// A failure stops the export with the files written before it kept.
-void ExportIndividualFiles(const std::vector<ExportSource>& sources, bool html,
-                           const std::string& folder, const Theme& theme,
-                           const RenderSettings& settings, RenderState& state,
-                           TextItems& text_buffer, const std::function<std::string()>& today,
-                           const std::function<bool(std::size_t written)>& after_each);
 
 }  // namespace orvex

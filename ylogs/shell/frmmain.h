@@ -163,6 +163,12 @@ class TfrmMain : public QMainWindow {
   // The batch export of the dialog: scope as the dialog numbers it. Throws on
   // failure; files written before it stay.
   void ExportIndividualFiles(int scope, const QString& folder, bool html);
+  // The exports made for keeping ("Save as website...", "Save as JSON
+  // files..."); their dialog numbers the scopes as KeepScope does.
+  enum KeepScope { kAllListed = 0, kOnlySelected = 1, kSelectedContacts = 2 };
+  void Saveaswebsite1Click();
+  void SaveasJSONfiles1Click();
+  void ExportForKeeping(int scope, const QString& folder, bool site);
   void Copytoclipboard1Click();
   void Copyhtmlcodetoclipboard1Click();
   void Print1Click();
@@ -289,7 +295,7 @@ class TfrmMain : public QMainWindow {
   SortState sort_state_;
   bool closing_without_save_ = false;
   std::string settings_theme_ = "default";  // the "Theme" the settings named
-  QString last_html_name_;  // the save dialogs remember their last name
+  QString last_html_name_;                  // the save dialogs remember their last name
   QString last_text_name_;
   std::unique_ptr<QPrinter> printer_;
 };

@@ -12,6 +12,7 @@
 #include "ylogs/archive/file_error.h"
 #include "ylogs/shell/error_text.h"
 #include "ylogs/shell/export.h"
+#include "ylogs/shell/export_writer.h"
 #include "ylogs/shell/frmmain.h"
 #include "ylogs/views/conversation_model.h"
 
@@ -45,10 +46,7 @@ void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html
   if (scope == TfrmSaveDir::kAllTheArchive) spdSelectAllClick();
   std::vector<ExportSource> sources;
   const std::vector<int> selected = SelectedRowsInOrder();
-  auto add = [&](int row) {
-    const ConversationEntry& e = msg_model_->EntryAt(row);
-    sources.push_back({e.path, e.file_name, e.friend_name});
-  };
+  auto add = [&](int row) { sources.push_back(ExportSourceFor(msg_model_->EntryAt(row))); };
   if (scope == TfrmSaveDir::kSelectedConversations) {
     for (int row : selected) add(row);
   } else {
@@ -68,8 +66,10 @@ void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html
   auto today = [this] {
     return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string();
   };
-  orvex::ExportIndividualFiles(sources, html, ToFileName(folder), theme_, CurrentRenderSettings(),
-                               render_state_, text_buffer_, today, after_each);
+  const ExportContext context{ToFileName(folder), &theme_,       CurrentRenderSettings(),
+                              &render_state_,     &text_buffer_, today};
+  const ExportFormat format = html ? ExportFormat::kPage : ExportFormat::kTranscript;
+  ExportConversations(sources, *MakeConversationWriter(format, context), after_each);
 }
 
 namespace {

@@ -78,6 +78,9 @@ void TfrmMain::CreateMenus() {
   AddItem(popFile, "Page setup...", &TfrmMain::Printersetup1Click);
   popFile->addSeparator();
   AddItem(popFile, "Exit", &TfrmMain::Exit1Click);
+  popFile->addSeparator();
+  AddItem(popFile, "Save as website...", &TfrmMain::Saveaswebsite1Click);
+  AddItem(popFile, "Save as JSON files...", &TfrmMain::SaveasJSONfiles1Click);
 
   popView = new QMenu(this);
   popView->setObjectName("popView");

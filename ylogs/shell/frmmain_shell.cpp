@@ -34,9 +34,9 @@
 #include "ylogs/shell/clock.h"
 #include "ylogs/shell/error_text.h"
 #include "ylogs/shell/frmmain.h"
-#include "ylogs/shell/temp_folder.h"
 #include "ylogs/shell/frmmain_discovery_state.h"
 #include "ylogs/shell/menu_style.h"
+#include "ylogs/shell/temp_folder.h"
 #include "ylogs/views/conversation_model.h"
 #include "ylogs/views/safe_web_page.h"
 

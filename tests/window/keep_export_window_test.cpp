@@ -1,0 +1,127 @@
+// "Save as website..." and "Save as JSON files..." in the window, chosen from
+// the File menu: the dialog's scopes and the files written.
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "platform_answers.h"
+#include "saveDir/frmsavedir.h"
+#include "window_fixture.h"
+
+namespace orvex::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class KeepExportWindowTest : public PlatformWindowTest {
+ protected:
+  // bob's conversations with alice, one message each, listed by file name.
+  TfrmMain& StartWith(int conversations) {
+    for (int i = 0; i < conversations; ++i) {
+      AddArchive("bob", "alice", "2005010" + std::to_string(i + 1),
+                 {"message " + std::to_string(i)});
+    }
+    TfrmMain& w = Start();
+    SelectNode(w, "alice");
+    w.msgHeaderClick(kFileNameColumn);
+    w.msgHeaderClick(kFileNameColumn);  // ascending
+    return w;
+  }
+
+  static QAction* Item(TfrmMain& w, const QString& caption) {
+    for (QAction* a : w.popFile->actions()) {
+      if (a->text() == caption) return a;
+    }
+    return nullptr;
+  }
+
+  // Chooses the menu item; `user` plays the dialog.
+  void Choose(TfrmMain& w, const QString& caption, const std::function<void(TfrmSaveDir&)>& user) {
+    on_dialog = [&](QDialog& dialog) {
+      auto& d = dynamic_cast<TfrmSaveDir&>(dialog);
+      shown << d.windowTitle();
+      for (QRadioButton* r : d.scopes) shown << r->text();
+      user(d);
+      return d.result();
+    };
+    ASSERT_NE(Item(w, caption), nullptr) << caption.toStdString();
+    Item(w, caption)->trigger();
+  }
+
+  static bool ClickOk(TfrmSaveDir& d, const std::string& folder, int scope) {
+    d.edtDirector->setText(QString::fromStdString(folder));
+    d.scopes[scope]->setChecked(true);
+    d.setResult(0);
+    d.button_ok->click();
+    return d.result() == QDialog::Accepted;
+  }
+
+  std::vector<std::string> Written(const std::string& folder) const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::recursive_directory_iterator(folder)) {
+      if (e.is_regular_file()) names.push_back(fs::relative(e.path(), folder).generic_string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  TempFolder out;
+  QStringList shown;
+};
+
+TEST_F(KeepExportWindowTest, JsonFilesForEachScope) {
+  TfrmMain& w = StartWith(3);
+  SelectRows(w, {2});
+  w.txtSearch->setText("message");  // hides none yet
+  w.btnSearchNextClick();
+  w.txtSearch->setText("message 1");
+  w.btnSearchNextClick();
+  ASSERT_EQ(ShownFileNames(w), QStringList({"20050102-bob.dat"}));
+  struct Case {
+    int scope;
+    std::vector<std::string> files;
+  };
+  const Case cases[] = {
+      {TfrmMain::kAllListed, {"20050102-bob-alice.json", "index.json"}},
+      {TfrmMain::kSelectedContacts,
+       {"20050101-bob-alice.json", "20050102-bob-alice.json", "20050103-bob-alice.json",
+        "index.json"}},
+  };
+  for (const Case& c : cases) {
+    TempFolder folder;
+    Choose(w, "Save as JSON files...",
+           [&](TfrmSaveDir& d) { EXPECT_TRUE(ClickOk(d, folder.path(), c.scope)); });
+    EXPECT_EQ(Written(folder.path()), c.files) << c.scope;
+  }
+  EXPECT_EQ(shown.mid(0, 4),
+            QStringList({"Save conversations as JSON files", "All conversations listed",
+                         "Only selected", "Selected contacts"}));
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(KeepExportWindowTest, WebsiteOfTheSelectionAndAnEmptyFolderRefused) {
+  TfrmMain& w = StartWith(3);
+  SelectRows(w, {0, 2});
+  const TextItems text_before = w.text_buffer();
+  Choose(w, "Save as website...", [&](TfrmSaveDir& d) {
+    EXPECT_FALSE(ClickOk(d, " ", TfrmMain::kOnlySelected));
+    EXPECT_TRUE(ClickOk(d, out / "site", TfrmMain::kOnlySelected));
+  });
+  EXPECT_EQ(shown.front(), "Save conversations as a website");
+  EXPECT_EQ(dialogs.errors, QStringList({"Please choose an output directory first."}));
+  EXPECT_EQ(Written(out / "site"),
+            (std::vector<std::string>{"bob/alice/20050101-bob.html", "bob/alice/20050103-bob.html",
+                                      "bob/alice/index.html", "index.html"}));
+  const std::string day = ReadFile(out / "site/bob/alice/20050101-bob.html");
+  EXPECT_NE(day.find("message 0"), std::string::npos);
+  EXPECT_NE(day.find("<a href=\"20050103-bob.html\" rel=\"next\">"), std::string::npos);
+  EXPECT_EQ(w.text_buffer(), text_before);  // the view's buffers stay
+}
+
+}  // namespace
+}  // namespace orvex::testing

@@ -1,0 +1,62 @@
+#include "export_writer.h"
+
+#include "export.h"
+#include "json_export.h"
+#include "site_export.h"
+#include "ylogs/discovery/conversation_entry.h"
+
+namespace orvex {
+namespace {
+
+// The batch export's files: the page or the transcript of each conversation.
+class IndividualFileWriter : public ConversationWriter {
+ public:
+  IndividualFileWriter(const ExportContext& context, bool page) : c_(context), page_(page) {}
+
+  void Write(const ExportSource& source) override {
+    c_.text_buffer->clear();
+    const std::string body = RenderArchiveFile(source.path, false, c_.settings, *c_.state);
+    const TextItems doc = IndividualPage(*c_.theme, body, c_.today ? c_.today() : std::string());
+    c_.text_buffer->push_back(c_.state->file_transcript);
+    const std::string name = IndividualFileName(c_.folder, source.file_name, source.friend_name,
+                                                page_ ? ".html" : ".txt");
+    WriteItemsToFile(name, page_ ? doc : *c_.text_buffer);
+  }
+
+ private:
+  ExportContext c_;
+  bool page_;
+};
+
+}  // namespace
+
+ExportSource ExportSourceFor(const ConversationEntry& entry) {
+  return {entry.path, entry.file_name, entry.friend_name, entry.identity, entry.date};
+}
+
+std::unique_ptr<ConversationWriter> MakeConversationWriter(ExportFormat format,
+                                                           const ExportContext& context) {
+  switch (format) {
+    case ExportFormat::kPage:
+      return std::make_unique<IndividualFileWriter>(context, true);
+    case ExportFormat::kTranscript:
+      return std::make_unique<IndividualFileWriter>(context, false);
+    case ExportFormat::kJson:
+      return std::make_unique<JsonWriter>(context.folder, context.settings);
+    case ExportFormat::kSite:
+      return std::make_unique<SiteWriter>(context);
+  }
+  return nullptr;
+}
+
+void ExportConversations(const std::vector<ExportSource>& sources, ConversationWriter& writer,
+                         const std::function<bool(std::size_t written)>& after_each) {
+  writer.Begin(sources);
+  for (std::size_t i = 0; i < sources.size(); ++i) {
+    writer.Write(sources[i]);
+    if (after_each && after_each(i + 1)) return;
+  }
+  writer.Finish();
+}
+
+}  // namespace orvex

@@ -1,0 +1,70 @@
+// Exports of a list of conversations, each kind of output a back-end behind
+// one interface: the themed page and the transcript of the batch export, the
+// JSON files and the website made for keeping.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ylogs/archive/document.h"
+#include "ylogs/archive/renderer.h"
+#include "ylogs/archive/theme.h"
+
+namespace orvex {
+
+struct ConversationEntry;
+
+// One conversation of an export: one archive file and its row of the list.
+struct ExportSource {
+  std::string path;
+  std::string file_name;
+  std::string friend_name;
+  std::string identity;
+  std::optional<std::int32_t> date;  // day count; none when the name holds no date
+};
+
+ExportSource ExportSourceFor(const ConversationEntry& entry);
+
+// A back-end. Begin sees the whole list first, Write takes one conversation
+// at a time in list order, Finish ends an export that was not stopped.
+class ConversationWriter {
+ public:
+  virtual ~ConversationWriter() = default;
+  virtual void Begin(const std::vector<ExportSource>& /*sources*/) {}
+  virtual void Write(const ExportSource& source) = 0;
+  virtual void Finish() {}
+};
+
+enum class ExportFormat {
+  kPage,        // the themed page of each conversation (".html")
+  kTranscript,  // its transcript (".txt")
+  kJson,        // one JSON file each and index.json
+  kSite,        // a website of the whole list
+};
+
+// What the back-ends draw on. The page and the transcript work on the
+// caller's `state` and `text_buffer` (the text buffer ends holding the last
+// transcript); the JSON files and the site use neither.
+struct ExportContext {
+  std::string folder;
+  const Theme* theme = nullptr;
+  RenderSettings settings;
+  RenderState* state = nullptr;
+  TextItems* text_buffer = nullptr;
+  std::function<std::string()> today;  // the "%today" text
+};
+
+std::unique_ptr<ConversationWriter> MakeConversationWriter(ExportFormat format,
+                                                           const ExportContext& context);
+
+// Writes the sources in order. `after_each` gets the number written so far
+// and returns true to stop; a stopped export is not finished. A failure
+// stops the export with the files written before it kept.
+void ExportConversations(const std::vector<ExportSource>& sources, ConversationWriter& writer,
+                         const std::function<bool(std::size_t written)>& after_each);
+
+}  // namespace orvex

@@ -1,0 +1,90 @@
+// "Save as website..." and "Save as JSON files...": the whole of a list of
+// conversations kept in UTF-8, with the batch export's dialog, progress and
+// a way to stop between files.
+#include <QProgressDialog>
+
+#include "common/browse_for_folder.h"
+#include "platform/qt/qt_text.h"
+#include "saveDir/frmsavedir.h"
+#include "ylogs/archive/file_error.h"
+#include "ylogs/shell/export_writer.h"
+#include "ylogs/shell/frmmain.h"
+#include "ylogs/views/conversation_model.h"
+
+namespace orvex {
+namespace {
+
+constexpr const char* kSelectOutputFolderTitle = "Select a directory to save the files.";
+
+void RunKeepDialog(TfrmMain* w, bool site, FolderPicker* picker,
+                   const std::function<int(QDialog&)>& show) {
+  auto browse = [w, picker]() -> std::optional<QString> {
+    std::string folder;
+    if (!picker || !BrowseForFolder(*picker, w, kSelectOutputFolderTitle, "", folder)) {
+      return std::nullopt;
+    }
+    return FromFileName(folder);
+  };
+  auto run = [w, site](TfrmSaveDir::Scope scope, const QString& folder) {
+    bool ok = true;
+    w->Guard([&] {
+      ok = false;
+      w->ExportForKeeping(scope, folder, site);
+      ok = true;
+    });
+    return ok;
+  };
+  const SaveDirCaptions captions{
+      site ? "Save conversations as a website" : "Save conversations as JSON files",
+      {"All conversations listed", "Only selected", "Selected contacts"}};
+  TfrmSaveDir dialog(captions, browse, run, w);
+  show(dialog);
+}
+
+}  // namespace
+
+void TfrmMain::Saveaswebsite1Click() {
+  RunKeepDialog(this, true, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); });
+}
+
+void TfrmMain::SaveasJSONfiles1Click() {
+  RunKeepDialog(this, false, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); });
+}
+
+void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {
+  if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
+  std::vector<ExportSource> sources;
+  const std::vector<bool>& hidden = msg_model_->hidden();
+  auto add = [&](int row) { sources.push_back(ExportSourceFor(msg_model_->EntryAt(row))); };
+  if (scope == kOnlySelected) {
+    for (int row : SelectedRowsInOrder()) add(row);
+  } else {
+    for (int row = 0; row < msg_model_->rowCount(); ++row) {
+      // The list as shown leaves out what a search tab hides; the selected
+      // contacts are all of their conversations.
+      const bool shown =
+          static_cast<std::size_t>(row) >= hidden.size() || !hidden[static_cast<std::size_t>(row)];
+      if (scope == kSelectedContacts || shown) add(row);
+    }
+  }
+  QProgressDialog progress("Saving conversations...", "Cancel", 0, static_cast<int>(sources.size()),
+                           this);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(500);
+  auto after_each = [&](std::size_t written) {
+    progress.setValue(static_cast<int>(written));
+    progress.setLabelText(
+        QStringLiteral("%1 files saved out of %2").arg(written).arg(sources.size()));
+    return progress.wasCanceled();
+  };
+  RenderState state;  // the view's statistics and buffers stay as they are
+  TextItems text_buffer;
+  const ExportContext context{
+      ToFileName(folder), &theme_, CurrentRenderSettings(), &state, &text_buffer, [this] {
+        return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string();
+      }};
+  const ExportFormat format = site ? ExportFormat::kSite : ExportFormat::kJson;
+  ExportConversations(sources, *MakeConversationWriter(format, context), after_each);
+}
+
+}  // namespace orvex

@@ -1,0 +1,207 @@
+#include "site_export.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "export.h"
+#include "safe_file_name.h"
+#include "ylogs/archive/codepage.h"
+#include "ylogs/archive/file_error.h"
+#include "ylogs/archive/utf8_text.h"
+
+namespace orvex {
+namespace {
+
+constexpr char kRootFromFriend[] = "../../";
+
+std::string FoldCase(std::string_view name) {
+  std::string out(name);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  }
+  return out;
+}
+
+// Names within one folder, distinct even where letter case is not told apart
+// (Windows, macOS): a later name that would meet an earlier one gets "%~2",
+// "%~3", ... (never made by SafeFileName) before its extension.
+class FolderNames {
+ public:
+  explicit FolderNames(std::vector<std::string> taken = {}) {
+    for (const std::string& t : taken) folded_.insert(FoldCase(t));
+  }
+  std::string Assign(const std::string& stem, const std::string& extension) {
+    std::string name = stem + extension;
+    for (int n = 2; !folded_.insert(FoldCase(name)).second; ++n) {
+      name = stem + "%~" + std::to_string(n) + extension;
+    }
+    return name;
+  }
+
+ private:
+  std::set<std::string> folded_;
+};
+
+std::string StemOf(std::string_view file_name) {
+  const std::size_t dot = file_name.find_last_of('.');
+  return std::string(dot == std::string_view::npos || dot == 0 ? file_name
+                                                               : file_name.substr(0, dot));
+}
+
+Theme ThemeAsUtf8(const Theme* theme) {
+  if (!theme) return {};
+  return {AnsiToUtf8(theme->file_header),
+          AnsiToUtf8(theme->conversation_header),
+          AnsiToUtf8(theme->message1),
+          AnsiToUtf8(theme->message2),
+          AnsiToUtf8(theme->conversation_footer),
+          AnsiToUtf8(theme->file_footer)};
+}
+
+}  // namespace
+
+std::string Utf8Formatter::ShortDate(double t) const {
+  return inner_ ? AnsiToUtf8(inner_->ShortDate(t)) : std::string();
+}
+
+std::string Utf8Formatter::LongTime(double t) const {
+  return inner_ ? AnsiToUtf8(inner_->LongTime(t)) : std::string();
+}
+
+SiteWriter::SiteWriter(const ExportContext& context)
+    : root_(context.folder),
+      theme_(ThemeAsUtf8(context.theme)),
+      formatter_(context.settings.formatter),
+      settings_(context.settings),
+      today_(context.today),
+      smileys_from_(context.settings.program_folder + "Smileys/") {
+  if (root_.empty() || root_.back() != '/') root_ += '/';
+  settings_.theme = &theme_;
+  settings_.formatter = context.settings.formatter ? &formatter_ : nullptr;
+  settings_.utf8_text = true;
+  settings_.build_body = true;
+  settings_.highlight.reset();  // the search of the moment is not part of the archive
+  settings_.program_folder = kRootFromFriend;  // smileys: <root>/Smileys/
+}
+
+void SiteWriter::Begin(const std::vector<ExportSource>& sources) {
+  days_.assign(sources.size(), Day{});
+  friends_.clear();
+  next_ = 0;
+  // Folders: one per identity, in it one per friend, in list order.
+  FolderNames identity_names({"index.html", "Smileys"});
+  std::map<std::string, std::string> identity_folder;
+  std::map<std::string, FolderNames> friend_names;
+  std::map<std::pair<std::string, std::string>, std::size_t> friend_index;
+  for (std::size_t i = 0; i < sources.size(); ++i) {
+    const ExportSource& s = sources[i];
+    auto [id_it, new_identity] = identity_folder.try_emplace(s.identity);
+    if (new_identity) id_it->second = identity_names.Assign(SafeFileName(s.identity), "");
+    auto [f_it, new_friend] = friend_index.try_emplace({s.identity, s.friend_name});
+    if (new_friend) {
+      f_it->second = friends_.size();
+      const std::string folder = friend_names[s.identity].Assign(SafeFileName(s.friend_name), "");
+      Friend f;
+      f.folder = id_it->second + "/" + folder + "/";
+      f.summary.identity = NameAsUtf8(s.identity);
+      f.summary.name = NameAsUtf8(s.friend_name);
+      f.summary.href = UrlSegment(id_it->second) + "/" + UrlSegment(folder) + "/index.html";
+      friends_.push_back(std::move(f));
+    }
+    days_[i].friend_index = f_it->second;
+    days_[i].summary.file_name = NameAsUtf8(s.file_name);
+    days_[i].summary.date = s.date;
+    friends_[f_it->second].days.push_back(i);
+  }
+  // Pages of a friend's days in date order (undated last), named after the
+  // archive file; "index.html" is the friend's own page.
+  for (Friend& f : friends_) {
+    std::stable_sort(f.days.begin(), f.days.end(), [&](std::size_t a, std::size_t b) {
+      const auto& da = days_[a].summary.date;
+      const auto& db = days_[b].summary.date;
+      if (da.has_value() != db.has_value()) return da.has_value();
+      if (da && *da != *db) return *da < *db;
+      return sources[a].file_name < sources[b].file_name;
+    });
+    FolderNames pages({"index.html"});
+    for (std::size_t d : f.days) {
+      days_[d].page = pages.Assign(SafeFileName(StemOf(sources[d].file_name)), ".html");
+      days_[d].summary.href = UrlSegment(days_[d].page);
+    }
+    for (std::size_t k = 0; k < f.days.size(); ++k) {
+      Day& day = days_[f.days[k]];
+      if (k > 0) day.previous = days_[f.days[k - 1]].summary.href;
+      if (k + 1 < f.days.size()) day.next = days_[f.days[k + 1]].summary.href;
+    }
+  }
+  MakeFolders(root_);
+  CopySmileys();
+}
+
+void SiteWriter::CopySmileys() {
+  if (!settings_.options.smileys || !settings_.smileys) return;
+  const std::string to = root_ + "Smileys/";
+  MakeFolders(to);
+  std::set<std::string> copied;
+  for (const SmileyEntry& e : *settings_.smileys) {
+    if (!copied.insert(e.image_file).second) continue;
+    std::string bytes;
+    try {
+      bytes = ReadWholeFile(smileys_from_ + e.image_file);
+    } catch (const FileError&) {
+      continue;  // a picture the program lacks is missing from its own pages too
+    }
+    WriteBytesToFile(to + e.image_file, bytes);
+  }
+}
+
+void SiteWriter::Write(const ExportSource& source) {
+  Day& day = days_[next_++];
+  Friend& f = friends_[day.friend_index];
+  if (!f.made) {
+    MakeFolders(root_ + f.folder);
+    f.made = true;
+  }
+  std::vector<std::string> notes;
+  RenderSettings settings = settings_;
+  settings.messages = [&](const std::string& text) { notes.push_back(text); };
+  RenderState state;
+  std::string body;
+  try {
+    body = RenderArchiveFile(source.path, false, settings, state);
+  } catch (const UserError& e) {
+    notes.push_back(e.what());
+  }
+  const MessageCounters& c = state.counters;
+  day.summary.sent = c.side[0].messages;
+  day.summary.received = c.side[1].messages;
+  day.summary.words = c.side[0].words + c.side[1].words;
+
+  const std::string nav = DayNavigation(day.previous, "index.html", day.next, f.summary.name);
+  TextItems doc = WithSiteDeclarations(SplitIntoItems(theme_.file_header));
+  doc.push_back(nav);
+  AddConversation(doc, theme_, body);
+  for (std::string note : notes) {
+    // A message names the archive by its full path; the page names the file.
+    if (note.starts_with(source.path)) note = source.file_name + note.substr(source.path.size());
+    doc.push_back("<p style=\"color: #b03020; font: 13px sans-serif;\">" +
+                  EscapeHtml(NameAsUtf8(note)) + "</p>");
+  }
+  doc.push_back(nav);
+  EndDocument(doc, theme_, today_ ? AnsiToUtf8(today_()) : std::string());
+  WriteItemsToFile(root_ + f.folder + day.page, doc);
+}
+
+void SiteWriter::Finish() {
+  std::vector<FriendSummary> summaries;
+  for (Friend& f : friends_) {
+    for (std::size_t d : f.days) f.summary.days.push_back(days_[d].summary);
+    MakeFolders(root_ + f.folder);
+    WriteBytesToFile(root_ + f.folder + "index.html", FriendPage(f.summary, kRootFromFriend));
+    summaries.push_back(f.summary);
+  }
+  WriteBytesToFile(root_ + "index.html", SiteIndexPage(summaries));
+}
+
+}  // namespace orvex

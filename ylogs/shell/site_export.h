@@ -1,0 +1,62 @@
+// The website export: a folder any browser opens from disk. index.html lists
+// every identity with its friends; each friend has a folder with a page of
+// its own (activity chart and days) and one page per archive file in the
+// theme, linked to the previous and next day. All in UTF-8, all links
+// relative, no script, no remote resource; names safe on every common file
+// system (SafeFileName).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "export_writer.h"
+#include "site_pages.h"
+
+namespace orvex {
+
+// Day counts and times in the code page's text, handed on as UTF-8.
+class Utf8Formatter : public DateTimeFormatter {
+ public:
+  explicit Utf8Formatter(const DateTimeFormatter* inner) : inner_(inner) {}
+  std::string ShortDate(double t) const override;
+  std::string LongTime(double t) const override;
+
+ private:
+  const DateTimeFormatter* inner_;
+};
+
+class SiteWriter : public ConversationWriter {
+ public:
+  explicit SiteWriter(const ExportContext& context);
+  void Begin(const std::vector<ExportSource>& sources) override;
+  void Write(const ExportSource& source) override;
+  void Finish() override;
+
+ private:
+  struct Day {
+    std::size_t friend_index = 0;
+    std::string page;            // file name in the friend's folder
+    std::string previous, next;  // hrefs from the same folder; empty: none
+    DaySummary summary;
+  };
+  struct Friend {
+    std::string folder;  // from the site's root, ending in "/"
+    bool made = false;
+    FriendSummary summary;
+    std::vector<std::size_t> days;  // in date order
+  };
+
+  void CopySmileys();
+
+  std::string root_;  // ends in "/"
+  Theme theme_;       // the context's theme in UTF-8
+  Utf8Formatter formatter_;
+  RenderSettings settings_;
+  std::function<std::string()> today_;
+  std::string smileys_from_;  // the program's picture folder
+  std::vector<Day> days_;     // one per source, in list order
+  std::vector<Friend> friends_;
+  std::size_t next_ = 0;
+};
+
+}  // namespace orvex

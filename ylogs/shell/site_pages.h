@@ -1,0 +1,68 @@
+// The pages of the website export that the theme does not dress: the index of
+// identities and friends, a friend's page with its activity chart and days,
+// and what every page carries (charset, policy, the day pages' links).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ylogs/archive/document.h"
+
+namespace orvex {
+
+// One archive file of a friend, as its page and the friend's page show it.
+struct DaySummary {
+  std::string href;       // the day page, from the friend's folder
+  std::string file_name;  // UTF-8
+  std::optional<std::int32_t> date;
+  std::int32_t sent = 0;
+  std::int32_t received = 0;
+  std::int32_t words = 0;
+};
+
+struct FriendSummary {
+  std::string identity;          // UTF-8
+  std::string name;              // UTF-8
+  std::string href;              // the friend's page, from the site's root
+  std::vector<DaySummary> days;  // in date order
+};
+
+// Messages of one calendar month, for the chart.
+struct MonthCount {
+  int year = 0;
+  int month = 0;  // 1..12
+  std::int32_t sent = 0;
+  std::int32_t received = 0;
+};
+
+std::string EscapeHtml(std::string_view text);
+
+// What every page declares at the start of its head: UTF-8, and a policy that
+// lets no script run and nothing load but the site's own pictures and styles.
+std::string_view SiteHeadDeclarations();
+
+// The theme's file header with the declarations put in: after its <head> tag
+// when it has one, else in front of everything.
+TextItems WithSiteDeclarations(TextItems header);
+
+// The months from the first to the last dated day, empty months included.
+std::vector<MonthCount> MonthlyCounts(const std::vector<DaySummary>& days);
+
+// Messages per month of both sides as bars (inline SVG, no script).
+std::string ActivityChartSvg(const std::vector<MonthCount>& months);
+
+// The links of a day page: previous day, the friend's page, next day (an empty
+// href leaves that link out).
+std::string DayNavigation(const std::string& previous, const std::string& friend_page,
+                          const std::string& next, std::string_view friend_name);
+
+// A friend's page; `root` leads back to the site's index ("../../").
+std::string FriendPage(const FriendSummary& friend_summary, std::string_view root);
+
+// The site's index: every identity with its friends, in the order given.
+std::string SiteIndexPage(const std::vector<FriendSummary>& friends);
+
+}  // namespace orvex
