@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth imagemagick fonts-dejavu-core
   dpkg-dev
   time python3
+  poppler-utils
 )
 
 missing=()
