@@ -38,8 +38,9 @@ trap 'rm -f "$log"' EXIT
 ORVEX_VIEW_ROUNDS=$rounds ORVEX_VIEW_BUDGET_S=420 \
   ORVEX_VIEW_BASELINE_THEMES=${baseline:+$baseline/themes} \
   QTWEBENGINE_DISABLE_SANDBOX=1 \
-  timeout 590 "$bin/orvex_view_bench" --gtest_filter=ViewSpeed.FirstScreenLoadAndResponsiveness \
-  > "$log" 2>&1 || { cat "$log" >&2; exit 1; }
-grep -E '^(round|medians|  |longest|loaded)' "$log"
+  timeout 590 "$bin/orvex_view_bench" --gtest_filter=ViewSpeed.FirstScreenLoadAndResponsiveness 2>&1 |
+  tee "$log" | grep --line-buffered -E '^(round|medians|  [^ *]|longest|loaded|first screen)' ||
+  { grep -E 'Failure|Expected|Actual|FAILED' "$log" >&2; exit 1; }
+grep -q '^\[  PASSED  \]' "$log" || { grep -E 'Failure|Expected|Actual|FAILED' "$log" >&2; exit 1; }
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 grep '^view: ' "$log" | tail -1
