@@ -13,6 +13,7 @@ PACKAGES=(
   dpkg-dev lintian appstream desktop-file-utils man-db
   time python3
   nlohmann-json3-dev
+  poppler-utils
 )
 
 missing=()

@@ -391,7 +391,9 @@ QFrame* TfrmMain::CreateWaitPanel() {
   col->addWidget(text);
   lblProgress = new QLabel(panel);
   lblProgress->setObjectName("lblProgress");
-  lblProgress->setFixedWidth(247);
+  // Fixed both ways: its text changes after every file, and a label whose size
+  // may change has the panel laid out again each time.
+  lblProgress->setFixedSize(247, lblProgress->fontMetrics().height());
   lblProgress->setAlignment(Qt::AlignCenter);
   col->addWidget(lblProgress, 0, Qt::AlignHCenter);
   WaitProgress = new QProgressBar(panel);

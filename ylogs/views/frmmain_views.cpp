@@ -16,6 +16,7 @@
 
 #include "platform/qt/dialogs.h"
 #include "platform/qt/qt_text.h"
+#include "widgets/paint_throttle.h"
 #include "widgets/tab_strip.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/shell/frmmain.h"
@@ -112,7 +113,9 @@ void TfrmMain::msgChange() {
   std::exception_ptr error;
   ViewBuffers buffers;
   const RenderSettings settings = CurrentRenderSettings();
-  auto after_each = [this, n](std::size_t i) {
+  PaintThrottle wait_panel_paints(pnlWait, 30);
+  auto after_each = [this, n, &wait_panel_paints](std::size_t i) {
+    wait_panel_paints.Step();
     WaitProgress->setValue(static_cast<int>(i));
     QCoreApplication::processEvents();
     lblProgress->setText(QStringLiteral("%1 files processed out of %2").arg(i).arg(n));

@@ -1,0 +1,386 @@
+// How fast a selection shows in the browser view, offscreen: "Select all
+// messages" on 10, 100 and 1,000 conversations of 25 messages, with each
+// shipped theme, timed from the click to
+//   written  the page written and handed to the view (the click returns),
+//   loaded   the view's loadFinished,
+//   first    the first paint of the view whose pixels show the new page: no
+//            longer the empty page the selection started from, and not a
+//            blank frame of one colour,
+//   fcp      the page's own first-contentful-paint (performance timeline,
+//            read in a script world of the bench's own after the load).
+// During each view a 5 ms timer records the longest gap in the window's event
+// handling. Rounds alternate the order of the cases; medians are printed, one
+// line per case, then a summary line per size.
+//
+// Environment (all optional):
+//   ORVEX_VIEW_ROUNDS          rounds (default 3)
+//   ORVEX_VIEW_SIZES           e.g. "10,1000" (default 10,100,1000)
+//   ORVEX_VIEW_THEMES          e.g. "default,dark" (default: every theme beside
+//                              the program)
+//   ORVEX_VIEW_BASELINE_THEMES a folder of other theme files (another build's
+//                              themes/), measured side by side as "before-<name>"
+//                              at the largest size
+//   ORVEX_VIEW_SHOTS           a folder: the first screen of each case is saved
+//                              there as <theme>-<size>-first.png
+//   ORVEX_VIEW_BUDGET_S        no new round once it would end past this many
+//                              seconds
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImage>
+#include <QTimer>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+#include "sample_archives.h"
+#include "tests/window/window_fixture.h"
+#include "ylogs/archive/file_error.h"
+#include "ylogs/views/conversation_model.h"
+#include "ylogs/views/safe_web_page.h"
+
+namespace orvex::testing {
+namespace {
+
+constexpr int kMessagesPerFile = 25;
+
+double Median(std::vector<double> v) {
+  if (v.empty()) return -1;
+  std::sort(v.begin(), v.end());
+  return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+std::vector<std::string> ListFromEnv(const char* name, const std::string& fallback) {
+  const char* text = std::getenv(name);
+  const QString list = QString::fromStdString(text && *text ? text : fallback);
+  std::vector<std::string> items;
+  for (const QString& item : list.split(',', Qt::SkipEmptyParts))
+    items.push_back(item.trimmed().toStdString());
+  return items;
+}
+
+// Whether an image is one colour throughout (a blank frame).
+bool OneColour(const QImage& image) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  const QRgb first = rgb.pixel(0, 0);
+  for (int y = 0; y < rgb.height(); ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    for (int x = 0; x < rgb.width(); ++x)
+      if (line[x] != first) return false;
+  }
+  return true;
+}
+
+struct Sample {
+  double written = 0, loaded = 0, first = -1, fcp = -1, gap = 0;
+};
+
+class ViewSpeed : public WindowTest {
+ protected:
+  void SetUp() override {
+    const QDir shipped(QCoreApplication::applicationDirPath() + "/themes");
+    for (const QString& name : shipped.entryList({"*.th"}, QDir::Files, QDir::Name)) {
+      WriteBytes(program / ("themes/" + name.toStdString()).c_str(),
+                 ReadWholeFile(shipped.filePath(name).toStdString()));
+      themes_.push_back(name.chopped(3).toStdString());
+    }
+    std::filesystem::remove(program / "themes/other.th");
+    const std::vector<std::string> wanted = ListFromEnv("ORVEX_VIEW_THEMES", "");
+    if (!wanted.empty()) themes_ = wanted;
+    if (const char* base = std::getenv("ORVEX_VIEW_BASELINE_THEMES"); base && *base) {
+      const std::vector<std::string> mine = themes_;
+      for (const std::string& theme : mine) {
+        WriteBytes(program / ("themes/before-" + theme + ".th").c_str(),
+                   ReadWholeFile(std::string(base) + "/" + theme + ".th"));
+        themes_.push_back("before-" + theme);
+      }
+    }
+    for (const std::string& size : ListFromEnv("ORVEX_VIEW_SIZES", "10,100,1000")) {
+      const int n = std::stoi(size);
+      sizes_.push_back(n);
+      for (int i = 0; i < n; ++i) {
+        char day[16];
+        std::snprintf(day, sizeof day, "%04d%02d%02d", 2005 + i / 336, i / 28 % 12 + 1, i % 28 + 1);
+        WriteBytes(
+            ProfilesFolder() + "user1/Archive/Messages/pal" + size + "/" + day + "-user1.dat",
+            bench::SampleArchive(kMessagesPerFile, static_cast<unsigned>(i)));
+      }
+    }
+  }
+
+  // Waits for the view's load and then for the browser to settle.
+  static void LoadAndSettle(TfrmMain& w, const std::function<void()>& action) {
+    QEventLoop settle;
+    const auto c = QObject::connect(w.web_page, &QWebEnginePage::loadFinished, &settle,
+                                    [&] { QTimer::singleShot(1000, &settle, &QEventLoop::quit); });
+    QTimer::singleShot(20000, &settle, &QEventLoop::quit);
+    action();
+    settle.exec();
+    QObject::disconnect(c);
+  }
+
+  // The view's own widget, where Chromium's frames are drawn.
+  static QWidget* Surface(TfrmMain& w) {
+    QWidget* proxy = w.WebBrowser->focusProxy();
+    return proxy ? proxy : w.WebBrowser;
+  }
+
+  Sample Measure(TfrmMain& w, const std::string& theme, int n) {
+    // Start from the empty page: a new list clears the selection, or the
+    // selection is cleared; each gives one view.
+    const QString node = QString("pal%1").arg(n);
+    if (!w.ids->currentItem() || w.ids->currentItem()->text(0) != node) {
+      LoadAndSettle(w, [&] { SelectNode(w, node); });
+    } else if (w.msg->selectionModel()->hasSelection()) {
+      LoadAndSettle(w, [&] { SelectRows(w, {}); });
+    }
+    LoadAndSettle(w, [&] {
+      w.cbxTheme->setCurrentText(QString::fromStdString(theme));
+      w.cbxThemeChange();
+    });
+    EXPECT_EQ(w.cbxTheme->currentText().toStdString(), theme);
+    EXPECT_EQ(w.conversation_model()->rowCount(), n);
+    return TimeView(
+        w, [&] { w.Selectallmessages2Click(); }, theme + "-" + std::to_string(n));
+  }
+
+  // Times `action`, which hands a new page to the view, against the page the
+  // view shows now.
+  static Sample TimeView(TfrmMain& w, const std::function<void()>& action,
+                         const std::string& name = "page") {
+    QWidget* surface = Surface(w);
+    const QImage empty = surface->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    Sample s;
+    QElapsedTimer clock;
+    QEventLoop loop;
+    bool loaded = false;
+    const auto done = [&] {
+      if (loaded && s.first >= 0) loop.quit();
+    };
+    // A paint of the view's surface: look at its pixels once the paint is
+    // over (grabbing inside the paint would paint again).
+    qint64 last_paint = -1;
+    bool check_queued = false;
+    auto check = [&] {
+      check_queued = false;
+      if (s.first >= 0) return;
+      const QImage now = surface->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      if (now != empty && !OneColour(now)) {
+        s.first = static_cast<double>(last_paint) / 1e6;
+        if (const char* shots = std::getenv("ORVEX_VIEW_SHOTS"); shots && *shots)
+          now.save(QString::fromStdString(std::string(shots) + "/" + name + "-first.png"));
+        done();
+      }
+    };
+    struct PaintWatch : QObject {
+      std::function<void()> on_paint;
+      bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint || e->type() == QEvent::UpdateRequest) on_paint();
+        return false;
+      }
+    } watch;
+    watch.on_paint = [&] {
+      if (!clock.isValid() || s.first >= 0) return;
+      last_paint = clock.nsecsElapsed();
+      if (!check_queued) {
+        check_queued = true;
+        QTimer::singleShot(0, &loop, check);
+      }
+    };
+    surface->installEventFilter(&watch);
+    // Longest time the window did not handle its events.
+    qint64 last_tick = 0;
+    qint64 longest = 0;
+    QTimer tick;
+    tick.setInterval(5);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+      const qint64 now = clock.nsecsElapsed();
+      longest = std::max(longest, now - last_tick);
+      last_tick = now;
+    });
+    const auto c = QObject::connect(w.web_page, &QWebEnginePage::loadFinished, &loop, [&] {
+      if (!loaded) s.loaded = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+      loaded = true;
+      done();
+    });
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+
+    const double epoch_start = static_cast<double>(QDateTime::currentMSecsSinceEpoch());
+    clock.start();
+    tick.start();
+    action();
+    s.written = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    loop.exec();
+    tick.stop();
+    longest = std::max(longest, clock.nsecsElapsed() - last_tick);
+    s.gap = static_cast<double>(longest) / 1e6;
+    surface->removeEventFilter(&watch);
+    QObject::disconnect(c);
+    EXPECT_TRUE(loaded);
+    EXPECT_GE(s.first, 0) << "no paint of the new page";
+
+    // The page's own paint timing, in epoch milliseconds as the clock above;
+    // a small page may report it a moment after its load.
+    for (int attempt = 0; attempt < 20 && s.fcp < 0; ++attempt) {
+      QEventLoop script;
+      bool answered = false;
+      w.web_page->runJavaScript(
+          "(function(){var p=performance.getEntriesByName('first-contentful-paint');"
+          "return p.length?performance.timeOrigin+p[0].startTime:-1;})()",
+          QWebEngineScript::ApplicationWorld, [&](const QVariant& v) {
+            const double at = v.toDouble();
+            if (at > 0) s.fcp = at - epoch_start;
+            answered = true;
+            script.quit();
+          });
+      QTimer::singleShot(5000, &script, &QEventLoop::quit);
+      if (!answered) script.exec();
+      if (s.fcp < 0) Settle(50);
+    }
+    return s;
+  }
+
+  std::vector<std::string> themes_;
+  std::vector<int> sizes_;
+};
+
+TEST_F(ViewSpeed, FirstScreenLoadAndResponsiveness) {
+  const char* rounds_text = std::getenv("ORVEX_VIEW_ROUNDS");
+  const int rounds = rounds_text ? std::max(1, std::atoi(rounds_text)) : 3;
+  TfrmMain& w = Start();
+  w.resize(1280, 1024);
+  w.show();
+
+  std::vector<std::pair<std::string, int>> cases;
+  const int largest = *std::max_element(sizes_.begin(), sizes_.end());
+  for (int n : sizes_)
+    for (const std::string& theme : themes_)
+      if (theme.rfind("before-", 0) != 0 || n == largest) cases.emplace_back(theme, n);
+  std::map<std::pair<std::string, int>, std::vector<Sample>> samples;
+  // Rounds stop once the time budget is spent (at least one round).
+  const char* budget_text = std::getenv("ORVEX_VIEW_BUDGET_S");
+  const double budget_ms = (budget_text ? std::atof(budget_text) : 1e9) * 1000;
+  QElapsedTimer spent;
+  spent.start();
+  int rounds_done = 0;
+  for (int round = 0; round < rounds; ++round) {
+    if (round > 0 && static_cast<double>(spent.elapsed()) * (round + 1) / round > budget_ms) break;
+    ++rounds_done;
+    // Alternate: every other round walks the cases backwards.
+    std::vector<std::pair<std::string, int>> order = cases;
+    if (round % 2) std::reverse(order.begin(), order.end());
+    for (const auto& [theme, n] : order) {
+      const Sample s = Measure(w, theme, n);
+      samples[{theme, n}].push_back(s);
+      std::printf(
+          "round %d %-16s %5d: written %7.1f  first %7.1f  fcp %7.1f  loaded %7.1f  "
+          "gap %6.1f ms\n",
+          round + 1, theme.c_str(), n, s.written, s.first, s.fcp, s.loaded, s.gap);
+      std::fflush(stdout);
+    }
+  }
+  std::printf("medians of %d rounds (ms), %d messages per conversation:\n", rounds_done,
+              kMessagesPerFile);
+  // Per size, over this build's themes (not the "before-" ones).
+  std::map<int, std::vector<double>> first_by_size, browser_by_size, loaded_by_size,
+      before_loaded_by_size;
+  double longest_pause = 0;
+  for (const auto& [key, list] : samples) {
+    std::vector<double> written, first, fcp, loaded, gap;
+    const bool before = key.first.rfind("before-", 0) == 0;
+    for (const Sample& s : list) {
+      written.push_back(s.written);
+      first.push_back(s.first);
+      fcp.push_back(s.fcp);
+      loaded.push_back(s.loaded);
+      gap.push_back(s.gap);
+      (before ? before_loaded_by_size : loaded_by_size)[key.second].push_back(s.loaded);
+      if (!before) {
+        first_by_size[key.second].push_back(s.first);
+        browser_by_size[key.second].push_back(s.first - s.written);
+        longest_pause = std::max(longest_pause, s.gap);
+      }
+    }
+    std::printf(
+        "  %-16s %5d  written %7.1f  first %7.1f  fcp %7.1f  loaded %7.1f  pause %5.1f "
+        "(longest %5.1f)\n",
+        key.first.c_str(), key.second, Median(written), Median(first), Median(fcp), Median(loaded),
+        Median(gap), *std::max_element(gap.begin(), gap.end()));
+  }
+  std::printf("longest pause in the window's event handling: %.1f ms\n", longest_pause);
+  for (const auto& [n, before] : before_loaded_by_size) {
+    const double now = Median(loaded_by_size[n]), was = Median(before);
+    std::printf("loaded, %d conversations: %.1f ms, before %.1f ms, %.2f x faster\n", n, now, was,
+                was / now);
+  }
+  if (!first_by_size.empty()) {
+    // The browser's own part: from the page handed to the view.
+    const double ba = Median(browser_by_size.rbegin()->second);
+    const double bb = Median(browser_by_size.begin()->second);
+    std::printf(
+        "first screen after the page was handed to the view: %d conversations %.0f ms, "
+        "%d conversations %.0f ms, ratio %.2f\n",
+        browser_by_size.rbegin()->first, ba, browser_by_size.begin()->first, bb, ba / bb);
+    const double a = Median(first_by_size.rbegin()->second);
+    const double b = Median(first_by_size.begin()->second);
+    std::printf(
+        "view: %d conversations first screen %.0f ms, %d conversations %.0f ms, ratio %.2f\n",
+        first_by_size.rbegin()->first, a, first_by_size.begin()->first, b, a / b);
+  }
+}
+
+// Page files given in ORVEX_VIEW_PAGES (comma-separated), each loaded into the
+// view straight after the empty page, in alternating rounds: for finding out
+// by elimination what a page's time is spent on.
+TEST_F(ViewSpeed, PageFiles) {
+  const std::vector<std::string> pages = ListFromEnv("ORVEX_VIEW_PAGES", "");
+  if (pages.empty()) GTEST_SKIP() << "no ORVEX_VIEW_PAGES";
+  const char* rounds_text = std::getenv("ORVEX_VIEW_ROUNDS");
+  const int rounds = rounds_text ? std::max(1, std::atoi(rounds_text)) : 3;
+  TfrmMain& w = Start();
+  w.resize(1280, 1024);
+  w.show();
+  std::map<std::string, std::vector<Sample>> samples;
+  for (int round = 0; round < rounds; ++round) {
+    std::vector<std::string> order = pages;
+    if (round % 2) std::reverse(order.begin(), order.end());
+    for (const std::string& page : order) {
+      LoadAndSettle(w, [&] {
+        SelectRows(w, {});
+        w.msgChange();
+      });
+      const Sample s =
+          TimeView(w, [&] { w.web_page->LoadProgramPage(QString::fromStdString(page)); });
+      samples[page].push_back(s);
+      std::printf("round %d %s: first %7.1f  fcp %7.1f  loaded %7.1f  gap %6.1f ms\n", round + 1,
+                  page.c_str(), s.first, s.fcp, s.loaded, s.gap);
+      std::fflush(stdout);
+    }
+  }
+  for (const auto& [page, list] : samples) {
+    std::vector<double> first, fcp, loaded;
+    for (const Sample& s : list) {
+      first.push_back(s.first);
+      fcp.push_back(s.fcp);
+      loaded.push_back(s.loaded);
+    }
+    std::printf("page %s first %.1f fcp %.1f loaded %.1f\n", page.c_str(), Median(first),
+                Median(fcp), Median(loaded));
+  }
+}
+
+}  // namespace
+}  // namespace orvex::testing

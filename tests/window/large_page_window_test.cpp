@@ -1,0 +1,125 @@
+// A long page with each shipped theme. The themes lay a conversation out only
+// near the screen; the whole page must still scroll to its end, show the
+// search's highlighting there and print every conversation.
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTimer>
+#include <QVariant>
+#include <QWebEngineScript>
+#include <QWebEngineView>
+
+#include <string>
+
+#include "widgets/tab_strip.h"
+#include "window_fixture.h"
+#include "ylogs/views/conversation_model.h"
+#include "ylogs/views/safe_web_page.h"
+
+namespace orvex::testing {
+namespace {
+
+constexpr int kConversations = 80;
+constexpr int kMessages = 25;
+
+// The text of a conversation's last message; each holds the searched word.
+std::string LastWords(int conversation) {
+  return "last words of conversation " + std::to_string(conversation) + " needle";
+}
+
+class LargePageTest : public WindowTest, public ::testing::WithParamInterface<const char*> {
+ protected:
+  void SetUp() override {
+    const std::string shipped = QCoreApplication::applicationDirPath().toStdString() + "/themes/";
+    WriteBytes(program / "themes/default.th", ReadFile(shipped + GetParam() + ".th"));
+    for (int c = 1; c <= kConversations; ++c) {
+      std::vector<std::string> texts;
+      for (int m = 1; m < kMessages; ++m)
+        texts.push_back("conversation " + std::to_string(c) + " message " + std::to_string(m));
+      texts.push_back(LastWords(c));
+      char day[16];
+      std::snprintf(day, sizeof day, "2005%02d%02d", (c - 1) / 28 + 1, (c - 1) % 28 + 1);
+      AddArchive("bob", "alice", day, texts);
+    }
+  }
+
+  static QVariant Script(TfrmMain& w, const QString& script) {
+    QVariant result;
+    QEventLoop loop;
+    w.web_page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& v) {
+      result = v;
+      loop.quit();
+    });
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return result;
+  }
+};
+
+TEST_P(LargePageTest, WholePageScrollsToItsEndHighlightsAndPrints) {
+  TfrmMain& w = Start();
+  w.resize(1000, 800);
+  w.show();
+  SelectNode(w, "alice");
+  w.msgHeaderClick(kFileNameColumn);
+  w.msgHeaderClick(kFileNameColumn);  // ascending: the last day comes last
+  w.txtSearch->setText("needle");
+  w.Guard([&] { w.btnSearchNextClick(); });
+  ASSERT_EQ(w.TabSet->currentIndex(), 1);
+  ASSERT_TRUE(LoadAndWait(w, [&] { w.Selectallmessages2Click(); }));
+  ASSERT_EQ(w.conversation_model()->rowCount(), kConversations);
+
+  // To the end, as far as it goes once the conversations there are laid out.
+  for (int i = 0; i < 3; ++i) {
+    Script(w, "window.scrollTo(0, document.scrollingElement.scrollHeight)");
+    Settle(300);
+  }
+  const QVariantList seen =
+      Script(w,
+             "(function(){var e=document.scrollingElement;"
+             "var s=document.querySelectorAll('span[style=\"background:yellow\"]');"
+             "var r=s[s.length-1].getBoundingClientRect();"
+             "return [s.length, e.scrollTop+innerHeight>=e.scrollHeight-1,"
+             "r.top>=0&&r.bottom<=innerHeight, s[s.length-1].parentNode.textContent];})()")
+          .toList();
+  ASSERT_EQ(seen.size(), 4);
+  EXPECT_EQ(seen[0].toInt(), kConversations);
+  EXPECT_TRUE(seen[1].toBool()) << "not at the end";
+  EXPECT_TRUE(seen[2].toBool()) << "the last highlight is not on the screen";
+  EXPECT_NE(seen[3].toString().toStdString().find(LastWords(kConversations)), std::string::npos)
+      << seen[3].toString().toStdString();
+  // And it is painted there: yellow in the view's pixels.
+  const QImage shown = w.WebBrowser->focusProxy()->grab().toImage();
+  int yellow = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) yellow += shown.pixel(x, y) == qRgb(255, 255, 0);
+  EXPECT_GT(yellow, 50);
+
+  // Printed, every conversation is in the document, the last one too.
+  const QString pdf = QString::fromStdString(temp / "large.pdf");
+  QEventLoop printing;
+  bool printed = false;
+  QObject::connect(w.web_page, &QWebEnginePage::pdfPrintingFinished, &printing,
+                   [&](const QString&, bool ok) {
+                     printed = ok;
+                     printing.quit();
+                   });
+  QTimer::singleShot(120000, &printing, &QEventLoop::quit);
+  w.web_page->printToPdf(pdf);
+  printing.exec();
+  ASSERT_TRUE(printed);
+  QProcess text;
+  text.start("pdftotext", {pdf, "-"});
+  ASSERT_TRUE(text.waitForFinished(60000)) << "pdftotext (poppler-utils) is needed";
+  const std::string printed_text = text.readAllStandardOutput().toStdString();
+  for (int c : {1, kConversations / 2, kConversations})
+    EXPECT_NE(printed_text.find(LastWords(c)), std::string::npos) << c;
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedThemes, LargePageTest,
+                         ::testing::Values("classic", "compact", "dark", "default", "print"));
+
+}  // namespace
+}  // namespace orvex::testing
