@@ -1,13 +1,11 @@
 // The window program.
 #include <QApplication>
 
-#include "ylogs/shell/error_text.h"
 #include "ylogs/shell/frmmain.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QString::fromLatin1(orvex::kApplicationTitle));
-  QApplication::setApplicationDisplayName(QString::fromLatin1(orvex::kApplicationTitle));
+  orvex::NameApplication();
   orvex::TfrmMain frmMain(orvex::FrmMainEnvironment::FromSystem());
   frmMain.FormCreate();
   frmMain.showMaximized();

@@ -188,5 +188,29 @@ TEST_F(MenuBarTest, TheWindowsMenusAndMenuBarAreDrawnTheProgramsWay) {
   EXPECT_TRUE(Holds(file->grab().toImage(), file->rect(), Qt::white));
 }
 
+// "&Help" and "&Forum" are drawn as the menu buttons are, each with its icon
+// before the caption.
+TEST_F(MenuBarTest, TheLinkButtonsAreDrawnLikeTheMenuButtonsWithTheirIcons) {
+  TfrmMain& w = Start();
+  for (QToolButton* b : {w.btnHelp, w.btnForum}) {
+    ASSERT_FALSE(b->icon().isNull());
+    const QColor bar = b->parentWidget()->palette().color(QPalette::Window);
+    EXPECT_EQ(b->grab().toImage().pixelColor(1, 1), bar);
+    b->setDown(true);
+    const QImage hot = b->grab().toImage();
+    EXPECT_EQ(hot.pixelColor(1, 1).name(), "#4e6cbe");
+    bool light_caption = false;  // white type, drawn smoothed
+    for (int y = 0; y < hot.height(); ++y) {
+      for (int x = 22; x < hot.width(); ++x)
+        light_caption |= hot.pixelColor(x, y).lightness() > 200;
+    }
+    EXPECT_TRUE(light_caption);
+    const QImage icon = b->icon().pixmap(16, 16).toImage();
+    const QPoint middle(3 + 8, (b->height() - 16) / 2 + 8);
+    EXPECT_EQ(hot.pixelColor(middle), icon.pixelColor(8, 8));
+    b->setDown(false);
+  }
+}
+
 }  // namespace
 }  // namespace orvex::testing

@@ -13,6 +13,7 @@
 #include "ylogs/shell/error_text.h"
 #include "ylogs/shell/export.h"
 #include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/long_action.h"
 #include "ylogs/views/conversation_model.h"
 
 namespace orvex {
@@ -42,6 +43,7 @@ void TfrmMain::Saveastext2Click() {
 void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html) {
   // An empty folder would put the files at the root of the file system.
   if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
+  if (long_action_->busy()) return;  // one long action at a time
   if (scope == TfrmSaveDir::kAllTheArchive) spdSelectAllClick();
   std::vector<ExportSource> sources;
   const std::vector<int> selected = SelectedRowsInOrder();
@@ -59,17 +61,21 @@ void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html
                            this);
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(500);
-  auto after_each = [&](std::size_t written) {
-    progress.setValue(static_cast<int>(written));
-    progress.setLabelText(
-        QStringLiteral("%1 files saved out of %2").arg(written).arg(sources.size()));
-    return progress.wasCanceled();
-  };
+  DialogDisplay display(&progress);
   auto today = [this] {
     return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string();
   };
-  orvex::ExportIndividualFiles(sources, html, ToFileName(folder), theme_, CurrentRenderSettings(),
-                               render_state_, text_buffer_, today, after_each);
+  long_action_->Execute(
+      {&display, static_cast<int>(sources.size()), true}, [&](LongActionRunner::Run& run) {
+        orvex::ExportIndividualFiles(
+            sources, html, ToFileName(folder), theme_, CurrentRenderSettings(), render_state_,
+            text_buffer_, today, [&](std::size_t written) {
+              run.SetPosition(static_cast<int>(written));  // yields while the dialog shows
+              run.SetText(
+                  QStringLiteral("%1 files saved out of %2").arg(written).arg(sources.size()));
+              return run.TakeCancel();
+            });
+      });
 }
 
 namespace {

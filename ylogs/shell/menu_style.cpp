@@ -201,7 +201,15 @@ bool MenuBarButtonPainter::eventFilter(QObject* watched, QEvent* event) {
   painter.setPen(Colour(colours.text));
   painter.setFont(button->font());
   const QString caption = QString::fromStdString(StripAccelerator(button->text().toStdString()));
-  painter.drawText(button->rect().adjusted(kMenuBarCaptionOffset, kMenuBarCaptionOffset, 0, 0),
+  int caption_left = kMenuBarCaptionOffset;
+  if (!button->icon().isNull()) {
+    // A link button: its picture first, the caption after it.
+    constexpr int kIconSize = 16, kIconLeft = 3;
+    const int top = (button->height() - kIconSize) / 2;
+    painter.drawPixmap(kIconLeft, top, button->icon().pixmap(kIconSize, kIconSize));
+    caption_left = kIconLeft + kIconSize + 2;
+  }
+  painter.drawText(button->rect().adjusted(caption_left, kMenuBarCaptionOffset, 0, 0),
                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
   return true;
 }
