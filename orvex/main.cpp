@@ -39,8 +39,7 @@ int main(int argc, char** argv) {
     std::cerr << "orvex: " << line.error << '\n' << orvex::kWindowUsageLine << '\n';
     return 2;
   }
-  QApplication::setApplicationName(QString::fromLatin1(orvex::kApplicationTitle));
-  QApplication::setApplicationDisplayName(QString::fromLatin1(orvex::kApplicationTitle));
+  orvex::NameApplication();
   orvex::FrmMainEnvironment env = orvex::FrmMainEnvironment::FromSystem();
   if (line.profiles_folder) {
     std::error_code ec;

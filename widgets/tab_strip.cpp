@@ -17,14 +17,26 @@ TabStrip::TabStrip(QWidget* parent) : QTabBar(parent) {
   QFont f("Tahoma");
   f.setPointSize(8);
   setFont(f);
+  // Connected first, so the button has moved before anyone else hears of the
+  // change; nothing may block this signal, or the button stays behind.
   connect(this, &QTabBar::currentChanged, this, [this] { PlaceCloseButton(); });
 }
 
 int TabStrip::AddTab(const QString& caption, bool search_tab) {
   const int index = addTab(caption);
   setTabData(index, search_tab ? kSearchRole : 0);
-  PlaceCloseButton();
+  PlaceCloseButton();  // now that the tab is known as a search tab
   return index;
+}
+
+void TabStrip::tabInserted(int index) {
+  QTabBar::tabInserted(index);
+  PlaceCloseButton();
+}
+
+void TabStrip::tabRemoved(int index) {
+  QTabBar::tabRemoved(index);
+  PlaceCloseButton();
 }
 
 bool TabStrip::IsSearchTab(int index) const {

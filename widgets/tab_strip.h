@@ -24,6 +24,8 @@ class TabStrip : public QTabBar {
  protected:
   void paintEvent(QPaintEvent* event) override;
   QSize tabSizeHint(int index) const override;
+  void tabInserted(int index) override;
+  void tabRemoved(int index) override;
 
  private:
   void PlaceCloseButton();

@@ -2,6 +2,7 @@
 // identity and a click turning it over.
 #include <QFrame>
 #include <QLabel>
+#include <QTest>
 #include <QToolButton>
 
 #include "window_fixture.h"
@@ -57,11 +58,27 @@ using ArchivingIdleTest = WindowTest;
 
 TEST_F(ArchivingIdleTest, TheSwitchDoesNothingBeforeAnIdentityIsListed) {
   TfrmMain& w = Start();
+  EXPECT_FALSE(w.spdArchiving->isEnabled());
   w.spdArchiving->click();
   EXPECT_EQ(w.spdArchiving->text(), "enabled");
   EXPECT_EQ(w.panID->text(), "Yahoo ID: ");
   EXPECT_FALSE(registry->ReadInteger("Software/Yahoo/Pager/profiles//Archive", "Enabled"));
   EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(ArchivingIdleTest, TheSwitchIsGreyedWhileNoIdentityIsCurrent) {
+  AddArchive("bob", "alice", "20050101", {"hi"});
+  AddFriendFolder("bob", "carol");
+  TfrmMain& w = Start();
+  SelectNode(w, "alice");
+  EXPECT_TRUE(w.spdArchiving->isEnabled());
+  SelectNode(w, "carol");  // lists nothing: the panel still names bob
+  EXPECT_EQ(w.panID->text(), "Yahoo ID: bob");
+  EXPECT_FALSE(w.spdArchiving->isEnabled());
+  QTest::mouseClick(w.spdArchiving, Qt::LeftButton);
+  EXPECT_FALSE(registry->ReadInteger("Software/Yahoo/Pager/profiles/bob/Archive", "Enabled"));
+  SelectNode(w, "alice");
+  EXPECT_TRUE(w.spdArchiving->isEnabled());
 }
 
 }  // namespace

@@ -1,4 +1,8 @@
 // The conversation list: sorting, search tabs applied by position, closing them.
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QTreeView>
 
 #include "widgets/tab_strip.h"
@@ -32,10 +36,7 @@ class ListWindowTest : public WindowTest {
     w.search_list().push_back({text, std::move(counts)});
     w.TabSet->setVisible(true);
     w.ShowRankColumn(true);
-    const int tab = w.TabSet->AddTab(QString::fromStdString("Search: " + text), true);
-    const QSignalBlocker block(w.TabSet);
-    w.TabSet->setCurrentIndex(tab);
-    w.TabSetChange(tab);
+    w.ActivateTab(w.TabSet->AddTab(QString::fromStdString("Search: " + text), true));
   }
 };
 
@@ -67,9 +68,7 @@ TEST_F(ListWindowTest, SearchTabShowsOnlyEntriesWithHitsAndConversationsShowsAll
   EXPECT_FALSE(w.msg->isColumnHidden(kRankColumn));
   EXPECT_EQ(entries[4].rank, 5);
 
-  const QSignalBlocker block(w.TabSet);
-  w.TabSet->setCurrentIndex(0);
-  w.TabSetChange(0);
+  ClickTab(w, 0);
   EXPECT_EQ(ShownFileNames(w).size(), 10);
   EXPECT_TRUE(w.msg->isColumnHidden(kRankColumn));
 }
@@ -118,6 +117,66 @@ TEST_F(ListWindowTest, SelectAllMessagesSelectsHiddenEntriesTooAndRendersThem) {
   EXPECT_EQ(w.msg->selectionModel()->selectedRows().size(), 10);
   EXPECT_EQ(w.text_buffer().size(), 10u);
 }
+
+TEST_F(ListWindowTest, ARightClickKeepsTheSelectionTheMenuActsOn) {
+  TfrmMain& w = StartWithTenConversations();
+  ShowWindow(w);
+  SelectRows(w, {1});
+  const std::int32_t views = w.view_page_counter();
+  const QPoint row3 = w.msg->visualRect(w.conversation_model()->index(3, 1)).center();
+  QTest::mouseClick(w.msg->viewport(), Qt::RightButton, {}, row3);
+  EXPECT_EQ(w.msg->selectionModel()->selectedRows().size(), 1);
+  EXPECT_TRUE(w.msg->selectionModel()->isRowSelected(1, {}));
+  EXPECT_EQ(w.view_page_counter(), views);
+  QTest::mouseClick(w.msg->viewport(), Qt::LeftButton, {}, row3);  // a left click selects
+  EXPECT_TRUE(w.msg->selectionModel()->isRowSelected(3, {}));
+  EXPECT_EQ(w.view_page_counter(), views + 1);
+}
+
+// Each column sorts by its own key, first click descending: text columns by
+// the locale's collation (case-sensitive, never byte order, also when the
+// environment names no locale), dates with the undated first, ranks best first.
+struct SortCase {
+  int column;
+  int clicks;
+  const char* order;  // of the friends' names, top to bottom
+};
+
+class SortColumns : public WindowTest, public ::testing::WithParamInterface<SortCase> {};
+
+TEST_P(SortColumns, SortsByTheColumnsKey) {
+  const SortCase& c = GetParam();
+  const QLocale before;
+  QLocale::setDefault(QLocale::c());  // as under LANG=C
+  // friend, day (an undated name for "Bert"), size by text length, hits of "x".
+  AddArchive("bob", "Anna", "20050103", {"x x x"});
+  AddArchive("bob", "bert", "20050101", {"xx"});
+  AddArchive("bob", "anna", "20050102", {"a longer message body"});
+  const std::string undated = ProfilesFolder() + "bob/Archive/Messages/Bert/notes-bob.dat";
+  WriteBytes(undated, ReadFile(AddArchive("bob", "Bert", "20050104", {"x"})));
+  std::filesystem::remove(ProfilesFolder() + "bob/Archive/Messages/Bert/20050104-bob.dat");
+  TfrmMain& w = Start();
+  ShowWindow(w);
+  SelectNode(w, "Show all");
+  QTest::keyClicks(w.txtSearch, "x");
+  QTest::mouseClick(w.btnSearchNext, Qt::LeftButton);
+  QHeaderView* header = w.msg->header();  // on the search tab, "Rank" shows
+  const QPoint at(header->sectionViewportPosition(c.column) + 5, header->height() / 2);
+  for (int i = 0; i < c.clicks; ++i) QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+  QStringList order;
+  for (const ConversationEntry& e : w.conversation_model()->entries())
+    order << QString::fromStdString(e.friend_name);
+  EXPECT_EQ(order.join(' '), c.order);
+  QLocale::setDefault(before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Columns, SortColumns,
+                         ::testing::Values(SortCase{kFriendColumn, 2, "anna Anna bert Bert"},
+                                           SortCase{kFriendColumn, 1, "Bert bert Anna anna"},
+                                           SortCase{kDateColumn, 2, "Bert bert anna Anna"},
+                                           SortCase{kSizeColumn, 1, "anna Anna bert Bert"},
+                                           SortCase{kFileNameColumn, 2, "bert anna Anna Bert"},
+                                           SortCase{kRankColumn, 1, "Anna bert Bert anna"}));
 
 TEST(RankBar, WidthIsProportionalWithHalvesToEven) {
   EXPECT_EQ(RankBarWidth(5, 46, 5), 46);

@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "window_fixture.h"
 #include "ylogs/shell/menu_drawing.h"
 #include "ylogs/shell/menu_style.h"
@@ -186,6 +188,41 @@ TEST_F(MenuBarTest, TheWindowsMenusAndMenuBarAreDrawnTheProgramsWay) {
   file->setDown(true);
   EXPECT_EQ(file->grab().toImage().pixelColor(1, 1).name(), "#4e6cbe");
   EXPECT_TRUE(Holds(file->grab().toImage(), file->rect(), Qt::white));
+  // Disabled while a long action runs: grey type, no black.
+  file->setDown(false);
+  file->setEnabled(false);
+  const QImage greyed = file->grab().toImage();
+  int darkest = 255;
+  for (int y = 0; y < greyed.height(); ++y) {
+    for (int x = 0; x < greyed.width(); ++x)
+      darkest = std::min(darkest, greyed.pixelColor(x, y).lightness());
+  }
+  EXPECT_GT(darkest, 100);
+  EXPECT_LT(darkest, 200);
+}
+
+// "&Help" and "&Forum" are drawn as the menu buttons are, each with its icon
+// before the caption.
+TEST_F(MenuBarTest, TheLinkButtonsAreDrawnLikeTheMenuButtonsWithTheirIcons) {
+  TfrmMain& w = Start();
+  for (QToolButton* b : {w.btnHelp, w.btnForum}) {
+    ASSERT_FALSE(b->icon().isNull());
+    const QColor bar = b->parentWidget()->palette().color(QPalette::Window);
+    EXPECT_EQ(b->grab().toImage().pixelColor(1, 1), bar);
+    b->setDown(true);
+    const QImage hot = b->grab().toImage();
+    EXPECT_EQ(hot.pixelColor(1, 1).name(), "#4e6cbe");
+    bool light_caption = false;  // white type, drawn smoothed
+    for (int y = 0; y < hot.height(); ++y) {
+      for (int x = 22; x < hot.width(); ++x)
+        light_caption |= hot.pixelColor(x, y).lightness() > 200;
+    }
+    EXPECT_TRUE(light_caption);
+    const QImage icon = b->icon().pixmap(16, 16).toImage();
+    const QPoint middle(2 + 8, (b->height() - 16) / 2 + 8);
+    EXPECT_EQ(hot.pixelColor(middle), icon.pixelColor(8, 8));
+    b->setDown(false);
+  }
 }
 
 }  // namespace

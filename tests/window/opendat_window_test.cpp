@@ -1,12 +1,17 @@
 // Archive files opened from anywhere: the dialog, the rows it lists and the
 // names they are decoded and shown with.
+#include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
 
 #include "opendat/frmopendat.h"
 #include "platform_answers.h"
+#include "widgets/tab_strip.h"
 #include "ylogs/archive/document.h"
 #include "ylogs/views/conversation_model.h"
 
@@ -212,6 +217,33 @@ TEST_F(OpenDatTest, TheNamesLastAsLongAsTheLooseRowsAreListed) {
   SelectNode(w, "alice");
   EXPECT_EQ(ShownFileNames(w).join("|"), "20050101-bob.dat");
   EXPECT_TRUE(Page(w, 0).contains("<p>alice said hi</p>"));
+}
+
+TEST_F(OpenDatTest, OpeningLooseFilesEndsTheSearchTabsAndTheIdentity) {
+  AddArchive("bob", "alice", "20050101", {"hi"});
+  AddArchive("bob", "alice", "20050102", {"hello"});
+  const std::string first = LooseFile("20060101-x.dat", "john");
+  const std::string second = LooseFile("20060102-x.dat", "john");
+  TfrmMain& w = Start();
+  SelectNode(w, "alice");
+  QTest::keyClicks(w.txtSearch, "hello");
+  QTest::keyClick(w.txtSearch, Qt::Key_Return);
+  ASSERT_EQ(w.TabSet->currentIndex(), 1);
+  ASSERT_TRUE(w.spdArchiving->isEnabled());
+
+  AnswerWith({QString::fromStdString(first), QString::fromStdString(second)}, "john", "mary");
+  for (QAction* a : w.popFile->actions()) {
+    if (a->text() == "Open .dat file...") a->trigger();
+  }
+  ASSERT_EQ(w.conversation_model()->rowCount(), 2);
+  EXPECT_EQ(w.TabSet->count(), 1);
+  EXPECT_EQ(w.TabSet->currentIndex(), 0);
+  EXPECT_FALSE(w.TabSet->isVisibleTo(&w));
+  EXPECT_TRUE(w.msg->isColumnHidden(kRankColumn));
+  EXPECT_TRUE(w.search_list().empty());
+  EXPECT_EQ(ShownFileNames(w).size(), 2);
+  // No identity is current: the switch would do nothing, and shows it.
+  EXPECT_FALSE(w.spdArchiving->isEnabled());
 }
 
 }  // namespace

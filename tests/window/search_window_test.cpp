@@ -113,7 +113,7 @@ TEST_F(SearchWindowTest, TwoSearchesForOneTextGiveTwoTabsWithTheirOwnCounts) {
   ASSERT_EQ(w.search_list().size(), 2u);
   EXPECT_EQ(w.search_list()[0].second, (Counts{"1", "0"}));
   EXPECT_EQ(w.search_list()[1].second, (Counts{"1", "2"}));
-  emit w.TabSet->tabBarClicked(1);  // a click on the first search tab
+  ClickTab(w, 1);
   EXPECT_EQ(ShownFileNames(w), QStringList({FileName(0)}));
 }
 
@@ -213,7 +213,7 @@ TEST_F(SearchWindowTest, TheNextViewHighlightsTheTextInItsOwnCase) {
                 .find("<p>alice said the <span style=\"background:yellow\">flat</span>, FLAT</p>"),
             std::string::npos);
   EXPECT_EQ(JoinItems(w.text_buffer()), "\r\nalice (2006-01-01 03:00:00): the flat, FLAT\r\n");
-  emit w.TabSet->tabBarClicked(0);
+  ClickTab(w, 0);
   w.RefreshBrowser();
   EXPECT_NE(JoinItems(w.html_buffer()).find(plain), std::string::npos);
 }

@@ -3,9 +3,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
+#include <QTableView>
 #include <QToolButton>
 
 #include "window_fixture.h"
@@ -115,6 +118,48 @@ TEST_F(ShellWindowTest, AMissingThemeIsReportedAndTheOtherSettingsStillApply) {
   EXPECT_EQ(w.cbxTheme->currentIndex(), -1);
   w.close();
   EXPECT_NE(SettingsText().find("Theme=nosuch\r\n"), std::string::npos);
+}
+
+// No display name is set: the platform would append it to every dialog's
+// title, which is to be the dialog's caption alone.
+TEST(ApplicationNames, NoDisplayNameIsAddedToDialogTitles) {
+  const QString name = QCoreApplication::applicationName();
+  NameApplication();
+  EXPECT_EQ(QCoreApplication::applicationName(), "Orvex Messenger Archive");
+  QCoreApplication::setApplicationName("probe");
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), "probe");  // follows the name: unset
+  QCoreApplication::setApplicationName(name);
+}
+
+struct CentreCase {
+  QSize window;
+  QRect desktop;
+  QPoint top_left;
+};
+
+TEST(CentredWindow, CentredOnTheDesktopWithTheTopLeftCornerOnIt) {
+  const CentreCase cases[] = {
+      {{1022, 738}, {0, 0, 1920, 1080}, {449, 171}},
+      {{1022, 738}, {100, 30, 1280, 1024}, {229, 173}},
+      {{1022, 738}, {0, 0, 800, 600}, {0, 0}},
+  };
+  for (const CentreCase& c : cases) EXPECT_EQ(CentredTopLeft(c.window, c.desktop), c.top_left);
+}
+
+TEST_F(ShellWindowTest, TheWindowOpensCentredAndTheGridDrawsVerticalLinesOnly) {
+  TfrmMain& w = Start();
+  EXPECT_EQ(w.pos(), CentredTopLeft(w.size(), w.screen()->availableGeometry()));
+
+  w.btnStatsClick();
+  w.vsStat->resize(288, 200);
+  const QImage grid = w.vsStat->viewport()->grab().toImage();
+  const int between_columns = w.vsStat->columnViewportPosition(1) - 1;
+  const int between_rows = w.vsStat->rowViewportPosition(1) - 1;
+  const int above_text = w.vsStat->rowViewportPosition(0) + 1;
+  const int in_column = w.vsStat->columnViewportPosition(1) + 30;
+  const QColor cell = grid.pixelColor(in_column, above_text);
+  EXPECT_NE(grid.pixelColor(between_columns, above_text), cell);  // a vertical line
+  EXPECT_EQ(grid.pixelColor(in_column, between_rows), cell);      // no horizontal one
 }
 
 }  // namespace

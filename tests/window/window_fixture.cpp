@@ -1,9 +1,13 @@
 #include "window_fixture.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QItemSelectionModel>
 #include <QPrinter>
+#include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -12,6 +16,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "widgets/tab_strip.h"
 #include "ylogs/views/conversation_model.h"
 #include "ylogs/views/safe_web_page.h"
 
@@ -69,10 +74,28 @@ bool LoadAndWait(TfrmMain& w, const std::function<void()>& action) {
   return finished;
 }
 
-void Settle(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
+bool WaitFor(const std::function<bool()>& done, int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > ms) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QThread::msleep(5);
+  }
+  return true;
+}
+
+void ShowWindow(TfrmMain& w) {
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+}
+
+Qt::Key OtherThemeKey(const TfrmMain& w) {
+  return w.cbxTheme->currentIndex() == 0 ? Qt::Key_Down : Qt::Key_Up;
+}
+
+void ClickTab(TfrmMain& w, int tab) {
+  QTest::mouseClick(w.TabSet, Qt::LeftButton, {}, w.TabSet->tabRect(tab).center());
 }
 
 QStringList TreeTexts(const TfrmMain& w) {

@@ -156,13 +156,20 @@ QStringList TreeTexts(const TfrmMain& w);
 void SelectNode(TfrmMain& w, const QString& text);
 // Selects rows of the conversation list, alone.
 void SelectRows(TfrmMain& w, const std::vector<int>& rows);
+// Shows the window, as the mouse and the keys need it laid out on a screen.
+void ShowWindow(TfrmMain& w);
+// The arrow key that chooses the other of two themes in the theme box.
+Qt::Key OtherThemeKey(const TfrmMain& w);
+// A left click on a tab of the strip under the list.
+void ClickTab(TfrmMain& w, int tab);
+// Runs the event loop until `done` holds, at most `ms` milliseconds; whether
+// it held.
+bool WaitFor(const std::function<bool()>& done, int ms = 20000);
 // The file names of the list's rows in display order, hidden rows left out.
 QStringList ShownFileNames(const TfrmMain& w);
 std::string ReadFile(const std::string& path);
 // Runs `action` and waits, at most 20 s, until the browser view has finished
 // loading a page; whether it did.
 bool LoadAndWait(TfrmMain& w, const std::function<void()>& action);
-// Lets the event loop run for `ms` milliseconds (late requests, timers).
-void Settle(int ms);
 
 }  // namespace orvex::testing

@@ -134,6 +134,7 @@ void TfrmMain::idsChange() {
   }
   panID->setText(FromMessage(d.panel.text));
   panMesArch->setVisible(d.panel.archiving_shown);
+  ShowArchivingUsable();
   if (had_selection) msgChange();
 }
 
@@ -212,8 +213,15 @@ void TfrmMain::ShowIdentityStatus(const std::string& identity) {
   const bool enabled = env_.registry && ReadArchivingEnabled(*env_.registry, identity);
   const ArchivingLook look = ArchivingButtonLook(enabled);
   spdArchiving->setText(QString::fromLatin1(look.caption));
-  spdArchiving->setStyleSheet(QStringLiteral("QToolButton { color: #%1; font-weight: bold; }")
+  spdArchiving->setStyleSheet(QStringLiteral("QToolButton { color: #%1; font-weight: bold; }"
+                                             " QToolButton:disabled { color: #808080; }")
                                   .arg(look.rgb, 6, 16, QLatin1Char('0')));
+  ShowArchivingUsable();
+}
+
+void TfrmMain::ShowArchivingUsable() {
+  // A click acts on the current identity: without one the switch is greyed.
+  spdArchiving->setEnabled(env_.registry && !discovery_->panel.current_identity.empty());
 }
 
 void TfrmMain::spdArchivingClick() {

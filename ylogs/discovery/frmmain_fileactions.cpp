@@ -84,11 +84,6 @@ void TfrmMain::Opendatfile1Click() {
   if (dialog.files().empty()) return;
 
   DiscoveryState& d = *discovery_;
-  d.loose_mode = true;
-  d.loose_files = dialog.files();
-  d.loose_user_name = dialog.user_name();
-  d.loose_friend_name = dialog.friend_name();
-
   {
     const QSignalBlocker block(ids);
     ids->clear();
@@ -96,16 +91,21 @@ void TfrmMain::Opendatfile1Click() {
   d.items.clear();
   d.favorites_node = nullptr;
   d.data = ContactTreeData{};
+  // The emptied tree rebuilds the list as any selection change does: the
+  // search tabs close, the current identity goes, the list empties.
+  idsChange();
 
+  d.loose_mode = true;
+  d.loose_files = dialog.files();
+  d.loose_user_name = dialog.user_name();
+  d.loose_friend_name = dialog.friend_name();
   std::vector<ConversationEntry> entries;
   for (const std::string& path : d.loose_files)
     entries.push_back(EntryForLooseFile(path, d.loose_user_name, d.loose_friend_name));
-  const bool had_selection = msg->selectionModel()->hasSelection();
   msg->setUpdatesEnabled(false);
   msg_model_->SetEntries(std::move(entries));
   msg_model_->Sort(sort_state_);
   msg->setUpdatesEnabled(true);
-  if (had_selection) msgChange();
 }
 
 }  // namespace orvex

@@ -10,6 +10,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -55,6 +58,8 @@ class Registry;
 class SaveDialogs;
 class SafeWebPage;
 class Shell;
+class LongActionRunner;
+class WaitPanelDisplay;
 class StatsModel;
 class TabStrip;
 struct DiscoveryState;
@@ -84,6 +89,14 @@ struct FrmMainEnvironment {
   // locale variables.
   static FrmMainEnvironment FromSystem();
 };
+
+// Names the application. No display name is set: the platform would add it
+// to every dialog's title, which must be the dialog's caption alone.
+void NameApplication();
+
+// Where a window of this size opens centred on the desktop (its top left
+// corner kept on the desktop when the window is larger).
+QPoint CentredTopLeft(QSize window, const QRect& desktop);
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -124,6 +137,7 @@ class TfrmMain : public QMainWindow {
   void SelectRegistryUser();
   void ShowIdentityStatus(const std::string& identity);
   void spdArchivingClick();
+  void ShowArchivingUsable();
 
   // --- file actions, loose archive files
   void Delete2Click();
@@ -148,6 +162,8 @@ class TfrmMain : public QMainWindow {
   void TabSetChange(int tab);
   void TabSetTabClose(int tab);
   void CloseActiveSearchTab();
+  // Makes a tab the active one; TabSetChange runs for it.
+  void ActivateTab(int tab);
   void ShowRankColumn(bool show);
   void Selectallmessages2Click();
   void vsStatRepaint();
@@ -193,6 +209,8 @@ class TfrmMain : public QMainWindow {
   const std::vector<std::string>& theme_names() const { return theme_names_; }
   std::string program_folder() const { return env_.program_folder; }
   bool cancel_request() const { return cancel_request_; }
+  // Whether a view, a search, a batch export or printing is running.
+  bool long_action_running() const;
   void set_cancel_request(bool on) { cancel_request_ = on; }
   // The settings a rendering reads, as the window holds them now.
   RenderSettings CurrentRenderSettings() const;
@@ -271,8 +289,6 @@ class TfrmMain : public QMainWindow {
 
   // views helpers
   std::vector<int> SelectedRowsInOrder() const;
-  void ShowWaitPanel(int maximum, bool visible);
-  void HideWaitPanel();
   QString WriteViewPage();
 
   FrmMainEnvironment env_;
@@ -289,8 +305,9 @@ class TfrmMain : public QMainWindow {
   QString last_page_path_;
   bool cancel_request_ = false;
   bool format_codes_enabled_ = true;
-  bool view_running_ = false;
-  bool view_again_ = false;
+  std::unique_ptr<WaitPanelDisplay> wait_display_;
+  LongActionRunner* long_action_ = nullptr;
+  bool view_again_ = false;  // a view was asked for while a long action ran
   std::vector<std::pair<std::string, std::vector<std::string>>> search_list_;
   SortState sort_state_;
   bool closing_without_save_ = false;

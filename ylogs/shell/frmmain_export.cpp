@@ -14,6 +14,7 @@
 #include "ylogs/shell/export.h"
 #include "ylogs/shell/export_writer.h"
 #include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/long_action.h"
 #include "ylogs/views/conversation_model.h"
 
 namespace orvex {
@@ -43,6 +44,7 @@ void TfrmMain::Saveastext2Click() {
 void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html) {
   // An empty folder would put the files at the root of the file system.
   if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
+  if (long_action_->busy()) return;  // one long action at a time
   if (scope == TfrmSaveDir::kAllTheArchive) spdSelectAllClick();
   std::vector<ExportSource> sources;
   const std::vector<int> selected = SelectedRowsInOrder();
@@ -57,19 +59,24 @@ void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html
                            this);
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(500);
-  auto after_each = [&](std::size_t written) {
-    progress.setValue(static_cast<int>(written));
-    progress.setLabelText(
-        QStringLiteral("%1 files saved out of %2").arg(written).arg(sources.size()));
-    return progress.wasCanceled();
-  };
+  DialogDisplay display(&progress);
   auto today = [this] {
     return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string();
   };
   const ExportContext context{ToFileName(folder), &theme_,       CurrentRenderSettings(),
                               &render_state_,     &text_buffer_, today};
   const ExportFormat format = html ? ExportFormat::kPage : ExportFormat::kTranscript;
-  ExportConversations(sources, *MakeConversationWriter(format, context), after_each);
+  long_action_->Execute(
+      {&display, static_cast<int>(sources.size()), true}, [&](LongActionRunner::Run& run) {
+        ExportConversations(sources, *MakeConversationWriter(format, context),
+                            [&](std::size_t written) {
+                              run.SetPosition(static_cast<int>(written));  // yields while shown
+                              run.SetText(QStringLiteral("%1 files saved out of %2")
+                                              .arg(written)
+                                              .arg(sources.size()));
+                              return run.TakeCancel();
+                            });
+      });
 }
 
 namespace {

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
@@ -17,10 +18,16 @@
 #include <QTreeWidget>
 #include <QWebEngineView>
 
+#include <algorithm>
+
 #include "widgets/caption_band.h"
+#include "widgets/link_icons.h"
+#include "widgets/right_click_keeps_selection.h"
 #include "widgets/tab_strip.h"
 #include "widgets/tree_icons.h"
+#include "widgets/vertical_grid_delegate.h"
 #include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/long_action.h"
 #include "ylogs/views/conversation_model.h"
 #include "ylogs/views/rank_bar_delegate.h"
 #include "ylogs/views/safe_web_page.h"
@@ -44,6 +51,15 @@ QFrame* Bordered(QWidget* parent) {
   f->setFrameShadow(QFrame::Sunken);
   return f;
 }
+
+}  // namespace
+
+QPoint CentredTopLeft(QSize window, const QRect& desktop) {
+  return {std::max(desktop.left(), desktop.left() + (desktop.width() - window.width()) / 2),
+          std::max(desktop.top(), desktop.top() + (desktop.height() - window.height()) / 2)};
+}
+
+namespace {
 
 void NoMargins(QBoxLayout* l) {
   l->setContentsMargins(0, 0, 0, 0);
@@ -168,8 +184,10 @@ QFrame* TfrmMain::CreateTopStrip() {
   row->addWidget(panMesArch);
 
   btnHelp = FlatButton("&Help", strip);
+  btnHelp->setIcon(HelpIcon());
   btnHelp->setFixedWidth(56);
   btnForum = FlatButton("&Forum", strip);
+  btnForum->setIcon(ForumIcon());
   btnForum->setFixedWidth(56);
   row->addWidget(btnHelp);
   row->addWidget(btnForum);
@@ -275,6 +293,7 @@ QWidget* TfrmMain::CreateRightArea() {
   msg->setSelectionBehavior(QAbstractItemView::SelectRows);
   msg->setAllColumnsShowFocus(true);
   msg->setContextMenuPolicy(Qt::CustomContextMenu);
+  RightClickKeepsSelection::Install(msg);
   msg->addAction(mnuListDelete);  // Del deletes while the list has the focus
   msg->setItemDelegateForColumn(kRankColumn, new RankBarDelegate(msg_model_, msg));
   QHeaderView* header = msg->header();
@@ -311,7 +330,8 @@ QWidget* TfrmMain::CreateRightArea() {
   stats_model_ = new StatsModel(&render_state_.counters, this);
   vsStat->setModel(stats_model_);
   vsStat->verticalHeader()->hide();
-  vsStat->setShowGrid(true);
+  vsStat->setShowGrid(false);  // vertical lines only, drawn with each cell
+  vsStat->setItemDelegate(new VerticalGridDelegate(vsStat));
   vsStat->setWordWrap(false);  // one line per row, as the grid has always looked
   QFont grid_font = vsStat->font();
   grid_font.setPointSize(8);  // the 8-point type its column widths were made for
@@ -410,7 +430,10 @@ QFrame* TfrmMain::CreateWaitPanel() {
 
 void TfrmMain::CreateControls() {
   setWindowTitle("Orvex Messenger Archive");
+  // Unless maximised the window opens centred on the desktop, its top left
+  // corner kept on it.
   resize(1022, 738);
+  if (const QScreen* desktop = screen()) move(CentredTopLeft(size(), desktop->availableGeometry()));
   CreateMenus();
 
   auto* central = new QWidget(this);
@@ -429,6 +452,9 @@ void TfrmMain::CreateControls() {
   statusBar()->setFixedHeight(19);
   statusBar()->setSizeGripEnabled(true);
   pnlWait = CreateWaitPanel();
+  wait_display_ =
+      std::make_unique<WaitPanelDisplay>(pnlWait, WaitProgress, lblProgress, &cancel_request_);
+  long_action_ = new LongActionRunner(central, this);
 }
 
 }  // namespace orvex

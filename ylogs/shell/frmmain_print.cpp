@@ -8,6 +8,7 @@
 #include "platform/qt/save_dialogs.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/long_action.h"
 
 namespace orvex {
 
@@ -19,17 +20,23 @@ QPrinter* TfrmMain::printer() {
 
 bool TfrmMain::PrintPage(QPrinter* target) {
   bool done = false, success = false;
-  QEventLoop loop;
-  auto connection = connect(WebBrowser, &QWebEngineView::printFinished, &loop, [&](bool ok) {
-    done = true;
-    success = ok;
-    loop.quit();
+  // The window takes no other command until the browser view has printed:
+  // a new view would change the page being printed.
+  LongActionRunner::Options options;
+  options.disable_commands = true;
+  long_action_->Execute(options, [&](LongActionRunner::Run&) {
+    QEventLoop loop;
+    auto connection = connect(WebBrowser, &QWebEngineView::printFinished, &loop, [&](bool ok) {
+      done = true;
+      success = ok;
+      loop.quit();
+    });
+    // A browser view that never reports back must not hang the window.
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+    WebBrowser->print(target);
+    if (!done) loop.exec();
+    disconnect(connection);
   });
-  // A browser view that never reports back must not hang the window.
-  QTimer::singleShot(120000, &loop, &QEventLoop::quit);
-  WebBrowser->print(target);
-  if (!done) loop.exec();
-  disconnect(connection);
   return done && success;
 }
 

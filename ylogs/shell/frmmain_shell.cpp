@@ -35,12 +35,17 @@
 #include "ylogs/shell/error_text.h"
 #include "ylogs/shell/frmmain.h"
 #include "ylogs/shell/frmmain_discovery_state.h"
+#include "ylogs/shell/long_action.h"
 #include "ylogs/shell/menu_style.h"
 #include "ylogs/shell/temp_folder.h"
 #include "ylogs/views/conversation_model.h"
 #include "ylogs/views/safe_web_page.h"
 
 namespace orvex {
+
+void NameApplication() {
+  QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+}
 
 FrmMainEnvironment FrmMainEnvironment::FromSystem() {
   FrmMainEnvironment env;
@@ -76,6 +81,17 @@ TfrmMain::TfrmMain(FrmMainEnvironment env, QWidget* parent)
     return env_.formatter ? FromAnsi(env_.formatter->ShortDate(day)) : QString();
   });
   ConnectHandlers();
+  long_action_->set_on_ended([this] {
+    // A view asked for while the action ran is built now that it has ended.
+    if (!view_again_) return;
+    view_again_ = false;
+    QMetaObject::invokeMethod(
+        this, [this] { Guard([this] { msgChange(); }); }, Qt::QueuedConnection);
+  });
+}
+
+bool TfrmMain::long_action_running() const {
+  return long_action_->busy();
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -130,14 +146,8 @@ void TfrmMain::ConnectHandlers() {
   connect(btnSelDir, &QToolButton::clicked, this, guarded(&TfrmMain::btnSelDirClick));
   connect(btnHelp, &QToolButton::clicked, this, guarded(&TfrmMain::Onlinehelp1Click));
   connect(btnForum, &QToolButton::clicked, this, guarded(&TfrmMain::btnForumClick));
-  connect(TabSet, &QTabBar::tabBarClicked, this, [this](int tab) {
-    if (tab >= 0 && tab != TabSet->currentIndex()) {
-      Guard([this, tab] {
-        const QSignalBlocker block(TabSet);
-        TabSet->setCurrentIndex(tab);
-        TabSetChange(tab);
-      });
-    }
+  connect(TabSet, &QTabBar::currentChanged, this, [this](int tab) {
+    if (tab >= 0) Guard([this, tab] { TabSetChange(tab); });
   });
   connect(TabSet, &TabStrip::closeClicked, this, guarded(&TfrmMain::CloseActiveSearchTab));
 }
@@ -180,10 +190,15 @@ void TfrmMain::FormCreate() {
   Guard([this] { LoadSettings(); });
   // 7. The messenger's current user.
   Guard([this] { SelectRegistryUser(); });
+  ShowArchivingUsable();
   // 8.
   view_page_counter_ = 0;
   // 9. The menus and the menu bar draw themselves.
-  AttachMenuDrawing({popFile, popView, popMessage, popHelp, PopupMenu1}, menu_bar_buttons, this);
+  // The link buttons after them are drawn as the menu buttons are.
+  std::vector<QToolButton*> bar = menu_bar_buttons;
+  bar.push_back(btnHelp);
+  bar.push_back(btnForum);
+  AttachMenuDrawing({popFile, popView, popMessage, popHelp, PopupMenu1}, bar, this);
 }
 
 void TfrmMain::btnFormatClick() {

@@ -193,7 +193,9 @@ bool MenuBarButtonPainter::eventFilter(QObject* watched, QEvent* event) {
   const bool hot =
       button->isDown() || (button->menu() && button->menu()->isVisible()) ||
       (button->underMouse() && button->rect().contains(button->mapFromGlobal(QCursor::pos())));
-  const MenuBarButtonColours colours = MenuBarButtonColoursFor(button->isChecked(), hot);
+  MenuBarButtonColours colours = MenuBarButtonColoursFor(button->isChecked(), hot);
+  // While a long action runs the bar takes no command, and shows it.
+  if (!button->isEnabled()) colours = {true, 0, kMenuGreyText};
   QPainter painter(button);
   const QWidget* bar = button->parentWidget() ? button->parentWidget() : button;
   painter.fillRect(button->rect(), colours.use_bar_colour ? bar->palette().color(QPalette::Window)
@@ -201,7 +203,18 @@ bool MenuBarButtonPainter::eventFilter(QObject* watched, QEvent* event) {
   painter.setPen(Colour(colours.text));
   painter.setFont(button->font());
   const QString caption = QString::fromStdString(StripAccelerator(button->text().toStdString()));
-  painter.drawText(button->rect().adjusted(kMenuBarCaptionOffset, kMenuBarCaptionOffset, 0, 0),
+  int caption_left = kMenuBarCaptionOffset;
+  if (!button->icon().isNull()) {
+    // A link button: its picture first, the caption after it.
+    constexpr int kIconSize = 16, kIconLeft = 2;
+    const int top = (button->height() - kIconSize) / 2;
+    painter.drawPixmap(
+        kIconLeft, top,
+        button->icon().pixmap(kIconSize, kIconSize,
+                              button->isEnabled() ? QIcon::Normal : QIcon::Disabled));
+    caption_left = kIconLeft + kIconSize + 1;
+  }
+  painter.drawText(button->rect().adjusted(caption_left, kMenuBarCaptionOffset, 0, 0),
                    Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, caption);
   return true;
 }

@@ -10,6 +10,14 @@
 
 namespace orvex {
 
+QLocale SortingLocale() {
+  // The user's locale; where the environment names none (C, POSIX) its
+  // collation would be byte order, so the root order of English stands in.
+  const QLocale locale;
+  if (locale.language() == QLocale::C) return QLocale(QLocale::English, QLocale::UnitedStates);
+  return locale;
+}
+
 ConversationModel::ConversationModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int ConversationModel::rowCount(const QModelIndex& parent) const {
@@ -62,7 +70,7 @@ void ConversationModel::Sort(SortState state) {
   std::vector<int> order(entries_.size());
   std::iota(order.begin(), order.end(), 0);
   if (IsTextColumn(column)) {
-    QCollator collator;  // the user's locale, case-sensitive
+    QCollator collator(SortingLocale());  // case-sensitive
     collator.setCaseSensitivity(Qt::CaseSensitive);
     std::vector<QCollatorSortKey> keys;
     keys.reserve(entries_.size());

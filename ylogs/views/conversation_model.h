@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QLocale>
 
 #include <functional>
 #include <vector>
@@ -9,6 +10,9 @@
 #include "ylogs/views/conversation_list.h"
 
 namespace orvex {
+
+// The locale whose collation orders the text columns.
+QLocale SortingLocale();
 
 class ConversationModel : public QAbstractTableModel {
   Q_OBJECT

@@ -1,7 +1,6 @@
 // The conversation list, its tabs, the viewer and the statistics grid.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
 #include <QHeaderView>
@@ -12,15 +11,15 @@
 
 #include <cerrno>
 #include <cstring>
-#include <exception>
 
 #include "platform/qt/dialogs.h"
 #include "platform/qt/qt_text.h"
-#include "widgets/paint_throttle.h"
 #include "widgets/tab_strip.h"
 #include "ylogs/archive/file_error.h"
+#include "ylogs/shell/finally.h"
 #include "ylogs/shell/frmmain.h"
 #include "ylogs/shell/frmmain_discovery_state.h"
+#include "ylogs/shell/long_action.h"
 #include "ylogs/views/conversation_model.h"
 #include "ylogs/views/safe_web_page.h"
 #include "ylogs/views/stats_model.h"
@@ -63,20 +62,6 @@ std::vector<int> TfrmMain::SelectedRowsInOrder() const {
   return rows;
 }
 
-void TfrmMain::ShowWaitPanel(int maximum, bool visible) {
-  WaitProgress->setMaximum(maximum);
-  WaitProgress->setValue(0);
-  lblProgress->clear();
-  if (visible) {
-    pnlWait->show();
-    pnlWait->raise();
-  }
-}
-
-void TfrmMain::HideWaitPanel() {
-  pnlWait->hide();
-}
-
 QString TfrmMain::WriteViewPage() {
   QString folder = env_.temp_folder;
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
@@ -95,62 +80,47 @@ QString TfrmMain::WriteViewPage() {
 
 void TfrmMain::msgChange() {
   if (!panStats->isVisibleTo(this) && !PanBottom->isVisibleTo(this)) return;
-  if (view_running_) {
-    // A selection changed while the view yields: build once more at its end.
+  if (long_action_->busy()) {
+    // The selection changed while a long action runs: build once it ends.
     view_again_ = true;
     return;
   }
-  view_running_ = true;
   render_state_.counters.Reset();
   const std::vector<int> rows = SelectedRowsInOrder();
   const int n = static_cast<int>(rows.size());
   std::vector<std::string> paths;
   paths.reserve(rows.size());
   for (int row : rows) paths.push_back(msg_model_->EntryAt(row).path);
-  ShowWaitPanel(n, n > 20);
-  cancel_request_ = false;  // a click that no walk saw must not stop this one
 
-  std::exception_ptr error;
+  // The view reads its own copy: nothing that runs while it yields can give
+  // one page two themes.
+  const Theme theme = theme_;
+  RenderSettings settings = CurrentRenderSettings();
+  settings.theme = &theme;
   ViewBuffers buffers;
-  const RenderSettings settings = CurrentRenderSettings();
-  PaintThrottle wait_panel_paints(pnlWait, 30);
-  auto after_each = [this, n, &wait_panel_paints](std::size_t i) {
-    wait_panel_paints.Step();
-    WaitProgress->setValue(static_cast<int>(i));
-    QCoreApplication::processEvents();
-    lblProgress->setText(QStringLiteral("%1 files processed out of %2").arg(i).arg(n));
-    if (cancel_request_) {
-      cancel_request_ = false;
-      return true;
-    }
-    return false;
-  };
   auto today = [this] {
     return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string();
   };
-  try {
-    BuildView(paths, theme_, settings, render_state_, buffers, after_each, today);
-  } catch (...) {
-    error = std::current_exception();
-  }
-  html_buffer_ = std::move(buffers.html);
-  text_buffer_ = std::move(buffers.text);
-  try {
+  auto work = [&](LongActionRunner::Run& run) {
+    BuildView(
+        paths, theme, settings, render_state_, buffers,
+        [&](std::size_t i) {
+          run.SetPosition(static_cast<int>(i));
+          run.Yield();
+          run.SetText(QStringLiteral("%1 files processed out of %2").arg(i).arg(n));
+          return run.TakeCancel();
+        },
+        today);
+  };
+  auto finish = [&] {
+    const Finally repaint([this] { vsStatRepaint(); });
+    html_buffer_ = std::move(buffers.html);
+    text_buffer_ = std::move(buffers.text);
     last_page_path_ = WriteViewPage();
     web_page->LoadProgramPage(last_page_path_);
     ++view_page_counter_;
-  } catch (...) {
-    if (!error) error = std::current_exception();
-  }
-  vsStatRepaint();
-  HideWaitPanel();
-  view_running_ = false;
-  if (view_again_) {
-    view_again_ = false;
-    QMetaObject::invokeMethod(
-        this, [this] { Guard([this] { msgChange(); }); }, Qt::QueuedConnection);
-  }
-  if (error) std::rethrow_exception(error);
+  };
+  long_action_->Execute({wait_display_.get(), n, n > 20}, work, finish);
 }
 
 void TfrmMain::RefreshBrowser() {
@@ -231,28 +201,28 @@ void TfrmMain::TabSetTabClose(int tab) {
   }
 }
 
+void TfrmMain::ActivateTab(int tab) {
+  // Whatever activates a tab (this, a click, the wheel, a key), the strip's
+  // change signal runs TabSetChange; activating the active tab runs it here.
+  if (TabSet->currentIndex() == tab) {
+    TabSetChange(tab);
+  } else {
+    TabSet->setCurrentIndex(tab);
+  }
+}
+
 void TfrmMain::CloseActiveSearchTab() {
   const int tab = TabSet->currentIndex();
   if (tab < 1) return;
-  {
-    const QSignalBlocker block(TabSet);
-    TabSet->setCurrentIndex(tab - 1);
-  }
-  TabSetChange(tab - 1);
+  ActivateTab(tab - 1);
   TabSetTabClose(tab);
-  const QSignalBlocker block(TabSet);
   TabSet->removeTab(tab);
 }
 
 void TfrmMain::CloseAllSearchTabs() {
   while (TabSet->count() > 1) {
-    {
-      const QSignalBlocker block(TabSet);
-      TabSet->setCurrentIndex(0);
-    }
-    TabSetChange(0);
+    ActivateTab(0);
     TabSetTabClose(1);
-    const QSignalBlocker block(TabSet);
     TabSet->removeTab(1);
   }
 }

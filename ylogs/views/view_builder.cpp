@@ -1,5 +1,7 @@
 #include "view_builder.h"
 
+#include "ylogs/shell/finally.h"
+
 namespace orvex {
 
 void BuildView(const std::vector<std::string>& paths, const Theme& theme,
@@ -8,19 +10,15 @@ void BuildView(const std::vector<std::string>& paths, const Theme& theme,
                bool text_only) {
   BeginDocument(out.html, theme);
   out.text.clear();
-  try {
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-      out.html.push_back(theme.conversation_header);
-      out.html.push_back(RenderArchiveFile(paths[i], text_only, settings, state));
-      out.html.push_back(theme.conversation_footer);
-      out.text.push_back(state.file_transcript);
-      if (after_each && after_each(i)) break;
-    }
-  } catch (...) {
-    EndDocument(out.html, theme, today());
-    throw;
+  // A failing file ends the walk; the footer still closes the page.
+  const Finally footer([&] { EndDocument(out.html, theme, today()); });
+  for (std::size_t i = 0; i < paths.size(); ++i) {
+    out.html.push_back(theme.conversation_header);
+    out.html.push_back(RenderArchiveFile(paths[i], text_only, settings, state));
+    out.html.push_back(theme.conversation_footer);
+    out.text.push_back(state.file_transcript);
+    if (after_each && after_each(i)) break;
   }
-  EndDocument(out.html, theme, today());
 }
 
 }  // namespace orvex

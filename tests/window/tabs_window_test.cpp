@@ -1,0 +1,130 @@
+// The search tabs driven as a person drives them: typing and clicking
+// "Search", the close button of the active tab, clicks, the mouse wheel and
+// the arrow keys on the strip. Whatever activates a tab, the list follows it.
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeView>
+#include <QWheelEvent>
+
+#include "widgets/tab_strip.h"
+#include "window_fixture.h"
+#include "ylogs/views/conversation_model.h"
+
+namespace orvex::testing {
+namespace {
+
+class TabsWindowTest : public WindowTest {
+ protected:
+  // alice's four conversations: "red" in the first two, "blue" in the last.
+  TfrmMain& StartWithSearches() {
+    AddArchive("bob", "alice", "20050101", {"red"});
+    AddArchive("bob", "alice", "20050102", {"red red"});
+    AddArchive("bob", "alice", "20050103", {"green"});
+    AddArchive("bob", "alice", "20050104", {"blue"});
+    TfrmMain& w = Start();
+    ShowWindow(w);
+    SelectNode(w, "alice");
+    QTest::mouseClick(w.msg->header()->viewport(), Qt::LeftButton, {},
+                      SectionCentre(w, kFileNameColumn));
+    QTest::mouseClick(w.msg->header()->viewport(), Qt::LeftButton, {},
+                      SectionCentre(w, kFileNameColumn));  // ascending by name
+    Search(w, "red");
+    Search(w, "blue");
+    return w;
+  }
+
+  static QPoint SectionCentre(TfrmMain& w, int column) {
+    QHeaderView* h = w.msg->header();
+    return {h->sectionViewportPosition(column) + h->sectionSize(column) / 2, h->height() / 2};
+  }
+
+  static void Search(TfrmMain& w, const QString& text) {
+    w.txtSearch->clear();
+    QTest::keyClicks(w.txtSearch, text);
+    QTest::mouseClick(w.btnSearchNext, Qt::LeftButton);
+  }
+
+  static QToolButton* CloseButton(TfrmMain& w, int tab) {
+    return qobject_cast<QToolButton*>(w.TabSet->tabButton(tab, QTabBar::RightSide));
+  }
+
+  // What the list shows: the file names, and whether the "Rank" column is.
+  static QString Shown(TfrmMain& w) {
+    return ShownFileNames(w).join(' ') + (w.msg->isColumnHidden(kRankColumn) ? "" : " +rank");
+  }
+
+  static void Wheel(TfrmMain& w, int steps) {
+    const QPointF at = w.TabSet->rect().center();
+    QWheelEvent wheel(at, w.TabSet->mapToGlobal(at), {}, {0, 120 * steps}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w.TabSet, &wheel);
+  }
+};
+
+constexpr const char* kAll = "20050101-bob.dat 20050102-bob.dat 20050103-bob.dat 20050104-bob.dat";
+constexpr const char* kRed = "20050101-bob.dat 20050102-bob.dat +rank";
+constexpr const char* kBlue = "20050104-bob.dat +rank";
+
+TEST_F(TabsWindowTest, OnlyTheActiveSearchTabHasACloseButtonAndItClosesThatTab) {
+  TfrmMain& w = StartWithSearches();
+  ASSERT_EQ(w.TabSet->count(), 3);
+  EXPECT_EQ(w.TabSet->currentIndex(), 2);
+  EXPECT_EQ(CloseButton(w, 0), nullptr);
+  EXPECT_EQ(CloseButton(w, 1), nullptr);
+  ASSERT_NE(CloseButton(w, 2), nullptr);
+
+  QTest::mouseClick(CloseButton(w, 2), Qt::LeftButton);
+  ASSERT_EQ(w.TabSet->count(), 2);
+  EXPECT_EQ(w.TabSet->tabText(1), "Search: red");
+  EXPECT_EQ(w.TabSet->currentIndex(), 1);
+  EXPECT_EQ(Shown(w), kRed);
+  ASSERT_EQ(w.search_list().size(), 1u);
+  EXPECT_EQ(w.search_list()[0].first, "red");
+
+  // The one search tab left closes with its own button.
+  ASSERT_NE(CloseButton(w, 1), nullptr);
+  QTest::mouseClick(CloseButton(w, 1), Qt::LeftButton);
+  EXPECT_EQ(w.TabSet->count(), 1);
+  EXPECT_FALSE(w.TabSet->isVisibleTo(&w));
+  EXPECT_EQ(Shown(w), kAll);
+  EXPECT_TRUE(w.search_list().empty());
+}
+
+TEST_F(TabsWindowTest, ClicksWheelAndArrowKeysSwitchTabsAndTheListFollows) {
+  TfrmMain& w = StartWithSearches();
+  EXPECT_EQ(Shown(w), kBlue);
+
+  ClickTab(w, 1);
+  EXPECT_EQ(w.TabSet->currentIndex(), 1);
+  EXPECT_EQ(Shown(w), kRed);
+  EXPECT_EQ(w.conversation_model()->highest_rank(), 2);
+  EXPECT_NE(CloseButton(w, 1), nullptr);
+  EXPECT_EQ(CloseButton(w, 2), nullptr);
+
+  Wheel(w, 1);  // towards the first tab
+  EXPECT_EQ(w.TabSet->currentIndex(), 0);
+  EXPECT_EQ(Shown(w), kAll);
+  Wheel(w, -1);
+  EXPECT_EQ(w.TabSet->currentIndex(), 1);
+  EXPECT_EQ(Shown(w), kRed);
+
+  QTest::keyClick(w.TabSet, Qt::Key_Right);
+  EXPECT_EQ(w.TabSet->currentIndex(), 2);
+  EXPECT_EQ(Shown(w), kBlue);
+  QTest::keyClick(w.TabSet, Qt::Key_Left);
+  QTest::keyClick(w.TabSet, Qt::Key_Left);
+  EXPECT_EQ(w.TabSet->currentIndex(), 0);
+  EXPECT_EQ(Shown(w), kAll);
+
+  // A right click opens no tab.
+  QTest::mouseClick(w.TabSet, Qt::RightButton, {}, w.TabSet->tabRect(2).center());
+  EXPECT_EQ(w.TabSet->currentIndex(), 0);
+  EXPECT_EQ(Shown(w), kAll);
+}
+
+}  // namespace
+}  // namespace orvex::testing
