@@ -72,10 +72,13 @@ TEST_P(LargePageTest, WholePageScrollsToItsEndHighlightsAndPrints) {
   ASSERT_EQ(w.conversation_model()->rowCount(), kConversations);
 
   // To the end, as far as it goes once the conversations there are laid out.
-  for (int i = 0; i < 3; ++i) {
+  WaitFor([&] {
     Script(w, "window.scrollTo(0, document.scrollingElement.scrollHeight)");
-    Settle(300);
-  }
+    return Script(w,
+                  "(function(){var e=document.scrollingElement;"
+                  "return e.scrollTop+innerHeight>=e.scrollHeight-1;})()")
+        .toBool();
+  });
   const QVariantList seen =
       Script(w,
              "(function(){var e=document.scrollingElement;"
