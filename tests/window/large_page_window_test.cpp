@@ -74,9 +74,13 @@ TEST_P(LargePageTest, WholePageScrollsToItsEndHighlightsAndPrints) {
   // To the end, as far as it goes once the conversations there are laid out.
   WaitFor([&] {
     Script(w, "window.scrollTo(0, document.scrollingElement.scrollHeight)");
+    // At the end, with the last highlight laid out on the screen.
     return Script(w,
                   "(function(){var e=document.scrollingElement;"
-                  "return e.scrollTop+innerHeight>=e.scrollHeight-1;})()")
+                  "var s=document.querySelectorAll('span[style=\"background:yellow\"]');"
+                  "var r=s[s.length-1].getBoundingClientRect();"
+                  "return e.scrollTop+innerHeight>=e.scrollHeight-1&&r.top>=0&&"
+                  "r.bottom<=innerHeight;})()")
         .toBool();
   });
   const QVariantList seen =
@@ -94,10 +98,14 @@ TEST_P(LargePageTest, WholePageScrollsToItsEndHighlightsAndPrints) {
   EXPECT_NE(seen[3].toString().toStdString().find(LastWords(kConversations)), std::string::npos)
       << seen[3].toString().toStdString();
   // And it is painted there: yellow in the view's pixels.
-  const QImage shown = w.WebBrowser->focusProxy()->grab().toImage();
   int yellow = 0;
-  for (int y = 0; y < shown.height(); ++y)
-    for (int x = 0; x < shown.width(); ++x) yellow += shown.pixel(x, y) == qRgb(255, 255, 0);
+  WaitFor([&] {
+    const QImage shown = w.WebBrowser->focusProxy()->grab().toImage();
+    yellow = 0;
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x) yellow += shown.pixel(x, y) == qRgb(255, 255, 0);
+    return yellow > 50;
+  });
   EXPECT_GT(yellow, 50);
 
   // Printed, every conversation is in the document, the last one too.

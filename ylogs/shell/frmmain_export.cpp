@@ -68,14 +68,13 @@ void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html
   const ExportFormat format = html ? ExportFormat::kPage : ExportFormat::kTranscript;
   long_action_->Execute(
       {&display, static_cast<int>(sources.size()), true}, [&](LongActionRunner::Run& run) {
-        ExportConversations(sources, *MakeConversationWriter(format, context),
-                            [&](std::size_t written) {
-                              run.SetPosition(static_cast<int>(written));  // yields while shown
-                              run.SetText(QStringLiteral("%1 files saved out of %2")
-                                              .arg(written)
-                                              .arg(sources.size()));
-                              return run.TakeCancel();
-                            });
+        ExportConversations(
+            sources, *MakeConversationWriter(format, context), [&](std::size_t written) {
+              run.SetPosition(static_cast<int>(written));  // yields while shown
+              run.SetText(
+                  QStringLiteral("%1 files saved out of %2").arg(written).arg(sources.size()));
+              return run.TakeCancel();
+            });
       });
 }
 
