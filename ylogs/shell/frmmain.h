@@ -26,6 +26,7 @@
 #include "ylogs/archive/document.h"
 #include "ylogs/archive/renderer.h"
 #include "ylogs/archive/theme.h"
+#include "ylogs/shell/export_writer.h"
 #include "ylogs/views/conversation_list.h"
 
 class QAction;
@@ -185,6 +186,11 @@ class TfrmMain : public QMainWindow {
   void Saveaswebsite1Click();
   void SaveasJSONfiles1Click();
   void ExportForKeeping(int scope, const QString& folder, bool site);
+  // Writes the sources through the long-action runner with the export's
+  // progress dialog and its "Cancel".
+  void WriteExport(const std::vector<ExportSource>& sources, ExportFormat format,
+                   const ExportContext& context);
+  std::function<std::string()> ExportDateTime() const;  // the "%today" text
   void Copytoclipboard1Click();
   void Copyhtmlcodetoclipboard1Click();
   void Print1Click();

@@ -54,18 +54,23 @@ void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html
   } else {
     for (int row = 0; row < msg_model_->rowCount(); ++row) add(row);
   }
+  const ExportContext context{ToFileName(folder), &theme_,       CurrentRenderSettings(),
+                              &render_state_,     &text_buffer_, ExportDateTime()};
+  WriteExport(sources, html ? ExportFormat::kPage : ExportFormat::kTranscript, context);
+}
+
+std::function<std::string()> TfrmMain::ExportDateTime() const {
+  return [this] { return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string(); };
+}
+
+void TfrmMain::WriteExport(const std::vector<ExportSource>& sources, ExportFormat format,
+                           const ExportContext& context) {
   // Progress with a way to stop between files; the files written stay.
   QProgressDialog progress("Saving conversations...", "Cancel", 0, static_cast<int>(sources.size()),
                            this);
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(500);
   DialogDisplay display(&progress);
-  auto today = [this] {
-    return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string();
-  };
-  const ExportContext context{ToFileName(folder), &theme_,       CurrentRenderSettings(),
-                              &render_state_,     &text_buffer_, today};
-  const ExportFormat format = html ? ExportFormat::kPage : ExportFormat::kTranscript;
   long_action_->Execute(
       {&display, static_cast<int>(sources.size()), true}, [&](LongActionRunner::Run& run) {
         ExportConversations(

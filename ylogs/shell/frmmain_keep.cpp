@@ -1,7 +1,6 @@
 // "Save as website..." and "Save as JSON files...": the whole of a list of
 // conversations kept in UTF-8, with the batch export's dialog, progress and
 // a way to stop between files.
-#include <QProgressDialog>
 
 #include "common/browse_for_folder.h"
 #include "platform/qt/qt_text.h"
@@ -9,6 +8,7 @@
 #include "ylogs/archive/file_error.h"
 #include "ylogs/shell/export_writer.h"
 #include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/long_action.h"
 #include "ylogs/views/conversation_model.h"
 
 namespace orvex {
@@ -53,6 +53,7 @@ void TfrmMain::SaveasJSONfiles1Click() {
 
 void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {
   if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
+  if (long_action_->busy()) return;  // one long action at a time
   std::vector<ExportSource> sources;
   const std::vector<bool>& hidden = msg_model_->hidden();
   auto add = [&](int row) { sources.push_back(ExportSourceFor(msg_model_->EntryAt(row))); };
@@ -67,24 +68,11 @@ void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {
       if (scope == kSelectedContacts || shown) add(row);
     }
   }
-  QProgressDialog progress("Saving conversations...", "Cancel", 0, static_cast<int>(sources.size()),
-                           this);
-  progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(500);
-  auto after_each = [&](std::size_t written) {
-    progress.setValue(static_cast<int>(written));
-    progress.setLabelText(
-        QStringLiteral("%1 files saved out of %2").arg(written).arg(sources.size()));
-    return progress.wasCanceled();
-  };
   RenderState state;  // the view's statistics and buffers stay as they are
   TextItems text_buffer;
-  const ExportContext context{
-      ToFileName(folder), &theme_, CurrentRenderSettings(), &state, &text_buffer, [this] {
-        return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string();
-      }};
-  const ExportFormat format = site ? ExportFormat::kSite : ExportFormat::kJson;
-  ExportConversations(sources, *MakeConversationWriter(format, context), after_each);
+  const ExportContext context{ToFileName(folder), &theme_,         CurrentRenderSettings(), &state,
+                              &text_buffer,       ExportDateTime()};
+  WriteExport(sources, site ? ExportFormat::kSite : ExportFormat::kJson, context);
 }
 
 }  // namespace orvex
