@@ -8,6 +8,7 @@
 
 #include "byte_scan.h"
 #include "code_page_tables.h"
+#include "utf8_units.h"
 
 namespace orvex {
 namespace {
@@ -16,47 +17,13 @@ int system_code_page = kWesternCodePage;
 
 constexpr char kReplacementUtf8[] = "\xEF\xBF\xBD";
 
-// Writes the UTF-8 of `cp` at `out`; the number of bytes written.
-std::size_t PutUtf8(char* out, char32_t cp) {
-  if (cp < 0x80) {
-    out[0] = static_cast<char>(cp);
-    return 1;
-  }
-  if (cp < 0x800) {
-    out[0] = static_cast<char>(0xC0 | (cp >> 6));
-    out[1] = static_cast<char>(0x80 | (cp & 0x3F));
-    return 2;
-  }
-  if (cp < 0x10000) {
-    out[0] = static_cast<char>(0xE0 | (cp >> 12));
-    out[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out[2] = static_cast<char>(0x80 | (cp & 0x3F));
-    return 3;
-  }
-  out[0] = static_cast<char>(0xF0 | (cp >> 18));
-  out[1] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-  out[2] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-  out[3] = static_cast<char>(0x80 | (cp & 0x3F));
-  return 4;
-}
+using utf8::IsHighSurrogate;
+using utf8::IsLowSurrogate;
+using utf8::IsSurrogate;
+using utf8::IsTrail;
 
 void AppendUtf8(std::string& out, char32_t cp) {
-  char bytes[4];
-  out.append(bytes, PutUtf8(bytes, cp));
-}
-
-bool IsTrail(unsigned char c) {
-  return (c & 0xC0) == 0x80;
-}
-
-bool IsHighSurrogate(char32_t u) {
-  return u >= 0xD800 && u <= 0xDBFF;
-}
-bool IsLowSurrogate(char32_t u) {
-  return u >= 0xDC00 && u <= 0xDFFF;
-}
-bool IsSurrogate(char32_t u) {
-  return u >= 0xD800 && u <= 0xDFFF;
+  utf8::Append(out, cp);
 }
 
 constexpr int kSingleBytePages[] = {874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258};
@@ -243,14 +210,14 @@ void DecodeArchiveUtf8InPlace(std::string& text, int code_page) {
       if (IsHighSurrogate(unit) && next < n && static_cast<unsigned char>(d[next]) >= 0x80 &&
           NextArchiveUnit(d, n, next, low) && IsLowSurrogate(low)) {
         i = next;
-        o += PutUtf8(d + o, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+        o += utf8::Put(d + o, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
       } else {
         std::copy(kReplacementUtf8, kReplacementUtf8 + 3, d + o);
         o += 3;
       }
       continue;
     }
-    o += PutUtf8(d + o, unit);
+    o += utf8::Put(d + o, unit);
   }
   text.resize(o);
 }

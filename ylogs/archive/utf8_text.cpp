@@ -1,13 +1,15 @@
 #include "utf8_text.h"
 
+#include "utf8_units.h"
+
 namespace orvex {
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
+using utf8::IsHighSurrogate;
+using utf8::IsLowSurrogate;
+using utf8::IsTrail;
 
-bool IsTrail(unsigned char c) {
-  return (c & 0xC0) == 0x80;
-}
+constexpr char32_t kReplacement = 0xFFFD;
 
 // The length of the well-formed sequence at `i` (RFC 3629), or 0.
 std::size_t StrictLength(std::string_view s, std::size_t i) {
@@ -54,31 +56,10 @@ std::size_t LenientUnit(std::string_view s, std::size_t i, char32_t& unit) {
   return len;
 }
 
-bool IsHighSurrogate(char32_t u) {
-  return u >= 0xD800 && u <= 0xDBFF;
-}
-bool IsLowSurrogate(char32_t u) {
-  return u >= 0xDC00 && u <= 0xDFFF;
-}
-
 }  // namespace
 
 void AppendCodePoint(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  }
+  utf8::Append(out, cp);
 }
 
 bool AppendArchiveTextAsUtf8(std::string_view s, std::string& out) {
