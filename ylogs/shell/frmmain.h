@@ -190,7 +190,7 @@ class TfrmMain : public QMainWindow {
   // progress dialog and its "Cancel".
   void WriteExport(const std::vector<ExportSource>& sources, ExportFormat format,
                    const ExportContext& context);
-  std::function<std::string()> ExportDateTime() const;  // the "%today" text
+  std::function<std::string()> TodayText() const;  // the "%today" text of pages and exports
   void Copytoclipboard1Click();
   void Copyhtmlcodetoclipboard1Click();
   void Print1Click();

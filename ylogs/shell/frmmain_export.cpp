@@ -55,11 +55,11 @@ void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html
     for (int row = 0; row < msg_model_->rowCount(); ++row) add(row);
   }
   const ExportContext context{ToFileName(folder), &theme_,       CurrentRenderSettings(),
-                              &render_state_,     &text_buffer_, ExportDateTime()};
+                              &render_state_,     &text_buffer_, TodayText()};
   WriteExport(sources, html ? ExportFormat::kPage : ExportFormat::kTranscript, context);
 }
 
-std::function<std::string()> TfrmMain::ExportDateTime() const {
+std::function<std::string()> TfrmMain::TodayText() const {
   return [this] { return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string(); };
 }
 

@@ -70,8 +70,8 @@ void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {
   }
   RenderState state;  // the view's statistics and buffers stay as they are
   TextItems text_buffer;
-  const ExportContext context{ToFileName(folder), &theme_,         CurrentRenderSettings(), &state,
-                              &text_buffer,       ExportDateTime()};
+  const ExportContext context{ToFileName(folder), &theme_,    CurrentRenderSettings(), &state,
+                              &text_buffer,       TodayText()};
   WriteExport(sources, site ? ExportFormat::kSite : ExportFormat::kJson, context);
 }
 

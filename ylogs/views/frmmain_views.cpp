@@ -98,9 +98,7 @@ void TfrmMain::msgChange() {
   RenderSettings settings = CurrentRenderSettings();
   settings.theme = &theme;
   ViewBuffers buffers;
-  auto today = [this] {
-    return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string();
-  };
+  const auto today = TodayText();
   auto work = [&](LongActionRunner::Run& run) {
     BuildView(
         paths, theme, settings, render_state_, buffers,
