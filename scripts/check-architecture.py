@@ -1,0 +1,209 @@
+#!/usr/bin/env python3
+"""Keeps docs/ARCHITECTURE.md true to the sources.
+
+Fails (exit 1, one line per fault) when
+- a file or folder named in the document does not exist;
+- a function written `Name()` or `Class::Name()`, or a handler written
+  `TfrmMain::Name`, is defined nowhere;
+- in the tables of controls: a handler is not defined in the row's file, a
+  function of the "ends in" column is not defined in the file named with it,
+  a historic name occurs nowhere in the sources, or a quoted caption is not
+  the program's own text;
+- the window connects a handler, adds a menu item or declares a control that
+  the tables leave out.
+
+Usage: check-architecture.py [ROOT]   (ROOT: the source tree, default: ..)
+"""
+import re
+import sys
+from pathlib import Path
+
+ROOT = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent)
+DOC = ROOT / "docs" / "ARCHITECTURE.md"
+SOURCE_DIRS = ["ylogs", "platform", "widgets", "common", "opendat", "saveDir", "about", "orvex",
+               "cli"]
+# The forms whose controls the tables must list.
+FORM_HEADERS = ["ylogs/shell/frmmain.h", "opendat/frmopendat.h", "saveDir/frmsavedir.h",
+                "about/frmabout.h"]
+CONTROL_MEMBER = re.compile(
+    r"^\s+(?:Q\w+|TabStrip|LinkLabel|SafeWebPage)\*\s+(\w+)(?:\[\d+\])?\s*=", re.M)
+NOT_A_DECLARATION = {"return", "else", "case", "throw", "delete", "new", "co_return"}
+
+faults = []
+
+
+def fault(text):
+    if text not in faults:
+        faults.append(text)
+
+
+def load_sources():
+    sources = {}
+    for folder in SOURCE_DIRS:
+        for path in sorted((ROOT / folder).rglob("*")):
+            if path.suffix in (".cpp", ".h") and path.is_file():
+                sources[path.relative_to(ROOT).as_posix()] = path.read_text(errors="replace")
+    return sources
+
+
+SOURCES = load_sources()
+ALL_TEXT = "\n".join(SOURCES.values())
+WORDS = set(re.findall(r"\w+", ALL_TEXT))
+LITERALS = {m.group(1).replace("&", "")
+            for m in re.finditer(r'"((?:[^"\\\n]|\\.)*)"', ALL_TEXT)}
+
+
+DECLARATION = re.compile(r"^[ \t]*((?:[\w:<>,*&]+[ \t]+)+)[*&]?(\w+)\s*\(", re.M)
+QUALIFIED = re.compile(r"\b(\w+)::(\w+)\s*\(")
+CLASS_BODY = re.compile(r"\b(?:class|struct)\s+(\w+)\b[^;{(]*\{")
+
+
+def index_sources():
+    """Where each function is declared or defined: by name, by Class::name."""
+    free, qualified = {}, {}
+    for path, text in SOURCES.items():
+        for m in DECLARATION.finditer(text):
+            if m.group(1).split()[0] not in NOT_A_DECLARATION:
+                free.setdefault(m.group(2), set()).add(path)
+        for m in QUALIFIED.finditer(text):
+            qualified.setdefault(m.group(1) + "::" + m.group(2), set()).add(path)
+        # Members declared inside a class body count as the class's own.
+        classes = list(CLASS_BODY.finditer(text))
+        for i, c in enumerate(classes):
+            end = classes[i + 1].start() if i + 1 < len(classes) else len(text)
+            for m in DECLARATION.finditer(text, c.end(), end):
+                if m.group(1).split()[0] not in NOT_A_DECLARATION:
+                    qualified.setdefault(c.group(1) + "::" + m.group(2), set()).add(path)
+    return free, qualified
+
+
+FREE, MEMBERS = index_sources()
+
+
+def is_defined(name, files=None):
+    """Whether `name` (a function or Class::member) is in the sources, or in `files`."""
+    scope = name.split("::")
+    key = "::".join(scope[-2:]) if len(scope) > 1 else name
+    where = (MEMBERS if len(scope) > 1 else FREE).get(key, set())
+    return bool(where) if files is None else bool(where & set(files))
+
+
+def is_program_text(caption):
+    """Whether the caption is one of the program's literals, or several joined."""
+    if caption in LITERALS:
+        return True
+    pieces = [lit for lit in LITERALS if lit and lit in caption]
+    reach = [True] + [False] * len(caption)
+    for i in range(len(caption)):
+        if reach[i]:
+            for lit in pieces:
+                if caption.startswith(lit, i):
+                    reach[i + len(lit)] = True
+    return reach[-1]
+
+
+def backticked(text):
+    return re.findall(r"`([^`]+)`", text)
+
+
+def check_names(doc):
+    for token in set(backticked(doc)):
+        if "/" in token and not re.search(r"[\s*<>$]", token):
+            if not (ROOT / token).exists():
+                fault(f"no such file or folder: {token}")
+        elif re.fullmatch(r"[A-Za-z_][\w:]*\(\)", token):
+            if not is_defined(token[:-2]):
+                fault(f"no such function: {token}")
+        elif re.fullmatch(r"Tfrm\w+::\w+", token):
+            if not is_defined(token):
+                fault(f"no such handler: {token}")
+
+
+def table_rows(doc):
+    """The rows of every table that has a handler column, as dicts by heading."""
+    rows, heading = [], None
+    for line in doc.splitlines():
+        if not line.startswith("|"):
+            heading = None
+            continue
+        cells = [c.strip() for c in line.strip().strip("|").split("|")]
+        if heading is None:
+            heading = cells if "handler" in cells else []
+        elif heading and not set(line) <= set("|- "):
+            rows.append(dict(zip(heading, cells)))
+    return rows
+
+
+def check_rows(rows):
+    for row in rows:
+        seen = row["what the user sees"]
+        files = backticked(row["file"])
+        for caption in re.findall(r'"([^"]*)"', seen):
+            if not is_program_text(caption):
+                fault(f'caption "{caption}" is not a text of the program')
+        for name in backticked(row["historic name"]):
+            if name not in WORDS and not any(w.startswith(name) for w in WORDS):
+                fault(f"historic name {name} occurs nowhere ({seen})")
+        for handler in re.findall(r"`(Tfrm\w+::\w+)`", row["handler"]):
+            if not is_defined(handler, files):
+                fault(f"{handler} is not defined in {', '.join(files)}")
+        for function, path in re.findall(r"`([\w:]+)\(\)` in `([^`]+)`", row["ends in"]):
+            if not is_defined(function, [path]):
+                fault(f"{function}() is not defined in {path}")
+
+
+def connect_statements(text):
+    for start in (m.start() for m in re.finditer(r"\bconnect\(", text)):
+        depth, i = 0, start + len("connect")
+        while i < len(text):
+            depth += {"(": 1, ")": -1}.get(text[i], 0)
+            if depth == 0:
+                break
+            i += 1
+        yield text[start:i + 1]
+
+
+def check_complete(rows):
+    handlers = {h for row in rows for h in re.findall(r"`(Tfrm\w+::\w+)`", row["handler"])}
+    historic = {n for row in rows for n in backticked(row["historic name"])}
+    seen = "\n".join(row["what the user sees"] for row in rows)
+    for path, text in SOURCES.items():
+        if path.startswith("cli/"):
+            continue
+        used = set(re.findall(r"&(Tfrm\w+::\w+)", text))
+        for statement in connect_statements(text):
+            used |= {"TfrmMain::" + n
+                     for n in re.findall(r"Guard\(\[[^\]]*\]\s*\{\s*(\w+)\(", statement)}
+        for handler in sorted(used - handlers):
+            fault(f"{path} connects {handler}, which the tables leave out")
+        for caption in re.findall(r'AddItem\(\s*\w+,\s*"([^"]*)"', text):
+            if f'"{caption}"' not in seen:
+                fault(f'{path} adds the menu item "{caption}", which the tables leave out')
+    for header in FORM_HEADERS:
+        for member in CONTROL_MEMBER.findall(SOURCES.get(header, "")):
+            if member not in historic:
+                fault(f"{header} declares the control {member}, which the tables leave out")
+
+
+def main():
+    if not DOC.is_file():
+        print(f"check-architecture: {DOC} is missing")
+        return 1
+    doc = DOC.read_text()
+    rows = table_rows(doc)
+    if not rows:
+        fault("no table of controls found")
+    check_names(doc)
+    check_rows(rows)
+    check_complete(rows)
+    for text in faults:
+        print(f"docs/ARCHITECTURE.md: {text}")
+    if faults:
+        print(f"check-architecture: {len(faults)} fault(s)")
+        return 1
+    print(f"check-architecture: {len(rows)} rows, every name found")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
