@@ -10,7 +10,9 @@ Fails (exit 1, one line per fault) when
   a historic name occurs nowhere in the sources, or a quoted caption is not
   the program's own text;
 - the window connects a handler, adds a menu item or declares a control that
-  the tables leave out.
+  the tables leave out;
+- a file includes across the layers the document draws (a core file a Qt or
+  window header, a widget a core header, ...).
 
 Usage: check-architecture.py [ROOT]   (ROOT: the source tree, default: ..)
 """
@@ -185,6 +187,52 @@ def check_complete(rows):
                 fault(f"{header} declares the control {member}, which the tables leave out")
 
 
+# What each layer may include (Qt: whether Qt headers are allowed).
+LAYER_INCLUDES = {
+    "platform": ({"platform"}, False),
+    "core": ({"platform", "core"}, False),
+    "companion": ({"platform", "core", "companion"}, False),
+    "Qt platform": ({"platform", "Qt platform", "core"}, True),
+    "widgets": ({"widgets"}, True),
+    "dialogs": ({"platform", "Qt platform", "core", "widgets", "dialogs"}, True),
+    "window": ({"platform", "Qt platform", "core", "widgets", "dialogs", "window"}, True),
+    "program": ({"platform", "Qt platform", "core", "widgets", "dialogs", "window"}, True),
+}
+
+
+def window_stems():
+    """The window's files: the orvex_window list, and every frmmain* file."""
+    cmake = (ROOT / "ylogs" / "CMakeLists.txt").read_text()
+    listed = re.search(r"add_library\(orvex_window\b([^)]*)\)", cmake)
+    stems = {Path(f).stem for f in (listed.group(1).split() if listed else [])}
+    return stems | {Path(p).stem for p in SOURCES if Path(p).stem.startswith("frmmain")}
+
+
+def layer_of(path, window):
+    top = path.split("/")[0]
+    if path.startswith("platform/qt/"):
+        return "Qt platform"
+    if top == "ylogs":
+        return "window" if Path(path).stem in window else "core"
+    return {"platform": "platform", "cli": "companion", "widgets": "widgets", "orvex": "program",
+            "common": "dialogs", "opendat": "dialogs", "saveDir": "dialogs",
+            "about": "dialogs"}.get(top)
+
+
+def check_layers():
+    window = window_stems()
+    for path, text in SOURCES.items():
+        layer = layer_of(path, window)
+        allowed, qt = LAYER_INCLUDES[layer]
+        if not qt and re.search(r"^#include <Q", text, re.M):
+            fault(f"{path} ({layer}) includes Qt")
+        for included in re.findall(r'^#include "([^"]+)"', text, re.M):
+            target = included if "/" in included else str(Path(path).parent / included)
+            other = layer_of(target, window) if target in SOURCES else None
+            if other and other not in allowed:
+                fault(f"{path} ({layer}) includes {included} ({other})")
+
+
 def main():
     if not DOC.is_file():
         print(f"check-architecture: {DOC} is missing")
@@ -196,6 +244,7 @@ def main():
     check_names(doc)
     check_rows(rows)
     check_complete(rows)
+    check_layers()
     for text in faults:
         print(f"docs/ARCHITECTURE.md: {text}")
     if faults:
