@@ -4,7 +4,7 @@
 Fails (exit 1, one line per fault) when
 - a file or folder named in the document does not exist;
 - a function written `Name()` or `Class::Name()`, or a handler written
-  `TfrmMain::Name`, is defined nowhere;
+  `TfrmMain::Name`, is defined nowhere (CONTRIBUTING.md's names too);
 - in the tables of controls: a handler is not defined in the row's file, a
   function of the "ends in" column is not defined in the file named with it,
   a historic name occurs nowhere in the sources, or a quoted caption is not
@@ -22,8 +22,12 @@ from pathlib import Path
 
 ROOT = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent)
 DOC = ROOT / "docs" / "ARCHITECTURE.md"
+# Its names are checked too, as those of the document.
+CONTRIBUTING = ROOT / "CONTRIBUTING.md"
 SOURCE_DIRS = ["ylogs", "platform", "widgets", "common", "opendat", "saveDir", "about", "orvex",
                "cli"]
+# Named functions may also live here; captions and controls may not.
+OTHER_DIRS = ["tests", "fuzz", "bench", "tools"]
 # The forms whose controls the tables must list.
 FORM_HEADERS = ["ylogs/shell/frmmain.h", "opendat/frmopendat.h", "saveDir/frmsavedir.h",
                 "about/frmabout.h"]
@@ -39,16 +43,17 @@ def fault(text):
         faults.append(text)
 
 
-def load_sources():
+def load_sources(folders):
     sources = {}
-    for folder in SOURCE_DIRS:
+    for folder in folders:
         for path in sorted((ROOT / folder).rglob("*")):
             if path.suffix in (".cpp", ".h") and path.is_file():
                 sources[path.relative_to(ROOT).as_posix()] = path.read_text(errors="replace")
     return sources
 
 
-SOURCES = load_sources()
+SOURCES = load_sources(SOURCE_DIRS)
+OTHERS = load_sources(OTHER_DIRS)
 ALL_TEXT = "\n".join(SOURCES.values())
 WORDS = set(re.findall(r"\w+", ALL_TEXT))
 LITERALS = {m.group(1).replace("&", "")
@@ -63,7 +68,7 @@ CLASS_BODY = re.compile(r"\b(?:class|struct)\s+(\w+)\b[^;{(]*\{")
 def index_sources():
     """Where each function is declared or defined: by name, by Class::name."""
     free, qualified = {}, {}
-    for path, text in SOURCES.items():
+    for path, text in {**SOURCES, **OTHERS}.items():
         for m in DECLARATION.finditer(text):
             if m.group(1).split()[0] not in NOT_A_DECLARATION:
                 free.setdefault(m.group(2), set()).add(path)
@@ -108,17 +113,17 @@ def backticked(text):
     return re.findall(r"`([^`]+)`", text)
 
 
-def check_names(doc):
-    for token in set(backticked(doc)):
-        if "/" in token and not re.search(r"[\s*<>$]", token):
+def check_names(doc, where=""):
+    for token in sorted(set(backticked(doc))):
+        if re.fullmatch(r"[\w.\-/]+/(?:[\w\-]*\.[\w.]+)?", token):
             if not (ROOT / token).exists():
-                fault(f"no such file or folder: {token}")
+                fault(f"no such file or folder{where}: {token}")
         elif re.fullmatch(r"[A-Za-z_][\w:]*\(\)", token):
             if not is_defined(token[:-2]):
-                fault(f"no such function: {token}")
+                fault(f"no such function{where}: {token}")
         elif re.fullmatch(r"Tfrm\w+::\w+", token):
             if not is_defined(token):
-                fault(f"no such handler: {token}")
+                fault(f"no such handler{where}: {token}")
 
 
 def table_rows(doc):
@@ -242,11 +247,13 @@ def main():
     if not rows:
         fault("no table of controls found")
     check_names(doc)
+    if CONTRIBUTING.is_file():
+        check_names(CONTRIBUTING.read_text(), " (CONTRIBUTING.md)")
     check_rows(rows)
     check_complete(rows)
     check_layers()
     for text in faults:
-        print(f"docs/ARCHITECTURE.md: {text}")
+        print(f"check-architecture: {text}")
     if faults:
         print(f"check-architecture: {len(faults)} fault(s)")
         return 1
