@@ -149,7 +149,10 @@ def check_rows(rows):
             if not is_program_text(caption):
                 fault(f'caption "{caption}" is not a text of the program')
         for name in backticked(row["historic name"]):
-            if name not in WORDS and not any(w.startswith(name) for w in WORDS):
+            if "::" in name:
+                if not is_defined(name):
+                    fault(f"no such function: {name}")
+            elif name not in WORDS and not any(w.startswith(name) for w in WORDS):
                 fault(f"historic name {name} occurs nowhere ({seen})")
         for handler in re.findall(r"`(Tfrm\w+::\w+)`", row["handler"]):
             if not is_defined(handler, files):
