@@ -3,10 +3,15 @@
 //   shell/frmmain_layout.cpp       regions, controls and menus
 //   shell/frmmain_shell.cpp        start-up, panel switches, closing, the error guard
 //   shell/frmmain_settings.cpp     the settings file
+//   shell/frmmain_export.cpp       saving, the batch export, the clipboard
+//   shell/frmmain_keep.cpp         the website and JSON exports
+//   shell/frmmain_print.cpp        printing, preview and page setup
+//   shell/frmmain_help.cpp         web links and the About box
 //   discovery/frmmain_discovery.cpp  path box, contact tree, filter, index, archiving switch
 //   discovery/frmmain_fileactions.cpp  deleting files, showing folders, loose files
-//   shell/frmmain_help.cpp         web links and the About box
 //   views/frmmain_views.cpp        conversation list, tabs, viewer, statistics
+//   views/frmmain_search.cpp       the search
+// docs/ARCHITECTURE.md maps every control to its handler and file.
 #pragma once
 
 #include <QMainWindow>
