@@ -31,8 +31,11 @@ OTHER_DIRS = ["tests", "fuzz", "bench", "tools"]
 # The forms whose controls the tables must list.
 FORM_HEADERS = ["ylogs/shell/frmmain.h", "opendat/frmopendat.h", "saveDir/frmsavedir.h",
                 "about/frmabout.h"]
+# A control: a widget, menu or action member under its historic name (state
+# such as models ends in "_" and is no control).
 CONTROL_MEMBER = re.compile(
-    r"^\s+(?:Q\w+|TabStrip|LinkLabel|SafeWebPage)\*\s+(\w+)(?:\[\d+\])?\s*=", re.M)
+    r"^\s+(?!Q\w*(?:Model|Delegate|Printer)\b)(?:Q\w+|TabStrip|LinkLabel|SafeWebPage)\*\s+"
+    r"([A-Za-z]\w*[A-Za-z0-9])(?:\[\d+\])?\s*=", re.M)
 NOT_A_DECLARATION = {"return", "else", "case", "throw", "delete", "new", "co_return"}
 
 faults = []
