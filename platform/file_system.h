@@ -10,13 +10,15 @@
 #include <string>
 #include <string_view>
 
+#include "text_kinds.h"
+
 namespace orvex::files {
 
 // Whether the path names an existing folder (a link to one counts).
-bool IsFolder(const std::string& path);
+bool IsFolder(const FileNameBytes& path);
 
 struct ListedItem {
-  std::string_view name;  // valid during the visit only
+  FileNameView name;  // valid during the visit only
   bool is_folder = false;
   std::int64_t size = 0;  // 0 for folders and when sizes are not read
 };
@@ -26,32 +28,32 @@ struct ListedItem {
 // listing does not already show as a folder is looked at (one stat, links
 // followed) for its size and kind. A folder that cannot be listed lists
 // nothing and gives its error number.
-int ListFolder(const std::string& folder,
+int ListFolder(const FileNameBytes& folder,
                const std::function<bool(std::string_view)>& wants_details,
                const std::function<void(const ListedItem&)>& visit);
 
 // Reads a whole file in one go into `bytes`; a folder gives EISDIR.
-int ReadWholeFile(const std::string& path, std::string& bytes);
+int ReadWholeFile(const FileNameBytes& path, std::string& bytes);
 
 // The file a write to the path lands in: a link is followed, so the link
 // stays; any other path is itself.
-std::string WriteTarget(const std::string& path);
+FileNameBytes WriteTarget(const FileNameBytes& path);
 
 // Writes `bytes` into the file, created or emptied first. A file that cannot
 // be completed is removed again, but only a plain file named by the path
 // itself: a link stays, and so does what it leads to (a device, another file).
-int WriteFileInPlace(const std::string& path, std::string_view bytes);
+int WriteFileInPlace(const FileNameBytes& path, std::string_view bytes);
 
 // Writes `bytes` to a new file beside the path's target (a link is followed,
 // so the link stays), flushes it to disk and renames it over the target:
 // either the whole new text is there or the old file is untouched. An
 // existing file keeps its permissions.
-int WriteFileAtomically(const std::string& path, std::string_view bytes);
+int WriteFileAtomically(const FileNameBytes& path, std::string_view bytes);
 
 // Removes a file (never a folder).
-int RemoveFile(const std::string& path);
+int RemoveFile(const FileNameBytes& path);
 
 // Makes a folder and the folders above it; an existing folder is no error.
-int MakeFolders(const std::string& path);
+int MakeFolders(const FileNameBytes& path);
 
 }  // namespace orvex::files
