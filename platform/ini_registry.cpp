@@ -1,8 +1,8 @@
 #include "ini_registry.h"
 
 #include <filesystem>
-#include <system_error>
 
+#include "file_system.h"
 #include "private_profile.h"
 #include "user_config.h"
 
@@ -35,9 +35,9 @@ std::optional<std::int32_t> IniRegistry::ReadInteger(const std::string& key,
 
 void IniRegistry::WriteInteger(const std::string& key, const std::string& value_name,
                                std::int32_t value) {
-  const std::filesystem::path folder = std::filesystem::path(file_).parent_path();
-  std::error_code ec;
-  if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+  // A folder that cannot be made shows as the write's failure below.
+  const std::string folder = std::filesystem::path(file_).parent_path().string();
+  if (!folder.empty()) files::MakeFolders(folder);
   if (!WriteProfileString(file_, SectionOf(key), value_name, std::to_string(value))) {
     throw RegistryError("Unable to write to " + file_);
   }

@@ -1,17 +1,12 @@
 #include "private_profile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <atomic>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <iterator>
 #include <unordered_map>
 
 #include "ansi_case.h"
+#include "file_system.h"
 
 namespace orvex {
 namespace {
@@ -103,54 +98,12 @@ std::optional<SectionRange> FindSection(const std::vector<std::string>& lines,
   return std::nullopt;
 }
 
-// Reads a whole file; ENOENT gives an empty text, other failures none.
+// Reads a whole file; the error number is kept for the caller.
 std::optional<std::string> ReadFileText(const std::string& path, int& error) {
-  error = 0;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    error = errno;
-    return std::nullopt;
-  }
   std::string text;
-  char buf[16384];
-  for (;;) {
-    const ssize_t got = ::read(fd, buf, sizeof buf);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      error = errno;
-      ::close(fd);
-      return std::nullopt;
-    }
-    if (got == 0) break;
-    text.append(buf, static_cast<std::size_t>(got));
-  }
-  ::close(fd);
+  error = files::ReadWholeFile(path, text);
+  if (error != 0) return std::nullopt;
   return text;
-}
-
-bool WriteAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t put = ::write(fd, data.data(), data.size());
-    if (put < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data.remove_prefix(static_cast<std::size_t>(put));
-  }
-  return true;
-}
-
-// The file a write lands in: a symbolic link is followed, so the link stays.
-std::string WriteTarget(const std::string& path) {
-  struct stat st {};
-  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-    if (char* real = ::realpath(path.c_str(), nullptr)) {
-      std::string target = real;
-      std::free(real);
-      return target;
-    }
-  }
-  return path;
 }
 
 }  // namespace
@@ -313,25 +266,7 @@ std::string ProfileDocument::Text() const {
 }
 
 bool ProfileDocument::Save(const std::string& path) const {
-  static std::atomic<unsigned> counter{0};
-  const std::string target = WriteTarget(path);
-  struct stat old {};
-  const bool existed = ::stat(target.c_str(), &old) == 0;
-  std::string temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, Text());
-  if (ok && existed) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-  if (ok) ok = ::fsync(fd) == 0;
-  if (::close(fd) != 0) ok = false;
-  if (ok) ok = ::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  return files::WriteFileAtomically(path, Text()) == 0;
 }
 
 std::optional<std::int32_t> ParseProfileInteger(std::string_view text) {
@@ -397,7 +332,7 @@ std::int32_t ReadProfileInteger(const std::string& path, std::string_view sectio
 
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value) {
-  auto doc = ProfileDocument::LoadForUpdate(WriteTarget(path));
+  auto doc = ProfileDocument::LoadForUpdate(files::WriteTarget(path));
   if (!doc || !doc->SetValue(section, key, value)) return false;
   return doc->Save(path);
 }

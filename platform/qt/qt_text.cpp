@@ -24,11 +24,7 @@ std::string ToFileName(const QString& name) {
   return QFile::encodeName(name).toStdString();
 }
 
-}  // namespace orvex
-
-namespace orvex {
-
-QString FromMessage(std::string_view text) {
+QString FromFileNameOrAnsi(std::string_view text) {
   QString decoded = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   if (!decoded.contains(QChar::ReplacementCharacter)) return decoded;
   return FromAnsi(text);

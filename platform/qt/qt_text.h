@@ -1,5 +1,5 @@
-// Conversions between the program's 8-bit text, file-system names and Qt's
-// Unicode strings.
+// Conversions between the program's three kinds of 8-bit text (see
+// platform/text_kinds.h) and Qt's Unicode strings.
 #pragma once
 
 #include <QString>
@@ -7,20 +7,22 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text_kinds.h"
+
 namespace orvex {
 
 // Code-page text for display.
-QString FromAnsi(std::string_view ansi);
+QString FromAnsi(AnsiView ansi);
 // What a person typed, in the code page ("?" for characters it lacks).
-std::string ToAnsi(const QString& text);
+AnsiText ToAnsi(const QString& text);
 // File-system bytes for display, and back.
-QString FromFileName(std::string_view name);
-std::string ToFileName(const QString& name);
+QString FromFileName(FileNameView name);
+FileNameBytes ToFileName(const QString& name);
 
-}  // namespace orvex
+// Bytes that are file-name bytes or ANSI text, or both at once: a tree node's
+// name, a list cell, a message quoting a path. Read as UTF-8 where they are
+// (a name on this system), else as ANSI text (the program's own texts, a
+// folder copied from an old computer with a name in its code page).
+QString FromFileNameOrAnsi(std::string_view text);
 
-namespace orvex {
-// A message built by the program: UTF-8 where it is (a path in it keeps the
-// file system's bytes), else the code page.
-QString FromMessage(std::string_view text);
 }  // namespace orvex

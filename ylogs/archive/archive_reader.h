@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text_kinds.h"
+
 namespace orvex {
 
 inline constexpr std::size_t kRecordHeaderSize = 16;
@@ -18,25 +20,25 @@ using MessageSink = std::function<void(const std::string&)>;
 
 // The decoding key (the local user's id) and the friend's name of a file.
 struct ArchiveNames {
-  std::string key;
-  std::string friend_name;
+  AnsiText key;
+  AnsiText friend_name;
 };
 
 // The names typed for loose files, when loose-file mode is on.
 struct LooseNames {
-  std::string user_name;
-  std::string friend_name;
+  AnsiText user_name;
+  AnsiText friend_name;
 };
 
 // Cuts the key and the friend's name out of a path that ends in
 // <id>/Archive/Messages/<friend>/<file>. Only the 18-character step over the
 // two middle folders is counted; their names are not compared. Never reads
 // outside the path: a path without that layout gives empty names.
-ArchiveNames CutNamesFromPath(std::string_view path);
+ArchiveNames CutNamesFromPath(FileNameView path);
 
 // Names for a file: the loose names when given, else those cut from the path
 // and taken into the code page.
-ArchiveNames NamesForFile(std::string_view path, const std::optional<LooseNames>& loose);
+ArchiveNames NamesForFile(FileNameView path, const std::optional<LooseNames>& loose);
 
 // Hands out the unscrambled bytes of one record's text. Put back returns the
 // last byte to the stream: the next call yields the same byte again, at the

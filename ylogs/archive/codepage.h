@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text_kinds.h"
+
 namespace orvex {
 
 inline constexpr int kWesternCodePage = 1252;
@@ -29,21 +31,20 @@ std::string CodePageCharset(int number);
 // bytes strictly (0x80..0xBF). Any fault, or a text ending inside a sequence,
 // gives the empty text. Characters the code page lacks become "?"; with
 // kUtf8CodePage the decoded characters stay UTF-8 and none is lost.
-std::string DecodeArchiveUtf8(std::string_view utf8, int code_page = SystemCodePage());
+AnsiText DecodeArchiveUtf8(std::string_view utf8, int code_page = SystemCodePage());
 // The same, in place (the text never grows).
 void DecodeArchiveUtf8InPlace(std::string& text, int code_page = SystemCodePage());
 
 // Converts well-formed UTF-8 (what a person types, a command-line argument) to
 // the code page; ill-formed bytes and characters it lacks become "?".
-std::string Utf8ToAnsi(std::string_view utf8, int code_page = SystemCodePage());
+AnsiText Utf8ToAnsi(Utf8View utf8, int code_page = SystemCodePage());
 
 // Converts code-page text to UTF-8 for display.
-std::string AnsiToUtf8(std::string_view ansi, int code_page = SystemCodePage());
+Utf8Text AnsiToUtf8(AnsiView ansi, int code_page = SystemCodePage());
 
 // The longest start of `text` of at most `max` bytes that does not end inside
 // a character of the code page.
-std::string_view CutToLength(std::string_view text, std::size_t max,
-                             int code_page = SystemCodePage());
+AnsiView CutToLength(AnsiView text, std::size_t max, int code_page = SystemCodePage());
 
 }  // namespace orvex
 
@@ -53,6 +54,6 @@ namespace orvex {
 // system, while the archives were written with the code page's bytes (the key
 // that unscrambles a file is the identity's name in those bytes). A name that
 // is not UTF-8 is taken as it is.
-std::string FileNameToAnsi(std::string_view name, int code_page = SystemCodePage());
+AnsiText FileNameToAnsi(FileNameView name, int code_page = SystemCodePage());
 
 }  // namespace orvex

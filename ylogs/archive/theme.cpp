@@ -1,10 +1,9 @@
 #include "theme.h"
 
-#include <dirent.h>
-
 #include <array>
 
 #include "file_error.h"
+#include "platform/file_system.h"
 #include "text_replace.h"
 
 namespace orvex {
@@ -70,15 +69,12 @@ std::vector<std::string> ListThemes(std::string_view program_folder) {
   std::vector<std::string> names;
   std::string folder(program_folder);
   folder += "themes";
-  DIR* dir = ::opendir(folder.c_str());
-  if (!dir) return names;
-  while (const dirent* entry = ::readdir(dir)) {
-    std::string_view name = entry->d_name;
-    if (name.empty() || name[0] == '.') continue;
-    if (name.size() < 3 || name.substr(name.size() - 3) != ".th") continue;
+  files::ListFolder(folder, nullptr, [&](const files::ListedItem& item) {
+    const std::string_view name = item.name;
+    if (name.empty() || name[0] == '.') return;
+    if (name.size() < 3 || name.substr(name.size() - 3) != ".th") return;
     names.emplace_back(name.substr(0, name.find('.')));
-  }
-  ::closedir(dir);
+  });
   return names;
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "favorites.h"
+#include "platform/text_kinds.h"
 
 namespace orvex {
 
@@ -15,10 +16,10 @@ inline constexpr std::size_t kFileNameFieldMax = 100;
 inline constexpr std::size_t kTimeFieldMax = 10;
 
 struct ConversationEntry {
-  std::string file_name;    // at most 100 characters
-  std::string path;         // whole: every action reaches the file through it
-  std::string identity;     // at most 50 characters
-  std::string friend_name;  // at most 50 characters
+  FileNameBytes file_name;    // at most 100 characters
+  FileNameBytes path;         // whole: every action reaches the file through it
+  FileNameBytes identity;     // at most 50 characters
+  FileNameBytes friend_name;  // at most 50 characters
   std::optional<std::int32_t>
       date;                // day count (days from 1899-12-30); none: no valid date in the name
   std::string start_time;  // nothing fills it

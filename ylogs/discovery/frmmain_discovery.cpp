@@ -78,7 +78,7 @@ void TfrmMain::RebuildTree() {
     auto* item = node.parent == kNoNode
                      ? new QTreeWidgetItem(ids)
                      : new QTreeWidgetItem(d.items[static_cast<std::size_t>(node.parent)]);
-    item->setText(0, FromMessage(d.data.NodeText(id)));
+    item->setText(0, FromFileNameOrAnsi(d.data.NodeText(id)));
     item->setIcon(0, TreeIcon(ImageOf(node.kind)));
     item->setData(0, kNodeRole, id);
     item->setData(0, kKindRole, static_cast<int>(node.kind));
@@ -132,7 +132,7 @@ void TfrmMain::idsChange() {
   if (std::optional<std::string> shown = ApplyIndexBuild(d.panel, build)) {
     ShowIdentityStatus(*shown);
   }
-  panID->setText(FromMessage(d.panel.text));
+  panID->setText(FromFileNameOrAnsi(d.panel.text));
   panMesArch->setVisible(d.panel.archiving_shown);
   ShowArchivingUsable();
   if (had_selection) msgChange();
@@ -208,7 +208,7 @@ void TfrmMain::SelectRegistryUser() {
 
 void TfrmMain::ShowIdentityStatus(const std::string& identity) {
   panMesArch->setVisible(true);
-  panID->setText(FromMessage(std::string(kIdentityPanelPrefix) + identity));
+  panID->setText(FromFileNameOrAnsi(std::string(kIdentityPanelPrefix) + identity));
   discovery_->panel.current_identity = identity;
   const bool enabled = env_.registry && ReadArchivingEnabled(*env_.registry, identity);
   const ArchivingLook look = ArchivingButtonLook(enabled);

@@ -7,14 +7,12 @@
 #include <QTreeWidget>
 #include <QUrl>
 
-#include <cerrno>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "common/browse_for_folder.h"
 #include "opendat/frmopendat.h"
+#include "platform/file_system.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/shell.h"
@@ -54,7 +52,9 @@ void TfrmMain::Delete2Click() {
   for (const std::string& path : paths) {
     // The first failure stops: files deleted before it stay deleted and the
     // list stays as it is.
-    if (::unlink(path.c_str()) != 0) throw FileError(FileErrorText(errno));
+    if (const int error = files::RemoveFile(path); error != 0) {
+      throw FileError(FileErrorText(error));
+    }
   }
   idsChange();
 }

@@ -1,14 +1,8 @@
 #include "export.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 
+#include "platform/file_system.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/text_replace.h"
 
@@ -26,38 +20,15 @@ void WriteItemsToFile(const std::string& path, const TextItems& items) {
 }
 
 void MakeFolders(const std::string& path) {
-  std::error_code ec;
-  std::filesystem::create_directories(path, ec);
-  if (ec) CannotCreate(path, ec.value());
+  if (const int error = files::MakeFolders(path); error != 0) CannotCreate(path, error);
 }
 
 void WriteBytesToFile(const std::string& path, std::string_view bytes) {
   // An existing file is replaced without asking, as before; a file that
-  // cannot be completed is removed again. Only a plain file named by the path
-  // itself is removed: a link stays, and so does what it leads to (a device
-  // such as /dev/full, another file).
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) CannotCreate(path, errno);
-  struct stat opened {
-  }, named{};
-  const bool removable = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
-                         ::lstat(path.c_str(), &named) == 0 && S_ISREG(named.st_mode);
-  auto fail = [&](int error) {
-    if (removable) ::unlink(path.c_str());
+  // cannot be completed is removed again.
+  if (const int error = files::WriteFileInPlace(path, bytes); error != 0) {
     CannotCreate(path, error);
-  };
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
-      ::close(fd);
-      fail(error);
-    }
-    done += static_cast<std::size_t>(n);
   }
-  if (::close(fd) != 0) fail(errno);
 }
 
 std::string SaveAsFileName(std::string_view chosen, std::string_view tested,

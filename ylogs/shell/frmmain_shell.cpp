@@ -100,7 +100,7 @@ void TfrmMain::Guard(const std::function<void()>& action) {
   try {
     action();
   } catch (const std::exception& e) {
-    if (env_.dialogs) env_.dialogs->Error(this, FromMessage(ErrorBoxText(e.what())));
+    if (env_.dialogs) env_.dialogs->Error(this, FromFileNameOrAnsi(ErrorBoxText(e.what())));
   } catch (...) {
     if (env_.dialogs) env_.dialogs->Error(this, FromAnsi(ErrorBoxText("Unknown error")));
   }
@@ -159,7 +159,7 @@ void TfrmMain::ApplySystemCodePage() {
   web_page->settings()->setDefaultTextEncoding(
       QString::fromLatin1(CodePageCharset(choice.code_page)));
   if (!choice.unsupported_value.empty() && env_.dialogs) {
-    env_.dialogs->Message(this, FromMessage(UnsupportedCodePageText(choice)));
+    env_.dialogs->Message(this, FromFileNameOrAnsi(UnsupportedCodePageText(choice)));
   }
 }
 

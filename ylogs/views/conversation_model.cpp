@@ -45,7 +45,7 @@ QVariant ConversationModel::data(const QModelIndex& index, int role) const {
       return {};
     default:
       // Names come from the file system (UTF-8) or were typed (the code page).
-      return FromMessage(ColumnText(e, column));
+      return FromFileNameOrAnsi(ColumnText(e, column));
   }
 }
 
@@ -75,7 +75,7 @@ void ConversationModel::Sort(SortState state) {
     std::vector<QCollatorSortKey> keys;
     keys.reserve(entries_.size());
     for (const ConversationEntry& e : entries_) {
-      keys.push_back(collator.sortKey(FromMessage(ColumnText(e, column))));
+      keys.push_back(collator.sortKey(FromFileNameOrAnsi(ColumnText(e, column))));
     }
     auto cmp = [&](int a, int b) { return keys[a].compare(keys[b]); };
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {

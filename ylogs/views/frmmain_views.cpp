@@ -49,7 +49,7 @@ RenderSettings TfrmMain::CurrentRenderSettings() const {
   Dialogs* dialogs = env_.dialogs;
   TfrmMain* self = const_cast<TfrmMain*>(this);
   s.messages = [dialogs, self](const std::string& text) {
-    if (dialogs) dialogs->Message(self, FromMessage(text));
+    if (dialogs) dialogs->Message(self, FromFileNameOrAnsi(text));
   };
   return s;
 }

@@ -1,0 +1,166 @@
+#include "file_system.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+
+namespace orvex::files {
+namespace {
+
+int WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t put = ::write(fd, bytes.data(), bytes.size());
+    if (put < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(put));
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::string WriteTarget(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    if (char* real = ::realpath(path.c_str(), nullptr)) {
+      std::string target = real;
+      std::free(real);
+      return target;
+    }
+  }
+  return path;
+}
+
+bool IsFolder(const std::string& path) {
+  struct stat st {};
+  return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+int ListFolder(const std::string& folder,
+               const std::function<bool(std::string_view)>& wants_details,
+               const std::function<void(const ListedItem&)>& visit) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  DIR* dir = ::fdopendir(fd);
+  if (!dir) {
+    const int error = errno;
+    ::close(fd);
+    return error;
+  }
+  while (const dirent* d = ::readdir(dir)) {
+    const std::string_view name(d->d_name);
+    if (name == "." || name == "..") continue;
+    ListedItem item;
+    item.name = name;
+    item.is_folder = d->d_type == DT_DIR;
+    if (!item.is_folder && wants_details && wants_details(name)) {
+      struct stat st {};
+      if (::fstatat(fd, d->d_name, &st, 0) == 0) {
+        item.is_folder = S_ISDIR(st.st_mode);
+        if (!item.is_folder) item.size = st.st_size;
+      }
+    }
+    visit(item);
+  }
+  ::closedir(dir);
+  return 0;
+}
+
+int ReadWholeFile(const std::string& path, std::string& bytes) {
+  bytes.clear();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  auto fail = [&](int error) {
+    ::close(fd);
+    bytes.clear();
+    return error;
+  };
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return fail(errno);
+  if (S_ISDIR(st.st_mode)) return fail(EISDIR);
+  // A regular file is read straight into a text of the size fstat gave, in
+  // one read as a rule; anything else (or a size of 0) is read to its end.
+  const std::size_t expected = S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) : 0;
+  if (expected > 0) {
+    bytes.resize(expected);
+    std::size_t got = 0;
+    while (got < expected) {
+      const ssize_t n = ::read(fd, bytes.data() + got, expected - got);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        return fail(errno);
+      }
+      if (n == 0) break;  // the file shrank since fstat
+      got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+  } else {
+    char buf[65536];
+    for (;;) {
+      const ssize_t n = ::read(fd, buf, sizeof buf);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        return fail(errno);
+      }
+      if (n == 0) break;
+      bytes.append(buf, static_cast<std::size_t>(n));
+    }
+  }
+  ::close(fd);
+  return 0;
+}
+
+int WriteFileInPlace(const std::string& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return errno;
+  struct stat opened {
+  }, named{};
+  const bool removable = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+                         ::lstat(path.c_str(), &named) == 0 && S_ISREG(named.st_mode);
+  int error = WriteAll(fd, bytes);
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error != 0 && removable) ::unlink(path.c_str());
+  return error;
+}
+
+int WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  static std::atomic<unsigned> counter{0};
+  const std::string target = WriteTarget(path);
+  struct stat old {};
+  const bool existed = ::stat(target.c_str(), &old) == 0;
+  std::string temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temp = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return errno;
+  }
+  if (fd < 0) return EEXIST;
+  int error = WriteAll(fd, bytes);
+  if (error == 0 && existed && ::fchmod(fd, old.st_mode & 07777) != 0) error = errno;
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) ::unlink(temp.c_str());
+  return error;
+}
+
+int RemoveFile(const std::string& path) {
+  return ::unlink(path.c_str()) == 0 ? 0 : errno;
+}
+
+int MakeFolders(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::create_directories(path, ec);
+  return ec.value();
+}
+
+}  // namespace orvex::files

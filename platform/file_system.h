@@ -1,0 +1,59 @@
+// The one place the program touches the file system: listing folders, reading
+// whole files, writing them (in place, or all-or-nothing through a new file)
+// and removing them. Paths are file-system bytes as the system gives them.
+// Failures come back as the system's error number (0 for success): each caller
+// turns them into its own message.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "text_kinds.h"
+
+namespace orvex::files {
+
+// Whether the path names an existing folder (a link to one counts).
+bool IsFolder(const FileNameBytes& path);
+
+struct ListedItem {
+  FileNameView name;  // valid during the visit only
+  bool is_folder = false;
+  std::int64_t size = 0;  // 0 for folders and when sizes are not read
+};
+
+// Visits the entries of a folder in the order the file system gives them,
+// without "." and "..". `wants_details(name)` says whether an entry that the
+// listing does not already show as a folder is looked at (one stat, links
+// followed) for its size and kind. A folder that cannot be listed lists
+// nothing and gives its error number.
+int ListFolder(const FileNameBytes& folder,
+               const std::function<bool(std::string_view)>& wants_details,
+               const std::function<void(const ListedItem&)>& visit);
+
+// Reads a whole file in one go into `bytes`; a folder gives EISDIR.
+int ReadWholeFile(const FileNameBytes& path, std::string& bytes);
+
+// The file a write to the path lands in: a link is followed, so the link
+// stays; any other path is itself.
+FileNameBytes WriteTarget(const FileNameBytes& path);
+
+// Writes `bytes` into the file, created or emptied first. A file that cannot
+// be completed is removed again, but only a plain file named by the path
+// itself: a link stays, and so does what it leads to (a device, another file).
+int WriteFileInPlace(const FileNameBytes& path, std::string_view bytes);
+
+// Writes `bytes` to a new file beside the path's target (a link is followed,
+// so the link stays), flushes it to disk and renames it over the target:
+// either the whole new text is there or the old file is untouched. An
+// existing file keeps its permissions.
+int WriteFileAtomically(const FileNameBytes& path, std::string_view bytes);
+
+// Removes a file (never a folder).
+int RemoveFile(const FileNameBytes& path);
+
+// Makes a folder and the folders above it; an existing folder is no error.
+int MakeFolders(const FileNameBytes& path);
+
+}  // namespace orvex::files
