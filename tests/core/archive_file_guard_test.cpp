@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,9 @@ struct TargetCase {
   std::string target;  // "P/" starts the profiles folder, "O/" the other folder
   bool refused;
 };
+void PrintTo(const TargetCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ArchiveGuardTargetTest : public ArchiveGuardFixture,
                                public ::testing::TestWithParam<TargetCase> {
@@ -106,6 +110,9 @@ struct FormatCase {
   ExportFormat format;
   std::string clash;  // the generated name that is an archive file
 };
+void PrintTo(const FormatCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ArchiveGuardExportTest : public ArchiveGuardFixture,
                                public ::testing::TestWithParam<FormatCase> {};

@@ -91,10 +91,11 @@ TEST_F(ArchiveGuardWindowTest, FolderDialogsRefuseAndStayOpen) {
   // Into alice's own folder, where a generated name is already listed as one
   // of her files; the website into a folder whose index.html links to one.
   WriteBytes(Alice() + "20050102-bob-alice.html", "listed as a conversation");
+  WriteBytes(Alice() + "20050102-bob-alice.txt", "listed as a conversation");
   WriteBytes(Alice() + "index.json", "listed as a conversation");
   SelectNode(w, "x.html.d");
   SelectNode(w, "alice");
-  SelectRows(w, {0, 1, 2, 3});
+  SelectRows(w, {0, 1, 2, 3, 4});
   fs::create_directories(out / "site");
   fs::create_symlink(Alice() + "20050101-bob.dat", out / "site/index.html");
   struct Case {
@@ -103,6 +104,7 @@ TEST_F(ArchiveGuardWindowTest, FolderDialogsRefuseAndStayOpen) {
   };
   const Case cases[] = {
       {"Save as individual HTML files...", Alice(), Alice() + "20050102-bob-alice.html"},
+      {"Save as individual text files...", Alice(), Alice() + "20050102-bob-alice.txt"},
       {"Save as JSON files...", Alice(), Alice() + "index.json"},
       {"Save as website...", out / "site", out / "site/index.html"}};
   for (const Case& c : cases) {
