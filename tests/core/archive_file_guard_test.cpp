@@ -62,9 +62,9 @@ void PrintTo(const TargetCase& c, std::ostream* os) {
 class ArchiveGuardTargetTest : public ArchiveGuardFixture,
                                public ::testing::TestWithParam<TargetCase> {
  protected:
-  std::string Resolve(const std::string& spec) const {
-    const std::string& root = spec.starts_with("P/") ? profiles_.path() : other_.path();
-    return root + spec.substr(2);
+  std::string Resolve(const std::string& relative) const {
+    const std::string& root = relative.starts_with("P/") ? profiles_.path() : other_.path();
+    return root + relative.substr(2);
   }
 };
 
