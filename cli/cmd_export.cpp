@@ -55,9 +55,14 @@ int RunExport(const CLI::App& app, const ExportArgs& args) {
                               : args.json ? ExportFormat::kJson
                               : args.text ? ExportFormat::kTranscript
                                           : ExportFormat::kPage;
+  // Nothing is written over an archive file of the folder or of the list.
+  ArchiveFileGuard guard;
+  guard.AddProfilesFolder(selection.profiles);
+  for (const ExportSource& s : sources) guard.AddFile(s.path);
   const ExportContext context{args.outdir,  &theme,
                               settings,     &state,
-                              &text_buffer, [&] { return formatter.DateTime(NowLocalDayCount()); }};
+                              &text_buffer, [&] { return formatter.DateTime(NowLocalDayCount()); },
+                              &guard};
   try {
     ExportConversations(sources, *MakeConversationWriter(format, context), nullptr);
   } catch (const UserError& e) {

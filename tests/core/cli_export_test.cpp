@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/archive_writer.h"
+#include "tests/support/folder_snapshot.h"
 #include "tests/support/listed_paths.h"
 #include "tests/support/run_program.h"
 #include "tests/support/temp_folder.h"
@@ -147,6 +148,31 @@ TEST_F(CliExport, JsonAndSiteInUtf8) {
   EXPECT_NE(Read("site/alice/bob/20060412-alice.html").find(html), std::string::npos);
   EXPECT_NE(Read("site/index.html").find("<a href=\"alice/bob/index.html\">bob</a>"),
             std::string::npos);
+}
+
+// Exporting into a friend folder, where a generated name is already an
+// archive file (one given as a symbolic link for the website): refused, the
+// archive as it was, nothing written.
+TEST_F(CliExport, NeverWritesOverAnArchiveFile) {
+  Write("bob", "hi");
+  const std::string bob = profiles_ / "alice/Archive/Messages/bob/";
+  testing::WriteBytes(bob + "20060412-alice-bob.html", "an archive file by its place");
+  fs::create_directories(out_ / "site");
+  fs::create_symlink(bob + "20060412-alice.dat", out_ / "site/index.html");
+  struct Case {
+    std::string outdir, format, refused;
+  };
+  const Case cases[] = {{bob, "--html", bob + "20060412-alice-bob.html"},
+                        {out_ / "site", "--site", out_ / "site/index.html"}};
+  for (const Case& c : cases) {
+    const testing::FolderSnapshot before = testing::TakeSnapshot(profiles_.path());
+    const testing::ProgramResult r = Export(c.outdir, {c.format});
+    EXPECT_EQ(r.err, "Cannot write \"" + c.refused +
+                         "\": it is an archive file, and archive files are never changed.\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(testing::TakeSnapshot(profiles_.path()), before) << c.format;
+  }
+  EXPECT_EQ(testing::TakeSnapshot(out_ / "site").size(), 1u);  // the link alone
 }
 
 }  // namespace

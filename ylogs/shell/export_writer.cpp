@@ -13,17 +13,27 @@ class IndividualFileWriter : public ConversationWriter {
  public:
   IndividualFileWriter(const ExportContext& context, bool page) : c_(context), page_(page) {}
 
+  void Begin(const std::vector<ExportSource>& sources) override {
+    if (!c_.guard) return;
+    std::vector<std::string> names;
+    for (const ExportSource& source : sources) names.push_back(NameOf(source));
+    c_.guard->CheckTargets(names);
+  }
+
   void Write(const ExportSource& source) override {
     c_.text_buffer->clear();
     const std::string body = RenderArchiveFile(source.path, false, c_.settings, *c_.state);
     const TextItems doc = IndividualPage(*c_.theme, body, c_.today ? c_.today() : std::string());
     c_.text_buffer->push_back(c_.state->file_transcript);
-    const std::string name = IndividualFileName(c_.folder, source.file_name, source.friend_name,
-                                                page_ ? ".html" : ".txt");
-    WriteItemsToFile(name, page_ ? doc : *c_.text_buffer);
+    WriteItemsToFile(NameOf(source), page_ ? doc : *c_.text_buffer);
   }
 
  private:
+  std::string NameOf(const ExportSource& source) const {
+    return IndividualFileName(c_.folder, source.file_name, source.friend_name,
+                              page_ ? ".html" : ".txt");
+  }
+
   ExportContext c_;
   bool page_;
 };
@@ -42,7 +52,7 @@ std::unique_ptr<ConversationWriter> MakeConversationWriter(ExportFormat format,
     case ExportFormat::kTranscript:
       return std::make_unique<IndividualFileWriter>(context, false);
     case ExportFormat::kJson:
-      return std::make_unique<JsonWriter>(context.folder, context.settings);
+      return std::make_unique<JsonWriter>(context.folder, context.settings, context.guard);
     case ExportFormat::kSite:
       return std::make_unique<SiteWriter>(context);
   }

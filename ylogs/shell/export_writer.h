@@ -13,6 +13,7 @@
 #include "ylogs/archive/document.h"
 #include "ylogs/archive/renderer.h"
 #include "ylogs/archive/theme.h"
+#include "ylogs/shell/archive_file_guard.h"
 
 namespace orvex {
 
@@ -30,7 +31,9 @@ struct ExportSource {
 ExportSource ExportSourceFor(const ConversationEntry& entry);
 
 // A back-end. Begin sees the whole list first, Write takes one conversation
-// at a time in list order, Finish ends an export that was not stopped.
+// at a time in list order, Finish ends an export that was not stopped. Begin
+// checks every name the export will write against the context's guard, so a
+// refused export writes nothing.
 class ConversationWriter {
  public:
   virtual ~ConversationWriter() = default;
@@ -55,7 +58,8 @@ struct ExportContext {
   RenderSettings settings;
   RenderState* state = nullptr;
   TextItems* text_buffer = nullptr;
-  std::function<std::string()> today;  // the "%today" text
+  std::function<std::string()> today;       // the "%today" text
+  const ArchiveFileGuard* guard = nullptr;  // none: nothing is refused
 };
 
 std::unique_ptr<ConversationWriter> MakeConversationWriter(ExportFormat format,

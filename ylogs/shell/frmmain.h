@@ -196,6 +196,9 @@ class TfrmMain : public QMainWindow {
   void WriteExport(const std::vector<ExportSource>& sources, ExportFormat format,
                    const ExportContext& context);
   std::function<std::string()> TodayText() const;  // the "%today" text of pages and exports
+  // The archive files no save or export may write over: those of the
+  // profiles folder shown, the favourites, the loose files and the list.
+  ArchiveFileGuard ArchiveGuard() const;
   void Copytoclipboard1Click();
   void Copyhtmlcodetoclipboard1Click();
   void Print1Click();

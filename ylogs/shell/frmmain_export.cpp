@@ -14,6 +14,7 @@
 #include "ylogs/shell/export.h"
 #include "ylogs/shell/export_writer.h"
 #include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/frmmain_discovery_state.h"
 #include "ylogs/shell/long_action.h"
 #include "ylogs/views/conversation_model.h"
 
@@ -23,10 +24,22 @@ namespace {
 void SaveBuffer(TfrmMain* w, SaveDialogs* dialogs, const QString& filter, QString& last_name,
                 const char* tested, const char* suffix, const TextItems& items) {
   if (!dialogs) return;
-  std::optional<QString> chosen = dialogs->SaveFileName(w, filter, last_name);
-  if (!chosen) return;
-  last_name = *chosen;
-  WriteItemsToFile(SaveAsFileName(ToFileName(*chosen), tested, suffix), items);
+  const ArchiveFileGuard guard = w->ArchiveGuard();
+  for (;;) {
+    std::optional<QString> chosen = dialogs->SaveFileName(w, filter, last_name);
+    if (!chosen) return;
+    last_name = *chosen;
+    const std::string name = SaveAsFileName(ToFileName(*chosen), tested, suffix);
+    // A refused name is said and offered again, so the user can choose another.
+    bool refused = true;
+    w->Guard([&] {
+      guard.CheckTarget(name);
+      refused = false;
+    });
+    if (refused) continue;
+    WriteItemsToFile(name, items);
+    return;
+  }
 }
 
 }  // namespace
@@ -54,13 +67,28 @@ void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html
   } else {
     for (int row = 0; row < msg_model_->rowCount(); ++row) add(row);
   }
-  const ExportContext context{ToFileName(folder), &theme_,       CurrentRenderSettings(),
-                              &render_state_,     &text_buffer_, TodayText()};
+  const ArchiveFileGuard guard = ArchiveGuard();
+  const ExportContext context{
+      ToFileName(folder), &theme_, CurrentRenderSettings(), &render_state_, &text_buffer_,
+      TodayText(),        &guard};
   WriteExport(sources, html ? ExportFormat::kPage : ExportFormat::kTranscript, context);
 }
 
 std::function<std::string()> TfrmMain::TodayText() const {
   return [this] { return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string(); };
+}
+
+ArchiveFileGuard TfrmMain::ArchiveGuard() const {
+  ArchiveFileGuard guard;
+  guard.AddProfilesFolder(discovery_->scanned_profiles);
+  for (const FavoriteEntry& favorite : discovery_->favorites.entries()) {
+    guard.AddFile(favorite.path);
+  }
+  for (const std::string& file : discovery_->loose_files) guard.AddFile(file);
+  for (int row = 0; row < msg_model_->rowCount(); ++row) {
+    guard.AddFile(msg_model_->EntryAt(row).path);
+  }
+  return guard;
 }
 
 void TfrmMain::WriteExport(const std::vector<ExportSource>& sources, ExportFormat format,

@@ -70,8 +70,10 @@ void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {
   }
   RenderState state;  // the view's statistics and buffers stay as they are
   TextItems text_buffer;
-  const ExportContext context{ToFileName(folder), &theme_,    CurrentRenderSettings(), &state,
-                              &text_buffer,       TodayText()};
+  const ArchiveFileGuard guard = ArchiveGuard();
+  const ExportContext context{
+      ToFileName(folder), &theme_, CurrentRenderSettings(), &state, &text_buffer,
+      TodayText(),        &guard};
   WriteExport(sources, site ? ExportFormat::kSite : ExportFormat::kJson, context);
 }
 

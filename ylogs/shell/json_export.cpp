@@ -112,10 +112,27 @@ json ConversationJson(const ExportSource& source, const RenderSettings& settings
   };
 }
 
+std::string JsonWriter::FileOf(const ExportSource& source) const {
+  return IndividualFileName(folder_, source.file_name, source.friend_name, ".json");
+}
+
+std::string JsonWriter::IndexFile() const {
+  std::string folder = folder_;
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder + "index.json";
+}
+
+void JsonWriter::Begin(const std::vector<ExportSource>& sources) {
+  if (!guard_) return;
+  std::vector<std::string> files;
+  for (const ExportSource& source : sources) files.push_back(FileOf(source));
+  files.push_back(IndexFile());
+  guard_->CheckTargets(files);
+}
+
 void JsonWriter::Write(const ExportSource& source) {
   const json conversation = ConversationJson(source, settings_);
-  const std::string path =
-      IndividualFileName(folder_, source.file_name, source.friend_name, ".json");
+  const std::string path = FileOf(source);
   WriteBytesToFile(path, Dump(conversation));
   index_.push_back({
       {"file", NameAsUtf8(FileNamePart(path))},
@@ -131,9 +148,7 @@ void JsonWriter::Write(const ExportSource& source) {
 void JsonWriter::Finish() {
   const json index = {
       {"format", "orvex-archive-json"}, {"version", kFormatVersion}, {"conversations", index_}};
-  std::string folder = folder_;
-  if (folder.empty() || folder.back() != '/') folder += '/';
-  WriteBytesToFile(folder + "index.json", Dump(index));
+  WriteBytesToFile(IndexFile(), Dump(index));
 }
 
 }  // namespace orvex

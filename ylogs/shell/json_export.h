@@ -26,14 +26,19 @@ nlohmann::ordered_json ConversationJson(const ExportSource& source, const Render
 
 class JsonWriter : public ConversationWriter {
  public:
-  JsonWriter(std::string folder, RenderSettings settings)
-      : folder_(std::move(folder)), settings_(std::move(settings)) {}
+  JsonWriter(std::string folder, RenderSettings settings, const ArchiveFileGuard* guard = nullptr)
+      : folder_(std::move(folder)), settings_(std::move(settings)), guard_(guard) {}
+  void Begin(const std::vector<ExportSource>& sources) override;
   void Write(const ExportSource& source) override;
   void Finish() override;
 
  private:
+  std::string FileOf(const ExportSource& source) const;
+  std::string IndexFile() const;
+
   std::string folder_;
   RenderSettings settings_;
+  const ArchiveFileGuard* guard_;
   nlohmann::ordered_json index_ = nlohmann::ordered_json::array();
 };
 

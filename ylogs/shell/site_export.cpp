@@ -75,6 +75,7 @@ SiteWriter::SiteWriter(const ExportContext& context)
       formatter_(context.settings.formatter),
       settings_(context.settings),
       today_(context.today),
+      guard_(context.guard),
       smileys_from_(context.settings.program_folder + "Smileys/") {
   if (root_.empty() || root_.back() != '/') root_ += '/';
   settings_.theme = &theme_;
@@ -135,24 +136,43 @@ void SiteWriter::Begin(const std::vector<ExportSource>& sources) {
       if (k + 1 < f.days.size()) day.next = days_[f.days[k + 1]].summary.href;
     }
   }
+  if (guard_) guard_->CheckTargets(Targets());
   MakeFolders(root_);
   CopySmileys();
+}
+
+std::vector<std::string> SiteWriter::SmileyFiles() const {
+  std::vector<std::string> files;
+  if (!settings_.options.smileys || !settings_.smileys) return files;
+  std::set<std::string> copied;
+  for (const SmileyEntry& e : *settings_.smileys) {
+    if (copied.insert(e.image_file).second) files.push_back(e.image_file);
+  }
+  return files;
+}
+
+std::vector<std::string> SiteWriter::Targets() const {
+  std::vector<std::string> targets;
+  for (const std::string& file : SmileyFiles()) targets.push_back(root_ + "Smileys/" + file);
+  for (const Day& day : days_)
+    targets.push_back(root_ + friends_[day.friend_index].folder + day.page);
+  for (const Friend& f : friends_) targets.push_back(root_ + f.folder + "index.html");
+  targets.push_back(root_ + "index.html");
+  return targets;
 }
 
 void SiteWriter::CopySmileys() {
   if (!settings_.options.smileys || !settings_.smileys) return;
   const std::string to = root_ + "Smileys/";
   MakeFolders(to);
-  std::set<std::string> copied;
-  for (const SmileyEntry& e : *settings_.smileys) {
-    if (!copied.insert(e.image_file).second) continue;
+  for (const std::string& file : SmileyFiles()) {
     std::string bytes;
     try {
-      bytes = ReadWholeFile(smileys_from_ + e.image_file);
+      bytes = ReadWholeFile(smileys_from_ + file);
     } catch (const FileError&) {
       continue;  // a picture the program lacks is missing from its own pages too
     }
-    WriteBytesToFile(to + e.image_file, bytes);
+    WriteBytesToFile(to + file, bytes);
   }
 }
 

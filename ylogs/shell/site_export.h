@@ -46,6 +46,9 @@ class SiteWriter : public ConversationWriter {
     std::vector<std::size_t> days;  // in date order
   };
 
+  // Every file the site will write, in the order it writes them.
+  std::vector<std::string> Targets() const;
+  std::vector<std::string> SmileyFiles() const;  // each picture once
   void CopySmileys();
 
   std::string root_;  // ends in "/"
@@ -53,6 +56,7 @@ class SiteWriter : public ConversationWriter {
   Utf8Formatter formatter_;
   RenderSettings settings_;
   std::function<std::string()> today_;
+  const ArchiveFileGuard* guard_;
   std::string smileys_from_;  // the program's picture folder
   std::vector<Day> days_;     // one per source, in list order
   std::vector<Friend> friends_;
