@@ -44,6 +44,12 @@ bool IsFolder(const std::string& path) {
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+std::optional<std::pair<std::uint64_t, std::uint64_t>> FileIdentity(const FileNameBytes& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return std::pair<std::uint64_t, std::uint64_t>{st.st_dev, st.st_ino};
+}
+
 int ListFolder(const std::string& folder,
                const std::function<bool(std::string_view)>& wants_details,
                const std::function<void(const ListedItem&)>& visit) {

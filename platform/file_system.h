@@ -7,8 +7,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "text_kinds.h"
 
@@ -22,6 +24,10 @@ struct ListedItem {
   bool is_folder = false;
   std::int64_t size = 0;  // 0 for folders and when sizes are not read
 };
+
+// The file a path leads to (links followed) as device and inode: two paths
+// name the same file exactly when these agree. None when there is no file.
+std::optional<std::pair<std::uint64_t, std::uint64_t>> FileIdentity(const FileNameBytes& path);
 
 // Visits the entries of a folder in the order the file system gives them,
 // without "." and "..". `wants_details(name)` says whether an entry that the

@@ -1,28 +1,16 @@
 #include "archive_file_guard.h"
 
-#include <sys/stat.h>
-
 #include <functional>
 #include <map>
 #include <optional>
 
+#include "platform/file_system.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/discovery/conversation_index.h"
 #include "ylogs/discovery/folder_listing.h"
 #include "ylogs/discovery/profiles_scan.h"
 
 namespace orvex {
-namespace {
-
-// The file a path leads to, links followed; none when there is none.
-std::optional<std::pair<std::uint64_t, std::uint64_t>> IdentityOf(const std::string& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
-  return std::pair<std::uint64_t, std::uint64_t>{st.st_dev, st.st_ino};
-}
-
-}  // namespace
-
 std::string ArchiveFileRefusal(const std::string& path) {
   return "Cannot write \"" + path +
          "\": it is an archive file, and archive files are never changed.";
@@ -60,12 +48,12 @@ void ArchiveFileGuard::CheckTargets(const std::vector<std::string>& targets) con
   // Most targets do not exist yet: the archive is only listed when one does.
   std::map<FileId, std::size_t> existing;  // identity -> first target leading there
   for (std::size_t i = 0; i < targets.size(); ++i) {
-    if (const auto id = IdentityOf(targets[i])) existing.try_emplace(*id, i);
+    if (const auto id = files::FileIdentity(targets[i])) existing.try_emplace(*id, i);
   }
   if (existing.empty()) return;
   std::size_t first = targets.size();
   VisitArchiveFiles([&](const std::string& file) {
-    const auto id = IdentityOf(file);
+    const auto id = files::FileIdentity(file);
     if (!id) return true;
     const auto found = existing.find(*id);
     if (found != existing.end() && found->second < first) first = found->second;
