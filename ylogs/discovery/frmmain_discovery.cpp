@@ -1,6 +1,7 @@
 // The path box, the contact tree and its filter, the conversation index and
 // the identity panel with its archiving switch.
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -122,10 +123,9 @@ void TfrmMain::idsChange() {
   IndexBuild build = BuildConversationIndex(d.scanned_profiles, d.data, selected, d.favorites);
   if (build.close_search_tabs) CloseAllSearchTabs();
 
-  const bool had_selection = msg->selectionModel()->hasSelection();
+  const bool had_selection = msg_selection_->hasSelection();
   msg->setUpdatesEnabled(false);
   msg_model_->SetEntries(std::move(build.entries));
-  msg_model_->set_highest_rank(0);
   msg_model_->Sort(sort_state_);
   msg->setUpdatesEnabled(true);
 

@@ -34,6 +34,7 @@ class QCheckBox;
 class QComboBox;
 class QDialog;
 class QFrame;
+class QItemSelectionModel;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -212,6 +213,8 @@ class TfrmMain : public QMainWindow {
     return search_list_;
   }
   ConversationModel* conversation_model() const { return msg_model_; }
+  // The list's selection by entry, also of entries a search tab leaves out.
+  QItemSelectionModel* conversation_selection() const { return msg_selection_; }
   const std::vector<std::string>& theme_names() const { return theme_names_; }
   std::string program_folder() const { return env_.program_folder; }
   bool cancel_request() const { return cancel_request_; }
@@ -300,6 +303,7 @@ class TfrmMain : public QMainWindow {
   FrmMainEnvironment env_;
   std::unique_ptr<DiscoveryState> discovery_;
   ConversationModel* msg_model_ = nullptr;
+  QItemSelectionModel* msg_selection_ = nullptr;  // rows of msg_model_
   StatsModel* stats_model_ = nullptr;
 
   std::vector<std::string> theme_names_;
