@@ -70,10 +70,18 @@ QTreeWidgetItem* TfrmMain::FirstSelectedNode() const {
   return nullptr;
 }
 
+void TfrmMain::ClearTree() {
+  {
+    const QSignalBlocker block(ids);
+    ids->clear();
+  }
+  discovery_->items.clear();
+  discovery_->favorites_node = nullptr;
+}
+
 void TfrmMain::RebuildTree() {
+  ClearTree();
   DiscoveryState& d = *discovery_;
-  d.items.clear();
-  d.favorites_node = nullptr;
   for (NodeId id = 0; id < d.data.tree.size(); ++id) {
     const TreeNode& node = d.data.tree.node(id);
     auto* item = node.parent == kNoNode
@@ -100,12 +108,6 @@ void TfrmMain::edtPathChange() {
   // Loose rows stay listed (nothing is selected in the new tree), and so
   // does the mode that names them; a rebuild of the list ends it.
   const bool had_selection = !ids->selectedItems().isEmpty();
-  {
-    const QSignalBlocker block(ids);
-    ids->clear();
-  }
-  d.items.clear();
-  d.favorites_node = nullptr;
   d.data = std::move(*scan);
   d.scanned_profiles = profiles;
   {

@@ -84,12 +84,7 @@ void TfrmMain::Opendatfile1Click() {
   if (dialog.files().empty()) return;
 
   DiscoveryState& d = *discovery_;
-  {
-    const QSignalBlocker block(ids);
-    ids->clear();
-  }
-  d.items.clear();
-  d.favorites_node = nullptr;
+  ClearTree();
   d.data = ContactTreeData{};
   // The emptied tree rebuilds the list as any selection change does: the
   // search tabs close, the current identity goes, the list empties.

@@ -289,6 +289,9 @@ class TfrmMain : public QMainWindow {
                    bool enabled = true);
 
   // discovery helpers
+  // Empties the contact tree without a selection change; the list stays.
+  void ClearTree();
+  // The tree of the contact data, in place of what it showed.
   void RebuildTree();
   QTreeWidgetItem* FirstSelectedNode() const;
   std::vector<QTreeWidgetItem*> NodesInTreeOrder() const;
