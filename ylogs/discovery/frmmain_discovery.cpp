@@ -126,10 +126,7 @@ void TfrmMain::idsChange() {
   if (build.close_search_tabs) CloseAllSearchTabs();
 
   const bool had_selection = msg_selection_->hasSelection();
-  msg->setUpdatesEnabled(false);
-  msg_model_->SetEntries(std::move(build.entries));
-  msg_model_->Sort(sort_state_);
-  msg->setUpdatesEnabled(true);
+  FillList(std::move(build.entries));
 
   if (std::optional<std::string> shown = ApplyIndexBuild(d.panel, build)) {
     ShowIdentityStatus(*shown);

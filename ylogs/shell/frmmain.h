@@ -300,6 +300,8 @@ class TfrmMain : public QMainWindow {
   void CloseAllSearchTabs();
 
   // views helpers
+  // Fills the conversation list, sorted again by the chosen column.
+  void FillList(std::vector<ConversationEntry> entries);
   std::vector<int> SelectedRowsInOrder() const;
   QString WriteViewPage();
 

@@ -55,6 +55,13 @@ RenderSettings TfrmMain::CurrentRenderSettings() const {
   return s;
 }
 
+void TfrmMain::FillList(std::vector<ConversationEntry> entries) {
+  msg->setUpdatesEnabled(false);
+  const Finally resume([this] { msg->setUpdatesEnabled(true); });
+  msg_model_->SetEntries(std::move(entries));
+  msg_model_->Sort(sort_state_);  // automatic re-sorting when refilled
+}
+
 std::vector<int> TfrmMain::SelectedRowsInOrder() const {
   std::vector<int> rows;
   for (const QModelIndex& index : msg_selection_->selectedRows()) rows.push_back(index.row());
@@ -158,6 +165,10 @@ void TfrmMain::msgHeaderClick(int column) {
 
 void TfrmMain::TabSetChange(int tab) {
   msg->setUpdatesEnabled(false);
+  const Finally resume([this] {
+    msg->setUpdatesEnabled(true);
+    msg->viewport()->update();
+  });
   std::vector<std::int32_t> counts;  // a tab without stored counts lists nothing
   if (tab != 0 && static_cast<std::size_t>(tab - 1) < search_list_.size()) {
     counts = HitCountValues(search_list_[static_cast<std::size_t>(tab - 1)].second);
@@ -166,8 +177,6 @@ void TfrmMain::TabSetChange(int tab) {
   msg_model_->ApplyTabCounts(tab != 0 ? &counts : nullptr);
   if (tab == 0) ShowRankColumn(false);
   msg_model_->Sort(sort_state_);  // automatic re-sorting when updates resume
-  msg->setUpdatesEnabled(true);
-  msg->viewport()->update();
 }
 
 void TfrmMain::TabSetTabClose(int tab) {
