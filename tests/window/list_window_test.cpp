@@ -114,8 +114,33 @@ TEST_F(ListWindowTest, SelectAllMessagesSelectsHiddenEntriesTooAndRendersThem) {
   TfrmMain& w = StartWithTenConversations();
   AddSearchTab(w, "x", {"1", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
   w.Selectallmessages2Click();
-  EXPECT_EQ(w.msg->selectionModel()->selectedRows().size(), 10);
+  EXPECT_EQ(w.conversation_selection()->selectedRows().size(), 10);
   EXPECT_EQ(w.text_buffer().size(), 10u);
+}
+
+// Hiding an entry does not deselect it, and switching tabs renders nothing;
+// a plain click on a listed row chooses anew, the left-out entries included.
+TEST_F(ListWindowTest, EntriesATabLeavesOutStaySelectedUntilAClickChoosesAgain) {
+  TfrmMain& w = StartWithTenConversations();
+  ShowWindow(w);
+  SelectRows(w, {0, 1, 2});
+  const std::int32_t views = w.view_page_counter();
+  AddSearchTab(w, "x", {"1", "0", "1", "0", "0", "0", "0", "0", "0", "0"});
+  EXPECT_EQ(w.msg->selectionModel()->selectedRows().size(), 2);
+  EXPECT_EQ(w.conversation_selection()->selectedRows().size(), 3);
+  ClickTab(w, 0);
+  EXPECT_EQ(w.msg->selectionModel()->selectedRows().size(), 3);
+  EXPECT_EQ(w.view_page_counter(), views);
+
+  ClickTab(w, 1);
+  const QPoint second = w.msg->visualRect(w.msg->model()->index(1, 1)).center();
+  QTest::mouseClick(w.msg->viewport(), Qt::LeftButton, {}, second);
+  const QModelIndexList chosen = w.conversation_selection()->selectedRows();
+  ASSERT_EQ(chosen.size(), 1);
+  EXPECT_EQ(chosen.front().row(), 2);
+  EXPECT_EQ(w.view_page_counter(), views + 1);
+  ClickTab(w, 0);
+  EXPECT_EQ(w.msg->selectionModel()->selectedRows().size(), 1);
 }
 
 TEST_F(ListWindowTest, ARightClickKeepsTheSelectionTheMenuActsOn) {
@@ -123,7 +148,7 @@ TEST_F(ListWindowTest, ARightClickKeepsTheSelectionTheMenuActsOn) {
   ShowWindow(w);
   SelectRows(w, {1});
   const std::int32_t views = w.view_page_counter();
-  const QPoint row3 = w.msg->visualRect(w.conversation_model()->index(3, 1)).center();
+  const QPoint row3 = w.msg->visualRect(w.msg->model()->index(3, 1)).center();
   QTest::mouseClick(w.msg->viewport(), Qt::RightButton, {}, row3);
   EXPECT_EQ(w.msg->selectionModel()->selectedRows().size(), 1);
   EXPECT_TRUE(w.msg->selectionModel()->isRowSelected(1, {}));

@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include <QAbstractProxyModel>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -119,16 +120,16 @@ void SelectRows(TfrmMain& w, const std::vector<int>& rows) {
   QItemSelection selection;
   auto* model = w.conversation_model();
   for (int row : rows) selection.select(model->index(row, 0), model->index(row, 8));
-  w.msg->selectionModel()->select(selection,
-                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  w.conversation_selection()->select(
+      selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 QStringList ShownFileNames(const TfrmMain& w) {
   QStringList names;
-  auto* model = w.conversation_model();
-  for (int row = 0; row < model->rowCount(); ++row) {
-    if (!w.msg->isRowHidden(row, {}))
-      names << QString::fromStdString(model->EntryAt(row).file_name);
+  const auto* shown = static_cast<const QAbstractProxyModel*>(w.msg->model());
+  for (int row = 0; row < shown->rowCount(); ++row) {
+    const int entry = shown->mapToSource(shown->index(row, 0)).row();
+    names << QString::fromStdString(w.conversation_model()->EntryAt(entry).file_name);
   }
   return names;
 }

@@ -1,6 +1,7 @@
 // The path box, the contact tree and its filter, the conversation index and
 // the identity panel with its archiving switch.
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -69,10 +70,18 @@ QTreeWidgetItem* TfrmMain::FirstSelectedNode() const {
   return nullptr;
 }
 
+void TfrmMain::ClearTree() {
+  {
+    const QSignalBlocker block(ids);
+    ids->clear();
+  }
+  discovery_->items.clear();
+  discovery_->favorites_node = nullptr;
+}
+
 void TfrmMain::RebuildTree() {
+  ClearTree();
   DiscoveryState& d = *discovery_;
-  d.items.clear();
-  d.favorites_node = nullptr;
   for (NodeId id = 0; id < d.data.tree.size(); ++id) {
     const TreeNode& node = d.data.tree.node(id);
     auto* item = node.parent == kNoNode
@@ -99,12 +108,6 @@ void TfrmMain::edtPathChange() {
   // Loose rows stay listed (nothing is selected in the new tree), and so
   // does the mode that names them; a rebuild of the list ends it.
   const bool had_selection = !ids->selectedItems().isEmpty();
-  {
-    const QSignalBlocker block(ids);
-    ids->clear();
-  }
-  d.items.clear();
-  d.favorites_node = nullptr;
   d.data = std::move(*scan);
   d.scanned_profiles = profiles;
   {
@@ -122,12 +125,8 @@ void TfrmMain::idsChange() {
   IndexBuild build = BuildConversationIndex(d.scanned_profiles, d.data, selected, d.favorites);
   if (build.close_search_tabs) CloseAllSearchTabs();
 
-  const bool had_selection = msg->selectionModel()->hasSelection();
-  msg->setUpdatesEnabled(false);
-  msg_model_->SetEntries(std::move(build.entries));
-  msg_model_->set_highest_rank(0);
-  msg_model_->Sort(sort_state_);
-  msg->setUpdatesEnabled(true);
+  const bool had_selection = msg_selection_->hasSelection();
+  FillList(std::move(build.entries));
 
   if (std::optional<std::string> shown = ApplyIndexBuild(d.panel, build)) {
     ShowIdentityStatus(*shown);

@@ -84,12 +84,7 @@ void TfrmMain::Opendatfile1Click() {
   if (dialog.files().empty()) return;
 
   DiscoveryState& d = *discovery_;
-  {
-    const QSignalBlocker block(ids);
-    ids->clear();
-  }
-  d.items.clear();
-  d.favorites_node = nullptr;
+  ClearTree();
   d.data = ContactTreeData{};
   // The emptied tree rebuilds the list as any selection change does: the
   // search tabs close, the current identity goes, the list empties.
@@ -102,10 +97,7 @@ void TfrmMain::Opendatfile1Click() {
   std::vector<ConversationEntry> entries;
   for (const std::string& path : d.loose_files)
     entries.push_back(EntryForLooseFile(path, d.loose_user_name, d.loose_friend_name));
-  msg->setUpdatesEnabled(false);
-  msg_model_->SetEntries(std::move(entries));
-  msg_model_->Sort(sort_state_);
-  msg->setUpdatesEnabled(true);
+  FillList(std::move(entries));
 }
 
 }  // namespace orvex

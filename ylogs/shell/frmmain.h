@@ -39,6 +39,7 @@ class QCheckBox;
 class QComboBox;
 class QDialog;
 class QFrame;
+class QItemSelectionModel;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -220,6 +221,8 @@ class TfrmMain : public QMainWindow {
     return search_list_;
   }
   ConversationModel* conversation_model() const { return msg_model_; }
+  // The list's selection by entry, also of entries a search tab leaves out.
+  QItemSelectionModel* conversation_selection() const { return msg_selection_; }
   const std::vector<std::string>& theme_names() const { return theme_names_; }
   std::string program_folder() const { return env_.program_folder; }
   bool cancel_request() const { return cancel_request_; }
@@ -294,6 +297,9 @@ class TfrmMain : public QMainWindow {
                    bool enabled = true);
 
   // discovery helpers
+  // Empties the contact tree without a selection change; the list stays.
+  void ClearTree();
+  // The tree of the contact data, in place of what it showed.
   void RebuildTree();
   QTreeWidgetItem* FirstSelectedNode() const;
   std::vector<QTreeWidgetItem*> NodesInTreeOrder() const;
@@ -302,12 +308,15 @@ class TfrmMain : public QMainWindow {
   void CloseAllSearchTabs();
 
   // views helpers
+  // Fills the conversation list, sorted again by the chosen column.
+  void FillList(std::vector<ConversationEntry> entries);
   std::vector<int> SelectedRowsInOrder() const;
   QString WriteViewPage();
 
   FrmMainEnvironment env_;
   std::unique_ptr<DiscoveryState> discovery_;
   ConversationModel* msg_model_ = nullptr;
+  QItemSelectionModel* msg_selection_ = nullptr;  // rows of msg_model_
   StatsModel* stats_model_ = nullptr;
 
   std::vector<std::string> theme_names_;

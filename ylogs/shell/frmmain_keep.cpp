@@ -55,7 +55,6 @@ void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {
   if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
   if (long_action_->busy()) return;  // one long action at a time
   std::vector<ExportSource> sources;
-  const std::vector<bool>& hidden = msg_model_->hidden();
   auto add = [&](int row) { sources.push_back(ExportSourceFor(msg_model_->EntryAt(row))); };
   if (scope == kOnlySelected) {
     for (int row : SelectedRowsInOrder()) add(row);
@@ -63,9 +62,7 @@ void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {
     for (int row = 0; row < msg_model_->rowCount(); ++row) {
       // The list as shown leaves out what a search tab hides; the selected
       // contacts are all of their conversations.
-      const bool shown =
-          static_cast<std::size_t>(row) >= hidden.size() || !hidden[static_cast<std::size_t>(row)];
-      if (scope == kSelectedContacts || shown) add(row);
+      if (scope == kSelectedContacts || msg_model_->IsListed(row)) add(row);
     }
   }
   RenderState state;  // the view's statistics and buffers stay as they are

@@ -29,6 +29,8 @@
 #include "ylogs/shell/frmmain.h"
 #include "ylogs/shell/long_action.h"
 #include "ylogs/views/conversation_model.h"
+#include "ylogs/views/entry_selection.h"
+#include "ylogs/views/listed_conversations.h"
 #include "ylogs/views/rank_bar_delegate.h"
 #include "ylogs/views/safe_web_page.h"
 #include "ylogs/views/stats_model.h"
@@ -285,7 +287,14 @@ QWidget* TfrmMain::CreateRightArea() {
   msg = new QTreeView(conversations);
   msg->setObjectName("msg");
   msg_model_ = new ConversationModel(this);
-  msg->setModel(msg_model_);
+  // The entries' selection hears the model before the rows shown do, so it
+  // has followed a sort when the shown rows read it.
+  msg_selection_ = new QItemSelectionModel(msg_model_, this);
+  auto* listed = new ListedConversations(msg_model_, this);
+  msg->setModel(listed);
+  QItemSelectionModel* unused = msg->selectionModel();
+  msg->setSelectionModel(new ShownSelection(listed, msg_selection_, msg));
+  delete unused;
   msg->setRootIsDecorated(false);
   msg->setItemsExpandable(false);
   msg->setUniformRowHeights(true);

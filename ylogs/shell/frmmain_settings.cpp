@@ -7,6 +7,7 @@
 
 #include "platform/qt/qt_text.h"
 #include "ylogs/archive/theme.h"
+#include "ylogs/shell/finally.h"
 #include "ylogs/shell/frmmain.h"
 #include "ylogs/shell/frmmain_discovery_state.h"
 #include "ylogs/shell/settings.h"
@@ -27,23 +28,19 @@ void TfrmMain::LoadSettings() {
   ckTime->setChecked(s.time);
   cbxTheme->setCurrentIndex(FindTheme(theme_names_, s.theme));
   // A theme that cannot be loaded is reported; the other keys still apply.
-  std::exception_ptr theme_error;
-  try {
-    cbxThemeChange();
-  } catch (...) {
-    theme_error = std::current_exception();
-  }
-  ckBold->setChecked(s.bold);
-  ckFonts->setChecked(s.fonts);
-  ckSmilies->setChecked(s.smileys);
-  btnStats->setChecked(s.stats);
-  btnFormat->setChecked(s.format);
-  mnuStatistics->setChecked(btnStats->isChecked());
-  panStats->setVisible(btnStats->isChecked());
-  panFormat->setVisible(btnFormat->isChecked());
-  mnuFormatToolbar->setChecked(btnFormat->isChecked());
-  for (const FavoriteEntry& f : s.favorites) discovery_->favorites.AddLoaded(f);
-  if (theme_error) std::rethrow_exception(theme_error);
+  const Finally other_keys([&] {
+    ckBold->setChecked(s.bold);
+    ckFonts->setChecked(s.fonts);
+    ckSmilies->setChecked(s.smileys);
+    btnStats->setChecked(s.stats);
+    btnFormat->setChecked(s.format);
+    mnuStatistics->setChecked(btnStats->isChecked());
+    panStats->setVisible(btnStats->isChecked());
+    panFormat->setVisible(btnFormat->isChecked());
+    mnuFormatToolbar->setChecked(btnFormat->isChecked());
+    for (const FavoriteEntry& f : s.favorites) discovery_->favorites.AddLoaded(f);
+  });
+  cbxThemeChange();
 }
 
 void TfrmMain::SaveSettings() {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
@@ -128,7 +129,7 @@ void TfrmMain::ConnectHandlers() {
             }
           });
   connect(edtFilter, &QLineEdit::textChanged, this, guarded(&TfrmMain::edtFilterChange));
-  connect(msg->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+  connect(msg_selection_, &QItemSelectionModel::selectionChanged, this,
           guarded(&TfrmMain::msgChange));
   connect(msg->header(), &QHeaderView::sectionClicked, this,
           [this](int column) { Guard([this, column] { msgHeaderClick(column); }); });

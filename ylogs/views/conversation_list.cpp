@@ -1,5 +1,6 @@
 #include "conversation_list.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -77,20 +78,26 @@ SortState HeaderClick(SortState state, int column) {
 }
 
 TabFilter ApplyHitCounts(std::vector<ConversationEntry>& entries,
-                         const std::vector<std::string>* counts) {
+                         const std::vector<std::int32_t>* counts) {
   TabFilter result;
-  result.hidden.assign(entries.size(), false);
+  result.listed.assign(entries.size(), counts == nullptr);
   if (!counts) return result;
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (i >= counts->size()) {
-      result.hidden[i] = true;
-      continue;
-    }
-    entries[i].rank = static_cast<std::int32_t>(std::strtol((*counts)[i].c_str(), nullptr, 10));
-    result.hidden[i] = entries[i].rank < 1;
-    if (entries[i].rank > result.highest_rank) result.highest_rank = entries[i].rank;
+  const std::size_t counted = std::min(entries.size(), counts->size());
+  for (std::size_t i = 0; i < counted; ++i) {
+    entries[i].rank = (*counts)[i];
+    result.listed[i] = entries[i].rank >= 1;
+    result.highest_rank = std::max(result.highest_rank, entries[i].rank);
   }
   return result;
+}
+
+std::vector<std::int32_t> HitCountValues(const std::vector<std::string>& texts) {
+  std::vector<std::int32_t> values;
+  values.reserve(texts.size());
+  for (const std::string& text : texts) {
+    values.push_back(static_cast<std::int32_t>(std::strtol(text.c_str(), nullptr, 10)));
+  }
+  return values;
 }
 
 int RankBarWidth(std::int32_t rank, int inner_width, std::int32_t highest_rank) {

@@ -46,15 +46,18 @@ struct SortState {
 SortState HeaderClick(SortState state, int column);
 
 // What a tab switch does to the entries: for a search tab, each entry at
-// position i takes hit count i as its rank and is hidden without hits (or when
-// the search stored no count for it, its rank then kept); for the
-// "Conversations" tab (counts == nullptr) every entry is shown.
+// position i takes hit count i as its rank and is listed only with hits (not
+// at all when the search stored no count for it, its rank then kept); for the
+// "Conversations" tab (counts == nullptr) every entry is listed.
 struct TabFilter {
-  std::vector<bool> hidden;
+  std::vector<bool> listed;
   std::int32_t highest_rank = 0;
 };
 TabFilter ApplyHitCounts(std::vector<ConversationEntry>& entries,
-                         const std::vector<std::string>* counts);
+                         const std::vector<std::int32_t>* counts);
+
+// The hit counts the search list keeps as decimal texts, as numbers.
+std::vector<std::int32_t> HitCountValues(const std::vector<std::string>& texts);
 
 // The width of the bar of a rank in a cell whose inner width is
 // right - left - 4: rank * inner / highest, rounded with halves to even.

@@ -33,6 +33,8 @@ QVariant ConversationModel::data(const QModelIndex& index, int role) const {
   const ConversationEntry& e = EntryAt(index.row());
   const int column = index.column();
   if (role == Qt::DecorationRole && column == kIdentityColumn) return TreeIcon(kImageShowAll);
+  if (role == kRankRole) return e.rank;
+  if (role == kListedRole) return IsListed(index.row());
   if (role != Qt::DisplayRole) return {};
   switch (column) {
     case kDateColumn:
@@ -60,8 +62,25 @@ QVariant ConversationModel::headerData(int section, Qt::Orientation orientation,
 void ConversationModel::SetEntries(std::vector<ConversationEntry> entries) {
   beginResetModel();
   entries_ = std::move(entries);
-  hidden_.assign(entries_.size(), false);
+  listed_.assign(entries_.size(), true);
+  highest_rank_ = 0;
   endResetModel();
+}
+
+void ConversationModel::SetRank(int row, std::int32_t rank) {
+  if (row < 0 || row >= rowCount()) return;
+  entries_[static_cast<std::size_t>(row)].rank = rank;
+  const QModelIndex cell = index(row, kRankColumn);
+  emit dataChanged(cell, cell, {kRankRole});
+}
+
+void ConversationModel::ApplyTabCounts(const std::vector<std::int32_t>* counts) {
+  TabFilter filter = ApplyHitCounts(entries_, counts);
+  listed_ = std::move(filter.listed);
+  highest_rank_ = filter.highest_rank;
+  emit listingChanged();
+  if (entries_.empty()) return;
+  emit dataChanged(index(0, kRankColumn), index(rowCount() - 1, kRankColumn), {kRankRole});
 }
 
 void ConversationModel::Sort(SortState state) {
@@ -96,15 +115,15 @@ void ConversationModel::Sort(SortState state) {
   moved.reserve(old.size());
   for (const QModelIndex& idx : old) moved.append(index(new_row_of[idx.row()], idx.column()));
   std::vector<ConversationEntry> sorted;
-  std::vector<bool> hidden;
+  std::vector<bool> listed;
   sorted.reserve(entries_.size());
-  hidden.reserve(entries_.size());
+  listed.reserve(entries_.size());
   for (int i : order) {
     sorted.push_back(std::move(entries_[i]));
-    hidden.push_back(hidden_[i]);
+    listed.push_back(listed_[i]);
   }
   entries_ = std::move(sorted);
-  hidden_ = std::move(hidden);
+  listed_ = std::move(listed);
   changePersistentIndexList(old, moved);
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

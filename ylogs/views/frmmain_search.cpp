@@ -20,7 +20,7 @@ void TfrmMain::btnSearchNextClick() {
   if (txtSearch->text().isEmpty()) return;
   if (long_action_->busy()) return;  // one long action at a time
   const std::string text = ToAnsi(txtSearch->text());
-  std::vector<std::string> hit_counts;  // joins the search list when the tab is added
+  std::vector<std::int32_t> counts;  // one per entry searched, in list order
 
   const int total = msg_model_->rowCount();
   std::vector<std::string> paths;
@@ -32,17 +32,16 @@ void TfrmMain::btnSearchNextClick() {
   const Finally add_tab([&] {
     TabSet->setVisible(true);
     ShowRankColumn(true);
+    std::vector<std::string> hit_counts;  // the search list keeps decimal texts
+    hit_counts.reserve(counts.size());
+    for (std::int32_t c : counts) hit_counts.push_back(std::to_string(c));
     search_list_.emplace_back(text, std::move(hit_counts));
     ActivateTab(TabSet->AddTab("Search: " + txtSearch->text(), true));
   });
-  std::vector<std::int32_t> counts;
   const RenderSettings settings = CurrentRenderSettings();
   long_action_->Execute({wait_display_.get(), total, total > 30}, [&](LongActionRunner::Run& run) {
     SearchFiles(paths, text, settings, render_state_, counts, [&](std::size_t searched) {
-      const std::int32_t c = counts.back();
-      hit_counts.push_back(std::to_string(c));
-      auto& entries = msg_model_->mutable_entries();
-      if (searched - 1 < entries.size()) entries[searched - 1].rank = c;
+      msg_model_->SetRank(static_cast<int>(searched) - 1, counts.back());
       run.SetPosition(static_cast<int>(searched));
       run.SetText(QStringLiteral("%1 files searched out of %2").arg(searched).arg(total));
       if (run.TakeCancel()) return true;

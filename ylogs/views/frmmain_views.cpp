@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTableView>
@@ -54,10 +55,16 @@ RenderSettings TfrmMain::CurrentRenderSettings() const {
   return s;
 }
 
+void TfrmMain::FillList(std::vector<ConversationEntry> entries) {
+  msg->setUpdatesEnabled(false);
+  const Finally resume([this] { msg->setUpdatesEnabled(true); });
+  msg_model_->SetEntries(std::move(entries));
+  msg_model_->Sort(sort_state_);  // automatic re-sorting when refilled
+}
+
 std::vector<int> TfrmMain::SelectedRowsInOrder() const {
   std::vector<int> rows;
-  for (const QModelIndex& index : msg->selectionModel()->selectedRows())
-    rows.push_back(index.row());
+  for (const QModelIndex& index : msg_selection_->selectedRows()) rows.push_back(index.row());
   std::sort(rows.begin(), rows.end());
   return rows;
 }
@@ -151,42 +158,25 @@ void TfrmMain::ShowRankColumn(bool show) {
   msg->setColumnHidden(kRankColumn, !show);
 }
 
-namespace {
-
-void ApplyHiddenRows(QTreeView* view, ConversationModel* model) {
-  const std::vector<bool>& hidden = model->hidden();
-  for (int row = 0; row < static_cast<int>(hidden.size()); ++row) {
-    if (view->isRowHidden(row, {}) != hidden[static_cast<std::size_t>(row)]) {
-      view->setRowHidden(row, {}, hidden[static_cast<std::size_t>(row)]);
-    }
-  }
-}
-
-}  // namespace
-
 void TfrmMain::msgHeaderClick(int column) {
   sort_state_ = HeaderClick(sort_state_, column);
   msg_model_->Sort(sort_state_);
-  ApplyHiddenRows(msg, msg_model_);
 }
 
 void TfrmMain::TabSetChange(int tab) {
   msg->setUpdatesEnabled(false);
-  const std::vector<std::string>* counts = nullptr;
+  const Finally resume([this] {
+    msg->setUpdatesEnabled(true);
+    msg->viewport()->update();
+  });
+  std::vector<std::int32_t> counts;  // a tab without stored counts lists nothing
   if (tab != 0 && static_cast<std::size_t>(tab - 1) < search_list_.size()) {
-    counts = &search_list_[static_cast<std::size_t>(tab - 1)].second;
+    counts = HitCountValues(search_list_[static_cast<std::size_t>(tab - 1)].second);
   }
   if (tab != 0) ShowRankColumn(true);
-  static const std::vector<std::string> kNoCounts;
-  TabFilter filter = ApplyHitCounts(msg_model_->mutable_entries(),
-                                    tab != 0 ? (counts ? counts : &kNoCounts) : nullptr);
-  msg_model_->hidden() = std::move(filter.hidden);
-  msg_model_->set_highest_rank(filter.highest_rank);
+  msg_model_->ApplyTabCounts(tab != 0 ? &counts : nullptr);
   if (tab == 0) ShowRankColumn(false);
   msg_model_->Sort(sort_state_);  // automatic re-sorting when updates resume
-  ApplyHiddenRows(msg, msg_model_);
-  msg->setUpdatesEnabled(true);
-  msg->viewport()->update();
 }
 
 void TfrmMain::TabSetTabClose(int tab) {
@@ -230,7 +220,7 @@ void TfrmMain::Selectallmessages2Click() {
   if (rows == 0) return;
   const QItemSelection all(msg_model_->index(0, 0),
                            msg_model_->index(rows - 1, kConversationColumns - 1));
-  msg->selectionModel()->select(all, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  msg_selection_->select(all, QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 }  // namespace orvex

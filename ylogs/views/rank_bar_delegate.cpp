@@ -15,8 +15,7 @@ void RankBarDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
   if (model_->highest_rank() <= 0) return;
   const QRect r = option.rect;
   const int l = r.left(), t = r.top(), right = r.left() + r.width(), b = r.top() + r.height();
-  const int w =
-      RankBarWidth(model_->EntryAt(index.row()).rank, right - l - 4, model_->highest_rank());
+  const int w = RankBarWidth(index.data(kRankRole).toInt(), right - l - 4, model_->highest_rank());
   painter->save();
   painter->setPen(QPen(Qt::black, 1));
   painter->setBrush(QColor(0x33, 0x64, 0x91));

@@ -1,4 +1,5 @@
-// Paints the rank bar of the "Rank" column over its cell.
+// Paints the rank bar of the "Rank" column over its cell (of any model over a
+// ConversationModel: the rank comes with the index).
 #pragma once
 
 #include <QStyledItemDelegate>
