@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,21 @@ inline const std::string& ScratchFile(const char* name) {
     const char* dir = std::getenv("TMPDIR");
     std::string p = std::string(dir && *dir ? dir : "/tmp") + "/orvex-fuzz-" + name + "-" +
                     std::to_string(::getpid());
+    return p;
+  }();
+  return path;
+}
+
+// A folder of this process's own in the temporary folder, made on the first
+// call and removed with all it holds when the process ends normally.
+inline const std::string& ScratchFolder(const char* name) {
+  static const std::string& path = [name]() -> const std::string& {
+    const std::string& p = ScratchFile(name);
+    std::filesystem::create_directories(p);
+    std::atexit([] {
+      std::error_code ec;
+      std::filesystem::remove_all(ScratchFile(""), ec);
+    });
     return p;
   }();
   return path;
