@@ -38,27 +38,29 @@ class Input {
   std::string_view rest_;
 };
 
-// A file of this process's own in the temporary folder, rewritten per input.
+// A file of this process's own in the temporary folder, rewritten per input
+// and removed when the process ends normally.
 inline const std::string& ScratchFile(const char* name) {
   static const std::string path = [name] {
     const char* dir = std::getenv("TMPDIR");
-    std::string p = std::string(dir && *dir ? dir : "/tmp") + "/orvex-fuzz-" + name + "-" +
-                    std::to_string(::getpid());
-    return p;
+    return std::string(dir && *dir ? dir : "/tmp") + "/orvex-fuzz-" + name + "-" +
+           std::to_string(::getpid());
+  }();
+  // Registered once the path is made, so it runs before the path goes away.
+  [[maybe_unused]] static const bool removed_at_exit = [] {
+    return std::atexit([] {
+             std::error_code ec;
+             std::filesystem::remove_all(path, ec);
+           }) == 0;
   }();
   return path;
 }
 
-// A folder of this process's own in the temporary folder, made on the first
-// call and removed with all it holds when the process ends normally.
+// The same as a folder, made on the first call.
 inline const std::string& ScratchFolder(const char* name) {
   static const std::string& path = [name]() -> const std::string& {
     const std::string& p = ScratchFile(name);
     std::filesystem::create_directories(p);
-    std::atexit([] {
-      std::error_code ec;
-      std::filesystem::remove_all(ScratchFile(""), ec);
-    });
     return p;
   }();
   return path;

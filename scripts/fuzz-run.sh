@@ -6,8 +6,10 @@
 #   scripts/fuzz-run.sh BUILD_DIR [SECONDS]
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD="$1"
+BUILD="$(cd "$1" && pwd)"
 SECONDS_EACH="${2:-30}"
+# The index target writes a folder tree per input: memory is faster than disk.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 WORK="$(mktemp -d "${TMPDIR:-/tmp}/orvex-fuzz-run-XXXXXX")"
 
 run_one() {
