@@ -8,8 +8,12 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$(cd "$1" && pwd)"
 SECONDS_EACH="${2:-30}"
-# The index target writes a folder tree per input: memory is faster than disk.
-if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
+# The index target writes a folder tree per input: memory is faster than disk
+# (when there is room: a container may give /dev/shm only a few megabytes).
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ] &&
+  [ "$(df -Pk /dev/shm | awk 'NR == 2 { print $4 }')" -gt 262144 ]; then
+  export TMPDIR=/dev/shm
+fi
 WORK="$(mktemp -d "${TMPDIR:-/tmp}/orvex-fuzz-run-XXXXXX")"
 
 run_one() {
