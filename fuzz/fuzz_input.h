@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -37,12 +38,29 @@ class Input {
   std::string_view rest_;
 };
 
-// A file of this process's own in the temporary folder, rewritten per input.
+// A file of this process's own in the temporary folder, rewritten per input
+// and removed when the process ends normally.
 inline const std::string& ScratchFile(const char* name) {
   static const std::string path = [name] {
     const char* dir = std::getenv("TMPDIR");
-    std::string p = std::string(dir && *dir ? dir : "/tmp") + "/orvex-fuzz-" + name + "-" +
-                    std::to_string(::getpid());
+    return std::string(dir && *dir ? dir : "/tmp") + "/orvex-fuzz-" + name + "-" +
+           std::to_string(::getpid());
+  }();
+  // Registered once the path is made, so it runs before the path goes away.
+  [[maybe_unused]] static const bool removed_at_exit = [] {
+    return std::atexit([] {
+             std::error_code ec;
+             std::filesystem::remove_all(path, ec);
+           }) == 0;
+  }();
+  return path;
+}
+
+// The same as a folder, made on the first call.
+inline const std::string& ScratchFolder(const char* name) {
+  static const std::string& path = [name]() -> const std::string& {
+    const std::string& p = ScratchFile(name);
+    std::filesystem::create_directories(p);
     return p;
   }();
   return path;

@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth imagemagick fonts-dejavu-core
   dpkg-dev lintian appstream desktop-file-utils man-db
   time python3
+  libclang-rt-dev
   nlohmann-json3-dev
   poppler-utils
 )

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds everything and runs every test; then builds
-# the core, the companion and their tests again with AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs those tests too.
+# the core, the companion, their tests and the fuzz targets again with clang,
+# AddressSanitizer and UndefinedBehaviorSanitizer, runs those tests too and
+# each fuzz target for 30 seconds.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${ORVEX_BUILD_DIR:-$ROOT/build}"
@@ -17,11 +18,14 @@ cmake --build "$BUILD" --parallel "$JOBS"
 (cd "$BUILD" && ctest --output-on-failure --parallel "$JOBS" --timeout 600)
 
 if [ "${ORVEX_SKIP_SANITIZE:-0}" != "1" ]; then
-  echo "== sanitizer build (address, undefined) and test"
-  cmake -S "$ROOT" -B "$SANITIZE_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVEX_SANITIZE=ON \
-    -DORVEX_BUILD_WINDOW=OFF -DORVEX_BUILD_BENCH=OFF
+  echo "== sanitizer build (clang; address, undefined; fuzz targets) and test"
+  cmake -S "$ROOT" -B "$SANITIZE_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DORVEX_SANITIZE=ON \
+    -DORVEX_BUILD_FUZZ=ON -DORVEX_BUILD_WINDOW=OFF -DORVEX_BUILD_BENCH=OFF
   cmake --build "$SANITIZE_BUILD" --parallel "$JOBS"
   (cd "$SANITIZE_BUILD" &&
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --output-on-failure --parallel "$JOBS" --timeout 600)
+  echo "== fuzz targets, 30 s each"
+  bash "$ROOT/scripts/fuzz-run.sh" "$SANITIZE_BUILD" 30
 fi
