@@ -30,6 +30,13 @@ TfrmMain& W(Monkey& m) {
   return *m.window;
 }
 
+// A person reaches only what is on the screen.
+bool Reachable(Monkey& m, QWidget* target) {
+  if (target->isVisible()) return true;
+  m.Note("not shown");
+  return false;
+}
+
 Qt::KeyboardModifiers SomeModifiers(Monkey& m) {
   switch (m.Below(6)) {
     case 0:
@@ -62,6 +69,7 @@ std::vector<QTreeWidgetItem*> ReachableNodes(QTreeWidget* tree) {
 
 void ClickNode(Monkey& m, bool twice) {
   QTreeWidget* tree = W(m).ids;
+  if (!Reachable(m, tree)) return;
   const auto nodes = ReachableNodes(tree);
   if (nodes.empty()) return m.Note("no node");
   // "Show all" more often than its share: it lists the most.
@@ -79,6 +87,7 @@ void ClickNode(Monkey& m, bool twice) {
 
 void ClickRow(Monkey& m, bool twice) {
   QTreeView* list = W(m).msg;
+  if (!Reachable(m, list)) return;
   const std::vector<int> rows = ShownViewRows(*list);
   if (rows.empty()) return m.Note("no row");
   const int row = rows[m.Below(int(rows.size()))];
@@ -97,6 +106,7 @@ void ClickRow(Monkey& m, bool twice) {
 
 void ClickHeader(Monkey& m) {
   QHeaderView* h = W(m).msg->header();
+  if (!Reachable(m, h)) return;
   std::vector<int> shown;
   for (int c = 0; c < h->count(); ++c) {
     if (!h->isSectionHidden(c)) shown.push_back(c);
@@ -129,6 +139,7 @@ void CloseTab(Monkey& m) {
 
 void WheelTabs(Monkey& m) {
   TabStrip* strip = W(m).TabSet;
+  if (!Reachable(m, strip)) return;
   const int steps = m.Chance(50) ? 1 : -1;
   m.Note("wheel " + std::to_string(steps));
   const QPointF at = strip->rect().center();
@@ -138,12 +149,19 @@ void WheelTabs(Monkey& m) {
 }
 
 void Keys(Monkey& m, QWidget* target, const char* what) {
-  static const Qt::Key kKeys[] = {Qt::Key_Up,       Qt::Key_Down,  Qt::Key_Left,
-                                  Qt::Key_Right,    Qt::Key_Home,  Qt::Key_End,
-                                  Qt::Key_PageDown, Qt::Key_Space, Qt::Key_Return};
-  const Qt::Key key = kKeys[m.Below(int(std::size(kKeys)))];
+  if (!Reachable(m, target)) return;
+  static const std::pair<Qt::Key, const char*> kKeys[] = {{Qt::Key_Up, "Up"},
+                                                          {Qt::Key_Down, "Down"},
+                                                          {Qt::Key_Left, "Left"},
+                                                          {Qt::Key_Right, "Right"},
+                                                          {Qt::Key_Home, "Home"},
+                                                          {Qt::Key_End, "End"},
+                                                          {Qt::Key_PageDown, "PageDown"},
+                                                          {Qt::Key_Space, "Space"},
+                                                          {Qt::Key_Return, "Return"}};
+  const auto& [key, name] = kKeys[m.Below(int(std::size(kKeys)))];
   const Qt::KeyboardModifiers mods = m.Chance(20) ? Qt::ShiftModifier : Qt::NoModifier;
-  m.Note(std::string(what) + " key " + QTest::toString(key) + ModifierText(mods));
+  m.Note(std::string(what) + " key " + name + ModifierText(mods));
   target->setFocus();
   QTest::keyClick(target, key, mods);
 }
@@ -167,6 +185,7 @@ void TypeText(QWidget* box, const QString& text) {
 // Typing into a box: its text replaced by a new one, a few characters added
 // or taken away, or emptied.
 void Type(Monkey& m, QLineEdit* box, const std::vector<std::string>& texts) {
+  if (!Reachable(m, box)) return;
   box->setFocus();
   const int how = m.Below(10);
   if (how < 2) {
@@ -252,6 +271,7 @@ void MenuCommand(Monkey& m) {
 
 void ClickButton(Monkey& m, QAbstractButton* button, const char* what) {
   m.Note(what);
+  if (!Reachable(m, button)) return;
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
@@ -273,11 +293,13 @@ void Panel(Monkey& m) {
 void Theme(Monkey& m) {
   const Qt::Key key = m.Chance(50) ? Qt::Key_Up : Qt::Key_Down;
   m.Note(key == Qt::Key_Up ? "theme up" : "theme down");
+  if (!Reachable(m, W(m).cbxTheme)) return;
   QTest::keyClick(W(m).cbxTheme, key);
 }
 
 void DeleteKey(Monkey& m) {
   m.Note("Del on the list");
+  if (!Reachable(m, W(m).msg)) return;
   W(m).msg->setFocus();
   QTest::keyClick(W(m).msg, Qt::Key_Delete);
 }

@@ -75,6 +75,7 @@ void Invariants::CheckList(TfrmMain& w, std::vector<std::string>& failed) const 
     return;
   }
   if (!rank_shown) failed.push_back("Rank column hidden on search tab " + std::to_string(active));
+  if (monkey_.list_refilled_under_search) return;
   // The hit counts go to the list's rows by position; whatever the order, the
   // shown rows carry exactly the positive counts the list had rows for.
   const std::vector<std::string>& hits = searches[active - 1].second;

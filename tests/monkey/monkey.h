@@ -50,8 +50,10 @@ struct Monkey {
   std::mutex log_mutex;  // the watchdog reads the log from its own thread
   // Archive files a confirmed "Delete" was allowed to remove.
   std::set<std::string> deletable;
-  // Whether the last action closed the window (it is then made anew).
-  bool window_closed = false;
+  // The list was filled anew while a search tab was active (the favourites
+  // listed, a refresh): the tab's hit counts are applied to it only when a
+  // tab is next activated.
+  bool list_refilled_under_search = false;
 };
 
 }  // namespace orvex::testing

@@ -13,6 +13,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
+#include "widgets/tab_strip.h"
 
 #include <atomic>
 #include <chrono>
@@ -176,6 +178,12 @@ class MonkeyRun {
     if (!QTest::qWaitForWindowExposed(window_.get())) monkey_.Note("window not exposed");
     monkey_.window = window_.get();
     TfrmMain* w = window_.get();
+    monkey_.list_refilled_under_search = false;
+    QObject::connect(w->msg->model(), &QAbstractItemModel::modelReset, w, [this, w] {
+      if (w->TabSet->currentIndex() > 0) monkey_.list_refilled_under_search = true;
+    });
+    QObject::connect(w->TabSet, &QTabBar::currentChanged, w,
+                     [this] { monkey_.list_refilled_under_search = false; });
     // "Cancel" on the wait panel now and then, and input that must be refused.
     QObject::connect(w->WaitProgress, &QProgressBar::valueChanged, w, [this, w](int position) {
       if (position < 1) return;
