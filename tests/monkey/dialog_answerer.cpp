@@ -41,7 +41,8 @@ bool DialogAnswerer::AskYesNo(QWidget*, const QString& title, const QString& tex
   // A confirmed delete may remove what is selected now, and nothing else.
   if (yes && text.startsWith("Are you sure you want to delete") && monkey_.window) {
     for (const ConversationEntry* e : SelectedEntries(*monkey_.window->msg)) {
-      if (e) monkey_.deletable.insert(e->path);
+      // As the file system reads it: a path box ending in "/" gives "//".
+      if (e) monkey_.deletable.insert(std::filesystem::path(e->path).lexically_normal().string());
     }
   }
   return yes;
