@@ -29,6 +29,11 @@ class Invariants {
   // The invariants that fail now, each as a line of text; none: all hold.
   std::vector<std::string> Check(TfrmMain& w);
 
+  // Once "Delete" has removed more than a third of the archive files, puts
+  // them back as they were (bytes and modification time), as a restore from
+  // a backup would, so that a long run keeps something to work on; how many.
+  int RestockIfThin();
+
  private:
   void CheckList(TfrmMain& w, std::vector<std::string>& failed) const;
   void CheckPanels(TfrmMain& w, std::vector<std::string>& failed) const;

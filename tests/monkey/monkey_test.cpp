@@ -144,6 +144,8 @@ class MonkeyRun {
       if (!settled || clock.elapsed() > bound_seconds * 1000)
         failure += "action took " + std::to_string(clock.elapsed()) + " ms\n";
       for (const std::string& f : invariants_.Check(*window_)) failure += f + "\n";
+      if (const int restocked = invariants_.RestockIfThin())
+        monkey_.Note(std::to_string(restocked) + " deleted archive files restored");
       if (verbose) std::fprintf(stderr, "%s\n", monkey_.log.back().c_str());
     }
     g_running = nullptr;
