@@ -10,7 +10,9 @@
 
 int main(int argc, char** argv) {
   orvex::testing::SetUpMonkeyEnvironment();
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Offscreen unless told otherwise: under xvfb-run with QT_QPA_PLATFORM=xcb
+  // a run can be watched.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   if (::geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-logging");
   int result = 0;
