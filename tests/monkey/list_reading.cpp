@@ -1,0 +1,53 @@
+#include "list_reading.h"
+
+#include <QAbstractProxyModel>
+#include <QItemSelectionModel>
+#include <QTreeView>
+
+#include "ylogs/views/conversation_model.h"
+
+namespace orvex::testing {
+
+const ConversationEntry* EntryOfViewIndex(const QTreeView& view, const QModelIndex& index) {
+  QModelIndex at = index;
+  const QAbstractItemModel* model = view.model();
+  // Down through any proxies to the window's own model.
+  while (auto* proxy = qobject_cast<const QAbstractProxyModel*>(model)) {
+    at = proxy->mapToSource(at);
+    model = proxy->sourceModel();
+  }
+  auto* conversations = qobject_cast<const ConversationModel*>(model);
+  if (!conversations || !at.isValid() || at.row() >= conversations->rowCount()) return nullptr;
+  return &conversations->EntryAt(at.row());
+}
+
+std::vector<int> ShownViewRows(const QTreeView& view) {
+  std::vector<int> rows;
+  for (int row = 0; row < view.model()->rowCount(); ++row) {
+    if (!view.isRowHidden(row, {})) rows.push_back(row);
+  }
+  return rows;
+}
+
+std::vector<const ConversationEntry*> ShownEntries(const QTreeView& view) {
+  std::vector<const ConversationEntry*> entries;
+  for (int row : ShownViewRows(view))
+    entries.push_back(EntryOfViewIndex(view, view.model()->index(row, 0)));
+  return entries;
+}
+
+std::vector<const ConversationEntry*> AllEntries(const QTreeView& view) {
+  std::vector<const ConversationEntry*> entries;
+  for (int row = 0; row < view.model()->rowCount(); ++row)
+    entries.push_back(EntryOfViewIndex(view, view.model()->index(row, 0)));
+  return entries;
+}
+
+std::vector<const ConversationEntry*> SelectedEntries(const QTreeView& view) {
+  std::vector<const ConversationEntry*> entries;
+  for (const QModelIndex& index : view.selectionModel()->selectedRows())
+    entries.push_back(EntryOfViewIndex(view, index));
+  return entries;
+}
+
+}  // namespace orvex::testing
