@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fuzz_input.h"
+#include "tests/support/utf8_check.h"
 #include "ylogs/archive/text_replace.h"
 #include "ylogs/shell/export.h"
 #include "ylogs/shell/safe_file_name.h"
@@ -13,24 +14,6 @@ namespace {
 
 void Check(bool holds) {
   if (!holds) std::abort();
-}
-
-bool IsWellFormedUtf8(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size()) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    const std::size_t len = c < 0x80                ? 1
-                            : c >= 0xC2 && c < 0xE0 ? 2
-                            : c >= 0xE0 && c < 0xF0 ? 3
-                            : c >= 0xF0 && c < 0xF5 ? 4
-                                                    : 0;
-    if (len == 0 || i + len > s.size()) return false;
-    for (std::size_t k = 1; k < len; ++k) {
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += len;
-  }
-  return true;
 }
 
 int Hex(char c) {
@@ -64,7 +47,7 @@ void CheckSafeFileName(std::string_view name) {
   for (char c : safe) Check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
   Check(safe.find_first_of("<>:\"/\\|?*") == std::string::npos);
   Check(safe.back() != '.' && safe.back() != ' ');
-  Check(IsWellFormedUtf8(safe));
+  Check(orvex::testing::IsWellFormedUtf8(safe));
   // No device name, whatever follows a dot, and blanks before it dropped.
   std::string stem = orvex::UpperCaseAscii(safe.substr(0, safe.find('.')));
   while (!stem.empty() && stem.back() == ' ') stem.pop_back();

@@ -21,6 +21,7 @@
 #include "tests/support/archive_writer.h"
 #include "tests/support/run_program.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/utf8_check.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/renderer.h"
@@ -270,24 +271,6 @@ void PrintTo(const NameCase& c, std::ostream* os) {
 
 class OddNames : public ::testing::TestWithParam<NameCase> {};
 
-bool IsWellFormedUtf8(const std::string& s) {
-  std::size_t i = 0;
-  while (i < s.size()) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    const std::size_t len = c < 0x80                 ? 1
-                            : c >= 0xC2 && c <= 0xDF ? 2
-                            : c >= 0xE0 && c <= 0xEF ? 3
-                            : c >= 0xF0 && c <= 0xF4 ? 4
-                                                     : 0;
-    if (len == 0 || i + len > s.size()) return false;
-    for (std::size_t k = 1; k < len; ++k) {
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += len;
-  }
-  return true;
-}
-
 TEST_P(OddNames, AreListedRenderedAndExported) {
   const NameCase& c = GetParam();
   Profiles p;
@@ -313,7 +296,7 @@ TEST_P(OddNames, AreListedRenderedAndExported) {
   ASSERT_EQ(written.size(), 1u);
   EXPECT_EQ(written[0],
             IndividualFileName("", listed[0].file_name, listed[0].friend_name, ".txt").substr(1));
-  EXPECT_TRUE(IsWellFormedUtf8(written[0])) << written[0];
+  EXPECT_TRUE(testing::IsWellFormedUtf8(written[0])) << written[0];
   EXPECT_NE(ReadWholeFile(out / written[0]).find(": hello"), std::string::npos);
 }
 

@@ -1,6 +1,7 @@
 #include "dialog_answerer.h"
 
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -14,6 +15,7 @@
 #include "opendat/frmopendat.h"
 #include "saveDir/frmsavedir.h"
 #include "ylogs/shell/frmmain.h"
+#include "ylogs/views/conversation_model.h"
 
 namespace orvex::testing {
 
@@ -40,9 +42,12 @@ bool DialogAnswerer::AskYesNo(QWidget*, const QString& title, const QString& tex
   monkey_.Note("asked " + title.toStdString() + ": " + (yes ? "yes" : "no"));
   // A confirmed delete may remove what is selected now, and nothing else.
   if (yes && text.startsWith("Are you sure you want to delete") && monkey_.window) {
-    for (const ConversationEntry* e : SelectedEntries(*monkey_.window->msg)) {
+    // The entries' selection: one a search tab leaves out may stay selected.
+    const TfrmMain& w = *monkey_.window;
+    for (const QModelIndex& index : w.conversation_selection()->selectedRows()) {
+      const ConversationEntry& e = w.conversation_model()->EntryAt(index.row());
       // As the file system reads it: a path box ending in "/" gives "//".
-      if (e) monkey_.deletable.insert(std::filesystem::path(e->path).lexically_normal().string());
+      monkey_.deletable.insert(std::filesystem::path(e.path).lexically_normal().string());
     }
   }
   return yes;

@@ -8,6 +8,18 @@
 
 namespace orvex::testing {
 
+namespace {
+
+// The window's own model under any proxies the view shows it through.
+const ConversationModel* UnderlyingModel(const QTreeView& view) {
+  const QAbstractItemModel* model = view.model();
+  while (auto* proxy = qobject_cast<const QAbstractProxyModel*>(model))
+    model = proxy->sourceModel();
+  return qobject_cast<const ConversationModel*>(model);
+}
+
+}  // namespace
+
 const ConversationEntry* EntryOfViewIndex(const QTreeView& view, const QModelIndex& index) {
   QModelIndex at = index;
   const QAbstractItemModel* model = view.model();
@@ -38,15 +50,9 @@ std::vector<const ConversationEntry*> ShownEntries(const QTreeView& view) {
 
 std::vector<const ConversationEntry*> AllEntries(const QTreeView& view) {
   std::vector<const ConversationEntry*> entries;
-  for (int row = 0; row < view.model()->rowCount(); ++row)
-    entries.push_back(EntryOfViewIndex(view, view.model()->index(row, 0)));
-  return entries;
-}
-
-std::vector<const ConversationEntry*> SelectedEntries(const QTreeView& view) {
-  std::vector<const ConversationEntry*> entries;
-  for (const QModelIndex& index : view.selectionModel()->selectedRows())
-    entries.push_back(EntryOfViewIndex(view, index));
+  if (const ConversationModel* model = UnderlyingModel(view)) {
+    for (int row = 0; row < model->rowCount(); ++row) entries.push_back(&model->EntryAt(row));
+  }
   return entries;
 }
 

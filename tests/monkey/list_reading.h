@@ -18,8 +18,7 @@ const ConversationEntry* EntryOfViewIndex(const QTreeView& view, const QModelInd
 // The view's rows in display order that are not hidden.
 std::vector<int> ShownViewRows(const QTreeView& view);
 std::vector<const ConversationEntry*> ShownEntries(const QTreeView& view);
-// Every row of the view's model, hidden or not.
+// Every entry of the window's own model, whether a tab lists it or not.
 std::vector<const ConversationEntry*> AllEntries(const QTreeView& view);
-std::vector<const ConversationEntry*> SelectedEntries(const QTreeView& view);
 
 }  // namespace orvex::testing

@@ -8,8 +8,6 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <map>
 #include <string>
@@ -17,6 +15,7 @@
 #include "opendat/frmopendat.h"
 #include "platform_answers.h"
 #include "saveDir/frmsavedir.h"
+#include "tests/support/folder_snapshot.h"
 #include "window_fixture.h"
 #include "ylogs/views/conversation_model.h"
 
@@ -25,30 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// What an entry of the archive's folders is: its kind, bytes (files) and
-// modification time to the nanosecond.
-struct Stamp {
-  bool folder = false;
-  std::string bytes;
-  std::int64_t mtime_ns = 0;
-  bool operator==(const Stamp&) const = default;
-};
-
-using Snapshot = std::map<std::string, Stamp>;
-
-Snapshot Take(const std::string& root) {
-  Snapshot snap;
-  for (const auto& e : fs::recursive_directory_iterator(root)) {
-    struct stat st {};
-    ::lstat(e.path().c_str(), &st);
-    Stamp s;
-    s.folder = S_ISDIR(st.st_mode);
-    if (!s.folder) s.bytes = ReadFile(e.path());
-    s.mtime_ns = std::int64_t{st.st_mtim.tv_sec} * 1000000000 + st.st_mtim.tv_nsec;
-    snap[e.path().string()] = s;
-  }
-  return snap;
-}
+using Snapshot = FolderSnapshot;
 
 class ReadOnlyWindowTest : public PlatformWindowTest {
  protected:
@@ -74,7 +50,7 @@ class ReadOnlyWindowTest : public PlatformWindowTest {
   }
 
   void ExpectArchiveUnchanged(const Snapshot& before) {
-    const Snapshot after = Take(ProfilesFolder());
+    const Snapshot after = TakeSnapshot(ProfilesFolder());
     EXPECT_EQ(after.size(), before.size());
     for (const auto& [path, stamp] : before) {
       const auto found = after.find(path);
@@ -103,7 +79,7 @@ TEST_F(ReadOnlyWindowTest, EveryActionButDeleteLeavesTheArchiveAsItWas) {
   WriteArchive();
   CopySmileys();
   fs::create_directories(out / "batch");
-  const Snapshot before = Take(ProfilesFolder());
+  const Snapshot before = TakeSnapshot(ProfilesFolder());
   ASSERT_EQ(before.size(), 15u);  // 6 files and 9 folders
 
   TfrmMain& w = Start("bob");  // the scan, the registry user
@@ -193,7 +169,7 @@ TEST_F(ReadOnlyWindowTest, DeleteRemovesOnlyTheConfirmedFiles) {
   w.msgHeaderClick(kFileNameColumn);
   w.msgHeaderClick(kFileNameColumn);  // ascending
   ASSERT_EQ(ShownFileNames(w).size(), 3);
-  const Snapshot before = Take(ProfilesFolder());
+  const Snapshot before = TakeSnapshot(ProfilesFolder());
 
   SelectRows(w, {0, 2});
   dialogs.answer_yes = false;
@@ -209,7 +185,7 @@ TEST_F(ReadOnlyWindowTest, DeleteRemovesOnlyTheConfirmedFiles) {
   Snapshot expected = before;
   expected.erase(folder + "/20050101-bob.dat");
   expected.erase(folder + "/20050103-bob.dat");
-  Snapshot after = Take(ProfilesFolder());
+  Snapshot after = TakeSnapshot(ProfilesFolder());
   // The folder that held them changes its time; everything else is as it was.
   ASSERT_TRUE(after.count(folder));
   after[folder].mtime_ns = expected[folder].mtime_ns;
