@@ -25,10 +25,10 @@ BENCHMARK(BM_ReadArchiveRecords)->Args({25, 1})->Args({1000, 1})->Args({1000, 0}
 
 // The markup conversion of one record's text, through the text reader.
 void BM_ConvertMessageMarkup(benchmark::State& state) {
-  const std::vector<testing::RecordSpec> records = SampleRecords(200, 2);
+  const std::vector<testing::RecordToWrite> records = SampleRecords(200, 2);
   std::vector<std::string> scrambled;
   std::size_t bytes = 0;
-  for (const testing::RecordSpec& r : records) {
+  for (const testing::RecordToWrite& r : records) {
     scrambled.push_back(testing::Scramble(r.text, kSampleKey));
     bytes += r.text.size();
   }

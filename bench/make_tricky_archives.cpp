@@ -22,7 +22,7 @@ namespace {
 
 using orvex::testing::Code;
 using orvex::testing::EncodeArchive;
-using orvex::testing::RecordSpec;
+using orvex::testing::RecordToWrite;
 using orvex::testing::TimeValueFromUnixSeconds;
 using orvex::testing::WriteBytes;
 
@@ -158,10 +158,10 @@ int main(int argc, char** argv) {
     const std::string& identity = identities[f % identities.size()];
     const std::string& key = keys[f % keys.size()];
     const std::string& friend_name = friends[f / identities.size() % friends.size()];
-    std::vector<RecordSpec> records;
+    std::vector<RecordToWrite> records;
     const int count = pick(12);
     for (int m = 0; m < count; ++m) {
-      RecordSpec r;
+      RecordToWrite r;
       r.time_value = TimeValueFromUnixSeconds(1104537600u + static_cast<unsigned>(pick(1 << 30)));
       if (pick(20) == 0) r.time_value = rng() | (std::uint64_t{rng() & 0xFF} << 32);
       const int dir = pick(20);

@@ -9,11 +9,11 @@
 
 namespace orvex::bench {
 
-std::vector<testing::RecordSpec> SampleRecords(int count, unsigned seed) {
+std::vector<testing::RecordToWrite> SampleRecords(int count, unsigned seed) {
   std::mt19937 rng(seed);
-  std::vector<testing::RecordSpec> records;
+  std::vector<testing::RecordToWrite> records;
   for (int i = 0; i < count; ++i) {
-    testing::RecordSpec r;
+    testing::RecordToWrite r;
     r.time_value = testing::TimeValueFromUnixSeconds(1104537600u + 41u * static_cast<unsigned>(i));
     r.direction = static_cast<std::uint8_t>(rng() % 2);
     r.text = testing::SyntheticMessage(rng);

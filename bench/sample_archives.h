@@ -14,7 +14,7 @@ namespace orvex::bench {
 inline constexpr std::string_view kSampleKey = "user1";
 
 // `count` records alternating at random between the two sides.
-std::vector<testing::RecordSpec> SampleRecords(int count, unsigned seed);
+std::vector<testing::RecordToWrite> SampleRecords(int count, unsigned seed);
 
 // The records scrambled into one archive file's bytes.
 std::string SampleArchive(int count, unsigned seed);

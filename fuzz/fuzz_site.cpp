@@ -171,14 +171,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     name(&orvex::ExportSource::friend_name, 12);
     name(&orvex::ExportSource::file_name, 24);
     if (const std::uint8_t d = in.Byte(); d & 1) s.date = 38000 + d * 7;
-    std::vector<orvex::testing::RecordSpec> records;
+    std::vector<orvex::testing::RecordToWrite> records;
     for (std::uint8_t r = in.Byte() % 4; r > 0; --r) {
-      orvex::testing::RecordSpec spec;
-      spec.time_value = orvex::testing::TimeValueFromUnixSeconds(1100000000u + in.Byte() * 3600u);
-      spec.direction = in.Byte() % 3;
-      spec.text = std::string(in.Take(in.Byte() % 48));
-      std::erase(spec.text, '<');
-      records.push_back(std::move(spec));
+      orvex::testing::RecordToWrite record;
+      record.time_value = orvex::testing::TimeValueFromUnixSeconds(1100000000u + in.Byte() * 3600u);
+      record.direction = in.Byte() % 3;
+      record.text = std::string(in.Take(in.Byte() % 48));
+      std::erase(record.text, '<');
+      records.push_back(std::move(record));
     }
     s.path = (scratch / "in" / ("a" + std::to_string(k) + ".dat")).string();
     const std::string bytes = orvex::testing::EncodeArchive(records, user);

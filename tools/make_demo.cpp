@@ -16,7 +16,7 @@ namespace {
 
 using orvex::testing::Code;
 using orvex::testing::EncodeArchive;
-using orvex::testing::RecordSpec;
+using orvex::testing::RecordToWrite;
 using orvex::testing::TimeValueFromUnixSeconds;
 using orvex::testing::WriteBytes;
 
@@ -165,10 +165,10 @@ int main(int argc, char** argv) {
   for (const Identity& id : DemoArchive()) {
     for (const Friend& f : id.friends) {
       for (const Day& day : f.days) {
-        std::vector<RecordSpec> records;
+        std::vector<RecordToWrite> records;
         const std::uint32_t start = UnixSeconds(day.year, day.month, day.day, day.hour, day.minute);
         for (const Line& line : day.lines) {
-          RecordSpec r;
+          RecordToWrite r;
           r.time_value = TimeValueFromUnixSeconds(start + 60u * line.minutes + 7u * records.size());
           r.direction = static_cast<std::uint8_t>(line.direction);
           r.text = line.text;

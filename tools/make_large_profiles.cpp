@@ -21,7 +21,7 @@
 namespace {
 
 using orvex::testing::EncodeArchive;
-using orvex::testing::RecordSpec;
+using orvex::testing::RecordToWrite;
 using orvex::testing::SyntheticMessage;
 using orvex::testing::TimeValueFromUnixSeconds;
 using orvex::testing::WriteBytes;
@@ -81,10 +81,10 @@ int main(int argc, char** argv) {
       for (int d = 0; d < o.days; ++d) {
         const std::uint32_t start = 1104537600u + static_cast<std::uint32_t>(d) * 86400u * 3u +
                                     static_cast<std::uint32_t>(f) * 977u;
-        std::vector<RecordSpec> records;
+        std::vector<RecordToWrite> records;
         const int count = std::max(1, o.messages + spread(rng));
         for (int m = 0; m < count; ++m) {
-          RecordSpec r;
+          RecordToWrite r;
           r.time_value = TimeValueFromUnixSeconds(start + static_cast<std::uint32_t>(m) * 41u);
           r.direction = static_cast<std::uint8_t>(rng() % 2);
           r.text = SyntheticMessage(rng);

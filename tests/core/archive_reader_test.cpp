@@ -18,7 +18,7 @@ namespace {
 
 using testing::EncodeArchive;
 using testing::EncodeRecord;
-using testing::RecordSpec;
+using testing::RecordToWrite;
 using testing::TimeValueFromUnixSeconds;
 
 constexpr char kPath[] = "/data/alice/Archive/Messages/bob/20090214-alice.dat";
@@ -43,8 +43,8 @@ ReadOutcome Read(std::string_view data, std::string_view key = kKey, bool codes 
   return outcome;
 }
 
-RecordSpec Rec(std::string text, std::uint8_t direction = 0) {
-  RecordSpec r;
+RecordToWrite Rec(std::string text, std::uint8_t direction = 0) {
+  RecordToWrite r;
   r.time_value = TimeValueFromUnixSeconds(1234567890);
   r.direction = direction;
   r.text = std::move(text);
@@ -124,16 +124,16 @@ INSTANTIATE_TEST_SUITE_P(Keys, PutBackAcrossKeyWrap,
 // --- escape codes at the end of the text ----------------------------------
 
 TEST(ArchiveText, CodeStartedInsideTheLengthIsReadToItsEnd) {
-  RecordSpec r = Rec("ab\x1B[1m");
+  RecordToWrite r = Rec("ab\x1B[1m");
   r.length_override = 3;  // the code's "[1m" lies beyond the declared length
   const ReadOutcome read = Read(EncodeRecord(r, kKey) + EncodeRecord(Rec("next"), kKey));
   EXPECT_EQ(read.Fragments(), (std::vector<std::string>{"ab<b></b>", "next"}));
 }
 
 TEST(ArchiveText, CodeReadIntoTheTrailerMakesTheTrailerCheckFail) {
-  RecordSpec r = Rec("\x1B[1");
+  RecordToWrite r = Rec("\x1B[1");
   r.length_override = 1;  // the terminator comes out of the trailer
-  RecordSpec next = Rec("never");
+  RecordToWrite next = Rec("never");
   next.time_value = TimeValueFromUnixSeconds(0x55);  // its first byte ends the shifted trailer
   const ReadOutcome read = Read(EncodeRecord(r, kKey) + EncodeRecord(next, kKey));
   EXPECT_EQ(read.Fragments(), std::vector<std::string>{"<b></b>"});
@@ -153,7 +153,7 @@ TEST(ArchiveText, FormatCodesOffTakesEveryByteAsItIs) {
 // --- record layout ----------------------------------------------------------
 
 TEST(ArchiveRecord, EmptyTextStillHasItsTrailerChecked) {
-  RecordSpec empty = Rec("");
+  RecordToWrite empty = Rec("");
   EXPECT_EQ(Read(EncodeArchive({empty, Rec("next")}, kKey)).Fragments(),
             (std::vector<std::string>{"", "next"}));
   empty.trailer = {0, 0, 0, 9};
@@ -186,7 +186,7 @@ TEST(ArchiveRecord, TimeStampWithByteFourSixIsUnixTimePlusThreeHours) {
   // 2009-02-13 23:31:30 UTC
   EXPECT_EQ(FormatIsoMillis(DayCountToCivil(read.records[0].time)), "2009-02-14 02:31:30.000");
 
-  RecordSpec epoch = Rec("a");
+  RecordToWrite epoch = Rec("a");
   epoch.time_value = std::uint64_t{6} << 32;
   const ReadOutcome at_epoch = Read(EncodeArchive({epoch}, kKey));
   ASSERT_EQ(at_epoch.records.size(), 1u);
@@ -194,7 +194,7 @@ TEST(ArchiveRecord, TimeStampWithByteFourSixIsUnixTimePlusThreeHours) {
 }
 
 TEST(ArchiveRecord, TimeJustBelowMidnightRoundsIntoTheNextDay) {
-  RecordSpec r = Rec("a");
+  RecordToWrite r = Rec("a");
   r.time_value = TimeValueFromUnixSeconds(75600);  // 21:00 UTC, that is 24:00 on the record's scale
   const ReadOutcome read = Read(EncodeArchive({r}, kKey));
   ASSERT_EQ(read.records.size(), 1u);
@@ -202,7 +202,7 @@ TEST(ArchiveRecord, TimeJustBelowMidnightRoundsIntoTheNextDay) {
 }
 
 TEST(ArchiveRecord, HeaderPositionFiveIsPartOfTheTimeAndNotChecked) {
-  RecordSpec shifted = Rec("a");
+  RecordToWrite shifted = Rec("a");
   shifted.time_value = TimeValueFromUnixSeconds(1000) + (std::uint64_t{1} << 32);
   const ReadOutcome read = Read(EncodeArchive({Rec("a"), shifted}, kKey));
   ASSERT_EQ(read.records.size(), 2u);
@@ -217,7 +217,7 @@ class ReservedHeaderByte : public ::testing::TestWithParam<int> {};
 
 TEST_P(ReservedHeaderByte, ShowsErrorAWithPositionAndOffsetAndStops) {
   const int position = GetParam();
-  RecordSpec bad = Rec("third");
+  RecordToWrite bad = Rec("third");
   bad.header_override = std::make_pair(position, std::uint8_t{0x80});
   // 16 + 5 + 4 and 16 + 8 + 4 bytes come before the damaged record.
   const ReadOutcome read =
@@ -232,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, ReservedHeaderByte,
                          ::testing::Values(6, 7, 8, 10, 11, 12, 15, 16));
 
 TEST(ReservedHeaderByteExample, PositionTenOfTheThirdRecordGivesOffset63) {
-  RecordSpec bad = Rec("x");
+  RecordToWrite bad = Rec("x");
   bad.header_override = std::make_pair(10, std::uint8_t{1});
   const ReadOutcome read = Read(EncodeArchive({Rec("12345"), Rec("12345678"), bad}, kKey));
   ASSERT_EQ(read.messages.size(), 1u);
@@ -243,7 +243,7 @@ TEST(ReservedHeaderByteExample, PositionTenOfTheThirdRecordGivesOffset63) {
 class BadTrailerByte : public ::testing::TestWithParam<int> {};
 
 TEST_P(BadTrailerByte, RecordStandsAndReadingStopsSilently) {
-  RecordSpec r = Rec("kept");
+  RecordToWrite r = Rec("kept");
   r.trailer[static_cast<std::size_t>(GetParam())] = 0x20;
   const ReadOutcome read = Read(EncodeArchive({Rec("first"), r, Rec("lost")}, kKey));
   EXPECT_EQ(read.Fragments(), (std::vector<std::string>{"first", "kept"}));
@@ -272,7 +272,7 @@ TEST(CutInText, BetweenCharactersFinishesTheRecord) {
 class CutInsideEscapeCode : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CutInsideEscapeCode, IsAReadError) {
-  RecordSpec r = Rec(GetParam());
+  RecordToWrite r = Rec(GetParam());
   r.length_override = static_cast<std::uint16_t>(GetParam().size() + 6);
   const std::string whole = EncodeRecord(r, kKey);
   ExpectReadBeyondEnd(std::string_view(whole).substr(0, 16 + GetParam().size()));

@@ -35,7 +35,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ProgramResult;
-using testing::RecordSpec;
+using testing::RecordToWrite;
 using testing::RunProgram;
 using testing::TempFolder;
 using Clock = std::chrono::steady_clock;
@@ -46,7 +46,7 @@ double SecondsSince(Clock::time_point start) {
 
 // One record of the friend's, scrambled with `key`.
 std::string Message(const std::string& text, const std::string& key = "") {
-  RecordSpec r;
+  RecordToWrite r;
   r.time_value = testing::TimeValueFromUnixSeconds(1136073600);
   r.direction = 1;
   r.text = text;
@@ -65,9 +65,9 @@ class Profiles {
  public:
   std::string Archive(const std::string& identity, const std::string& friend_name,
                       const std::string& day, const std::vector<std::string>& texts) {
-    std::vector<RecordSpec> records;
+    std::vector<RecordToWrite> records;
     for (const std::string& text : texts) {
-      RecordSpec r;
+      RecordToWrite r;
       r.time_value = testing::TimeValueFromUnixSeconds(1136073600);
       r.direction = 1;
       r.text = text;

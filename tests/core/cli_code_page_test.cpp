@@ -37,7 +37,7 @@ class CliCodePage : public ::testing::TestWithParam<Language> {
  protected:
   CliCodePage() {
     testing::WriteBytes(theme_, kTheme);
-    testing::RecordSpec r;
+    testing::RecordToWrite r;
     r.time_value = testing::TimeValueFromUnixSeconds(1234567890);
     r.direction = 1;
     r.text = GetParam().utf8;
@@ -142,7 +142,7 @@ TEST_F(CliCodePageChoice, AnUnsupportedAcpIsReportedAndTheLanguageDecides) {
                       "[SYSTEM/CurrentControlSet/Control/Nls/CodePage]\r\nACP=950\r\n");
   testing::TempFolder dir;
   const std::string file = dir / "a/Archive/Messages/b/20090214-a.dat";
-  testing::RecordSpec r;
+  testing::RecordToWrite r;
   r.text = "\xD0\x96";
   testing::WriteBytes(file, testing::EncodeArchive({r}, "a"));
   const auto result = RunProgram(ORVEX_CLI, {"records", file},
@@ -176,7 +176,7 @@ TEST(CliCodePageShortTime, CutBeforeACharacter) {
   testing::WriteBytes(theme,
                       "_FILEHEADER_\n_CONVERSATIONHEADER_\n_MESSAGE1_\n_MESSAGE2_\n[%shorttime]\n"
                       "_CONVERSATIONFOOTER_\n_FILEFOOTER_\n");
-  testing::RecordSpec r;
+  testing::RecordToWrite r;
   r.time_value = testing::TimeValueFromUnixSeconds(1234567890);  // 02:31:30
   r.direction = 1;
   r.text = "x";

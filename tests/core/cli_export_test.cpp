@@ -18,7 +18,7 @@ namespace orvex {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::RecordSpec;
+using testing::RecordToWrite;
 using testing::RunProgram;
 
 constexpr char kTheme[] =
@@ -35,7 +35,7 @@ class CliExport : public ::testing::Test {
 
   // alice's archive with a friend on 12 April 2006: one message of the friend.
   void Write(const std::string& friend_name, const std::string& text) {
-    RecordSpec r;
+    RecordToWrite r;
     r.time_value = testing::TimeValueFromUnixSeconds(1144800000);
     r.direction = 1;
     r.text = text;

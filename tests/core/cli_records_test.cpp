@@ -12,15 +12,15 @@
 namespace orvex {
 namespace {
 
-using testing::RecordSpec;
+using testing::RecordToWrite;
 using testing::RunProgram;
 
 #define ESC "\x1B"
 
 constexpr std::uint32_t kSeconds = 1234567890;  // shown as 2009-02-14 02:31:30
 
-RecordSpec Rec(std::uint8_t direction, std::string text, std::uint32_t later = 0) {
-  RecordSpec r;
+RecordToWrite Rec(std::uint8_t direction, std::string text, std::uint32_t later = 0) {
+  RecordToWrite r;
   r.time_value = testing::TimeValueFromUnixSeconds(kSeconds + later);
   r.direction = direction;
   r.text = std::move(text);
@@ -29,7 +29,7 @@ RecordSpec Rec(std::uint8_t direction, std::string text, std::uint32_t later = 0
 
 class CliRecords : public ::testing::Test {
  protected:
-  std::string Write(const std::vector<RecordSpec>& records, const std::string& key = "alice",
+  std::string Write(const std::vector<RecordToWrite>& records, const std::string& key = "alice",
                     const std::string& relative = "alice/Archive/Messages/bob/20090214-alice.dat") {
     testing::WriteBytes(dir_ / relative, testing::EncodeArchive(records, key));
     return dir_ / relative;
@@ -87,7 +87,7 @@ TEST_F(CliRecords, UnexpectedDirectionsAreReportedForEveryRecord) {
 }
 
 TEST_F(CliRecords, DamagedHeaderIsAMessageNotAnError) {
-  RecordSpec bad = Rec(0, "third");
+  RecordToWrite bad = Rec(0, "third");
   bad.header_override = std::make_pair(10, std::uint8_t{1});
   const std::string path = Write({Rec(0, "12345"), Rec(1, "12345678"), bad, Rec(0, "after")});
   const testing::ProgramResult r = Run({path});

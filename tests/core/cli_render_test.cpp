@@ -15,7 +15,7 @@
 namespace orvex {
 namespace {
 
-using testing::RecordSpec;
+using testing::RecordToWrite;
 using testing::RunProgram;
 
 #define ESC "\x1B"
@@ -48,9 +48,9 @@ class CliRender : public ::testing::Test {
 
   std::string Write(const std::string& friend_name, const std::vector<Msg>& msgs,
                     const std::string& key = "alice") {
-    std::vector<RecordSpec> records;
+    std::vector<RecordToWrite> records;
     for (const Msg& m : msgs) {
-      RecordSpec r;
+      RecordToWrite r;
       r.time_value = testing::TimeValueFromUnixSeconds(kSeconds);
       r.direction = m.direction;
       r.text = m.text;
@@ -202,7 +202,7 @@ TEST_F(CliRender, FileFooterGetsTheDateAndTimeForEveryToday) {
 TEST_F(CliRender, FileFailingMidwayEndsThePageWithTheFooter) {
   const std::string f1 = Write("bob", {{0, "one"}});
   const std::string cut = Write("carol", {{0, "two"}, {1, "three"}});
-  testing::WriteBytes(cut, testing::EncodeArchive({RecordSpec{}}, "alice").substr(0, 5));
+  testing::WriteBytes(cut, testing::EncodeArchive({RecordToWrite{}}, "alice").substr(0, 5));
   const std::string f3 = Write("dave", {{0, "four"}});
   const testing::ProgramResult r = Run({f1, cut, f3});
   EXPECT_EQ(r.out, std::string(kHead) + kOpen +
@@ -220,7 +220,7 @@ TEST_F(CliRender, FileFailingMidwayEndsThePageWithTheFooter) {
 }
 
 TEST_F(CliRender, DamagedRecordIsAMessageAndTheRunGoesOn) {
-  std::vector<RecordSpec> records(2);
+  std::vector<RecordToWrite> records(2);
   records[0].text = "ok";
   records[1].header_override = std::make_pair(16, std::uint8_t{7});
   const std::string damaged = dir_ / "alice/Archive/Messages/bob/20090101-alice.dat";

@@ -13,13 +13,13 @@
 namespace orvex {
 namespace {
 
-using testing::RecordSpec;
+using testing::RecordToWrite;
 using testing::RunProgram;
 
 class CliSearch : public ::testing::Test {
  protected:
-  RecordSpec Record(const std::string& text) {
-    RecordSpec r;
+  RecordToWrite Record(const std::string& text) {
+    RecordToWrite r;
     r.time_value = testing::TimeValueFromUnixSeconds(1136073600);
     r.direction = 1;
     r.text = text;
@@ -29,7 +29,7 @@ class CliSearch : public ::testing::Test {
   // An archive of alice with a friend on a day, one record per text.
   std::string Write(const std::string& friend_name, const std::string& day,
                     const std::vector<std::string>& texts) {
-    std::vector<RecordSpec> records;
+    std::vector<RecordToWrite> records;
     for (const std::string& t : texts) records.push_back(Record(t));
     const std::string path =
         profiles_ / ("alice/Archive/Messages/" + friend_name + "/" + day + "-alice.dat");

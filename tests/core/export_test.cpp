@@ -22,7 +22,7 @@ namespace orvex {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::RecordSpec;
+using testing::RecordToWrite;
 
 struct SaveNameCase {
   const char* name;
@@ -128,7 +128,7 @@ class ExportTest : public ::testing::Test {
   }
 
   ExportSource Add(const std::string& friend_name, const std::string& text) {
-    RecordSpec r;
+    RecordToWrite r;
     r.time_value = testing::TimeValueFromUnixSeconds(1144800000);
     r.direction = 1;
     r.text = text;

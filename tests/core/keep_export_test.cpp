@@ -28,7 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using nlohmann::json;
-using testing::RecordSpec;
+using testing::RecordToWrite;
 
 constexpr char kGreek[] = "Καλημέρα, τι κάνεις;";
 constexpr char kRussian[] = "Привет, как дела?";
@@ -130,7 +130,7 @@ class KeepExportTest : public ::testing::Test {
   // An archive of `identity` with `friend_name` on a day (YYYYMMDD), one
   // message per text, sides alternating from the friend's.
   void Add(const std::string& identity, const std::string& friend_name, const std::string& day,
-           const std::vector<RecordSpec>& records) {
+           const std::vector<RecordToWrite>& records) {
     const std::string name = day + "-" + identity + ".dat";
     const std::string path =
         profiles_ / (identity + "/Archive/Messages/" + friend_name + "/" + name);
@@ -142,13 +142,13 @@ class KeepExportTest : public ::testing::Test {
   }
   void AddTexts(const std::string& identity, const std::string& friend_name, const std::string& day,
                 const std::vector<std::string>& texts) {
-    std::vector<RecordSpec> records;
+    std::vector<RecordToWrite> records;
     for (std::size_t i = 0; i < texts.size(); ++i)
       records.push_back(Message(texts[i], (i + 1) % 2, i));
     Add(identity, friend_name, day, records);
   }
-  static RecordSpec Message(const std::string& text, std::size_t direction, std::size_t minute) {
-    RecordSpec r;
+  static RecordToWrite Message(const std::string& text, std::size_t direction, std::size_t minute) {
+    RecordToWrite r;
     r.time_value =
         testing::TimeValueFromUnixSeconds(kApril12 + 60 * static_cast<std::uint32_t>(minute));
     r.direction = static_cast<std::uint8_t>(direction);
@@ -212,10 +212,10 @@ TEST_F(KeepExportTest, JsonHoldsEveryRecordWithTheTextsDecodedStraightFromUtf8) 
 }
 
 TEST_F(KeepExportTest, JsonKeepsWhatWasReadOfDamagedFilesWithTheErrorText) {
-  RecordSpec bad_header = Message("lost", 1, 2);
+  RecordToWrite bad_header = Message("lost", 1, 2);
   bad_header.header_override = std::make_pair(10, std::uint8_t{1});
   Add("alice", "bob", "20060412", {Message("first", 1, 0), Message("caf\xC3", 0, 1), bad_header});
-  RecordSpec bad_trailer = Message("last", 1, 0);
+  RecordToWrite bad_trailer = Message("last", 1, 0);
   bad_trailer.trailer = {0, 9, 0, 0};
   Add("alice", "carol", "20060413", {bad_trailer, Message("never read", 0, 1)});
   Export(ExportFormat::kJson);

@@ -15,7 +15,7 @@ namespace orvex {
 namespace {
 
 using testing::EncodeArchive;
-using testing::RecordSpec;
+using testing::RecordToWrite;
 
 #define ESC "\x1B"
 
@@ -67,9 +67,9 @@ class Renderer : public ::testing::Test {
 
   std::string Write(const std::vector<Msg>& msgs, const std::string& file = "20090214-alice.dat",
                     const std::string& key = "alice") {
-    std::vector<RecordSpec> records;
+    std::vector<RecordToWrite> records;
     for (const Msg& m : msgs) {
-      RecordSpec r;
+      RecordToWrite r;
       r.time_value = testing::TimeValueFromUnixSeconds(kSeconds);
       r.direction = static_cast<std::uint8_t>(m.direction);
       r.text = m.text;
@@ -322,7 +322,7 @@ TEST_F(Renderer, RenderingAgainGivesTheSameOutputAndAddsToTheCounts) {
 
 TEST_F(Renderer, ErrorAKeepsTheMessagesBeforeTheDamagedRecord) {
   theme_.message1 = theme_.message2 = "\r\n%text";
-  std::vector<RecordSpec> records(3);
+  std::vector<RecordToWrite> records(3);
   records[0].text = "ok";
   records[1].text = "bad";
   records[1].header_override = std::make_pair(6, std::uint8_t{1});

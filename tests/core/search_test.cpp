@@ -14,7 +14,7 @@
 namespace orvex {
 namespace {
 
-using testing::RecordSpec;
+using testing::RecordToWrite;
 
 struct HitCase {
   const char* name;
@@ -49,9 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
 class SearchFilesTest : public ::testing::Test {
  protected:
   std::string Write(const std::string& day, const std::vector<std::string>& texts) {
-    std::vector<RecordSpec> records;
+    std::vector<RecordToWrite> records;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-      RecordSpec r;
+      RecordToWrite r;
       r.time_value = testing::TimeValueFromUnixSeconds(1136073600);  // 2006-01-01
       r.direction = static_cast<std::uint8_t>(i % 2);
       r.text = texts[i];
@@ -138,7 +138,7 @@ TEST_F(SearchFilesTest, StoppingKeepsTheCountsSoFar) {
 TEST_F(SearchFilesTest, AFailingFileEndsTheWalkWithTheCountsKept) {
   const std::string a = Write("20060101", {"flat"});
   const std::string damaged = Write("20060102", {"flat", "flat"});
-  RecordSpec first;
+  RecordToWrite first;
   first.time_value = testing::TimeValueFromUnixSeconds(1136073600);
   first.text = "flat";
   const std::size_t cut = testing::EncodeRecord(first, "alice").size() + 7;

@@ -90,15 +90,15 @@ void ScratchWorld::GenerateProfiles(const fs::path& folder, std::mt19937& rng, i
       const int files =
           rng() % 4 == 0 ? 22 + static_cast<int>(rng() % 10) : static_cast<int>(rng() % 6);
       for (int d = 0; d < files; ++d) {
-        std::vector<RecordSpec> records;
+        std::vector<RecordToWrite> records;
         const int n = static_cast<int>(rng() % 8);
         for (int r = 0; r < n; ++r) {
-          RecordSpec spec;
-          spec.time_value = TimeValueFromUnixSeconds(1136073600u + 3600u * d + 60u * r);
-          spec.direction = static_cast<std::uint8_t>(rng() % 2);
-          spec.text = MessageText(rng);
-          if (rng() % 40 == 0) spec.length_override = static_cast<std::uint16_t>(rng() % 300);
-          records.push_back(spec);
+          RecordToWrite record;
+          record.time_value = TimeValueFromUnixSeconds(1136073600u + 3600u * d + 60u * r);
+          record.direction = static_cast<std::uint8_t>(rng() % 2);
+          record.text = MessageText(rng);
+          if (rng() % 40 == 0) record.length_override = static_cast<std::uint16_t>(rng() % 300);
+          records.push_back(record);
         }
         std::string bytes = EncodeArchive(records, identity);
         if (rng() % 30 == 0 && bytes.size() > 5) bytes.resize(bytes.size() / 2);  // cut short

@@ -17,7 +17,7 @@ std::string Scramble(std::string_view plain, std::string_view key) {
   return out;
 }
 
-std::string EncodeRecord(const RecordSpec& r, std::string_view key) {
+std::string EncodeRecord(const RecordToWrite& r, std::string_view key) {
   std::string header(16, '\0');
   for (int i = 0; i < 5; ++i) header[i] = static_cast<char>((r.time_value >> (8 * i)) & 0xFF);
   header[8] = static_cast<char>(r.direction);
@@ -31,9 +31,9 @@ std::string EncodeRecord(const RecordSpec& r, std::string_view key) {
   return out;
 }
 
-std::string EncodeArchive(const std::vector<RecordSpec>& records, std::string_view key) {
+std::string EncodeArchive(const std::vector<RecordToWrite>& records, std::string_view key) {
   std::string out;
-  for (const RecordSpec& r : records) out += EncodeRecord(r, key);
+  for (const RecordToWrite& r : records) out += EncodeRecord(r, key);
   return out;
 }
 

@@ -11,7 +11,7 @@
 
 namespace orvex::testing {
 
-struct RecordSpec {
+struct RecordToWrite {
   std::uint64_t time_value = 0;  // N, 40 bits
   std::uint8_t direction = 0;
   std::string text;  // plain UTF-8 text with escape codes; scrambled on writing
@@ -28,8 +28,8 @@ std::uint64_t TimeValueFromUnixSeconds(std::uint32_t s);
 // XORs each byte with the key, restarting the key at the text's start.
 std::string Scramble(std::string_view plain, std::string_view key);
 
-std::string EncodeRecord(const RecordSpec& record, std::string_view key);
-std::string EncodeArchive(const std::vector<RecordSpec>& records, std::string_view key);
+std::string EncodeRecord(const RecordToWrite& record, std::string_view key);
+std::string EncodeArchive(const std::vector<RecordToWrite>& records, std::string_view key);
 
 // Writes bytes to a file, creating its folders.
 void WriteBytes(const std::string& path, std::string_view bytes);

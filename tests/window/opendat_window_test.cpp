@@ -23,7 +23,7 @@ class OpenDatTest : public PlatformWindowTest {
   // An archive file outside any profiles folder: a message from the friend,
   // then one from the user, scrambled with the user's name.
   std::string LooseFile(const std::string& name, const std::string& key) {
-    std::vector<RecordSpec> records(2);
+    std::vector<RecordToWrite> records(2);
     records[0].time_value = TimeValueFromUnixSeconds(1136160000);
     records[0].direction = 1;
     records[0].text = "hello";

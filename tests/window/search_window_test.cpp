@@ -188,7 +188,7 @@ TEST_F(SearchWindowTest, AStaleCancelDoesNotStopTheNextSearch) {
 
 TEST_F(SearchWindowTest, AFailingFileKeepsTheTabWithTheCountsSoFar) {
   const std::vector<std::string> paths = AddConversations("alice", {"flat", "flat", "flat"});
-  RecordSpec r;
+  RecordToWrite r;
   r.text = "flat";
   const std::size_t cut = EncodeRecord(r, "bob").size() + 7;  // inside the second header
   WriteBytes(paths[1], EncodeArchive({r, r}, "bob").substr(0, cut));

@@ -91,10 +91,10 @@ class WindowTest : public ::testing::Test {
   std::string AddArchive(const std::string& identity, const std::string& friend_name,
                          const std::string& day, const std::vector<std::string>& texts,
                          std::uint8_t first_direction = 1) {
-    std::vector<RecordSpec> records;
+    std::vector<RecordToWrite> records;
     std::uint32_t t = 1136073600;  // 2006-01-01
     for (std::size_t i = 0; i < texts.size(); ++i) {
-      RecordSpec r;
+      RecordToWrite r;
       r.time_value = TimeValueFromUnixSeconds(t + 60 * static_cast<std::uint32_t>(i));
       r.direction = static_cast<std::uint8_t>((first_direction + i) % 2);
       r.text = texts[i];
