@@ -124,7 +124,7 @@ class ViewSpeed : public WindowTest {
   // Waits for the view's load and then for the browser to settle.
   static void LoadAndSettle(TfrmMain& w, const std::function<void()>& action) {
     QEventLoop settle;
-    const auto c = QObject::connect(w.web_page, &QWebEnginePage::loadFinished, &settle,
+    const auto c = QObject::connect(Ui(w).web_page, &QWebEnginePage::loadFinished, &settle,
                                     [&] { QTimer::singleShot(1000, &settle, &QEventLoop::quit); });
     QTimer::singleShot(20000, &settle, &QEventLoop::quit);
     action();
@@ -134,24 +134,24 @@ class ViewSpeed : public WindowTest {
 
   // The view's own widget, where Chromium's frames are drawn.
   static QWidget* Surface(TfrmMain& w) {
-    QWidget* proxy = w.WebBrowser->focusProxy();
-    return proxy ? proxy : w.WebBrowser;
+    QWidget* proxy = Ui(w).WebBrowser->focusProxy();
+    return proxy ? proxy : Ui(w).WebBrowser;
   }
 
   Sample Measure(TfrmMain& w, const std::string& theme, int n) {
     // Start from the empty page: a new list clears the selection, or the
     // selection is cleared; each gives one view.
     const QString node = QString("pal%1").arg(n);
-    if (!w.ids->currentItem() || w.ids->currentItem()->text(0) != node) {
+    if (!Ui(w).ids->currentItem() || Ui(w).ids->currentItem()->text(0) != node) {
       LoadAndSettle(w, [&] { SelectNode(w, node); });
-    } else if (w.msg->selectionModel()->hasSelection()) {
+    } else if (Ui(w).msg->selectionModel()->hasSelection()) {
       LoadAndSettle(w, [&] { SelectRows(w, {}); });
     }
     LoadAndSettle(w, [&] {
-      w.cbxTheme->setCurrentText(QString::fromStdString(theme));
+      Ui(w).cbxTheme->setCurrentText(QString::fromStdString(theme));
       w.cbxThemeChange();
     });
-    EXPECT_EQ(w.cbxTheme->currentText().toStdString(), theme);
+    EXPECT_EQ(Ui(w).cbxTheme->currentText().toStdString(), theme);
     EXPECT_EQ(w.conversation_model()->rowCount(), n);
     return TimeView(
         w, [&] { w.Selectallmessages2Click(); }, theme + "-" + std::to_string(n));
@@ -212,7 +212,7 @@ class ViewSpeed : public WindowTest {
       longest = std::max(longest, now - last_tick);
       last_tick = now;
     });
-    const auto c = QObject::connect(w.web_page, &QWebEnginePage::loadFinished, &loop, [&] {
+    const auto c = QObject::connect(Ui(w).web_page, &QWebEnginePage::loadFinished, &loop, [&] {
       if (!loaded) s.loaded = static_cast<double>(clock.nsecsElapsed()) / 1e6;
       loaded = true;
       done();
@@ -238,7 +238,7 @@ class ViewSpeed : public WindowTest {
     for (int attempt = 0; attempt < 20 && s.fcp < 0; ++attempt) {
       QEventLoop script;
       bool answered = false;
-      w.web_page->runJavaScript(
+      Ui(w).web_page->runJavaScript(
           "(function(){var p=performance.getEntriesByName('first-contentful-paint');"
           "return p.length?performance.timeOrigin+p[0].startTime:-1;})()",
           QWebEngineScript::ApplicationWorld, [&](const QVariant& v) {
@@ -364,7 +364,7 @@ TEST_F(ViewSpeed, PageFiles) {
         w.msgChange();
       });
       const Sample s =
-          TimeView(w, [&] { w.web_page->LoadProgramPage(QString::fromStdString(page)); });
+          TimeView(w, [&] { Ui(w).web_page->LoadProgramPage(QString::fromStdString(page)); });
       samples[page].push_back(s);
       std::printf("round %d %s: first %7.1f  fcp %7.1f  loaded %7.1f  gap %6.1f ms\n", round + 1,
                   page.c_str(), s.first, s.fcp, s.loaded, s.gap);

@@ -93,7 +93,7 @@ TEST_F(WindowBench, SelectAllMessagesOnAThousandConversations) {
     // big page before it done, so that it does not compete with this round.
     {
       QEventLoop settle;
-      QObject::connect(w.web_page, &QWebEnginePage::loadFinished, &settle,
+      QObject::connect(Ui(w).web_page, &QWebEnginePage::loadFinished, &settle,
                        [&] { QTimer::singleShot(1500, &settle, &QEventLoop::quit); });
       QTimer::singleShot(30000, &settle, &QEventLoop::quit);
       SelectRows(w, {});
@@ -103,10 +103,11 @@ TEST_F(WindowBench, SelectAllMessagesOnAThousandConversations) {
     QEventLoop loop;
     bool finished = false;
     QElapsedTimer clock;
-    const auto connection = QObject::connect(w.web_page, &QWebEnginePage::loadFinished, &loop, [&] {
-      finished = true;
-      loop.quit();
-    });
+    const auto connection =
+        QObject::connect(Ui(w).web_page, &QWebEnginePage::loadFinished, &loop, [&] {
+          finished = true;
+          loop.quit();
+        });
     QTimer::singleShot(60000, &loop, &QEventLoop::quit);
     ticks = 0;
     tick.start();

@@ -18,6 +18,7 @@
 #include <QWheelEvent>
 
 #include "list_reading.h"
+#include "tests/window/window_controls.h"
 #include "widgets/tab_strip.h"
 #include "ylogs/shell/frmmain.h"
 #include "ylogs/views/conversation_list.h"
@@ -68,7 +69,7 @@ std::vector<QTreeWidgetItem*> ReachableNodes(QTreeWidget* tree) {
 }
 
 void ClickNode(Monkey& m, bool twice) {
-  QTreeWidget* tree = W(m).ids;
+  QTreeWidget* tree = Ui(W(m)).ids;
   if (!Reachable(m, tree)) return;
   const auto nodes = ReachableNodes(tree);
   if (nodes.empty()) return m.Note("no node");
@@ -86,7 +87,7 @@ void ClickNode(Monkey& m, bool twice) {
 }
 
 void ClickRow(Monkey& m, bool twice) {
-  QTreeView* list = W(m).msg;
+  QTreeView* list = Ui(W(m)).msg;
   if (!Reachable(m, list)) return;
   const std::vector<int> rows = ShownViewRows(*list);
   if (rows.empty()) return m.Note("no row");
@@ -105,7 +106,7 @@ void ClickRow(Monkey& m, bool twice) {
 }
 
 void ClickHeader(Monkey& m) {
-  QHeaderView* h = W(m).msg->header();
+  QHeaderView* h = Ui(W(m)).msg->header();
   if (!Reachable(m, h)) return;
   std::vector<int> shown;
   for (int c = 0; c < h->count(); ++c) {
@@ -121,7 +122,7 @@ void ClickHeader(Monkey& m) {
 }
 
 void ClickTab(Monkey& m) {
-  TabStrip* strip = W(m).TabSet;
+  TabStrip* strip = Ui(W(m)).TabSet;
   if (!strip->isVisible() || strip->count() == 0) return m.Note("no strip");
   const int tab = m.Below(strip->count());
   m.Note("tab " + std::to_string(tab));
@@ -129,7 +130,7 @@ void ClickTab(Monkey& m) {
 }
 
 void CloseTab(Monkey& m) {
-  TabStrip* strip = W(m).TabSet;
+  TabStrip* strip = Ui(W(m)).TabSet;
   auto* button =
       qobject_cast<QAbstractButton*>(strip->tabButton(strip->currentIndex(), QTabBar::RightSide));
   if (!strip->isVisible() || !button) return m.Note("no close button");
@@ -138,7 +139,7 @@ void CloseTab(Monkey& m) {
 }
 
 void WheelTabs(Monkey& m) {
-  TabStrip* strip = W(m).TabSet;
+  TabStrip* strip = Ui(W(m)).TabSet;
   if (!Reachable(m, strip)) return;
   const int steps = m.Chance(50) ? 1 : -1;
   m.Note("wheel " + std::to_string(steps));
@@ -217,13 +218,13 @@ std::vector<std::string> Names(Monkey& m) {
 void TypeSearch(Monkey& m) {
   std::vector<std::string> texts = m.world.words;
   texts.push_back("nothing-matches");
-  Type(m, W(m).txtSearch, texts);
+  Type(m, Ui(W(m)).txtSearch, texts);
   if (m.Chance(50)) {
     m.Note("Enter");
-    QTest::keyClick(W(m).txtSearch, Qt::Key_Return);
+    QTest::keyClick(Ui(W(m)).txtSearch, Qt::Key_Return);
   } else if (m.Chance(70)) {
     m.Note("Search button");
-    QTest::mouseClick(W(m).btnSearchNext, Qt::LeftButton);
+    QTest::mouseClick(Ui(W(m)).btnSearchNext, Qt::LeftButton);
   }
 }
 
@@ -231,7 +232,7 @@ void TypePath(Monkey& m) {
   const std::vector<std::string> paths = {
       m.world.profiles.string() + "/", m.world.profiles2.string(),
       (m.world.root / "missing").string(), m.world.out.string() + "/"};
-  QLineEdit* box = W(m).edtPath;
+  QLineEdit* box = Ui(W(m)).edtPath;
   if (m.Chance(40)) {
     // Pasted whole, as a person pastes a copied path.
     const std::string path = paths[m.Below(int(paths.size()))];
@@ -248,11 +249,11 @@ void TypePath(Monkey& m) {
 // Every command of every menu, through its action, as a click on it does.
 std::vector<std::pair<const char*, QAction*>> MenuCommands(TfrmMain& w) {
   std::vector<std::pair<const char*, QAction*>> commands;
-  const std::pair<const char*, QMenu*> menus[] = {{"File", w.popFile},
-                                                  {"View", w.popView},
-                                                  {"Conversation", w.popMessage},
-                                                  {"Help", w.popHelp},
-                                                  {"list", w.PopupMenu1}};
+  const std::pair<const char*, QMenu*> menus[] = {{"File", Ui(w).popFile},
+                                                  {"View", Ui(w).popView},
+                                                  {"Conversation", Ui(w).popMessage},
+                                                  {"Help", Ui(w).popHelp},
+                                                  {"list", Ui(w).PopupMenu1}};
   for (const auto& [name, menu] : menus) {
     for (QAction* a : menu->actions()) {
       if (!a->isSeparator() && !a->menu()) commands.emplace_back(name, a);
@@ -277,15 +278,16 @@ void ClickButton(Monkey& m, QAbstractButton* button, const char* what) {
 
 void Option(Monkey& m) {
   TfrmMain& w = W(m);
-  QAbstractButton* options[] = {w.ckDate, w.ckTime, w.ckBold, w.ckFonts, w.ckSmilies, w.btnRaw};
+  QAbstractButton* options[] = {Ui(w).ckDate,  Ui(w).ckTime,    Ui(w).ckBold,
+                                Ui(w).ckFonts, Ui(w).ckSmilies, Ui(w).btnRaw};
   QAbstractButton* b = options[m.Below(int(std::size(options)))];
   ClickButton(m, b, b->text().toStdString().c_str());
 }
 
 void Panel(Monkey& m) {
   TfrmMain& w = W(m);
-  QAbstractButton* switches[] = {w.btnFormat, w.btnStats, w.spdArchiving,
-                                 w.btnSelDir, w.btnHelp,  w.btnForum};
+  QAbstractButton* switches[] = {Ui(w).btnFormat, Ui(w).btnStats, Ui(w).spdArchiving,
+                                 Ui(w).btnSelDir, Ui(w).btnHelp,  Ui(w).btnForum};
   QAbstractButton* b = switches[m.Below(int(std::size(switches)))];
   ClickButton(m, b, (b->objectName() + " " + b->text()).toStdString().c_str());
 }
@@ -293,15 +295,15 @@ void Panel(Monkey& m) {
 void Theme(Monkey& m) {
   const Qt::Key key = m.Chance(50) ? Qt::Key_Up : Qt::Key_Down;
   m.Note(key == Qt::Key_Up ? "theme up" : "theme down");
-  if (!Reachable(m, W(m).cbxTheme)) return;
-  QTest::keyClick(W(m).cbxTheme, key);
+  if (!Reachable(m, Ui(W(m)).cbxTheme)) return;
+  QTest::keyClick(Ui(W(m)).cbxTheme, key);
 }
 
 void DeleteKey(Monkey& m) {
   m.Note("Del on the list");
-  if (!Reachable(m, W(m).msg)) return;
-  W(m).msg->setFocus();
-  QTest::keyClick(W(m).msg, Qt::Key_Delete);
+  if (!Reachable(m, Ui(W(m)).msg)) return;
+  Ui(W(m)).msg->setFocus();
+  QTest::keyClick(Ui(W(m)).msg, Qt::Key_Delete);
 }
 
 void CloseWindow(Monkey& m) {
@@ -321,10 +323,10 @@ const std::vector<MonkeyAction>& ActionCatalogue() {
       {"click tab", 5, ClickTab},
       {"close tab", 3, CloseTab},
       {"wheel on the tab strip", 3, WheelTabs},
-      {"keys on the tab strip", 2, [](Monkey& m) { Keys(m, W(m).TabSet, "strip"); }},
-      {"keys on the list", 5, [](Monkey& m) { Keys(m, W(m).msg, "list"); }},
-      {"keys on the tree", 4, [](Monkey& m) { Keys(m, W(m).ids, "tree"); }},
-      {"type in the filter", 5, [](Monkey& m) { Type(m, W(m).edtFilter, Names(m)); }},
+      {"keys on the tab strip", 2, [](Monkey& m) { Keys(m, Ui(W(m)).TabSet, "strip"); }},
+      {"keys on the list", 5, [](Monkey& m) { Keys(m, Ui(W(m)).msg, "list"); }},
+      {"keys on the tree", 4, [](Monkey& m) { Keys(m, Ui(W(m)).ids, "tree"); }},
+      {"type in the filter", 5, [](Monkey& m) { Type(m, Ui(W(m)).edtFilter, Names(m)); }},
       {"search", 8, TypeSearch},
       {"type in the path box", 3, TypePath},
       {"menu command", 14, MenuCommand},

@@ -15,6 +15,7 @@
 
 #include "list_reading.h"
 #include "tests/support/archive_writer.h"
+#include "tests/window/window_controls.h"
 #include "widgets/tab_strip.h"
 #include "ylogs/shell/frmmain.h"
 #include "ylogs/views/conversation_list.h"
@@ -56,19 +57,19 @@ std::vector<std::string> Invariants::Check(TfrmMain& w) {
 }
 
 void Invariants::CheckList(TfrmMain& w, std::vector<std::string>& failed) const {
-  const int tabs = w.TabSet->count();
-  const int active = w.TabSet->currentIndex();
+  const int tabs = Ui(w).TabSet->count();
+  const int active = Ui(w).TabSet->currentIndex();
   auto& searches = w.search_list();
   if (static_cast<int>(searches.size()) != tabs - 1) {
     failed.push_back("tabs " + std::to_string(tabs) + " but searches " +
                      std::to_string(searches.size()));
     return;
   }
-  if (w.TabSet->isVisibleTo(&w) != (tabs > 1))
+  if (Ui(w).TabSet->isVisibleTo(&w) != (tabs > 1))
     failed.push_back("tab strip shown with " + std::to_string(tabs) + " tabs");
-  const bool rank_shown = !w.msg->isColumnHidden(kRankColumn);
-  const std::vector<const ConversationEntry*> all = AllEntries(*w.msg);
-  const std::vector<const ConversationEntry*> shown = ShownEntries(*w.msg);
+  const bool rank_shown = !Ui(w).msg->isColumnHidden(kRankColumn);
+  const std::vector<const ConversationEntry*> all = AllEntries(*Ui(w).msg);
+  const std::vector<const ConversationEntry*> shown = ShownEntries(*Ui(w).msg);
   if (active <= 0) {
     if (rank_shown) failed.push_back("Rank column shown on the Conversations tab");
     if (shown.size() != all.size())
@@ -125,26 +126,26 @@ QTreeWidgetItem* FirstSelectedNode(QTreeWidget* tree) {
 
 void Invariants::CheckPanels(TfrmMain& w, std::vector<std::string>& failed) const {
   if (!w.long_action_running()) {
-    if (w.pnlWait->isVisibleTo(&w)) failed.push_back("wait panel shown with nothing running");
-    if (!w.msg->isEnabled() || !w.txtSearch->isEnabled())
+    if (Ui(w).pnlWait->isVisibleTo(&w)) failed.push_back("wait panel shown with nothing running");
+    if (!Ui(w).msg->isEnabled() || !Ui(w).txtSearch->isEnabled())
       failed.push_back("commands disabled with nothing running");
   }
   // A list built from the tree (not from the favourites, not loose files)
   // names its one identity, or "multiple"; an empty one leaves the panel.
-  QTreeWidgetItem* first = FirstSelectedNode(w.ids);
+  QTreeWidgetItem* first = FirstSelectedNode(Ui(w).ids);
   if (!first || first->text(0) == "Favorite conversations") return;
   std::set<std::string> identities;
-  for (const ConversationEntry* e : AllEntries(*w.msg)) {
+  for (const ConversationEntry* e : AllEntries(*Ui(w).msg)) {
     if (e) identities.insert(IdentityFolderOf(e->path));
   }
   if (identities.empty()) return;
   const QString expected = identities.size() == 1
                                ? "Yahoo ID: " + QString::fromStdString(*identities.begin())
                                : QString("Yahoo ID: multiple");
-  if (w.panID->text() != expected)
-    failed.push_back("identity panel \"" + w.panID->text().toStdString() + "\" for a list of " +
+  if (Ui(w).panID->text() != expected)
+    failed.push_back("identity panel \"" + Ui(w).panID->text().toStdString() + "\" for a list of " +
                      expected.toStdString());
-  if (w.panMesArch->isVisibleTo(&w) != (identities.size() == 1))
+  if (Ui(w).panMesArch->isVisibleTo(&w) != (identities.size() == 1))
     failed.push_back("archiving panel shown wrongly for " + expected.toStdString());
 }
 

@@ -181,20 +181,20 @@ class MonkeyRun {
     monkey_.window = window_.get();
     TfrmMain* w = window_.get();
     monkey_.list_refilled_under_search = false;
-    QObject::connect(w->msg->model(), &QAbstractItemModel::modelReset, w, [this, w] {
-      if (w->TabSet->currentIndex() > 0) monkey_.list_refilled_under_search = true;
+    QObject::connect(Ui(*w).msg->model(), &QAbstractItemModel::modelReset, w, [this, w] {
+      if (Ui(*w).TabSet->currentIndex() > 0) monkey_.list_refilled_under_search = true;
     });
-    QObject::connect(w->TabSet, &QTabBar::currentChanged, w,
+    QObject::connect(Ui(*w).TabSet, &QTabBar::currentChanged, w,
                      [this] { monkey_.list_refilled_under_search = false; });
     // "Cancel" on the wait panel now and then, and input that must be refused.
-    QObject::connect(w->WaitProgress, &QProgressBar::valueChanged, w, [this, w](int position) {
+    QObject::connect(Ui(*w).WaitProgress, &QProgressBar::valueChanged, w, [this, w](int position) {
       if (position < 1) return;
       if (monkey_.SideChance(15)) {
         monkey_.Note("wait panel: Cancel at " + std::to_string(position));
-        QTest::mouseClick(w->btnCancel, Qt::LeftButton);
+        QTest::mouseClick(Ui(*w).btnCancel, Qt::LeftButton);
       } else if (monkey_.SideChance(5)) {
         monkey_.Note("Search clicked while busy");
-        QTest::mouseClick(w->btnSearchNext, Qt::LeftButton);
+        QTest::mouseClick(Ui(*w).btnSearchNext, Qt::LeftButton);
       }
     });
   }

@@ -54,7 +54,7 @@ TEST_F(AboutTest, EachAboutIsANewFullyInitialisedBox) {
     return box.result();
   };
   QAction* about = nullptr;
-  for (QAction* a : w.popHelp->actions()) {
+  for (QAction* a : Ui(w).popHelp->actions()) {
     if (a->text() == "About...") about = a;
   }
   ASSERT_NE(about, nullptr);
@@ -97,11 +97,11 @@ TEST_P(LinkTest, OpensItsPage) {
   TfrmMain& w = Start();
   const LinkCase& c = GetParam();
   if (c.button) {
-    for (QToolButton* b : {w.btnHelp, w.btnForum}) {
+    for (QToolButton* b : {Ui(w).btnHelp, Ui(w).btnForum}) {
       if (b->text() == c.trigger) b->click();
     }
   } else {
-    for (QAction* a : w.popHelp->actions()) {
+    for (QAction* a : Ui(w).popHelp->actions()) {
       if (a->text() == c.trigger) a->trigger();
     }
   }

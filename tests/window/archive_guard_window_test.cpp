@@ -44,7 +44,7 @@ class ArchiveGuardWindowTest : public PlatformWindowTest {
   std::string Alice() const { return ProfilesFolder() + "bob/Archive/Messages/alice/"; }
 
   void Choose(TfrmMain& w, const QString& caption) {
-    for (QAction* a : w.popFile->actions()) {
+    for (QAction* a : Ui(w).popFile->actions()) {
       if (a->text() == caption) return a->trigger();
     }
     ADD_FAILURE() << caption.toStdString() << " is not in the File menu";

@@ -35,17 +35,17 @@ TEST_P(ArchivingSwitchTest, ShowsTheStoredStateAndAClickTurnsItOver) {
       std::string("[Software/Yahoo/Pager/profiles/bob/Archive]\r\nEnabled=") + c.stored + "\r\n");
   TfrmMain& w = Start();
   SelectNode(w, "alice");
-  EXPECT_EQ(w.panID->text(), "Yahoo ID: bob");
-  EXPECT_EQ(w.spdArchiving->text(), c.caption);
-  EXPECT_EQ(CaptionColour(w.spdArchiving), c.colour);
-  EXPECT_TRUE(w.spdArchiving->font().bold());
+  EXPECT_EQ(Ui(w).panID->text(), "Yahoo ID: bob");
+  EXPECT_EQ(Ui(w).spdArchiving->text(), c.caption);
+  EXPECT_EQ(CaptionColour(Ui(w).spdArchiving), c.colour);
+  EXPECT_TRUE(Ui(w).spdArchiving->font().bold());
 
-  w.spdArchiving->click();
+  Ui(w).spdArchiving->click();
   EXPECT_EQ(registry->ReadInteger("Software/Yahoo/Pager/profiles/bob/Archive", "Enabled"),
             c.written);
-  EXPECT_EQ(w.spdArchiving->text(), c.after);
-  EXPECT_EQ(CaptionColour(w.spdArchiving), c.after_colour);
-  EXPECT_TRUE(w.spdArchiving->font().bold());
+  EXPECT_EQ(Ui(w).spdArchiving->text(), c.after);
+  EXPECT_EQ(CaptionColour(Ui(w).spdArchiving), c.after_colour);
+  EXPECT_TRUE(Ui(w).spdArchiving->font().bold());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -58,10 +58,10 @@ using ArchivingIdleTest = WindowTest;
 
 TEST_F(ArchivingIdleTest, TheSwitchDoesNothingBeforeAnIdentityIsListed) {
   TfrmMain& w = Start();
-  EXPECT_FALSE(w.spdArchiving->isEnabled());
-  w.spdArchiving->click();
-  EXPECT_EQ(w.spdArchiving->text(), "enabled");
-  EXPECT_EQ(w.panID->text(), "Yahoo ID: ");
+  EXPECT_FALSE(Ui(w).spdArchiving->isEnabled());
+  Ui(w).spdArchiving->click();
+  EXPECT_EQ(Ui(w).spdArchiving->text(), "enabled");
+  EXPECT_EQ(Ui(w).panID->text(), "Yahoo ID: ");
   EXPECT_FALSE(registry->ReadInteger("Software/Yahoo/Pager/profiles//Archive", "Enabled"));
   EXPECT_TRUE(dialogs.errors.isEmpty());
 }
@@ -71,14 +71,14 @@ TEST_F(ArchivingIdleTest, TheSwitchIsGreyedWhileNoIdentityIsCurrent) {
   AddFriendFolder("bob", "carol");
   TfrmMain& w = Start();
   SelectNode(w, "alice");
-  EXPECT_TRUE(w.spdArchiving->isEnabled());
+  EXPECT_TRUE(Ui(w).spdArchiving->isEnabled());
   SelectNode(w, "carol");  // lists nothing: the panel still names bob
-  EXPECT_EQ(w.panID->text(), "Yahoo ID: bob");
-  EXPECT_FALSE(w.spdArchiving->isEnabled());
-  QTest::mouseClick(w.spdArchiving, Qt::LeftButton);
+  EXPECT_EQ(Ui(w).panID->text(), "Yahoo ID: bob");
+  EXPECT_FALSE(Ui(w).spdArchiving->isEnabled());
+  QTest::mouseClick(Ui(w).spdArchiving, Qt::LeftButton);
   EXPECT_FALSE(registry->ReadInteger("Software/Yahoo/Pager/profiles/bob/Archive", "Enabled"));
   SelectNode(w, "alice");
-  EXPECT_TRUE(w.spdArchiving->isEnabled());
+  EXPECT_TRUE(Ui(w).spdArchiving->isEnabled());
 }
 
 }  // namespace

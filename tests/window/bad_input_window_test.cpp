@@ -217,8 +217,8 @@ TEST_P(DamagedFilesAtStart, StartQuicklyWithTheDefaultsAndShowPages) {
   TfrmMain& w = Start();
   EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 10.0);
   EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("|").toStdString();
-  EXPECT_TRUE(w.ckDate->isChecked());
-  EXPECT_FALSE(w.ckSmilies->isChecked());
+  EXPECT_TRUE(Ui(w).ckDate->isChecked());
+  EXPECT_FALSE(Ui(w).ckSmilies->isChecked());
   SelectNode(w, "Favorite conversations");
   EXPECT_EQ(ShownFileNames(w).size(), c.favorites);
   SelectNode(w, "alice");
@@ -306,7 +306,7 @@ TEST_F(BadInputWindowTest, ATemporaryFolderThatCannotBeWrittenIsReportedAndTheWi
   const QString error = QString::fromStdString("Cannot create file \"" + temp_folder +
                                                "/orvex0.html\". " + std::strerror(ENOTDIR) + ".");
   EXPECT_EQ(dialogs.errors, QStringList({error}));
-  EXPECT_FALSE(w.pnlWait->isVisibleTo(&w));
+  EXPECT_FALSE(Ui(w).pnlWait->isVisibleTo(&w));
   EXPECT_EQ(w.text_buffer().size(), 25u);  // the view was built; only its page is missing
 
   // Still usable: saving works, and the next view is tried (and reported) again.

@@ -57,7 +57,7 @@ class CodePageWindowTest : public PlatformWindowTest {
   static QString PageText(TfrmMain& w) {
     QEventLoop loop;
     QString text;
-    w.web_page->toPlainText([&](const QString& t) {
+    Ui(w).web_page->toPlainText([&](const QString& t) {
       text = t;
       loop.quit();
     });
@@ -74,10 +74,10 @@ class CodePageWindowTest : public PlatformWindowTest {
   // Copies the shown text and saves it through the menus' own actions.
   std::string CopyAndSaveText(TfrmMain& w) {
     save_dialogs.answers = {QString::fromStdString(out / "saved.txt")};
-    for (QAction* action : w.popMessage->actions()) {
+    for (QAction* action : Ui(w).popMessage->actions()) {
       if (action->text().startsWith("Copy to clipboard")) action->trigger();
     }
-    for (QAction* action : w.popFile->actions()) {
+    for (QAction* action : Ui(w).popFile->actions()) {
       if (action->text().startsWith("Save as text")) action->trigger();
     }
     return ReadFile(out / "saved.txt");
@@ -92,7 +92,7 @@ TEST_F(CodePageWindowTest, GreekLanguageShowsGreekEverywhere) {
   lang = "el_GR.UTF-8";
   TfrmMain& w = ShowConversation(kGreekFriend, kGreekText);
   EXPECT_EQ(SystemCodePage(), 1253);
-  EXPECT_EQ(w.web_page->settings()->defaultTextEncoding(), "windows-1253");
+  EXPECT_EQ(Ui(w).web_page->settings()->defaultTextEncoding(), "windows-1253");
   EXPECT_NE(
       JoinItems(w.html_buffer()).find(std::string("\xCD\xDF\xEA\xEF\xF2 said ") + kGreekText1253),
       std::string::npos);
@@ -109,7 +109,7 @@ TEST_F(CodePageWindowTest, GreekLanguageShowsGreekEverywhere) {
 TEST_F(CodePageWindowTest, WesternPageShowsQuestionMarksForGreek) {
   TfrmMain& w = ShowConversation(kGreekFriend, kGreekText);
   EXPECT_EQ(SystemCodePage(), 1252);
-  EXPECT_EQ(w.web_page->settings()->defaultTextEncoding(), "windows-1252");
+  EXPECT_EQ(Ui(w).web_page->settings()->defaultTextEncoding(), "windows-1252");
   EXPECT_TRUE(PageText(w).contains("????? said ???????? ?????")) << PageText(w).toStdString();
   EXPECT_NE(CopyAndSaveText(w).find("???????? ?????"), std::string::npos);
   EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("???????? ?????"));
@@ -122,7 +122,7 @@ TEST_F(CodePageWindowTest, Utf8FromTheRegistryKeepsChinese) {
   SetAcp("65001");
   TfrmMain& w = ShowConversation(kChineseFriend, kChineseText);
   EXPECT_EQ(SystemCodePage(), kUtf8CodePage);
-  EXPECT_EQ(w.web_page->settings()->defaultTextEncoding(), "UTF-8");
+  EXPECT_EQ(Ui(w).web_page->settings()->defaultTextEncoding(), "UTF-8");
   const QString line =
       QString::fromUtf8(kChineseFriend) + " said " + QString::fromUtf8(kChineseText);
   EXPECT_TRUE(PageText(w).contains(line)) << PageText(w).toStdString();

@@ -38,14 +38,14 @@ TEST_P(CommandLineWindowTest, PathBoxStartsWithTheFolderGiven) {
   WriteBytes(kept, EncodeArchive({}, "zed"));
 
   TfrmMain& w = Start("zed");
-  EXPECT_EQ(w.edtPath->text().toStdString(), elsewhere / GetParam().path_box);
+  EXPECT_EQ(Ui(w).edtPath->text().toStdString(), elsewhere / GetParam().path_box);
   EXPECT_EQ(TreeTexts(w).join("|").toStdString(), GetParam().tree);
   // The rest of start-up runs as ever: the registry user is selected when the
   // scan found it.
-  const auto selected = w.ids->selectedItems();
+  const auto selected = Ui(w).ids->selectedItems();
   EXPECT_EQ(selected.size() == 1 ? selected[0]->text(0) : QString(),
             TreeTexts(w).isEmpty() ? QString() : QString("zed"));
-  EXPECT_EQ(w.cbxTheme->currentText(), "default");
+  EXPECT_EQ(Ui(w).cbxTheme->currentText(), "default");
   EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("|").toStdString();
 }
 

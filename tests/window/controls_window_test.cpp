@@ -105,14 +105,14 @@ class ControlsTest : public PlatformWindowTest, public ::testing::WithParamInter
   }
 
   static QString Selected(TfrmMain& w) {
-    return QString("%1 selected").arg(w.msg->selectionModel()->selectedRows().size());
+    return QString("%1 selected").arg(Ui(w).msg->selectionModel()->selectedRows().size());
   }
 
   static QString Panels(TfrmMain& w) {
     return QString("format %1 stats %2 viewer %3")
-        .arg(int{w.panFormat->isVisibleTo(w.PanBottom)})
-        .arg(int{w.panStats->isVisibleTo(&w)})
-        .arg(int{w.PanBottom->isVisibleTo(&w)});
+        .arg(int{Ui(w).panFormat->isVisibleTo(Ui(w).PanBottom)})
+        .arg(int{Ui(w).panStats->isVisibleTo(&w)})
+        .arg(int{Ui(w).PanBottom->isVisibleTo(&w)});
   }
 
   RecordingSaveDialogs save_dialogs;
@@ -133,22 +133,23 @@ const ControlCase kControls[] = {
     // The search bar, the list's header, the format bar.
     {"Search button",
      [](ControlsTest&, TfrmMain& w) {
-       QTest::keyClicks(w.txtSearch, "two");
-       QTest::mouseClick(w.btnSearchNext, Qt::LeftButton);
-       return w.TabSet->tabText(w.TabSet->currentIndex()) + " | " + ShownFileNames(w).join(' ');
+       QTest::keyClicks(Ui(w).txtSearch, "two");
+       QTest::mouseClick(Ui(w).btnSearchNext, Qt::LeftButton);
+       return Ui(w).TabSet->tabText(Ui(w).TabSet->currentIndex()) + " | " +
+              ShownFileNames(w).join(' ');
      },
      "Search: two | 20050102-bob.dat"},
     {"Enter in the search box",
      [](ControlsTest&, TfrmMain& w) {
-       QTest::keyClicks(w.txtSearch, "three");
-       QTest::keyClick(w.txtSearch, Qt::Key_Return);
-       return w.TabSet->tabText(w.TabSet->currentIndex());
+       QTest::keyClicks(Ui(w).txtSearch, "three");
+       QTest::keyClick(Ui(w).txtSearch, Qt::Key_Return);
+       return Ui(w).TabSet->tabText(Ui(w).TabSet->currentIndex());
      },
      "Search: three"},
     {"header Size",
      [](ControlsTest&, TfrmMain& w) {
        ShowWindow(w);
-       QHeaderView* h = w.msg->header();
+       QHeaderView* h = Ui(w).msg->header();
        QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
                          {h->sectionViewportPosition(kSizeColumn) + 5, h->height() / 2});
        return ControlsTest::Rows(w);
@@ -156,89 +157,90 @@ const ControlCase kControls[] = {
      "20050102 20050103 20050101"},
     {"theme box",
      [](ControlsTest& t, TfrmMain& w) {
-       QTest::keyClick(w.cbxTheme, OtherThemeKey(w));
+       QTest::keyClick(Ui(w).cbxTheme, OtherThemeKey(w));
        const bool other = JoinItems(w.html_buffer()).find("class=other") != std::string::npos;
-       return w.cbxTheme->currentText() + (other ? " page" : " no page") + "; " + t.Outcome();
+       return Ui(w).cbxTheme->currentText() + (other ? " page" : " no page") + "; " + t.Outcome();
      },
      "other page; views+1"},
     {"Date",
      [](ControlsTest& t, TfrmMain& w) {
-       QTest::mouseClick(w.ckDate, Qt::LeftButton);
+       QTest::mouseClick(Ui(w).ckDate, Qt::LeftButton);
        return t.Outcome();
      },
      "views+1"},
     {"Time",
      [](ControlsTest& t, TfrmMain& w) {
-       QTest::mouseClick(w.ckTime, Qt::LeftButton);
+       QTest::mouseClick(Ui(w).ckTime, Qt::LeftButton);
        return t.Outcome();
      },
      "views+1"},
     {"Bold",
      [](ControlsTest& t, TfrmMain& w) {
-       QTest::mouseClick(w.ckBold, Qt::LeftButton);
+       QTest::mouseClick(Ui(w).ckBold, Qt::LeftButton);
        return t.Outcome();
      },
      "views+1"},
     {"Fonts",
      [](ControlsTest& t, TfrmMain& w) {
-       QTest::mouseClick(w.ckFonts, Qt::LeftButton);
+       QTest::mouseClick(Ui(w).ckFonts, Qt::LeftButton);
        return t.Outcome();
      },
      "views+1"},
     {"Smileys",
      [](ControlsTest& t, TfrmMain& w) {
-       QTest::mouseClick(w.ckSmilies, Qt::LeftButton);
+       QTest::mouseClick(Ui(w).ckSmilies, Qt::LeftButton);
        return t.Outcome();
      },
      "views+1"},
     {"Raw",
      [](ControlsTest& t, TfrmMain& w) {
-       QTest::mouseClick(w.btnRaw, Qt::LeftButton);
+       QTest::mouseClick(Ui(w).btnRaw, Qt::LeftButton);
        return QString(w.format_codes_enabled() ? "codes " : "raw ") + t.Outcome();
      },
      "raw views+1"},
     // The tool buttons and the menu bar's own buttons.
     {"Format button",
      [](ControlsTest&, TfrmMain& w) {
-       QTest::mouseClick(w.btnFormat, Qt::LeftButton);
+       QTest::mouseClick(Ui(w).btnFormat, Qt::LeftButton);
        return ControlsTest::Panels(w);
      },
      "format 0 stats 0 viewer 1"},
     {"Statistics button",
      [](ControlsTest&, TfrmMain& w) {
-       QTest::mouseClick(w.btnStats, Qt::LeftButton);
+       QTest::mouseClick(Ui(w).btnStats, Qt::LeftButton);
        return ControlsTest::Panels(w);
      },
      "format 1 stats 1 viewer 1"},
     {"... button",
      [](ControlsTest& t, TfrmMain& w) {
-       QTest::mouseClick(w.btnSelDir, Qt::LeftButton);
+       QTest::mouseClick(Ui(w).btnSelDir, Qt::LeftButton);
        return t.Outcome();
      },
      "folder picker"},
     {"Help button",
      [](ControlsTest& t, TfrmMain& w) {
-       QTest::mouseClick(w.btnHelp, Qt::LeftButton);
+       QTest::mouseClick(Ui(w).btnHelp, Qt::LeftButton);
        return t.Outcome();
      },
      "open https://orvex.example.org/messenger-archive/help.html"},
     {"Forum button",
      [](ControlsTest& t, TfrmMain& w) {
-       QTest::mouseClick(w.btnForum, Qt::LeftButton);
+       QTest::mouseClick(Ui(w).btnForum, Qt::LeftButton);
        return t.Outcome();
      },
      "open https://orvex.example.org/messenger-archive/forum"},
     {"archiving switch",
      [](ControlsTest&, TfrmMain& w) {
-       const QString before = w.spdArchiving->text() + QString::number(w.spdArchiving->isEnabled());
-       QTest::mouseClick(w.spdArchiving, Qt::LeftButton);
-       return before + w.spdArchiving->text();
+       const QString before =
+           Ui(w).spdArchiving->text() + QString::number(Ui(w).spdArchiving->isEnabled());
+       QTest::mouseClick(Ui(w).spdArchiving, Qt::LeftButton);
+       return before + Ui(w).spdArchiving->text();
      },
      "Disabled1Enabled"},
     // The boxes of the left column.
     {"filter box",
      [](ControlsTest&, TfrmMain& w) {
-       QTest::keyClicks(w.edtFilter, "car");
+       QTest::keyClicks(Ui(w).edtFilter, "car");
        return ControlsTest::Rows(w);
      },
      "20050104"},
@@ -247,100 +249,100 @@ const ControlCase kControls[] = {
        TempFolder other;
        std::filesystem::create_directories(other / "zed/Archive/Messages/yan");
        QGuiApplication::clipboard()->setText(QString::fromStdString(other.path()));
-       w.edtPath->selectAll();
-       QTest::keyClick(w.edtPath, Qt::Key_V, Qt::ControlModifier);
+       Ui(w).edtPath->selectAll();
+       QTest::keyClick(Ui(w).edtPath, Qt::Key_V, Qt::ControlModifier);
        return TreeTexts(w).join('|');
      },
      "Show all|Favorite conversations|zed|  yan"},
     // File menu.
     {"Open message archive folder...",
      [](ControlsTest& t, TfrmMain& w) {
-       return t.Trigger(w.popFile, "Open message archive folder...");
+       return t.Trigger(Ui(w).popFile, "Open message archive folder...");
      },
      "folder picker"},
     {"Open .dat file...",
-     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(w.popFile, "Open .dat file..."); },
+     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).popFile, "Open .dat file..."); },
      "dialog Open .dat files"},
     {"File: Save as HTML...",
-     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(w.popFile, "Save as HTML..."); },
+     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).popFile, "Save as HTML..."); },
      "save HTML file (*.html);;All files (*)|"},
     {"File: Save as text...",
-     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(w.popFile, "Save as text..."); },
+     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).popFile, "Save as text..."); },
      "save Text file (*.txt);;All files (*)|"},
     {"Save as individual HTML files...",
      [](ControlsTest& t, TfrmMain& w) {
-       return t.Trigger(w.popFile, "Save as individual HTML files...");
+       return t.Trigger(Ui(w).popFile, "Save as individual HTML files...");
      },
      "dialog Save conversations to HTML files"},
     {"Save as individual text files...",
      [](ControlsTest& t, TfrmMain& w) {
-       return t.Trigger(w.popFile, "Save as individual text files...");
+       return t.Trigger(Ui(w).popFile, "Save as individual text files...");
      },
      "dialog Save conversations to plain text files"},
-    {"Print...", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(w.popFile, "Print..."); },
+    {"Print...", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).popFile, "Print..."); },
      "print dialog"},
     {"Page setup...",
-     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(w.popFile, "Page setup..."); },
+     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).popFile, "Page setup..."); },
      "page setup"},
     // View menu.
     {"Format toolbar",
      [](ControlsTest& t, TfrmMain& w) {
-       t.Trigger(w.popView, "Format toolbar");
+       t.Trigger(Ui(w).popView, "Format toolbar");
        return ControlsTest::Panels(w);
      },
      "format 0 stats 0 viewer 1"},
     {"View: Statistics",
      [](ControlsTest& t, TfrmMain& w) {
-       t.Trigger(w.popView, "Statistics");
+       t.Trigger(Ui(w).popView, "Statistics");
        return ControlsTest::Panels(w);
      },
      "format 1 stats 1 viewer 1"},
     {"Message viewer",
      [](ControlsTest& t, TfrmMain& w) {
-       t.Trigger(w.popView, "Message viewer");
+       t.Trigger(Ui(w).popView, "Message viewer");
        return ControlsTest::Panels(w);
      },
      "format 1 stats 0 viewer 0"},
     // Conversation menu.
     {"Conversation: Add to favorites",
      [](ControlsTest& t, TfrmMain& w) {
-       t.Trigger(w.popMessage, "Add to favorites");
+       t.Trigger(Ui(w).popMessage, "Add to favorites");
        SelectNode(w, "Favorite conversations");
        return ControlsTest::Rows(w);
      },
      "20050101"},
     {"Conversation: Copy to clipboard",
      [](ControlsTest& t, TfrmMain& w) {
-       t.Trigger(w.popMessage, "Copy to clipboard");
+       t.Trigger(Ui(w).popMessage, "Copy to clipboard");
        return Clipboard() == QString::fromStdString(JoinItems(w.text_buffer())) ? "text"
                                                                                 : Clipboard();
      },
      "text"},
     {"Copy html code to clipboard",
      [](ControlsTest& t, TfrmMain& w) {
-       t.Trigger(w.popMessage, "Copy html code to clipboard");
+       t.Trigger(Ui(w).popMessage, "Copy html code to clipboard");
        return Clipboard() == QString::fromStdString(JoinItems(w.html_buffer())) ? "html"
                                                                                 : Clipboard();
      },
      "html"},
     {"Conversation: Delete",
-     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(w.popMessage, "Delete"); },
+     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).popMessage, "Delete"); },
      "asked Confirmation|Are you sure you want to delete 1 files?\r\n"},
     {"Conversation: Show in Explorer",
      [](ControlsTest& t, TfrmMain& w) {
-       return t.Trigger(w.popMessage, "Show in Explorer").section('/', -3);
+       return t.Trigger(Ui(w).popMessage, "Show in Explorer").section('/', -3);
      },
      "Messages/alice/"},
     {"Conversation: Select all messages",
      [](ControlsTest& t, TfrmMain& w) {
-       t.Trigger(w.popMessage, "Select all messages");
+       t.Trigger(Ui(w).popMessage, "Select all messages");
        return ControlsTest::Selected(w) + "; " + t.Outcome();
      },
      "3 selected; views+1"},
     // The list's menu, and its Del key.
     {"list: Add to favorites",
      [](ControlsTest& t, TfrmMain& w) {
-       t.Trigger(w.PopupMenu1, "Add to favorites");
+       t.Trigger(Ui(w).PopupMenu1, "Add to favorites");
        SelectNode(w, "Favorite conversations");
        return ControlsTest::Rows(w);
      },
@@ -348,44 +350,45 @@ const ControlCase kControls[] = {
     {"list: Refresh",
      [](ControlsTest& t, TfrmMain& w) {
        t.AddArchive("bob", "alice", "20050105", {"five"});
-       t.Trigger(w.PopupMenu1, "Refresh");
+       t.Trigger(Ui(w).PopupMenu1, "Refresh");
        return ControlsTest::Rows(w);
      },
      "20050101 20050102 20050103 20050105"},
     {"list: Copy to clipboard",
      [](ControlsTest& t, TfrmMain& w) {
-       t.Trigger(w.PopupMenu1, "Copy to clipboard");
+       t.Trigger(Ui(w).PopupMenu1, "Copy to clipboard");
        return Clipboard() == QString::fromStdString(JoinItems(w.text_buffer())) ? "text"
                                                                                 : Clipboard();
      },
      "text"},
     {"list: Save as HTML...",
-     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(w.PopupMenu1, "Save as HTML..."); },
+     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).PopupMenu1, "Save as HTML..."); },
      "save HTML file (*.html);;All files (*)|"},
     {"list: Save as text...",
-     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(w.PopupMenu1, "Save as text..."); },
+     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).PopupMenu1, "Save as text..."); },
      "save Text file (*.txt);;All files (*)|"},
-    {"list: Delete", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(w.PopupMenu1, "Delete"); },
+    {"list: Delete",
+     [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).PopupMenu1, "Delete"); },
      "asked Confirmation|Are you sure you want to delete 1 files?\r\n"},
     {"list: Show in Explorer",
      [](ControlsTest& t, TfrmMain& w) {
-       return t.Trigger(w.PopupMenu1, "Show in Explorer").section('/', -3);
+       return t.Trigger(Ui(w).PopupMenu1, "Show in Explorer").section('/', -3);
      },
      "Messages/alice/"},
     {"list: Select all messages",
      [](ControlsTest& t, TfrmMain& w) {
-       t.Trigger(w.PopupMenu1, "Select all messages");
+       t.Trigger(Ui(w).PopupMenu1, "Select all messages");
        return ControlsTest::Selected(w);
      },
      "3 selected"},
     // Help menu.
-    {"Help", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(w.popHelp, "Help"); },
+    {"Help", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).popHelp, "Help"); },
      "open https://orvex.example.org/messenger-archive/help.html"},
-    {"Homepage", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(w.popHelp, "Homepage"); },
+    {"Homepage", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).popHelp, "Homepage"); },
      "open https://orvex.example.org/messenger-archive/"},
-    {"Help: Forum", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(w.popHelp, "Forum"); },
+    {"Help: Forum", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).popHelp, "Forum"); },
      "open https://orvex.example.org/messenger-archive/forum"},
-    {"About...", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(w.popHelp, "About..."); },
+    {"About...", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).popHelp, "About..."); },
      "dialog About"},
 };
 

@@ -196,7 +196,7 @@ TEST_F(ExportWindowTest, SelectedConversationsGiveOnePageEach) {
 
 TEST_F(ExportWindowTest, SelectedContactsTakeEveryEntryAlsoHiddenOnes) {
   TfrmMain& w = StartWith(3);
-  w.txtSearch->setText("message 1");
+  Ui(w).txtSearch->setText("message 1");
   w.btnSearchNextClick();
   ASSERT_EQ(ShownFileNames(w).size(), 1);
   BatchExport(w, false, [&](TfrmSaveDir& d) {
@@ -290,7 +290,7 @@ TEST_F(ExportWindowTest, PrintingSendsTheShownPageToThePrinter) {
   TfrmMain& w = StartWith(1);
   QEventLoop loop;
   bool loaded = false;
-  QObject::connect(w.web_page, &QWebEnginePage::loadFinished, &loop, [&] {
+  QObject::connect(Ui(w).web_page, &QWebEnginePage::loadFinished, &loop, [&] {
     loaded = true;
     loop.quit();
   });

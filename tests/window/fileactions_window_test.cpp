@@ -47,7 +47,7 @@ TEST_F(FileActionsTest, TheQuestionCountsTheSelectedRowsAndNoDeletesNothing) {
   TfrmMain& w = StartWithThree();
   SelectRows(w, {0, 1, 2});
   dialogs.answer_yes = false;
-  Item(w.PopupMenu1, "Delete")->trigger();
+  Item(Ui(w).PopupMenu1, "Delete")->trigger();
   EXPECT_EQ(dialogs.questions.join("#"),
             "Confirmation|Are you sure you want to delete 3 files?\r\n");
   for (const std::string& p : paths) EXPECT_TRUE(fs::exists(p)) << p;
@@ -57,7 +57,7 @@ TEST_F(FileActionsTest, TheQuestionCountsTheSelectedRowsAndNoDeletesNothing) {
 TEST_F(FileActionsTest, YesDeletesTheSelectedFilesAndListsWhatIsLeft) {
   TfrmMain& w = StartWithThree();
   SelectRows(w, {0, 2});  // the newest and the oldest
-  Item(w.popMessage, "Delete")->trigger();
+  Item(Ui(w).popMessage, "Delete")->trigger();
   EXPECT_EQ(dialogs.questions.join("#"),
             "Confirmation|Are you sure you want to delete 2 files?\r\n");
   EXPECT_FALSE(fs::exists(paths[0]));
@@ -77,7 +77,7 @@ TEST_F(FileActionsTest, AFileThatCannotBeDeletedStopsInListOrderAndKeepsTheList)
   TfrmMain& w = StartWithThree();
   SelectRows(w, {0, 1, 2});
   fs::remove(paths[1]);  // the second row's file, gone behind the program's back
-  Item(w.PopupMenu1, "Delete")->trigger();
+  Item(Ui(w).PopupMenu1, "Delete")->trigger();
   EXPECT_EQ(dialogs.errors.join("|"), "File not found.");
   EXPECT_FALSE(fs::exists(paths[2]));                // the first row, deleted before the failure
   EXPECT_TRUE(fs::exists(paths[0]));                 // the third row, never reached
@@ -102,12 +102,12 @@ TEST_F(FileActionsTest, TheDelKeyDeletesOnlyWhileTheListHasTheFocus) {
   QApplication::setActiveWindow(&w);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
 
-  w.ids->setFocus();  // a control that leaves Del to the window
-  QTest::keyClick(w.ids, Qt::Key_Delete);
+  Ui(w).ids->setFocus();  // a control that leaves Del to the window
+  QTest::keyClick(Ui(w).ids, Qt::Key_Delete);
   EXPECT_TRUE(dialogs.questions.isEmpty());
 
-  w.msg->setFocus();
-  QTest::keyClick(w.msg, Qt::Key_Delete);
+  Ui(w).msg->setFocus();
+  QTest::keyClick(Ui(w).msg, Qt::Key_Delete);
   EXPECT_EQ(dialogs.questions.size(), 1);
 }
 
@@ -117,11 +117,11 @@ TEST_F(FileActionsTest, ShowInExplorerOpensTheFolderOfTheFirstSelectedRow) {
   TfrmMain& w = Start();
   w.spdSelectAllClick();
   w.msgHeaderClick(kDateColumn);  // carol's conversation first
-  Item(w.popMessage, "Show in Explorer")->trigger();
+  Item(Ui(w).popMessage, "Show in Explorer")->trigger();
   EXPECT_TRUE(shell.opened.isEmpty());  // nothing selected
 
   SelectRows(w, {0, 1});
-  Item(w.PopupMenu1, "Show in Explorer")->trigger();
+  Item(Ui(w).PopupMenu1, "Show in Explorer")->trigger();
   const std::string folder = carol.substr(0, carol.rfind('/') + 1);
   EXPECT_EQ(shell.opened.join("|").toStdString(), "file://" + folder);
 }
@@ -138,9 +138,9 @@ TEST_P(FolderChoiceTest, TheChosenFolderIsScannedFromThePathBox) {
   const std::string chosen =
       GetParam() ? other.path() : other.path().substr(0, other.path().size() - 1);
   picker.answer = QString::fromStdString(chosen);
-  w.btnSelDir->click();
+  Ui(w).btnSelDir->click();
   EXPECT_EQ(picker.asked.join("#"), "Select a directory from which to read the archive.||");
-  EXPECT_EQ(w.edtPath->text().toStdString(), other.path());
+  EXPECT_EQ(Ui(w).edtPath->text().toStdString(), other.path());
   EXPECT_TRUE(TreeTexts(w).contains("zed"));
   EXPECT_FALSE(TreeTexts(w).contains("bob"));
 }
@@ -154,14 +154,14 @@ TEST_F(FileActionsTest, ChoosingTheFolderShownAlreadyDoesNotRescan) {
   AddFriendFolder("eve", "dave");  // a rescan would show eve
   const std::string shown = ProfilesFolder();
   picker.answer = QString::fromStdString(shown.substr(0, shown.size() - 1));
-  Item(w.popFile, "Open message archive folder...")->trigger();
-  EXPECT_EQ(w.edtPath->text().toStdString(), shown);
+  Item(Ui(w).popFile, "Open message archive folder...")->trigger();
+  EXPECT_EQ(Ui(w).edtPath->text().toStdString(), shown);
   EXPECT_FALSE(TreeTexts(w).contains("eve"));
   EXPECT_EQ(w.conversation_model()->rowCount(), 1);
 
   picker.answer.reset();  // cancelled: nothing changes
   w.btnSelDirClick();
-  EXPECT_EQ(w.edtPath->text().toStdString(), shown);
+  EXPECT_EQ(Ui(w).edtPath->text().toStdString(), shown);
   EXPECT_EQ(w.conversation_model()->rowCount(), 1);
 }
 

@@ -34,7 +34,7 @@ class KeepExportWindowTest : public PlatformWindowTest {
   }
 
   static QAction* Item(TfrmMain& w, const QString& caption) {
-    for (QAction* a : w.popFile->actions()) {
+    for (QAction* a : Ui(w).popFile->actions()) {
       if (a->text() == caption) return a;
     }
     return nullptr;
@@ -77,9 +77,9 @@ class KeepExportWindowTest : public PlatformWindowTest {
 TEST_F(KeepExportWindowTest, JsonFilesForEachScope) {
   TfrmMain& w = StartWith(3);
   SelectRows(w, {2});
-  w.txtSearch->setText("message");  // hides none yet
+  Ui(w).txtSearch->setText("message");  // hides none yet
   w.btnSearchNextClick();
-  w.txtSearch->setText("message 1");
+  Ui(w).txtSearch->setText("message 1");
   w.btnSearchNextClick();
   ASSERT_EQ(ShownFileNames(w), QStringList({"20050102-bob.dat"}));
   struct Case {

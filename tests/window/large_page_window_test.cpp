@@ -48,10 +48,11 @@ class LargePageTest : public WindowTest, public ::testing::WithParamInterface<co
   static QVariant Script(TfrmMain& w, const QString& script) {
     QVariant result;
     QEventLoop loop;
-    w.web_page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& v) {
-      result = v;
-      loop.quit();
-    });
+    Ui(w).web_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                                  [&](const QVariant& v) {
+                                    result = v;
+                                    loop.quit();
+                                  });
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);
     loop.exec();
     return result;
@@ -65,9 +66,9 @@ TEST_P(LargePageTest, WholePageScrollsToItsEndHighlightsAndPrints) {
   SelectNode(w, "alice");
   w.msgHeaderClick(kFileNameColumn);
   w.msgHeaderClick(kFileNameColumn);  // ascending: the last day comes last
-  w.txtSearch->setText("needle");
+  Ui(w).txtSearch->setText("needle");
   w.Guard([&] { w.btnSearchNextClick(); });
-  ASSERT_EQ(w.TabSet->currentIndex(), 1);
+  ASSERT_EQ(Ui(w).TabSet->currentIndex(), 1);
   ASSERT_TRUE(LoadAndWait(w, [&] { w.Selectallmessages2Click(); }));
   ASSERT_EQ(w.conversation_model()->rowCount(), kConversations);
 
@@ -94,7 +95,7 @@ TEST_P(LargePageTest, WholePageScrollsToItsEndHighlightsAndPrints) {
   // And it is painted there: yellow in the view's pixels.
   int yellow = 0;
   WaitFor([&] {
-    const QImage shown = w.WebBrowser->focusProxy()->grab().toImage();
+    const QImage shown = Ui(w).WebBrowser->focusProxy()->grab().toImage();
     yellow = 0;
     for (int y = 0; y < shown.height(); ++y)
       for (int x = 0; x < shown.width(); ++x) yellow += shown.pixel(x, y) == qRgb(255, 255, 0);
@@ -106,13 +107,13 @@ TEST_P(LargePageTest, WholePageScrollsToItsEndHighlightsAndPrints) {
   const QString pdf = QString::fromStdString(temp / "large.pdf");
   QEventLoop printing;
   bool printed = false;
-  QObject::connect(w.web_page, &QWebEnginePage::pdfPrintingFinished, &printing,
+  QObject::connect(Ui(w).web_page, &QWebEnginePage::pdfPrintingFinished, &printing,
                    [&](const QString&, bool ok) {
                      printed = ok;
                      printing.quit();
                    });
   QTimer::singleShot(120000, &printing, &QEventLoop::quit);
-  w.web_page->printToPdf(pdf);
+  Ui(w).web_page->printToPdf(pdf);
   printing.exec();
   ASSERT_TRUE(printed);
   QProcess text;

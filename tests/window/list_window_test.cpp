@@ -34,9 +34,9 @@ class ListWindowTest : public WindowTest {
   // What a search stores: one count per entry, in list order.
   void AddSearchTab(TfrmMain& w, const std::string& text, std::vector<std::string> counts) {
     w.search_list().push_back({text, std::move(counts)});
-    w.TabSet->setVisible(true);
+    Ui(w).TabSet->setVisible(true);
     w.ShowRankColumn(true);
-    w.ActivateTab(w.TabSet->AddTab(QString::fromStdString("Search: " + text), true));
+    w.ActivateTab(Ui(w).TabSet->AddTab(QString::fromStdString("Search: " + text), true));
   }
 };
 
@@ -65,12 +65,12 @@ TEST_F(ListWindowTest, SearchTabShowsOnlyEntriesWithHitsAndConversationsShowsAll
   const auto& entries = w.conversation_model()->entries();
   EXPECT_EQ(ShownFileNames(w).size(), 3);
   EXPECT_EQ(w.conversation_model()->highest_rank(), 5);
-  EXPECT_FALSE(w.msg->isColumnHidden(kRankColumn));
+  EXPECT_FALSE(Ui(w).msg->isColumnHidden(kRankColumn));
   EXPECT_EQ(entries[4].rank, 5);
 
   ClickTab(w, 0);
   EXPECT_EQ(ShownFileNames(w).size(), 10);
-  EXPECT_TRUE(w.msg->isColumnHidden(kRankColumn));
+  EXPECT_TRUE(Ui(w).msg->isColumnHidden(kRankColumn));
 }
 
 TEST_F(ListWindowTest, EntriesBeyondTheStoredCountsAreHidden) {
@@ -87,14 +87,14 @@ TEST_F(ListWindowTest, ClosingTabsActivatesTheLeftOneAndTheLastHidesTheStrip) {
   AddSearchTab(w, "y", {"1", "1", "0", "0", "0", "0", "0", "0", "0", "0"});
   EXPECT_EQ(ShownFileNames(w).size(), 2);
   w.CloseActiveSearchTab();
-  EXPECT_EQ(w.TabSet->currentIndex(), 1);
+  EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
   EXPECT_EQ(ShownFileNames(w).size(), 1);
-  EXPECT_TRUE(w.TabSet->isVisibleTo(&w));
+  EXPECT_TRUE(Ui(w).TabSet->isVisibleTo(&w));
   ASSERT_EQ(w.search_list().size(), 1u);
   EXPECT_EQ(w.search_list()[0].first, "x");
   w.CloseActiveSearchTab();
-  EXPECT_FALSE(w.TabSet->isVisibleTo(&w));
-  EXPECT_TRUE(w.msg->isColumnHidden(kRankColumn));
+  EXPECT_FALSE(Ui(w).TabSet->isVisibleTo(&w));
+  EXPECT_TRUE(Ui(w).msg->isColumnHidden(kRankColumn));
   EXPECT_EQ(ShownFileNames(w).size(), 10);
   EXPECT_TRUE(w.search_list().empty());
 }
@@ -103,9 +103,9 @@ TEST_F(ListWindowTest, ATreeBuildClosesSearchTabsButTheFavouritesKeepThem) {
   TfrmMain& w = StartWithTenConversations();
   AddSearchTab(w, "x", {"1"});
   SelectNode(w, "Favorite conversations");
-  EXPECT_EQ(w.TabSet->count(), 2);
+  EXPECT_EQ(Ui(w).TabSet->count(), 2);
   SelectNode(w, "alice");
-  EXPECT_EQ(w.TabSet->count(), 1);
+  EXPECT_EQ(Ui(w).TabSet->count(), 1);
   EXPECT_TRUE(w.search_list().empty());
   EXPECT_EQ(ShownFileNames(w).size(), 10);
 }
@@ -126,21 +126,21 @@ TEST_F(ListWindowTest, EntriesATabLeavesOutStaySelectedUntilAClickChoosesAgain) 
   SelectRows(w, {0, 1, 2});
   const std::int32_t views = w.view_page_counter();
   AddSearchTab(w, "x", {"1", "0", "1", "0", "0", "0", "0", "0", "0", "0"});
-  EXPECT_EQ(w.msg->selectionModel()->selectedRows().size(), 2);
+  EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), 2);
   EXPECT_EQ(w.conversation_selection()->selectedRows().size(), 3);
   ClickTab(w, 0);
-  EXPECT_EQ(w.msg->selectionModel()->selectedRows().size(), 3);
+  EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), 3);
   EXPECT_EQ(w.view_page_counter(), views);
 
   ClickTab(w, 1);
-  const QPoint second = w.msg->visualRect(w.msg->model()->index(1, 1)).center();
-  QTest::mouseClick(w.msg->viewport(), Qt::LeftButton, {}, second);
+  const QPoint second = Ui(w).msg->visualRect(Ui(w).msg->model()->index(1, 1)).center();
+  QTest::mouseClick(Ui(w).msg->viewport(), Qt::LeftButton, {}, second);
   const QModelIndexList chosen = w.conversation_selection()->selectedRows();
   ASSERT_EQ(chosen.size(), 1);
   EXPECT_EQ(chosen.front().row(), 2);
   EXPECT_EQ(w.view_page_counter(), views + 1);
   ClickTab(w, 0);
-  EXPECT_EQ(w.msg->selectionModel()->selectedRows().size(), 1);
+  EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), 1);
 }
 
 TEST_F(ListWindowTest, ARightClickKeepsTheSelectionTheMenuActsOn) {
@@ -148,13 +148,13 @@ TEST_F(ListWindowTest, ARightClickKeepsTheSelectionTheMenuActsOn) {
   ShowWindow(w);
   SelectRows(w, {1});
   const std::int32_t views = w.view_page_counter();
-  const QPoint row3 = w.msg->visualRect(w.msg->model()->index(3, 1)).center();
-  QTest::mouseClick(w.msg->viewport(), Qt::RightButton, {}, row3);
-  EXPECT_EQ(w.msg->selectionModel()->selectedRows().size(), 1);
-  EXPECT_TRUE(w.msg->selectionModel()->isRowSelected(1, {}));
+  const QPoint row3 = Ui(w).msg->visualRect(Ui(w).msg->model()->index(3, 1)).center();
+  QTest::mouseClick(Ui(w).msg->viewport(), Qt::RightButton, {}, row3);
+  EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), 1);
+  EXPECT_TRUE(Ui(w).msg->selectionModel()->isRowSelected(1, {}));
   EXPECT_EQ(w.view_page_counter(), views);
-  QTest::mouseClick(w.msg->viewport(), Qt::LeftButton, {}, row3);  // a left click selects
-  EXPECT_TRUE(w.msg->selectionModel()->isRowSelected(3, {}));
+  QTest::mouseClick(Ui(w).msg->viewport(), Qt::LeftButton, {}, row3);  // a left click selects
+  EXPECT_TRUE(Ui(w).msg->selectionModel()->isRowSelected(3, {}));
   EXPECT_EQ(w.view_page_counter(), views + 1);
 }
 
@@ -183,9 +183,9 @@ TEST_P(SortColumns, SortsByTheColumnsKey) {
   TfrmMain& w = Start();
   ShowWindow(w);
   SelectNode(w, "Show all");
-  QTest::keyClicks(w.txtSearch, "x");
-  QTest::mouseClick(w.btnSearchNext, Qt::LeftButton);
-  QHeaderView* header = w.msg->header();  // on the search tab, "Rank" shows
+  QTest::keyClicks(Ui(w).txtSearch, "x");
+  QTest::mouseClick(Ui(w).btnSearchNext, Qt::LeftButton);
+  QHeaderView* header = Ui(w).msg->header();  // on the search tab, "Rank" shows
   const QPoint at(header->sectionViewportPosition(c.column) + 5, header->height() / 2);
   for (int i = 0; i < c.clicks; ++i) QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
   QStringList order;

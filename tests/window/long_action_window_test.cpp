@@ -48,65 +48,67 @@ class LongActionWindowTest : public WindowTest {
 TEST_F(LongActionWindowTest, WhileAViewRunsASearchAThemeAndATabAreRefused) {
   for (int n : {3, 25}) {  // without and with the wait panel
     TfrmMain& w = StartWith(n);
-    QTest::keyClicks(w.txtSearch, "flat");
-    const int theme = w.cbxTheme->currentIndex();
+    QTest::keyClicks(Ui(w).txtSearch, "flat");
+    const int theme = Ui(w).cbxTheme->currentIndex();
     bool tried = false, panel = false, disabled = false, cancel_usable = false;
-    QObject::connect(w.WaitProgress, &QProgressBar::valueChanged, &w, [&](int position) {
+    QObject::connect(Ui(w).WaitProgress, &QProgressBar::valueChanged, &w, [&](int position) {
       if (position != 1 || tried) return;
       tried = true;
-      panel = w.pnlWait->isVisibleTo(&w);
-      disabled = !w.txtSearch->isEnabled() && !w.cbxTheme->isEnabled() && !w.msg->isEnabled();
-      cancel_usable = w.btnCancel->isEnabled();
+      panel = Ui(w).pnlWait->isVisibleTo(&w);
+      disabled =
+          !Ui(w).txtSearch->isEnabled() && !Ui(w).cbxTheme->isEnabled() && !Ui(w).msg->isEnabled();
+      cancel_usable = Ui(w).btnCancel->isEnabled();
       // What a person might do in the meantime.
-      QTest::mouseClick(w.btnSearchNext, Qt::LeftButton);
-      QTest::keyClick(w.txtSearch, Qt::Key_Return);
-      QTest::keyClick(w.cbxTheme, OtherThemeKey(w));
-      QTest::keyClick(w.msg, Qt::Key_Down);
+      QTest::mouseClick(Ui(w).btnSearchNext, Qt::LeftButton);
+      QTest::keyClick(Ui(w).txtSearch, Qt::Key_Return);
+      QTest::keyClick(Ui(w).cbxTheme, OtherThemeKey(w));
+      QTest::keyClick(Ui(w).msg, Qt::Key_Down);
     });
-    Item(w.popMessage, "Select all messages")->trigger();
+    Item(Ui(w).popMessage, "Select all messages")->trigger();
     ASSERT_TRUE(tried) << n;
     EXPECT_EQ(panel, n > 20) << n;
     EXPECT_EQ(disabled, n > 20) << n;
     EXPECT_TRUE(cancel_usable) << n;
     EXPECT_FALSE(w.long_action_running());
-    EXPECT_FALSE(w.pnlWait->isVisibleTo(&w));
-    EXPECT_TRUE(w.txtSearch->isEnabled() && w.cbxTheme->isEnabled() && w.msg->isEnabled());
+    EXPECT_FALSE(Ui(w).pnlWait->isVisibleTo(&w));
+    EXPECT_TRUE(Ui(w).txtSearch->isEnabled() && Ui(w).cbxTheme->isEnabled() &&
+                Ui(w).msg->isEnabled());
     // Nothing else ran: no search tab, the same theme, every row still
     // selected, one page of one theme with every conversation.
-    EXPECT_EQ(w.TabSet->count(), 1) << n;
+    EXPECT_EQ(Ui(w).TabSet->count(), 1) << n;
     EXPECT_TRUE(w.search_list().empty()) << n;
-    EXPECT_EQ(w.cbxTheme->currentIndex(), theme) << n;
-    EXPECT_EQ(w.msg->selectionModel()->selectedRows().size(), n);
+    EXPECT_EQ(Ui(w).cbxTheme->currentIndex(), theme) << n;
+    EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), n);
     EXPECT_EQ(w.text_buffer().size(), static_cast<std::size_t>(n));
     EXPECT_EQ(JoinItems(w.html_buffer()).find("class=other"), std::string::npos);
     EXPECT_TRUE(dialogs.errors.isEmpty());
 
     // Afterwards the same commands work.
-    QTest::mouseClick(w.btnSearchNext, Qt::LeftButton);
-    EXPECT_EQ(w.TabSet->count(), 2) << n;
+    QTest::mouseClick(Ui(w).btnSearchNext, Qt::LeftButton);
+    EXPECT_EQ(Ui(w).TabSet->count(), 2) << n;
     window.reset();
   }
 }
 
 TEST_F(LongActionWindowTest, CancelStillStopsTheViewWhileOtherInputIsRefused) {
   TfrmMain& w = StartWith(25);
-  QObject::connect(w.WaitProgress, &QProgressBar::valueChanged, &w, [&](int position) {
-    if (position == 3) QTest::mouseClick(w.btnCancel, Qt::LeftButton);
+  QObject::connect(Ui(w).WaitProgress, &QProgressBar::valueChanged, &w, [&](int position) {
+    if (position == 3) QTest::mouseClick(Ui(w).btnCancel, Qt::LeftButton);
   });
-  Item(w.popMessage, "Select all messages")->trigger();
+  Item(Ui(w).popMessage, "Select all messages")->trigger();
   EXPECT_EQ(w.text_buffer().size(), 4u);
-  EXPECT_EQ(w.lblProgress->text(), "3 files processed out of 25");
+  EXPECT_EQ(Ui(w).lblProgress->text(), "3 files processed out of 25");
 }
 
 TEST_F(LongActionWindowTest, ASelectionChangedDuringAViewIsShownAfterIt) {
   TfrmMain& w = StartWith(25);
   bool changed = false;
-  QObject::connect(w.WaitProgress, &QProgressBar::valueChanged, &w, [&](int position) {
+  QObject::connect(Ui(w).WaitProgress, &QProgressBar::valueChanged, &w, [&](int position) {
     if (position != 2 || changed) return;
     changed = true;
     SelectRows(w, {7});
   });
-  Item(w.popMessage, "Select all messages")->trigger();
+  Item(Ui(w).popMessage, "Select all messages")->trigger();
   ASSERT_TRUE(changed);
   EXPECT_TRUE(WaitFor([&] { return w.text_buffer().size() == 1u; }));
   EXPECT_NE(JoinItems(w.text_buffer()).find("flat 7"), std::string::npos);
@@ -116,18 +118,18 @@ TEST_F(LongActionWindowTest, ASearchShowsItsPanelAndRefusesAView) {
   TfrmMain& w = StartWith(31);
   const std::int32_t views = w.view_page_counter();
   bool tried = false, view_inside = false;
-  QObject::connect(w.WaitProgress, &QProgressBar::valueChanged, &w, [&](int position) {
+  QObject::connect(Ui(w).WaitProgress, &QProgressBar::valueChanged, &w, [&](int position) {
     if (position != 1 || tried) return;
     tried = true;
     EXPECT_TRUE(w.long_action_running());
-    EXPECT_TRUE(w.pnlWait->isVisibleTo(&w));
+    EXPECT_TRUE(Ui(w).pnlWait->isVisibleTo(&w));
     // The selection changes meanwhile (the program's doing: a person's
     // click or key is refused).
-    Item(w.popMessage, "Select all messages")->trigger();
+    Item(Ui(w).popMessage, "Select all messages")->trigger();
     view_inside = w.view_page_counter() != views;
   });
-  QTest::keyClicks(w.txtSearch, "flat");
-  QTest::keyClick(w.txtSearch, Qt::Key_Return);
+  QTest::keyClicks(Ui(w).txtSearch, "flat");
+  QTest::keyClick(Ui(w).txtSearch, Qt::Key_Return);
   ASSERT_TRUE(tried);
   EXPECT_FALSE(view_inside);
   EXPECT_EQ(w.search_list().size(), 1u);

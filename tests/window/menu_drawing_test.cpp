@@ -179,10 +179,11 @@ using MenuBarTest = WindowTest;
 
 TEST_F(MenuBarTest, TheWindowsMenusAndMenuBarAreDrawnTheProgramsWay) {
   TfrmMain& w = Start();
-  for (QMenu* m : {w.popFile, w.popView, w.popMessage, w.popHelp, w.PopupMenu1}) {
+  for (QMenu* m :
+       {Ui(w).popFile, Ui(w).popView, Ui(w).popMessage, Ui(w).popHelp, Ui(w).PopupMenu1}) {
     EXPECT_NE(dynamic_cast<MenuStyle*>(m->style()), nullptr) << m->objectName().toStdString();
   }
-  QToolButton* file = w.menu_bar_buttons.front();
+  QToolButton* file = Ui(w).menu_bar_buttons.front();
   const QColor bar = file->parentWidget()->palette().color(QPalette::Window);
   EXPECT_EQ(file->grab().toImage().pixelColor(1, 1), bar);
   file->setDown(true);
@@ -205,7 +206,7 @@ TEST_F(MenuBarTest, TheWindowsMenusAndMenuBarAreDrawnTheProgramsWay) {
 // before the caption.
 TEST_F(MenuBarTest, TheLinkButtonsAreDrawnLikeTheMenuButtonsWithTheirIcons) {
   TfrmMain& w = Start();
-  for (QToolButton* b : {w.btnHelp, w.btnForum}) {
+  for (QToolButton* b : {Ui(w).btnHelp, Ui(w).btnForum}) {
     ASSERT_FALSE(b->icon().isNull());
     const QColor bar = b->parentWidget()->palette().color(QPalette::Window);
     EXPECT_EQ(b->grab().toImage().pixelColor(1, 1), bar);

@@ -113,7 +113,7 @@ TEST_F(OpenDatTest, OneFileIsListedWithTheNameFromItsFileName) {
   EXPECT_EQ(e.size, 0);
   EXPECT_EQ(e.rank, 0);
   EXPECT_EQ(e.date, CivilDateToDayCount(2006, 1, 2));
-  EXPECT_EQ(w.ids->topLevelItemCount(), 0);
+  EXPECT_EQ(Ui(w).ids->topLevelItemCount(), 0);
 }
 
 TEST_F(OpenDatTest, SeveralFilesShowGreyAndAreListedInTheDialogsOrder) {
@@ -207,13 +207,13 @@ TEST_F(OpenDatTest, TheNamesLastAsLongAsTheLooseRowsAreListed) {
   // A scan of another profiles folder leaves the rows listed, and their names.
   TempFolder other;
   std::filesystem::create_directories(other / "zed/Archive/Messages/yan");
-  w.edtPath->setText(QString::fromStdString(other.path()));
+  Ui(w).edtPath->setText(QString::fromStdString(other.path()));
   ASSERT_TRUE(TreeTexts(w).contains("zed"));
   ASSERT_EQ(w.conversation_model()->rowCount(), 1);
   EXPECT_TRUE(Page(w, 0).contains("<p>john: bye</p>"));
 
   // Listing from the tree ends it: the list now holds the tree's files.
-  w.edtPath->setText(QString::fromStdString(ProfilesFolder()));
+  Ui(w).edtPath->setText(QString::fromStdString(ProfilesFolder()));
   SelectNode(w, "alice");
   EXPECT_EQ(ShownFileNames(w).join("|"), "20050101-bob.dat");
   EXPECT_TRUE(Page(w, 0).contains("<p>alice said hi</p>"));
@@ -226,24 +226,24 @@ TEST_F(OpenDatTest, OpeningLooseFilesEndsTheSearchTabsAndTheIdentity) {
   const std::string second = LooseFile("20060102-x.dat", "john");
   TfrmMain& w = Start();
   SelectNode(w, "alice");
-  QTest::keyClicks(w.txtSearch, "hello");
-  QTest::keyClick(w.txtSearch, Qt::Key_Return);
-  ASSERT_EQ(w.TabSet->currentIndex(), 1);
-  ASSERT_TRUE(w.spdArchiving->isEnabled());
+  QTest::keyClicks(Ui(w).txtSearch, "hello");
+  QTest::keyClick(Ui(w).txtSearch, Qt::Key_Return);
+  ASSERT_EQ(Ui(w).TabSet->currentIndex(), 1);
+  ASSERT_TRUE(Ui(w).spdArchiving->isEnabled());
 
   AnswerWith({QString::fromStdString(first), QString::fromStdString(second)}, "john", "mary");
-  for (QAction* a : w.popFile->actions()) {
+  for (QAction* a : Ui(w).popFile->actions()) {
     if (a->text() == "Open .dat file...") a->trigger();
   }
   ASSERT_EQ(w.conversation_model()->rowCount(), 2);
-  EXPECT_EQ(w.TabSet->count(), 1);
-  EXPECT_EQ(w.TabSet->currentIndex(), 0);
-  EXPECT_FALSE(w.TabSet->isVisibleTo(&w));
-  EXPECT_TRUE(w.msg->isColumnHidden(kRankColumn));
+  EXPECT_EQ(Ui(w).TabSet->count(), 1);
+  EXPECT_EQ(Ui(w).TabSet->currentIndex(), 0);
+  EXPECT_FALSE(Ui(w).TabSet->isVisibleTo(&w));
+  EXPECT_TRUE(Ui(w).msg->isColumnHidden(kRankColumn));
   EXPECT_TRUE(w.search_list().empty());
   EXPECT_EQ(ShownFileNames(w).size(), 2);
   // No identity is current: the switch would do nothing, and shows it.
-  EXPECT_FALSE(w.spdArchiving->isEnabled());
+  EXPECT_FALSE(Ui(w).spdArchiving->isEnabled());
 }
 
 }  // namespace

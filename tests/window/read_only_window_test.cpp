@@ -84,8 +84,8 @@ TEST_F(ReadOnlyWindowTest, EveryActionButDeleteLeavesTheArchiveAsItWas) {
 
   TfrmMain& w = Start("bob");  // the scan, the registry user
   w.edtPathChange();           // a scan again
-  w.edtFilter->setText("ali");
-  w.edtFilter->clear();
+  Ui(w).edtFilter->setText("ali");
+  Ui(w).edtFilter->clear();
   SelectNode(w, "Show all");
   w.spdSelectAllClick();
   ASSERT_EQ(ShownFileNames(w).size(), 6);
@@ -95,18 +95,19 @@ TEST_F(ReadOnlyWindowTest, EveryActionButDeleteLeavesTheArchiveAsItWas) {
   }
   // The view with every option, the raw switch and another theme.
   ASSERT_TRUE(LoadAndWait(w, [&] { w.Selectallmessages2Click(); }));
-  for (QCheckBox* box : {w.ckDate, w.ckTime, w.ckBold, w.ckFonts, w.ckSmilies}) {
+  for (QCheckBox* box :
+       {Ui(w).ckDate, Ui(w).ckTime, Ui(w).ckBold, Ui(w).ckFonts, Ui(w).ckSmilies}) {
     box->click();
     box->click();
   }
-  w.ckSmilies->click();
+  Ui(w).ckSmilies->click();
   w.btnRawClick();
   w.btnRawClick();
-  w.cbxTheme->setCurrentIndex(1);
+  Ui(w).cbxTheme->setCurrentIndex(1);
   w.cbxThemeChange();
   w.btnStatsClick();
   // Search, with its tab.
-  w.txtSearch->setText("bold");
+  Ui(w).txtSearch->setText("bold");
   w.Guard([&] { w.btnSearchNextClick(); });
   w.Selectallmessages2Click();
   // Saving, the batch export in every scope, the clipboard, printing.

@@ -54,13 +54,13 @@ class SearchWindowTest : public WindowTest {
 
   // Types the text and clicks "Search", through the error guard as a click is.
   void Search(TfrmMain& w, const QString& text) {
-    w.txtSearch->setText(text);
+    Ui(w).txtSearch->setText(text);
     w.Guard([&] { w.btnSearchNextClick(); });
   }
 
   static QStringList Captions(const TfrmMain& w) {
     QStringList captions;
-    for (int i = 0; i < w.TabSet->count(); ++i) captions << w.TabSet->tabText(i);
+    for (int i = 0; i < Ui(w).TabSet->count(); ++i) captions << Ui(w).TabSet->tabText(i);
     return captions;
   }
 };
@@ -72,14 +72,14 @@ TEST_F(SearchWindowTest, NewTabShowsTheEntriesWithHitsAndKeepsThePage) {
   const std::int32_t views = w.view_page_counter();
 
   Search(w, "flat");
-  EXPECT_TRUE(w.TabSet->isVisibleTo(&w));
+  EXPECT_TRUE(Ui(w).TabSet->isVisibleTo(&w));
   EXPECT_EQ(Captions(w), QStringList({"Conversations", "Search: flat"}));
-  EXPECT_EQ(w.TabSet->currentIndex(), 1);
+  EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
   ASSERT_EQ(w.search_list().size(), 1u);
   EXPECT_EQ(w.search_list()[0].first, "flat");
   EXPECT_EQ(w.search_list()[0].second, (Counts{"1", "0", "2", "1"}));
   EXPECT_EQ(ShownFileNames(w), QStringList({FileName(0), FileName(2), FileName(3)}));
-  EXPECT_FALSE(w.msg->isColumnHidden(kRankColumn));
+  EXPECT_FALSE(Ui(w).msg->isColumnHidden(kRankColumn));
   EXPECT_EQ(w.conversation_model()->highest_rank(), 2);
   EXPECT_EQ(w.conversation_model()->EntryAt(2).rank, 2);
   // Nothing is rendered again until the next view.
@@ -90,17 +90,17 @@ TEST_F(SearchWindowTest, NewTabShowsTheEntriesWithHitsAndKeepsThePage) {
 
 TEST_F(SearchWindowTest, EnterSearchesAndAnEmptyBoxDoesNothing) {
   TfrmMain& w = StartWith({"flat", "none"});
-  w.txtSearch->setText("FLAT");
-  QTest::keyClick(w.txtSearch, Qt::Key_Return);
+  Ui(w).txtSearch->setText("FLAT");
+  QTest::keyClick(Ui(w).txtSearch, Qt::Key_Return);
   EXPECT_EQ(Captions(w), QStringList({"Conversations", "Search: FLAT"}));
   EXPECT_EQ(ShownFileNames(w), QStringList({FileName(0)}));
 
-  w.txtSearch->clear();
-  QTest::keyClick(w.txtSearch, Qt::Key_Enter);
+  Ui(w).txtSearch->clear();
+  QTest::keyClick(Ui(w).txtSearch, Qt::Key_Enter);
   w.btnSearchNextClick();
-  EXPECT_EQ(w.TabSet->count(), 2);
+  EXPECT_EQ(Ui(w).TabSet->count(), 2);
   EXPECT_EQ(w.search_list().size(), 1u);
-  EXPECT_EQ(w.TabSet->currentIndex(), 1);
+  EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
 }
 
 TEST_F(SearchWindowTest, TwoSearchesForOneTextGiveTwoTabsWithTheirOwnCounts) {
@@ -109,7 +109,7 @@ TEST_F(SearchWindowTest, TwoSearchesForOneTextGiveTwoTabsWithTheirOwnCounts) {
   AddArchive("bob", "alice", Day(1), {"flat flat"});  // the file changes in between
   Search(w, "flat");
   EXPECT_EQ(Captions(w), QStringList({"Conversations", "Search: flat", "Search: flat"}));
-  EXPECT_EQ(w.TabSet->currentIndex(), 2);
+  EXPECT_EQ(Ui(w).TabSet->currentIndex(), 2);
   ASSERT_EQ(w.search_list().size(), 2u);
   EXPECT_EQ(w.search_list()[0].second, (Counts{"1", "0"}));
   EXPECT_EQ(w.search_list()[1].second, (Counts{"1", "2"}));
@@ -122,14 +122,14 @@ TEST_F(SearchWindowTest, AnEmptyListAddsItsTabAtOnce) {
   TfrmMain& w = Start();
   SelectNode(w, "alice");
   bool panel_seen = false;
-  QObject::connect(w.WaitProgress, &QProgressBar::valueChanged, &w,
-                   [&] { panel_seen = panel_seen || w.pnlWait->isVisibleTo(&w); });
+  QObject::connect(Ui(w).WaitProgress, &QProgressBar::valueChanged, &w,
+                   [&] { panel_seen = panel_seen || Ui(w).pnlWait->isVisibleTo(&w); });
   Search(w, "flat");
   EXPECT_EQ(Captions(w), QStringList({"Conversations", "Search: flat"}));
   EXPECT_EQ(w.search_list()[0].second, Counts{});
   EXPECT_EQ(w.conversation_model()->rowCount(), 0);
   EXPECT_FALSE(panel_seen);
-  EXPECT_EQ(w.lblProgress->text(), "");
+  EXPECT_EQ(Ui(w).lblProgress->text(), "");
 }
 
 TEST_F(SearchWindowTest, WaitPanelFromThirtyOneEntriesWithCancelUsable) {
@@ -139,21 +139,21 @@ TEST_F(SearchWindowTest, WaitPanelFromThirtyOneEntriesWithCancelUsable) {
   for (const auto& [friend_name, n] : {std::pair{"alice", 30}, std::pair{"carol", 31}}) {
     List(w, friend_name);
     bool panel_seen = false, cancel_usable = true, window_disabled = true;
-    auto probe = QObject::connect(w.WaitProgress, &QProgressBar::valueChanged, &w, [&] {
-      if (!w.pnlWait->isVisibleTo(&w)) return;
+    auto probe = QObject::connect(Ui(w).WaitProgress, &QProgressBar::valueChanged, &w, [&] {
+      if (!Ui(w).pnlWait->isVisibleTo(&w)) return;
       panel_seen = true;
-      cancel_usable = cancel_usable && w.btnCancel->isEnabled();
-      window_disabled = window_disabled && !w.txtSearch->isEnabled();
+      cancel_usable = cancel_usable && Ui(w).btnCancel->isEnabled();
+      window_disabled = window_disabled && !Ui(w).txtSearch->isEnabled();
     });
     Search(w, "flat");
     QObject::disconnect(probe);
     EXPECT_EQ(panel_seen, n == 31) << n;
     EXPECT_TRUE(cancel_usable) << n;
     EXPECT_TRUE(window_disabled) << n;
-    EXPECT_FALSE(w.pnlWait->isVisibleTo(&w)) << n;
-    EXPECT_TRUE(w.txtSearch->isEnabled()) << n;
-    EXPECT_EQ(w.WaitProgress->maximum(), n);
-    EXPECT_EQ(w.lblProgress->text(), QString("%1 files searched out of %1").arg(n));
+    EXPECT_FALSE(Ui(w).pnlWait->isVisibleTo(&w)) << n;
+    EXPECT_TRUE(Ui(w).txtSearch->isEnabled()) << n;
+    EXPECT_EQ(Ui(w).WaitProgress->maximum(), n);
+    EXPECT_EQ(Ui(w).lblProgress->text(), QString("%1 files searched out of %1").arg(n));
     ASSERT_FALSE(w.search_list().empty());
     EXPECT_EQ(w.search_list().back().second.size(), static_cast<std::size_t>(n));
   }
@@ -162,20 +162,21 @@ TEST_F(SearchWindowTest, WaitPanelFromThirtyOneEntriesWithCancelUsable) {
 TEST_F(SearchWindowTest, CancelKeepsTheCountsOfTheEntriesSearched) {
   TfrmMain& w = StartWith(std::vector<std::string>(31, "flat"));
   QStringList labels;
-  QObject::connect(w.WaitProgress, &QProgressBar::valueChanged, &w, [&](int n) {
-    labels << w.lblProgress->text();
+  QObject::connect(Ui(w).WaitProgress, &QProgressBar::valueChanged, &w, [&](int n) {
+    labels << Ui(w).lblProgress->text();
     // The click is handled while the window yields after the second file, so
     // the third is still searched.
-    if (n == 2) QMetaObject::invokeMethod(w.btnCancel, &QPushButton::click, Qt::QueuedConnection);
+    if (n == 2)
+      QMetaObject::invokeMethod(Ui(w).btnCancel, &QPushButton::click, Qt::QueuedConnection);
   });
   Search(w, "flat");
   ASSERT_EQ(w.search_list().size(), 1u);
   EXPECT_EQ(w.search_list()[0].second, (Counts{"1", "1", "1"}));
   EXPECT_EQ(ShownFileNames(w), QStringList({FileName(0), FileName(1), FileName(2)}));
-  EXPECT_EQ(w.TabSet->currentIndex(), 1);
+  EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
   EXPECT_FALSE(w.cancel_request());
-  EXPECT_FALSE(w.pnlWait->isVisibleTo(&w));
-  EXPECT_EQ(w.lblProgress->text(), "3 files searched out of 31");
+  EXPECT_FALSE(Ui(w).pnlWait->isVisibleTo(&w));
+  EXPECT_EQ(Ui(w).lblProgress->text(), "3 files searched out of 31");
 }
 
 TEST_F(SearchWindowTest, AStaleCancelDoesNotStopTheNextSearch) {

@@ -26,17 +26,17 @@ using ShellWindowTest = WindowTest;
 
 TEST_F(ShellWindowTest, FirstStartShowsDefaultsAndClosingWritesExactlyTheKeys) {
   TfrmMain& w = Start();
-  EXPECT_TRUE(w.ckDate->isChecked());
-  EXPECT_TRUE(w.ckTime->isChecked());
-  EXPECT_TRUE(w.ckBold->isChecked());
-  EXPECT_TRUE(w.ckFonts->isChecked());
-  EXPECT_FALSE(w.ckSmilies->isChecked());
-  EXPECT_TRUE(w.panFormat->isVisibleTo(&w));
-  EXPECT_FALSE(w.panStats->isVisibleTo(&w));
-  EXPECT_TRUE(w.PanBottom->isVisibleTo(&w));
-  EXPECT_EQ(w.cbxTheme->currentText(), "default");
+  EXPECT_TRUE(Ui(w).ckDate->isChecked());
+  EXPECT_TRUE(Ui(w).ckTime->isChecked());
+  EXPECT_TRUE(Ui(w).ckBold->isChecked());
+  EXPECT_TRUE(Ui(w).ckFonts->isChecked());
+  EXPECT_FALSE(Ui(w).ckSmilies->isChecked());
+  EXPECT_TRUE(Ui(w).panFormat->isVisibleTo(&w));
+  EXPECT_FALSE(Ui(w).panStats->isVisibleTo(&w));
+  EXPECT_TRUE(Ui(w).PanBottom->isVisibleTo(&w));
+  EXPECT_EQ(Ui(w).cbxTheme->currentText(), "default");
   EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("|").toStdString();
-  EXPECT_EQ(w.edtPath->text().toStdString(), ProfilesFolder());
+  EXPECT_EQ(Ui(w).edtPath->text().toStdString(), ProfilesFolder());
 
   w.close();
   EXPECT_EQ(SettingsText(),
@@ -46,7 +46,7 @@ TEST_F(ShellWindowTest, FirstStartShowsDefaultsAndClosingWritesExactlyTheKeys) {
 
 TEST_F(ShellWindowTest, ExitLeavesTheSettingsFileAsItWas) {
   TfrmMain& w = Start();
-  w.ckDate->setChecked(false);
+  Ui(w).ckDate->setChecked(false);
   w.Exit1Click();
   EXPECT_FALSE(std::filesystem::exists(program / "orvex.ini"));
 }
@@ -60,9 +60,9 @@ TEST_F(ShellWindowTest, EachPanelSwitchKeepsMenuAndButtonInStepAndReturnsAfterTw
     QToolButton* button;
   };
   const Switch switches[] = {
-      {&TfrmMain::btnFormatClick, w.panFormat, w.mnuFormatToolbar, w.btnFormat},
-      {&TfrmMain::btnStatsClick, w.panStats, w.mnuStatistics, w.btnStats},
-      {&TfrmMain::mnuMsgviewClick, w.PanBottom, w.mnuMsgview, nullptr},
+      {&TfrmMain::btnFormatClick, Ui(w).panFormat, Ui(w).mnuFormatToolbar, Ui(w).btnFormat},
+      {&TfrmMain::btnStatsClick, Ui(w).panStats, Ui(w).mnuStatistics, Ui(w).btnStats},
+      {&TfrmMain::mnuMsgviewClick, Ui(w).PanBottom, Ui(w).mnuMsgview, nullptr},
   };
   for (const Switch& s : switches) {
     const bool before = s.panel->isVisibleTo(&w);
@@ -80,25 +80,25 @@ TEST_F(ShellWindowTest, EachPanelSwitchKeepsMenuAndButtonInStepAndReturnsAfterTw
 
 TEST_F(ShellWindowTest, MenusHoldTheirItemsInOrder) {
   TfrmMain& w = Start();
-  EXPECT_EQ(Captions(w.popFile).join("|"),
+  EXPECT_EQ(Captions(Ui(w).popFile).join("|"),
             "Open message archive folder...|Open .dat file...|-|Save as HTML...|Save as text...|"
             "Save as individual HTML files...|Save as individual text files...|-|Print...|"
             "Print preview...|Page setup...|-|Exit|-|Save as website...|Save as JSON files...");
-  EXPECT_EQ(Captions(w.popView).join("|"), "Format toolbar|Statistics|Message viewer");
-  EXPECT_EQ(Captions(w.popMessage).join("|"),
+  EXPECT_EQ(Captions(Ui(w).popView).join("|"), "Format toolbar|Statistics|Message viewer");
+  EXPECT_EQ(Captions(Ui(w).popMessage).join("|"),
             "Add to favorites|-|Copy to clipboard|Copy html code to clipboard|-|Delete|"
             "Show in Explorer|-|Select all messages");
-  EXPECT_EQ(Captions(w.popHelp).join("|"),
+  EXPECT_EQ(Captions(Ui(w).popHelp).join("|"),
             "Help|Homepage|Forum|Suggestions and bugs reports|-|About...");
-  EXPECT_EQ(Captions(w.PopupMenu1).join("|"),
+  EXPECT_EQ(Captions(Ui(w).PopupMenu1).join("|"),
             "Add to favorites|Remove from favorites|Refresh|-|Copy to clipboard|Save as HTML...|"
             "Save as text...|Delete|-|Show in Explorer|Select all messages");
   QStringList bar;
-  for (QToolButton* b : w.menu_bar_buttons) bar << b->text();
+  for (QToolButton* b : Ui(w).menu_bar_buttons) bar << b->text();
   EXPECT_EQ(bar.join("|"), "&File|&View|&Conversation|&Help");
   EXPECT_EQ(w.windowTitle(), "Orvex Messenger Archive");
-  EXPECT_EQ(w.panID->text(), "Yahoo ID: ");
-  EXPECT_EQ(w.spdArchiving->text(), "enabled");
+  EXPECT_EQ(Ui(w).panID->text(), "Yahoo ID: ");
+  EXPECT_EQ(Ui(w).spdArchiving->text(), "enabled");
 }
 
 TEST_F(ShellWindowTest, AnErrorInAnActionIsShownWithAFullStopAndTheWindowGoesOn) {
@@ -113,9 +113,9 @@ TEST_F(ShellWindowTest, AMissingThemeIsReportedAndTheOtherSettingsStillApply) {
   WriteBytes(program / "orvex.ini", "[Settings]\r\nTheme=nosuch\r\nSmileys=1\r\nStats=1\r\n");
   TfrmMain& w = Start();
   EXPECT_EQ(dialogs.errors.join("|"), "File not found.");
-  EXPECT_TRUE(w.ckSmilies->isChecked());
-  EXPECT_TRUE(w.panStats->isVisibleTo(&w));
-  EXPECT_EQ(w.cbxTheme->currentIndex(), -1);
+  EXPECT_TRUE(Ui(w).ckSmilies->isChecked());
+  EXPECT_TRUE(Ui(w).panStats->isVisibleTo(&w));
+  EXPECT_EQ(Ui(w).cbxTheme->currentIndex(), -1);
   w.close();
   EXPECT_NE(SettingsText().find("Theme=nosuch\r\n"), std::string::npos);
 }
@@ -151,12 +151,12 @@ TEST_F(ShellWindowTest, TheWindowOpensCentredAndTheGridDrawsVerticalLinesOnly) {
   EXPECT_EQ(w.pos(), CentredTopLeft(w.size(), w.screen()->availableGeometry()));
 
   w.btnStatsClick();
-  w.vsStat->resize(288, 200);
-  const QImage grid = w.vsStat->viewport()->grab().toImage();
-  const int between_columns = w.vsStat->columnViewportPosition(1) - 1;
-  const int between_rows = w.vsStat->rowViewportPosition(1) - 1;
-  const int above_text = w.vsStat->rowViewportPosition(0) + 1;
-  const int in_column = w.vsStat->columnViewportPosition(1) + 30;
+  Ui(w).vsStat->resize(288, 200);
+  const QImage grid = Ui(w).vsStat->viewport()->grab().toImage();
+  const int between_columns = Ui(w).vsStat->columnViewportPosition(1) - 1;
+  const int between_rows = Ui(w).vsStat->rowViewportPosition(1) - 1;
+  const int above_text = Ui(w).vsStat->rowViewportPosition(0) + 1;
+  const int in_column = Ui(w).vsStat->columnViewportPosition(1) + 30;
   const QColor cell = grid.pixelColor(in_column, above_text);
   EXPECT_NE(grid.pixelColor(between_columns, above_text), cell);  // a vertical line
   EXPECT_EQ(grid.pixelColor(in_column, between_rows), cell);      // no horizontal one

@@ -28,9 +28,9 @@ class TabsWindowTest : public WindowTest {
     TfrmMain& w = Start();
     ShowWindow(w);
     SelectNode(w, "alice");
-    QTest::mouseClick(w.msg->header()->viewport(), Qt::LeftButton, {},
+    QTest::mouseClick(Ui(w).msg->header()->viewport(), Qt::LeftButton, {},
                       SectionCentre(w, kFileNameColumn));
-    QTest::mouseClick(w.msg->header()->viewport(), Qt::LeftButton, {},
+    QTest::mouseClick(Ui(w).msg->header()->viewport(), Qt::LeftButton, {},
                       SectionCentre(w, kFileNameColumn));  // ascending by name
     Search(w, "red");
     Search(w, "blue");
@@ -38,30 +38,30 @@ class TabsWindowTest : public WindowTest {
   }
 
   static QPoint SectionCentre(TfrmMain& w, int column) {
-    QHeaderView* h = w.msg->header();
+    QHeaderView* h = Ui(w).msg->header();
     return {h->sectionViewportPosition(column) + h->sectionSize(column) / 2, h->height() / 2};
   }
 
   static void Search(TfrmMain& w, const QString& text) {
-    w.txtSearch->clear();
-    QTest::keyClicks(w.txtSearch, text);
-    QTest::mouseClick(w.btnSearchNext, Qt::LeftButton);
+    Ui(w).txtSearch->clear();
+    QTest::keyClicks(Ui(w).txtSearch, text);
+    QTest::mouseClick(Ui(w).btnSearchNext, Qt::LeftButton);
   }
 
   static QToolButton* CloseButton(TfrmMain& w, int tab) {
-    return qobject_cast<QToolButton*>(w.TabSet->tabButton(tab, QTabBar::RightSide));
+    return qobject_cast<QToolButton*>(Ui(w).TabSet->tabButton(tab, QTabBar::RightSide));
   }
 
   // What the list shows: the file names, and whether the "Rank" column is.
   static QString Shown(TfrmMain& w) {
-    return ShownFileNames(w).join(' ') + (w.msg->isColumnHidden(kRankColumn) ? "" : " +rank");
+    return ShownFileNames(w).join(' ') + (Ui(w).msg->isColumnHidden(kRankColumn) ? "" : " +rank");
   }
 
   static void Wheel(TfrmMain& w, int steps) {
-    const QPointF at = w.TabSet->rect().center();
-    QWheelEvent wheel(at, w.TabSet->mapToGlobal(at), {}, {0, 120 * steps}, Qt::NoButton,
+    const QPointF at = Ui(w).TabSet->rect().center();
+    QWheelEvent wheel(at, Ui(w).TabSet->mapToGlobal(at), {}, {0, 120 * steps}, Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w.TabSet, &wheel);
+    QApplication::sendEvent(Ui(w).TabSet, &wheel);
   }
 };
 
@@ -71,16 +71,16 @@ constexpr const char* kBlue = "20050104-bob.dat +rank";
 
 TEST_F(TabsWindowTest, OnlyTheActiveSearchTabHasACloseButtonAndItClosesThatTab) {
   TfrmMain& w = StartWithSearches();
-  ASSERT_EQ(w.TabSet->count(), 3);
-  EXPECT_EQ(w.TabSet->currentIndex(), 2);
+  ASSERT_EQ(Ui(w).TabSet->count(), 3);
+  EXPECT_EQ(Ui(w).TabSet->currentIndex(), 2);
   EXPECT_EQ(CloseButton(w, 0), nullptr);
   EXPECT_EQ(CloseButton(w, 1), nullptr);
   ASSERT_NE(CloseButton(w, 2), nullptr);
 
   QTest::mouseClick(CloseButton(w, 2), Qt::LeftButton);
-  ASSERT_EQ(w.TabSet->count(), 2);
-  EXPECT_EQ(w.TabSet->tabText(1), "Search: red");
-  EXPECT_EQ(w.TabSet->currentIndex(), 1);
+  ASSERT_EQ(Ui(w).TabSet->count(), 2);
+  EXPECT_EQ(Ui(w).TabSet->tabText(1), "Search: red");
+  EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
   EXPECT_EQ(Shown(w), kRed);
   ASSERT_EQ(w.search_list().size(), 1u);
   EXPECT_EQ(w.search_list()[0].first, "red");
@@ -88,8 +88,8 @@ TEST_F(TabsWindowTest, OnlyTheActiveSearchTabHasACloseButtonAndItClosesThatTab) 
   // The one search tab left closes with its own button.
   ASSERT_NE(CloseButton(w, 1), nullptr);
   QTest::mouseClick(CloseButton(w, 1), Qt::LeftButton);
-  EXPECT_EQ(w.TabSet->count(), 1);
-  EXPECT_FALSE(w.TabSet->isVisibleTo(&w));
+  EXPECT_EQ(Ui(w).TabSet->count(), 1);
+  EXPECT_FALSE(Ui(w).TabSet->isVisibleTo(&w));
   EXPECT_EQ(Shown(w), kAll);
   EXPECT_TRUE(w.search_list().empty());
 }
@@ -99,30 +99,30 @@ TEST_F(TabsWindowTest, ClicksWheelAndArrowKeysSwitchTabsAndTheListFollows) {
   EXPECT_EQ(Shown(w), kBlue);
 
   ClickTab(w, 1);
-  EXPECT_EQ(w.TabSet->currentIndex(), 1);
+  EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
   EXPECT_EQ(Shown(w), kRed);
   EXPECT_EQ(w.conversation_model()->highest_rank(), 2);
   EXPECT_NE(CloseButton(w, 1), nullptr);
   EXPECT_EQ(CloseButton(w, 2), nullptr);
 
   Wheel(w, 1);  // towards the first tab
-  EXPECT_EQ(w.TabSet->currentIndex(), 0);
+  EXPECT_EQ(Ui(w).TabSet->currentIndex(), 0);
   EXPECT_EQ(Shown(w), kAll);
   Wheel(w, -1);
-  EXPECT_EQ(w.TabSet->currentIndex(), 1);
+  EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
   EXPECT_EQ(Shown(w), kRed);
 
-  QTest::keyClick(w.TabSet, Qt::Key_Right);
-  EXPECT_EQ(w.TabSet->currentIndex(), 2);
+  QTest::keyClick(Ui(w).TabSet, Qt::Key_Right);
+  EXPECT_EQ(Ui(w).TabSet->currentIndex(), 2);
   EXPECT_EQ(Shown(w), kBlue);
-  QTest::keyClick(w.TabSet, Qt::Key_Left);
-  QTest::keyClick(w.TabSet, Qt::Key_Left);
-  EXPECT_EQ(w.TabSet->currentIndex(), 0);
+  QTest::keyClick(Ui(w).TabSet, Qt::Key_Left);
+  QTest::keyClick(Ui(w).TabSet, Qt::Key_Left);
+  EXPECT_EQ(Ui(w).TabSet->currentIndex(), 0);
   EXPECT_EQ(Shown(w), kAll);
 
   // A right click opens no tab.
-  QTest::mouseClick(w.TabSet, Qt::RightButton, {}, w.TabSet->tabRect(2).center());
-  EXPECT_EQ(w.TabSet->currentIndex(), 0);
+  QTest::mouseClick(Ui(w).TabSet, Qt::RightButton, {}, Ui(w).TabSet->tabRect(2).center());
+  EXPECT_EQ(Ui(w).TabSet->currentIndex(), 0);
   EXPECT_EQ(Shown(w), kAll);
 }
 

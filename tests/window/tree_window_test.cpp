@@ -21,12 +21,12 @@ TEST_F(TreeWindowTest, StartUpScansAndSelectsTheRegistryUserWithAnEmptyList) {
   EXPECT_EQ(texts.size(), 6);
   EXPECT_EQ(texts[0], "Show all");
   EXPECT_EQ(texts[1], "Favorite conversations");
-  const auto selected = w.ids->selectedItems();
+  const auto selected = Ui(w).ids->selectedItems();
   ASSERT_EQ(selected.size(), 1);
   EXPECT_EQ(selected[0]->text(0), "bob");  // letter case counts
   EXPECT_TRUE(selected[0]->isExpanded());
   EXPECT_EQ(w.conversation_model()->rowCount(), 0);
-  EXPECT_EQ(w.panID->text(), "Yahoo ID: ");
+  EXPECT_EQ(Ui(w).panID->text(), "Yahoo ID: ");
 }
 
 TEST_F(TreeWindowTest, TypingAPathScansOnlyExistingFoldersAndAScanEmptiesTheList) {
@@ -34,10 +34,10 @@ TEST_F(TreeWindowTest, TypingAPathScansOnlyExistingFoldersAndAScanEmptiesTheList
   TfrmMain& w = Start();
   SelectNode(w, "alice");
   EXPECT_EQ(w.conversation_model()->rowCount(), 1);
-  w.edtPath->setText(w.edtPath->text() + "nosuch/");
+  Ui(w).edtPath->setText(Ui(w).edtPath->text() + "nosuch/");
   EXPECT_EQ(w.conversation_model()->rowCount(), 1);  // not a folder: nothing changes
   EXPECT_EQ(TreeTexts(w).size(), 4);
-  w.edtPath->setText(QString::fromStdString(programs.path()));  // exists, holds no identity
+  Ui(w).edtPath->setText(QString::fromStdString(programs.path()));  // exists, holds no identity
   EXPECT_EQ(TreeTexts(w).join("|"), "Show all|Favorite conversations");
   EXPECT_EQ(w.conversation_model()->rowCount(), 0);
 }
@@ -48,9 +48,9 @@ TEST_F(TreeWindowTest, FilterIsCaseSensitiveAndSelectsASingleMatchAlone) {
   SelectNode(w, "Show all");
   const int all = w.conversation_model()->rowCount();
   EXPECT_EQ(all, 3);
-  w.edtFilter->setText("an");
+  Ui(w).edtFilter->setText("an");
   auto find = [&](const char* text) {
-    return w.ids->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).first();
+    return Ui(w).ids->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).first();
   };
   EXPECT_TRUE(find("Anna")->isHidden());
   EXPECT_FALSE(find("dan")->isHidden());
@@ -58,15 +58,15 @@ TEST_F(TreeWindowTest, FilterIsCaseSensitiveAndSelectsASingleMatchAlone) {
   EXPECT_TRUE(find("bob")->isExpanded());              // fewer than 30 showing: all expanded
   EXPECT_EQ(w.conversation_model()->rowCount(), all);  // two matches: selection kept
 
-  w.edtFilter->setText("Jo");
-  ASSERT_EQ(w.ids->selectedItems().size(), 1);
-  EXPECT_EQ(w.ids->selectedItems()[0]->text(0), "Joan");
+  Ui(w).edtFilter->setText("Jo");
+  ASSERT_EQ(Ui(w).ids->selectedItems().size(), 1);
+  EXPECT_EQ(Ui(w).ids->selectedItems()[0]->text(0), "Joan");
   ASSERT_EQ(w.conversation_model()->rowCount(), 1);
   EXPECT_EQ(w.conversation_model()->EntryAt(0).friend_name, "Joan");
 
-  w.edtFilter->clear();
+  Ui(w).edtFilter->clear();
   EXPECT_FALSE(find("Anna")->isHidden());
-  EXPECT_EQ(w.ids->selectedItems()[0]->text(0), "Joan");  // clearing keeps the selection
+  EXPECT_EQ(Ui(w).ids->selectedItems()[0]->text(0), "Joan");  // clearing keeps the selection
 }
 
 TEST_F(TreeWindowTest, IdentityPanelFollowsTheListedIdentities) {
@@ -77,29 +77,29 @@ TEST_F(TreeWindowTest, IdentityPanelFollowsTheListedIdentities) {
              "[Software/Yahoo/Pager/profiles/bob/Archive]\r\nEnabled=7\r\n");
   TfrmMain& w = Start();
   SelectNode(w, "bob");  // an identity alone lists nothing
-  EXPECT_EQ(w.panID->text(), "Yahoo ID: ");
+  EXPECT_EQ(Ui(w).panID->text(), "Yahoo ID: ");
 
   auto select = [&](std::initializer_list<const char*> names) {
-    w.ids->clearSelection();
+    Ui(w).ids->clearSelection();
     for (const char* n : names) {
-      w.ids->findItems(n, Qt::MatchExactly | Qt::MatchRecursive).first()->setSelected(true);
+      Ui(w).ids->findItems(n, Qt::MatchExactly | Qt::MatchRecursive).first()->setSelected(true);
     }
   };
   select({"alice", "carol"});
-  EXPECT_EQ(w.panID->text(), "Yahoo ID: bob");
-  EXPECT_TRUE(w.panMesArch->isVisibleTo(&w));
-  EXPECT_EQ(w.spdArchiving->text(), "Enabled");
+  EXPECT_EQ(Ui(w).panID->text(), "Yahoo ID: bob");
+  EXPECT_TRUE(Ui(w).panMesArch->isVisibleTo(&w));
+  EXPECT_EQ(Ui(w).spdArchiving->text(), "Enabled");
 
   select({"carol", "dave"});
-  EXPECT_EQ(w.panID->text(), "Yahoo ID: multiple");
-  EXPECT_FALSE(w.panMesArch->isVisibleTo(&w));
+  EXPECT_EQ(Ui(w).panID->text(), "Yahoo ID: multiple");
+  EXPECT_FALSE(Ui(w).panMesArch->isVisibleTo(&w));
 
   select({"dave"});
-  EXPECT_EQ(w.panID->text(), "Yahoo ID: eve");
-  EXPECT_TRUE(w.panMesArch->isVisibleTo(&w));
-  EXPECT_EQ(w.spdArchiving->text(), "Disabled");
+  EXPECT_EQ(Ui(w).panID->text(), "Yahoo ID: eve");
+  EXPECT_TRUE(Ui(w).panMesArch->isVisibleTo(&w));
+  EXPECT_EQ(Ui(w).spdArchiving->text(), "Disabled");
   w.spdArchivingClick();
-  EXPECT_EQ(w.spdArchiving->text(), "Enabled");
+  EXPECT_EQ(Ui(w).spdArchiving->text(), "Enabled");
   EXPECT_EQ(registry->ReadInteger("Software/Yahoo/Pager/profiles/eve/Archive", "Enabled"), 1);
 }
 
@@ -112,7 +112,7 @@ TEST_F(TreeWindowTest, FavouritesAreListedWhateverElseIsSelectedAndKeptOnce) {
   w.Addtofavorite1Click();
   w.Addtofavorite1Click();
   SelectNode(w, "Favorite conversations");
-  w.ids->findItems("alice", Qt::MatchExactly | Qt::MatchRecursive).first()->setSelected(true);
+  Ui(w).ids->findItems("alice", Qt::MatchExactly | Qt::MatchRecursive).first()->setSelected(true);
   EXPECT_EQ(w.conversation_model()->rowCount(), 2);
   w.close();
   const std::string ini = SettingsText();

@@ -94,9 +94,9 @@ TEST_P(UntrustedContent, RunsNothingLoadsNothingGoesNowhereAndStillShowsFormatti
   AddArchive("bob", "alice", "20050101",
              {WithRemote(c.message, remote), "\x1B[1mbold\x1B[x1m and \x1B[#ff0000mred", ":)"});
   TfrmMain& w = Start();
-  w.ckSmilies->setChecked(true);
+  Ui(w).ckSmilies->setChecked(true);
   SelectNode(w, "alice");
-  SafeWebPage& page = *w.web_page;
+  SafeWebPage& page = *Ui(w).web_page;
   const int refusals_before = page.interceptor()->blocked_count() + page.refused_navigations();
   ASSERT_TRUE(LoadAndWait(w, [&] { SelectRows(w, {0}); }));
   if (c.afterwards) c.afterwards(page, QString::fromStdString(remote));

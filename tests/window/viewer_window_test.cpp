@@ -68,18 +68,18 @@ TEST_F(ViewerWindowTest, WaitPanelShowsFromTwentyOneEntries) {
   TfrmMain& w = StartWith(21);
   for (int n : {20, 21}) {
     bool seen = false;
-    QObject::connect(w.WaitProgress, &QProgressBar::valueChanged, &w,
-                     [&] { seen = seen || w.pnlWait->isVisibleTo(&w); });
+    QObject::connect(Ui(w).WaitProgress, &QProgressBar::valueChanged, &w,
+                     [&] { seen = seen || Ui(w).pnlWait->isVisibleTo(&w); });
     SelectRows(w, FirstRows(n));
     EXPECT_EQ(seen, n == 21) << n;
-    EXPECT_FALSE(w.pnlWait->isVisibleTo(&w));
-    EXPECT_EQ(w.WaitProgress->maximum(), n);
+    EXPECT_FALSE(Ui(w).pnlWait->isVisibleTo(&w));
+    EXPECT_EQ(Ui(w).WaitProgress->maximum(), n);
   }
 }
 
 TEST_F(ViewerWindowTest, CancelWhileTheFifthIsRenderedKeepsFiveConversations) {
   TfrmMain& w = StartWith(30);
-  QObject::connect(w.WaitProgress, &QProgressBar::valueChanged, &w, [&](int position) {
+  QObject::connect(Ui(w).WaitProgress, &QProgressBar::valueChanged, &w, [&](int position) {
     if (position == 4) w.applyClick();  // the click arrives while entry 5 is rendered
   });
   SelectRows(w, FirstRows(30));
@@ -125,7 +125,7 @@ TEST_F(ViewerWindowTest, StatisticsCountTheShownConversations) {
   SelectNode(w, "alice");
   w.Selectallmessages2Click();
   auto cell = [&](int row, int column) {
-    return w.vsStat->model()->index(row, column).data().toString().toStdString();
+    return Ui(w).vsStat->model()->index(row, column).data().toString().toStdString();
   };
   EXPECT_EQ(cell(0, 1), "2");  // messages: local user
   EXPECT_EQ(cell(0, 2), "2");
@@ -134,7 +134,7 @@ TEST_F(ViewerWindowTest, StatisticsCountTheShownConversations) {
   EXPECT_EQ(cell(6, 1), "1");  // conversations started
   EXPECT_EQ(cell(6, 2), "1");
   EXPECT_EQ(cell(6, 3), "2");
-  w.ids->clearSelection();
+  Ui(w).ids->clearSelection();
   w.msgChange();
   EXPECT_EQ(cell(0, 3), "0");
 }
@@ -145,10 +145,10 @@ TEST_F(ViewerWindowTest, FormatOptionsRenderTheSelectionAgain) {
   SelectNode(w, "alice");
   SelectRows(w, {0});
   EXPECT_NE(JoinItems(w.html_buffer()).find("<b>bold</b> :)"), std::string::npos);
-  w.ckBold->setChecked(false);
+  Ui(w).ckBold->setChecked(false);
   w.RefreshBrowser();
   EXPECT_NE(JoinItems(w.html_buffer()).find("said bold :)"), std::string::npos);
-  w.ckSmilies->click();
+  Ui(w).ckSmilies->click();
   EXPECT_NE(JoinItems(w.html_buffer()).find("<img src=\"" + program.path() + "Smileys/01.gif\">"),
             std::string::npos);
   w.btnRawClick();
@@ -187,20 +187,20 @@ TEST_F(ViewerWindowTest, UntrustedMessagesRunNothingAndLoadNothing) {
   SelectNode(w, "alice");
   QEventLoop loop;
   bool finished = false;
-  QObject::connect(w.web_page, &QWebEnginePage::loadFinished, &loop, [&] {
+  QObject::connect(Ui(w).web_page, &QWebEnginePage::loadFinished, &loop, [&] {
     finished = true;
     loop.quit();
   });
   QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-  const int refused_before = w.web_page->refused_navigations();
+  const int refused_before = Ui(w).web_page->refused_navigations();
   SelectRows(w, {0});
   if (!finished) loop.exec();
   ASSERT_TRUE(finished);
   // The refresh to the remote host is tried, and refused, after the load.
-  EXPECT_TRUE(WaitFor([&] { return w.web_page->refused_navigations() > refused_before; }));
-  EXPECT_NE(w.web_page->title(), "ran");
+  EXPECT_TRUE(WaitFor([&] { return Ui(w).web_page->refused_navigations() > refused_before; }));
+  EXPECT_NE(Ui(w).web_page->title(), "ran");
   EXPECT_EQ(connections, 0);
-  EXPECT_EQ(w.web_page->url(), w.web_page->program_page());
+  EXPECT_EQ(Ui(w).web_page->url(), Ui(w).web_page->program_page());
 }
 
 }  // namespace

@@ -64,10 +64,11 @@ void WindowTest::CopySmileys() const {
 bool LoadAndWait(TfrmMain& w, const std::function<void()>& action) {
   QEventLoop loop;
   bool finished = false;
-  const auto connection = QObject::connect(w.web_page, &QWebEnginePage::loadFinished, &loop, [&] {
-    finished = true;
-    loop.quit();
-  });
+  const auto connection =
+      QObject::connect(Ui(w).web_page, &QWebEnginePage::loadFinished, &loop, [&] {
+        finished = true;
+        loop.quit();
+      });
   QTimer::singleShot(20000, &loop, &QEventLoop::quit);
   action();
   if (!finished) loop.exec();
@@ -92,17 +93,17 @@ void ShowWindow(TfrmMain& w) {
 }
 
 Qt::Key OtherThemeKey(const TfrmMain& w) {
-  return w.cbxTheme->currentIndex() == 0 ? Qt::Key_Down : Qt::Key_Up;
+  return Ui(w).cbxTheme->currentIndex() == 0 ? Qt::Key_Down : Qt::Key_Up;
 }
 
 void ClickTab(TfrmMain& w, int tab) {
-  QTest::mouseClick(w.TabSet, Qt::LeftButton, {}, w.TabSet->tabRect(tab).center());
+  QTest::mouseClick(Ui(w).TabSet, Qt::LeftButton, {}, Ui(w).TabSet->tabRect(tab).center());
 }
 
 QStringList TreeTexts(const TfrmMain& w) {
   QStringList texts;
-  for (int i = 0; i < w.ids->topLevelItemCount(); ++i) {
-    QTreeWidgetItem* top = w.ids->topLevelItem(i);
+  for (int i = 0; i < Ui(w).ids->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* top = Ui(w).ids->topLevelItem(i);
     texts << top->text(0);
     for (int c = 0; c < top->childCount(); ++c) texts << "  " + top->child(c)->text(0);
   }
@@ -110,10 +111,10 @@ QStringList TreeTexts(const TfrmMain& w) {
 }
 
 void SelectNode(TfrmMain& w, const QString& text) {
-  const auto found = w.ids->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+  const auto found = Ui(w).ids->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
   ASSERT_FALSE(found.isEmpty()) << text.toStdString();
   // As a click does it: one selection change.
-  w.ids->setCurrentItem(found.first(), 0, QItemSelectionModel::ClearAndSelect);
+  Ui(w).ids->setCurrentItem(found.first(), 0, QItemSelectionModel::ClearAndSelect);
 }
 
 void SelectRows(TfrmMain& w, const std::vector<int>& rows) {
@@ -126,7 +127,7 @@ void SelectRows(TfrmMain& w, const std::vector<int>& rows) {
 
 QStringList ShownFileNames(const TfrmMain& w) {
   QStringList names;
-  const auto* shown = static_cast<const QAbstractProxyModel*>(w.msg->model());
+  const auto* shown = static_cast<const QAbstractProxyModel*>(Ui(w).msg->model());
   for (int row = 0; row < shown->rowCount(); ++row) {
     const int entry = shown->mapToSource(shown->index(row, 0)).row();
     names << QString::fromStdString(w.conversation_model()->EntryAt(entry).file_name);

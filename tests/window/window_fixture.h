@@ -22,6 +22,7 @@
 #include "platform/qt/save_dialogs.h"
 #include "tests/support/archive_writer.h"
 #include "tests/support/temp_folder.h"
+#include "tests/window/window_controls.h"
 #include "ylogs/archive/day_time.h"
 #include "ylogs/shell/frmmain.h"
 

@@ -232,7 +232,44 @@ class TfrmMain : public QMainWindow {
   // The settings a rendering reads, as the window holds them now.
   RenderSettings CurrentRenderSettings() const;
 
-  // Controls, named as the program has always named them.
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateMenus();
+  QFrame* CreateTopStrip();
+  QWidget* CreateLeftColumn();
+  QWidget* CreateRightArea();
+  QFrame* CreateWaitPanel();
+  void ConnectHandlers();
+  // Gives every control its historic name as its object name.
+  void NameControls();
+  // Shows a dialog modally; its result.
+  int ShowModal(QDialog& dialog);
+  QAction* AddItem(QMenu* menu, const QString& caption, void (TfrmMain::*handler)() = nullptr,
+                   bool enabled = true);
+
+  // discovery helpers
+  // Empties the contact tree without a selection change; the list stays.
+  void ClearTree();
+  // The tree of the contact data, in place of what it showed.
+  void RebuildTree();
+  QTreeWidgetItem* FirstSelectedNode() const;
+  std::vector<QTreeWidgetItem*> NodesInTreeOrder() const;
+  void ApplyFilterVisibility(const QString& filter, bool& found, bool& several,
+                             QTreeWidgetItem*& first);
+  void CloseAllSearchTabs();
+
+  // views helpers
+  // Fills the conversation list, sorted again by the chosen column.
+  void FillList(std::vector<ConversationEntry> entries);
+  std::vector<int> SelectedRowsInOrder() const;
+  QString WriteViewPage();
+
+  // Controls, named as the program has always named them. They are the
+  // window's own; tests and tools find them by these names as object names
+  // (NameControls).
   QLineEdit* edtPath = nullptr;
   QToolButton* btnSelDir = nullptr;
   QTreeWidget* ids = nullptr;
@@ -277,41 +314,8 @@ class TfrmMain : public QMainWindow {
   QAction* mnuFormatToolbar = nullptr;
   QAction* mnuStatistics = nullptr;
   QAction* mnuMsgview = nullptr;
-  QAction* mnuListDelete = nullptr;  // the list menu's "Delete", with the Del key
-  std::vector<QToolButton*> menu_bar_buttons;
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
- private:
-  void CreateControls();
-  void CreateMenus();
-  QFrame* CreateTopStrip();
-  QWidget* CreateLeftColumn();
-  QWidget* CreateRightArea();
-  QFrame* CreateWaitPanel();
-  void ConnectHandlers();
-  // Shows a dialog modally; its result.
-  int ShowModal(QDialog& dialog);
-  QAction* AddItem(QMenu* menu, const QString& caption, void (TfrmMain::*handler)() = nullptr,
-                   bool enabled = true);
-
-  // discovery helpers
-  // Empties the contact tree without a selection change; the list stays.
-  void ClearTree();
-  // The tree of the contact data, in place of what it showed.
-  void RebuildTree();
-  QTreeWidgetItem* FirstSelectedNode() const;
-  std::vector<QTreeWidgetItem*> NodesInTreeOrder() const;
-  void ApplyFilterVisibility(const QString& filter, bool& found, bool& several,
-                             QTreeWidgetItem*& first);
-  void CloseAllSearchTabs();
-
-  // views helpers
-  // Fills the conversation list, sorted again by the chosen column.
-  void FillList(std::vector<ConversationEntry> entries);
-  std::vector<int> SelectedRowsInOrder() const;
-  QString WriteViewPage();
+  QAction* mnuListDelete = nullptr;            // the list menu's "Delete", with the Del key
+  std::vector<QToolButton*> menu_bar_buttons;  // object name "menu_bar_button"
 
   FrmMainEnvironment env_;
   std::unique_ptr<DiscoveryState> discovery_;

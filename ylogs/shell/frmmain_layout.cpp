@@ -82,7 +82,6 @@ QAction* TfrmMain::AddItem(QMenu* menu, const QString& caption, void (TfrmMain::
 
 void TfrmMain::CreateMenus() {
   popFile = new QMenu(this);
-  popFile->setObjectName("popFile");
   AddItem(popFile, "Open message archive folder...", &TfrmMain::btnSelDirClick);
   AddItem(popFile, "Open .dat file...", &TfrmMain::Opendatfile1Click);
   popFile->addSeparator();
@@ -101,7 +100,6 @@ void TfrmMain::CreateMenus() {
   AddItem(popFile, "Save as JSON files...", &TfrmMain::SaveasJSONfiles1Click);
 
   popView = new QMenu(this);
-  popView->setObjectName("popView");
   mnuFormatToolbar = AddItem(popView, "Format toolbar", &TfrmMain::btnFormatClick);
   mnuStatistics = AddItem(popView, "Statistics", &TfrmMain::btnStatsClick);
   mnuMsgview = AddItem(popView, "Message viewer", &TfrmMain::mnuMsgviewClick);
@@ -109,7 +107,6 @@ void TfrmMain::CreateMenus() {
   mnuMsgview->setChecked(true);
 
   popMessage = new QMenu(this);
-  popMessage->setObjectName("popMessage");
   AddItem(popMessage, "Add to favorites", &TfrmMain::Addtofavorite1Click);
   popMessage->addSeparator();
   AddItem(popMessage, "Copy to clipboard", &TfrmMain::Copytoclipboard1Click);
@@ -121,7 +118,6 @@ void TfrmMain::CreateMenus() {
   AddItem(popMessage, "Select all messages", &TfrmMain::Selectallmessages2Click);
 
   popHelp = new QMenu(this);
-  popHelp->setObjectName("popHelp");
   AddItem(popHelp, "Help", &TfrmMain::Onlinehelp1Click);
   AddItem(popHelp, "Homepage", &TfrmMain::Orvexhomepage1Click);
   AddItem(popHelp, "Forum", &TfrmMain::btnForumClick);
@@ -130,7 +126,6 @@ void TfrmMain::CreateMenus() {
   AddItem(popHelp, "About...", &TfrmMain::About1Click);
 
   PopupMenu1 = new QMenu(this);
-  PopupMenu1->setObjectName("PopupMenu1");
   AddItem(PopupMenu1, "Add to favorites", &TfrmMain::Addtofavorite1Click);
   AddItem(PopupMenu1, "Remove from favorites");
   AddItem(PopupMenu1, "Refresh", &TfrmMain::Refresh1Click);
@@ -160,19 +155,18 @@ QFrame* TfrmMain::CreateTopStrip() {
     b->setMenu(menu);
     b->setPopupMode(QToolButton::InstantPopup);
     b->setStyleSheet("QToolButton::menu-indicator { image: none; width: 0px; }");
+    b->setObjectName("menu_bar_button");
     row->addWidget(b);
     menu_bar_buttons.push_back(b);
   }
   row->addSpacing(8);
 
   panID = new QLabel("Yahoo ID: ", strip);
-  panID->setObjectName("panID");
   panID->setFixedWidth(230);
   panID->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   row->addWidget(panID);
 
   panMesArch = new QFrame(strip);
-  panMesArch->setObjectName("panMesArch");
   panMesArch->setMinimumWidth(176);  // wide enough for its label in any font
   auto* arch = new QHBoxLayout(panMesArch);
   NoMargins(arch);
@@ -220,7 +214,6 @@ QWidget* TfrmMain::CreateLeftColumn() {
   tr->setContentsMargins(2, 2, 2, 2);
   tr->setSpacing(2);
   edtPath = new QLineEdit(top);
-  edtPath->setObjectName("edtPath");
   btnSelDir = new QToolButton(top);
   btnSelDir->setText("...");
   tr->addWidget(edtPath);
@@ -228,7 +221,6 @@ QWidget* TfrmMain::CreateLeftColumn() {
   col->addWidget(top);
 
   ids = new QTreeWidget(left);
-  ids->setObjectName("ids");
   ids->setHeaderHidden(true);
   ids->setColumnCount(1);
   ids->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -244,7 +236,6 @@ QWidget* TfrmMain::CreateLeftColumn() {
   br->setContentsMargins(4, 4, 4, 4);
   br->addWidget(new QLabel("Filter:", bottom));
   edtFilter = new QLineEdit(bottom);
-  edtFilter->setObjectName("edtFilter");
   br->addWidget(edtFilter);
   col->addWidget(bottom);
   return left;
@@ -263,7 +254,6 @@ QWidget* TfrmMain::CreateRightArea() {
   band->setFixedWidth(95);
   sr->addWidget(band);
   txtSearch = new QLineEdit(search);
-  txtSearch->setObjectName("txtSearch");
   txtSearch->setFixedWidth(171);
   sr->addWidget(txtSearch);
   btnSearchNext = new QPushButton("Search", search);
@@ -285,7 +275,6 @@ QWidget* TfrmMain::CreateRightArea() {
   cband->setFixedHeight(20);
   cc->addWidget(cband);
   msg = new QTreeView(conversations);
-  msg->setObjectName("msg");
   msg_model_ = new ConversationModel(this);
   // The entries' selection hears the model before the rows shown do, so it
   // has followed a sort when the shown rows read it.
@@ -319,7 +308,6 @@ QWidget* TfrmMain::CreateRightArea() {
       "color: black; }");
   cc->addWidget(msg, 1);
   TabSet = new TabStrip(conversations);
-  TabSet->setObjectName("TabSet");
   TabSet->setFixedHeight(21);
   TabSet->AddTab("Conversations", false);
   TabSet->setVisible(false);
@@ -327,7 +315,6 @@ QWidget* TfrmMain::CreateRightArea() {
   ur->addWidget(conversations, 1);
 
   panStats = Bordered(upper);
-  panStats->setObjectName("panStats");
   panStats->setFixedWidth(288);
   auto* sc = new QVBoxLayout(panStats);
   NoMargins(sc);
@@ -335,7 +322,6 @@ QWidget* TfrmMain::CreateRightArea() {
   sband->setFixedHeight(20);
   sc->addWidget(sband);
   vsStat = new QTableView(panStats);
-  vsStat->setObjectName("vsStat");
   stats_model_ = new StatsModel(&render_state_.counters, this);
   vsStat->setModel(stats_model_);
   vsStat->verticalHeader()->hide();
@@ -355,18 +341,15 @@ QWidget* TfrmMain::CreateRightArea() {
   ur->addWidget(panStats);
 
   PanBottom = new QFrame(splitter_bottom);
-  PanBottom->setObjectName("PanBottom");
   auto* bc = new QVBoxLayout(PanBottom);
   NoMargins(bc);
   panFormat = new QFrame(PanBottom);
-  panFormat->setObjectName("panFormat");
   panFormat->setFixedHeight(41);
   auto* fr = new QHBoxLayout(panFormat);
   fr->setContentsMargins(6, 2, 6, 2);
   ckDate = new QCheckBox("Date", panFormat);
   ckTime = new QCheckBox("Time", panFormat);
   cbxTheme = new QComboBox(panFormat);
-  cbxTheme->setObjectName("cbxTheme");
   cbxTheme->setFixedWidth(145);
   cbxTheme->setEditable(false);
   ckBold = new QCheckBox("Bold, italic, underline", panFormat);
@@ -388,7 +371,6 @@ QWidget* TfrmMain::CreateRightArea() {
   fr->addStretch();
   bc->addWidget(panFormat);
   WebBrowser = new QWebEngineView(PanBottom);
-  WebBrowser->setObjectName("WebBrowser");
   web_page = new SafeWebPage(WebBrowser);
   WebBrowser->setPage(web_page);
   WebBrowser->setContextMenuPolicy(Qt::NoContextMenu);
@@ -404,7 +386,6 @@ QWidget* TfrmMain::CreateRightArea() {
 
 QFrame* TfrmMain::CreateWaitPanel() {
   auto* panel = new QFrame(this);
-  panel->setObjectName("pnlWait");
   panel->setFrameStyle(QFrame::Box | QFrame::Raised);
   panel->setAutoFillBackground(true);
   panel->setGeometry(120, 306, 475, 196);
@@ -419,14 +400,12 @@ QFrame* TfrmMain::CreateWaitPanel() {
   text->setWordWrap(true);
   col->addWidget(text);
   lblProgress = new QLabel(panel);
-  lblProgress->setObjectName("lblProgress");
   // Fixed both ways: its text changes after every file, and a label whose size
   // may change has the panel laid out again each time.
   lblProgress->setFixedSize(247, lblProgress->fontMetrics().height());
   lblProgress->setAlignment(Qt::AlignCenter);
   col->addWidget(lblProgress, 0, Qt::AlignHCenter);
   WaitProgress = new QProgressBar(panel);
-  WaitProgress->setObjectName("WaitProgress");
   WaitProgress->setFixedSize(333, 20);
   WaitProgress->setTextVisible(false);
   WaitProgress->setStyleSheet("QProgressBar::chunk { background: #53AB49; }");
@@ -464,6 +443,56 @@ void TfrmMain::CreateControls() {
   wait_display_ =
       std::make_unique<WaitPanelDisplay>(pnlWait, WaitProgress, lblProgress, &cancel_request_);
   long_action_ = new LongActionRunner(central, this);
+  NameControls();
+}
+
+void TfrmMain::NameControls() {
+  const std::pair<QObject*, const char*> controls[] = {
+      {edtPath, "edtPath"},
+      {btnSelDir, "btnSelDir"},
+      {ids, "ids"},
+      {edtFilter, "edtFilter"},
+      {txtSearch, "txtSearch"},
+      {btnSearchNext, "btnSearchNext"},
+      {msg, "msg"},
+      {TabSet, "TabSet"},
+      {panStats, "panStats"},
+      {vsStat, "vsStat"},
+      {PanBottom, "PanBottom"},
+      {panFormat, "panFormat"},
+      {ckDate, "ckDate"},
+      {ckTime, "ckTime"},
+      {cbxTheme, "cbxTheme"},
+      {ckBold, "ckBold"},
+      {ckFonts, "ckFonts"},
+      {ckSmilies, "ckSmilies"},
+      {btnRaw, "btnRaw"},
+      {WebBrowser, "WebBrowser"},
+      {web_page, "web_page"},
+      {btnFormat, "btnFormat"},
+      {btnStats, "btnStats"},
+      {panID, "panID"},
+      {panMesArch, "panMesArch"},
+      {spdArchiving, "spdArchiving"},
+      {btnHelp, "btnHelp"},
+      {btnForum, "btnForum"},
+      {pnlWait, "pnlWait"},
+      {lblProgress, "lblProgress"},
+      {WaitProgress, "WaitProgress"},
+      {btnCancel, "btnCancel"},
+      {splitter_left, "splitter_left"},
+      {splitter_bottom, "splitter_bottom"},
+      {popFile, "popFile"},
+      {popView, "popView"},
+      {popMessage, "popMessage"},
+      {popHelp, "popHelp"},
+      {PopupMenu1, "PopupMenu1"},
+      {mnuFormatToolbar, "mnuFormatToolbar"},
+      {mnuStatistics, "mnuStatistics"},
+      {mnuMsgview, "mnuMsgview"},
+      {mnuListDelete, "mnuListDelete"},
+  };
+  for (const auto& [control, name] : controls) control->setObjectName(name);
 }
 
 }  // namespace orvex
