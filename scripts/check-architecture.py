@@ -244,6 +244,18 @@ def check_layers():
                 fault(f"{path} ({layer}) includes {included} ({other})")
 
 
+def check_window_files():
+    """frmmain.h's opening comment lists every file that defines the window's members."""
+    header = SOURCES.get("ylogs/shell/frmmain.h", "")
+    listed = {"ylogs/" + f for f in re.findall(r"^//\s+(\w+/frmmain_\w+\.cpp)\b", header, re.M)}
+    defining = {path for path, text in SOURCES.items()
+                if path.endswith(".cpp") and re.search(r"\bTfrmMain::~?\w+\(", text)}
+    for path in sorted(defining - listed):
+        fault(f"ylogs/shell/frmmain.h does not list {path}, which defines the window's members")
+    for path in sorted(listed - defining):
+        fault(f"ylogs/shell/frmmain.h lists {path}, which defines none of the window's members")
+
+
 def main():
     if not DOC.is_file():
         print(f"check-architecture: {DOC} is missing")
@@ -258,6 +270,7 @@ def main():
     check_rows(rows)
     check_complete(rows)
     check_layers()
+    check_window_files()
     for text in faults:
         print(f"check-architecture: {text}")
     if faults:

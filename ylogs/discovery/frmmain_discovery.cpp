@@ -12,11 +12,12 @@
 #include "widgets/tree_icons.h"
 #include "ylogs/discovery/archiving_switch.h"
 #include "ylogs/discovery/conversation_index.h"
+#include "ylogs/discovery/frmmain_discovery_state.h"
 #include "ylogs/discovery/profiles_scan.h"
 #include "ylogs/discovery/registry_user.h"
 #include "ylogs/shell/frmmain.h"
-#include "ylogs/shell/frmmain_discovery_state.h"
 #include "ylogs/views/conversation_model.h"
+#include "ylogs/views/frmmain_list_state.h"
 
 namespace orvex {
 namespace {
@@ -125,7 +126,7 @@ void TfrmMain::idsChange() {
   IndexBuild build = BuildConversationIndex(d.scanned_profiles, d.data, selected, d.favorites);
   if (build.close_search_tabs) CloseAllSearchTabs();
 
-  const bool had_selection = msg_selection_->hasSelection();
+  const bool had_selection = list_->selection->hasSelection();
   FillList(std::move(build.entries));
 
   if (std::optional<std::string> shown = ApplyIndexBuild(d.panel, build)) {
@@ -187,7 +188,7 @@ void TfrmMain::spdSelectAllClick() {
 
 void TfrmMain::Addtofavorite1Click() {
   for (int row : SelectedRowsInOrder()) {
-    const ConversationEntry& e = msg_model_->EntryAt(row);
+    const ConversationEntry& e = list_->model->EntryAt(row);
     discovery_->favorites.Add({e.path, e.identity, e.friend_name, e.size});
   }
 }

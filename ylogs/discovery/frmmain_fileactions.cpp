@@ -18,9 +18,10 @@
 #include "platform/qt/shell.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/discovery/conversation_entry.h"
+#include "ylogs/discovery/frmmain_discovery_state.h"
 #include "ylogs/shell/frmmain.h"
-#include "ylogs/shell/frmmain_discovery_state.h"
 #include "ylogs/views/conversation_model.h"
+#include "ylogs/views/frmmain_list_state.h"
 
 namespace orvex {
 namespace {
@@ -48,7 +49,7 @@ void TfrmMain::Delete2Click() {
       QStringLiteral("Are you sure you want to delete %1 files?\r\n").arg(rows.size());
   if (!env_.dialogs || !env_.dialogs->AskYesNo(this, "Confirmation", question)) return;
   std::vector<std::string> paths;
-  for (int row : rows) paths.push_back(msg_model_->EntryAt(row).path);
+  for (int row : rows) paths.push_back(list_->model->EntryAt(row).path);
   for (const std::string& path : paths) {
     // The first failure stops: files deleted before it stay deleted and the
     // list stays as it is.
@@ -62,7 +63,7 @@ void TfrmMain::Delete2Click() {
 void TfrmMain::Showinexplorer1Click() {
   const std::vector<int> rows = SelectedRowsInOrder();
   if (rows.empty() || !env_.shell) return;
-  const std::string& path = msg_model_->EntryAt(rows.front()).path;
+  const std::string& path = list_->model->EntryAt(rows.front()).path;
   const std::size_t cut = path.rfind('/');
   const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
   env_.shell->Open(QUrl::fromLocalFile(FromFileName(folder)));

@@ -1,5 +1,6 @@
-// The main window. One class holds the program's state and the handlers of
-// every control; its member functions live in one file per area:
+// The main window. One class holds the controls and the handler of each; its
+// state is one small struct per area (declared at the end), and its member
+// functions live in one file per area:
 //   shell/frmmain_layout.cpp       regions, controls and menus
 //   shell/frmmain_shell.cpp        start-up, panel switches, closing, the error guard
 //   shell/frmmain_settings.cpp     the settings file
@@ -20,6 +21,7 @@
 #include <QSize>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -65,11 +67,13 @@ class Registry;
 class SaveDialogs;
 class SafeWebPage;
 class Shell;
-class LongActionRunner;
-class WaitPanelDisplay;
-class StatsModel;
 class TabStrip;
 struct DiscoveryState;
+struct ListState;
+struct PageState;
+struct RunState;
+struct SaveState;
+struct SettingsState;
 
 // What the window takes from the system; tests supply their own.
 struct FrmMainEnvironment {
@@ -210,25 +214,23 @@ class TfrmMain : public QMainWindow {
   QPrinter* printer();
 
   // State the tests and other areas read.
-  const TextItems& html_buffer() const { return html_buffer_; }
-  const TextItems& text_buffer() const { return text_buffer_; }
-  const MessageCounters& counters() const { return render_state_.counters; }
-  const Theme& theme() const { return theme_; }
-  std::int32_t view_page_counter() const { return view_page_counter_; }
-  QString last_page_path() const { return last_page_path_; }
-  bool format_codes_enabled() const { return format_codes_enabled_; }
-  std::vector<std::pair<std::string, std::vector<std::string>>>& search_list() {
-    return search_list_;
-  }
-  ConversationModel* conversation_model() const { return msg_model_; }
+  const TextItems& html_buffer() const;
+  const TextItems& text_buffer() const;
+  const MessageCounters& counters() const;
+  const Theme& theme() const;
+  std::int32_t view_page_counter() const;
+  QString last_page_path() const;
+  bool format_codes_enabled() const;
+  std::vector<std::pair<std::string, std::vector<std::string>>>& search_list();
+  ConversationModel* conversation_model() const;
   // The list's selection by entry, also of entries a search tab leaves out.
-  QItemSelectionModel* conversation_selection() const { return msg_selection_; }
-  const std::vector<std::string>& theme_names() const { return theme_names_; }
+  QItemSelectionModel* conversation_selection() const;
+  const std::vector<std::string>& theme_names() const;
   std::string program_folder() const { return env_.program_folder; }
-  bool cancel_request() const { return cancel_request_; }
+  bool cancel_request() const;
   // Whether a view, a search, a batch export or printing is running.
   bool long_action_running() const;
-  void set_cancel_request(bool on) { cancel_request_ = on; }
+  void set_cancel_request(bool on);
   // The settings a rendering reads, as the window holds them now.
   RenderSettings CurrentRenderSettings() const;
 
@@ -318,30 +320,14 @@ class TfrmMain : public QMainWindow {
   std::vector<QToolButton*> menu_bar_buttons;  // object name "menu_bar_button"
 
   FrmMainEnvironment env_;
-  std::unique_ptr<DiscoveryState> discovery_;
-  ConversationModel* msg_model_ = nullptr;
-  QItemSelectionModel* msg_selection_ = nullptr;  // rows of msg_model_
-  StatsModel* stats_model_ = nullptr;
-
-  std::vector<std::string> theme_names_;
-  Theme theme_;
-  RenderState render_state_;
-  TextItems html_buffer_;
-  TextItems text_buffer_;
-  std::int32_t view_page_counter_ = 0;
-  QString last_page_path_;
-  bool cancel_request_ = false;
-  bool format_codes_enabled_ = true;
-  std::unique_ptr<WaitPanelDisplay> wait_display_;
-  LongActionRunner* long_action_ = nullptr;
-  bool view_again_ = false;  // a view was asked for while a long action ran
-  std::vector<std::pair<std::string, std::vector<std::string>>> search_list_;
-  SortState sort_state_;
-  bool closing_without_save_ = false;
-  std::string settings_theme_ = "default";  // the "Theme" the settings named
-  QString last_html_name_;                  // the save dialogs remember their last name
-  QString last_text_name_;
-  std::unique_ptr<QPrinter> printer_;
+  // The window's state, one small struct per area, each declared in its
+  // area's header so that a file reaches only the state it includes.
+  std::unique_ptr<DiscoveryState> discovery_;  // discovery/frmmain_discovery_state.h
+  std::unique_ptr<ListState> list_;            // views/frmmain_list_state.h
+  std::unique_ptr<PageState> page_;            // views/frmmain_page_state.h
+  std::unique_ptr<RunState> run_;              // shell/frmmain_run_state.h
+  std::unique_ptr<SaveState> save_;            // shell/frmmain_save_state.h
+  std::unique_ptr<SettingsState> settings_;    // shell/frmmain_settings_state.h
 };
 
 }  // namespace orvex

@@ -10,13 +10,17 @@
 #include "platform/qt/save_dialogs.h"
 #include "saveDir/frmsavedir.h"
 #include "ylogs/archive/file_error.h"
+#include "ylogs/discovery/frmmain_discovery_state.h"
 #include "ylogs/shell/error_text.h"
 #include "ylogs/shell/export.h"
 #include "ylogs/shell/export_writer.h"
 #include "ylogs/shell/frmmain.h"
-#include "ylogs/shell/frmmain_discovery_state.h"
+#include "ylogs/shell/frmmain_run_state.h"
+#include "ylogs/shell/frmmain_save_state.h"
 #include "ylogs/shell/long_action.h"
 #include "ylogs/views/conversation_model.h"
+#include "ylogs/views/frmmain_list_state.h"
+#include "ylogs/views/frmmain_page_state.h"
 
 namespace orvex {
 namespace {
@@ -45,32 +49,36 @@ void SaveBuffer(TfrmMain* w, SaveDialogs* dialogs, const QString& filter, QStrin
 }  // namespace
 
 void TfrmMain::Save1Click() {
-  SaveBuffer(this, env_.save_dialogs, "HTML file (*.html);;All files (*)", last_html_name_, ".HTML",
-             ".html", html_buffer_);
+  SaveBuffer(this, env_.save_dialogs, "HTML file (*.html);;All files (*)", save_->last_html_name,
+             ".HTML", ".html", page_->html_buffer);
 }
 
 void TfrmMain::Saveastext2Click() {
-  SaveBuffer(this, env_.save_dialogs, "Text file (*.txt);;All files (*)", last_text_name_, ".TXT",
-             ".txt", text_buffer_);
+  SaveBuffer(this, env_.save_dialogs, "Text file (*.txt);;All files (*)", save_->last_text_name,
+             ".TXT", ".txt", page_->text_buffer);
 }
 
 void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html) {
   // An empty folder would put the files at the root of the file system.
   if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
-  if (long_action_->busy()) return;  // one long action at a time
+  if (run_->runner->busy()) return;  // one long action at a time
   if (scope == TfrmSaveDir::kAllTheArchive) spdSelectAllClick();
   std::vector<ExportSource> sources;
   const std::vector<int> selected = SelectedRowsInOrder();
-  auto add = [&](int row) { sources.push_back(ExportSourceFor(msg_model_->EntryAt(row))); };
+  auto add = [&](int row) { sources.push_back(ExportSourceFor(list_->model->EntryAt(row))); };
   if (scope == TfrmSaveDir::kSelectedConversations) {
     for (int row : selected) add(row);
   } else {
-    for (int row = 0; row < msg_model_->rowCount(); ++row) add(row);
+    for (int row = 0; row < list_->model->rowCount(); ++row) add(row);
   }
   const ArchiveFileGuard guard = ArchiveGuard();
-  const ExportContext context{
-      ToFileName(folder), &theme_, CurrentRenderSettings(), &render_state_, &text_buffer_,
-      TodayText(),        &guard};
+  const ExportContext context{ToFileName(folder),
+                              &page_->theme,
+                              CurrentRenderSettings(),
+                              &page_->render,
+                              &page_->text_buffer,
+                              TodayText(),
+                              &guard};
   WriteExport(sources, html ? ExportFormat::kPage : ExportFormat::kTranscript, context);
 }
 
@@ -85,8 +93,8 @@ ArchiveFileGuard TfrmMain::ArchiveGuard() const {
     guard.AddFile(favorite.path);
   }
   for (const std::string& file : discovery_->loose_files) guard.AddFile(file);
-  for (int row = 0; row < msg_model_->rowCount(); ++row) {
-    guard.AddFile(msg_model_->EntryAt(row).path);
+  for (int row = 0; row < list_->model->rowCount(); ++row) {
+    guard.AddFile(list_->model->EntryAt(row).path);
   }
   return guard;
 }
@@ -99,7 +107,7 @@ void TfrmMain::WriteExport(const std::vector<ExportSource>& sources, ExportForma
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(500);
   DialogDisplay display(&progress);
-  long_action_->Execute(
+  run_->runner->Execute(
       {&display, static_cast<int>(sources.size()), true}, [&](LongActionRunner::Run& run) {
         ExportConversations(
             sources, *MakeConversationWriter(format, context), [&](std::size_t written) {
@@ -151,13 +159,13 @@ void TfrmMain::SaveasindividualHTMLfiles1Click() {
 void TfrmMain::Copytoclipboard1Click() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (!clipboard) throw UserError("Cannot open clipboard");
-  clipboard->setText(FromAnsi(JoinItems(text_buffer_)));
+  clipboard->setText(FromAnsi(JoinItems(page_->text_buffer)));
 }
 
 void TfrmMain::Copyhtmlcodetoclipboard1Click() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (!clipboard) throw UserError("Cannot open clipboard");
-  clipboard->setText(FromAnsi(JoinItems(html_buffer_)));
+  clipboard->setText(FromAnsi(JoinItems(page_->html_buffer)));
 }
 
 }  // namespace orvex

@@ -8,8 +8,11 @@
 #include "ylogs/archive/file_error.h"
 #include "ylogs/shell/export_writer.h"
 #include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/frmmain_run_state.h"
 #include "ylogs/shell/long_action.h"
 #include "ylogs/views/conversation_model.h"
+#include "ylogs/views/frmmain_list_state.h"
+#include "ylogs/views/frmmain_page_state.h"
 
 namespace orvex {
 namespace {
@@ -53,23 +56,23 @@ void TfrmMain::SaveasJSONfiles1Click() {
 
 void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {
   if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
-  if (long_action_->busy()) return;  // one long action at a time
+  if (run_->runner->busy()) return;  // one long action at a time
   std::vector<ExportSource> sources;
-  auto add = [&](int row) { sources.push_back(ExportSourceFor(msg_model_->EntryAt(row))); };
+  auto add = [&](int row) { sources.push_back(ExportSourceFor(list_->model->EntryAt(row))); };
   if (scope == kOnlySelected) {
     for (int row : SelectedRowsInOrder()) add(row);
   } else {
-    for (int row = 0; row < msg_model_->rowCount(); ++row) {
+    for (int row = 0; row < list_->model->rowCount(); ++row) {
       // The list as shown leaves out what a search tab hides; the selected
       // contacts are all of their conversations.
-      if (scope == kSelectedContacts || msg_model_->IsListed(row)) add(row);
+      if (scope == kSelectedContacts || list_->model->IsListed(row)) add(row);
     }
   }
   RenderState state;  // the view's statistics and buffers stay as they are
   TextItems text_buffer;
   const ArchiveFileGuard guard = ArchiveGuard();
   const ExportContext context{
-      ToFileName(folder), &theme_, CurrentRenderSettings(), &state, &text_buffer,
+      ToFileName(folder), &page_->theme, CurrentRenderSettings(), &state, &text_buffer,
       TodayText(),        &guard};
   WriteExport(sources, site ? ExportFormat::kSite : ExportFormat::kJson, context);
 }

@@ -27,9 +27,12 @@
 #include "widgets/tree_icons.h"
 #include "widgets/vertical_grid_delegate.h"
 #include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/frmmain_run_state.h"
 #include "ylogs/shell/long_action.h"
 #include "ylogs/views/conversation_model.h"
 #include "ylogs/views/entry_selection.h"
+#include "ylogs/views/frmmain_list_state.h"
+#include "ylogs/views/frmmain_page_state.h"
 #include "ylogs/views/listed_conversations.h"
 #include "ylogs/views/rank_bar_delegate.h"
 #include "ylogs/views/safe_web_page.h"
@@ -275,14 +278,14 @@ QWidget* TfrmMain::CreateRightArea() {
   cband->setFixedHeight(20);
   cc->addWidget(cband);
   msg = new QTreeView(conversations);
-  msg_model_ = new ConversationModel(this);
+  list_->model = new ConversationModel(this);
   // The entries' selection hears the model before the rows shown do, so it
   // has followed a sort when the shown rows read it.
-  msg_selection_ = new QItemSelectionModel(msg_model_, this);
-  auto* listed = new ListedConversations(msg_model_, this);
+  list_->selection = new QItemSelectionModel(list_->model, this);
+  auto* listed = new ListedConversations(list_->model, this);
   msg->setModel(listed);
   QItemSelectionModel* unused = msg->selectionModel();
-  msg->setSelectionModel(new ShownSelection(listed, msg_selection_, msg));
+  msg->setSelectionModel(new ShownSelection(listed, list_->selection, msg));
   delete unused;
   msg->setRootIsDecorated(false);
   msg->setItemsExpandable(false);
@@ -293,7 +296,7 @@ QWidget* TfrmMain::CreateRightArea() {
   msg->setContextMenuPolicy(Qt::CustomContextMenu);
   RightClickKeepsSelection::Install(msg);
   msg->addAction(mnuListDelete);  // Del deletes while the list has the focus
-  msg->setItemDelegateForColumn(kRankColumn, new RankBarDelegate(msg_model_, msg));
+  msg->setItemDelegateForColumn(kRankColumn, new RankBarDelegate(list_->model, msg));
   QHeaderView* header = msg->header();
   header->setSectionsMovable(true);
   header->setSectionsClickable(true);
@@ -322,8 +325,8 @@ QWidget* TfrmMain::CreateRightArea() {
   sband->setFixedHeight(20);
   sc->addWidget(sband);
   vsStat = new QTableView(panStats);
-  stats_model_ = new StatsModel(&render_state_.counters, this);
-  vsStat->setModel(stats_model_);
+  page_->stats_model = new StatsModel(&page_->render.counters, this);
+  vsStat->setModel(page_->stats_model);
   vsStat->verticalHeader()->hide();
   vsStat->setShowGrid(false);  // vertical lines only, drawn with each cell
   vsStat->setItemDelegate(new VerticalGridDelegate(vsStat));
@@ -440,9 +443,9 @@ void TfrmMain::CreateControls() {
   statusBar()->setFixedHeight(19);
   statusBar()->setSizeGripEnabled(true);
   pnlWait = CreateWaitPanel();
-  wait_display_ =
-      std::make_unique<WaitPanelDisplay>(pnlWait, WaitProgress, lblProgress, &cancel_request_);
-  long_action_ = new LongActionRunner(central, this);
+  run_->wait_display =
+      std::make_unique<WaitPanelDisplay>(pnlWait, WaitProgress, lblProgress, &run_->cancel_request);
+  run_->runner = new LongActionRunner(central, this);
   NameControls();
 }
 

@@ -8,14 +8,16 @@
 #include "platform/qt/save_dialogs.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/frmmain_run_state.h"
+#include "ylogs/shell/frmmain_save_state.h"
 #include "ylogs/shell/long_action.h"
 
 namespace orvex {
 
 QPrinter* TfrmMain::printer() {
   // One printer for the run, so that the page setup holds for later prints.
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  return printer_.get();
+  if (!save_->printer) save_->printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return save_->printer.get();
 }
 
 bool TfrmMain::PrintPage(QPrinter* target) {
@@ -24,7 +26,7 @@ bool TfrmMain::PrintPage(QPrinter* target) {
   // a new view would change the page being printed.
   LongActionRunner::Options options;
   options.disable_commands = true;
-  long_action_->Execute(options, [&](LongActionRunner::Run&) {
+  run_->runner->Execute(options, [&](LongActionRunner::Run&) {
     QEventLoop loop;
     auto connection = connect(WebBrowser, &QWebEngineView::printFinished, &loop, [&](bool ok) {
       done = true;

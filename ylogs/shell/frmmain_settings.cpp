@@ -7,11 +7,13 @@
 
 #include "platform/qt/qt_text.h"
 #include "ylogs/archive/theme.h"
+#include "ylogs/discovery/frmmain_discovery_state.h"
 #include "ylogs/shell/finally.h"
 #include "ylogs/shell/frmmain.h"
-#include "ylogs/shell/frmmain_discovery_state.h"
+#include "ylogs/shell/frmmain_settings_state.h"
 #include "ylogs/shell/settings.h"
 #include "ylogs/shell/settings_location.h"
+#include "ylogs/views/frmmain_page_state.h"
 
 namespace orvex {
 
@@ -23,10 +25,10 @@ std::string TfrmMain::SettingsFilePath() const {
 
 void TfrmMain::LoadSettings() {
   const AppSettings s = ReadSettings(LocateSettingsFile(env_.program_folder).read_path);
-  settings_theme_ = s.theme;
+  settings_->theme = s.theme;
   ckDate->setChecked(s.date);
   ckTime->setChecked(s.time);
-  cbxTheme->setCurrentIndex(FindTheme(theme_names_, s.theme));
+  cbxTheme->setCurrentIndex(FindTheme(page_->theme_names, s.theme));
   // A theme that cannot be loaded is reported; the other keys still apply.
   const Finally other_keys([&] {
     ckBold->setChecked(s.bold);
@@ -48,7 +50,7 @@ void TfrmMain::SaveSettings() {
   s.date = ckDate->isChecked();
   s.time = ckTime->isChecked();
   // With no entry selected, the name that was read is kept for the next start.
-  s.theme = cbxTheme->currentIndex() >= 0 ? ToFileName(cbxTheme->currentText()) : settings_theme_;
+  s.theme = cbxTheme->currentIndex() >= 0 ? ToFileName(cbxTheme->currentText()) : settings_->theme;
   s.bold = ckBold->isChecked();
   s.fonts = ckFonts->isChecked();
   s.smileys = ckSmilies->isChecked();

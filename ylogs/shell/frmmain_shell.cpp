@@ -31,15 +31,20 @@
 #include "platform/qt/shell.h"
 #include "widgets/tab_strip.h"
 #include "ylogs/archive/codepage.h"
+#include "ylogs/discovery/frmmain_discovery_state.h"
 #include "ylogs/discovery/profiles_folder.h"
 #include "ylogs/shell/clock.h"
 #include "ylogs/shell/error_text.h"
 #include "ylogs/shell/frmmain.h"
-#include "ylogs/shell/frmmain_discovery_state.h"
+#include "ylogs/shell/frmmain_run_state.h"
+#include "ylogs/shell/frmmain_save_state.h"
+#include "ylogs/shell/frmmain_settings_state.h"
 #include "ylogs/shell/long_action.h"
 #include "ylogs/shell/menu_style.h"
 #include "ylogs/shell/temp_folder.h"
 #include "ylogs/views/conversation_model.h"
+#include "ylogs/views/frmmain_list_state.h"
+#include "ylogs/views/frmmain_page_state.h"
 #include "ylogs/views/safe_web_page.h"
 
 namespace orvex {
@@ -74,25 +79,40 @@ FrmMainEnvironment FrmMainEnvironment::FromSystem() {
 }
 
 TfrmMain::TfrmMain(FrmMainEnvironment env, QWidget* parent)
-    : QMainWindow(parent), env_(std::move(env)), discovery_(std::make_unique<DiscoveryState>()) {
+    : QMainWindow(parent),
+      env_(std::move(env)),
+      discovery_(std::make_unique<DiscoveryState>()),
+      list_(std::make_unique<ListState>()),
+      page_(std::make_unique<PageState>()),
+      run_(std::make_unique<RunState>()),
+      save_(std::make_unique<SaveState>()),
+      settings_(std::make_unique<SettingsState>()) {
   setObjectName("frmMain");
   if (!env_.now) env_.now = NowLocalDayCount;
   CreateControls();
-  msg_model_->SetDateText([this](double day) {
+  list_->model->SetDateText([this](double day) {
     return env_.formatter ? FromAnsi(env_.formatter->ShortDate(day)) : QString();
   });
   ConnectHandlers();
-  long_action_->set_on_ended([this] {
+  run_->runner->set_on_ended([this] {
     // A view asked for while the action ran is built now that it has ended.
-    if (!view_again_) return;
-    view_again_ = false;
+    if (!run_->view_again) return;
+    run_->view_again = false;
     QMetaObject::invokeMethod(
         this, [this] { Guard([this] { msgChange(); }); }, Qt::QueuedConnection);
   });
 }
 
 bool TfrmMain::long_action_running() const {
-  return long_action_->busy();
+  return run_->runner->busy();
+}
+
+bool TfrmMain::cancel_request() const {
+  return run_->cancel_request;
+}
+
+void TfrmMain::set_cancel_request(bool on) {
+  run_->cancel_request = on;
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -129,7 +149,7 @@ void TfrmMain::ConnectHandlers() {
             }
           });
   connect(edtFilter, &QLineEdit::textChanged, this, guarded(&TfrmMain::edtFilterChange));
-  connect(msg_selection_, &QItemSelectionModel::selectionChanged, this,
+  connect(list_->selection, &QItemSelectionModel::selectionChanged, this,
           guarded(&TfrmMain::msgChange));
   connect(msg->header(), &QHeaderView::sectionClicked, this,
           [this](int column) { Guard([this, column] { msgHeaderClick(column); }); });
@@ -168,8 +188,8 @@ void TfrmMain::FormCreate() {
   // The system's code page comes first: every text below is in it.
   Guard([this] { ApplySystemCodePage(); });
   // 1. The lists start empty; nothing is pending.
-  cancel_request_ = false;
-  format_codes_enabled_ = true;
+  run_->cancel_request = false;
+  page_->format_codes_enabled = true;
   discovery_->loose_mode = false;
   // 2. The program folder comes with the environment.
   // 4. The default profiles folder (or the one given on the command line) goes
@@ -182,9 +202,9 @@ void TfrmMain::FormCreate() {
   });
   // 5. The theme list.
   Guard([this] {
-    theme_names_ = ListThemes(env_.program_folder);
+    page_->theme_names = ListThemes(env_.program_folder);
     cbxTheme->clear();
-    for (const std::string& name : theme_names_) cbxTheme->addItem(FromFileName(name));
+    for (const std::string& name : page_->theme_names) cbxTheme->addItem(FromFileName(name));
     cbxTheme->setCurrentIndex(-1);
   });
   // 6. The settings, which load the theme and render a first view.
@@ -193,7 +213,7 @@ void TfrmMain::FormCreate() {
   Guard([this] { SelectRegistryUser(); });
   ShowArchivingUsable();
   // 8.
-  view_page_counter_ = 0;
+  page_->view_page_counter = 0;
   // 9. The menus and the menu bar draw themselves.
   // The link buttons after them are drawn as the menu buttons are.
   std::vector<QToolButton*> bar = menu_bar_buttons;
@@ -223,7 +243,7 @@ void TfrmMain::mnuMsgviewClick() {
 
 void TfrmMain::Exit1Click() {
   // Leaves at once: the settings are not saved.
-  closing_without_save_ = true;
+  settings_->closing_without_save = true;
   close();
 }
 
@@ -232,7 +252,7 @@ void TfrmMain::FormClose() {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
-  if (!closing_without_save_) Guard([this] { FormClose(); });
+  if (!settings_->closing_without_save) Guard([this] { FormClose(); });
   event->accept();
 }
 

@@ -10,22 +10,25 @@
 #include "widgets/tab_strip.h"
 #include "ylogs/shell/finally.h"
 #include "ylogs/shell/frmmain.h"
+#include "ylogs/shell/frmmain_run_state.h"
 #include "ylogs/shell/long_action.h"
 #include "ylogs/views/conversation_model.h"
+#include "ylogs/views/frmmain_list_state.h"
+#include "ylogs/views/frmmain_page_state.h"
 #include "ylogs/views/search.h"
 
 namespace orvex {
 
 void TfrmMain::btnSearchNextClick() {
   if (txtSearch->text().isEmpty()) return;
-  if (long_action_->busy()) return;  // one long action at a time
+  if (run_->runner->busy()) return;  // one long action at a time
   const std::string text = ToAnsi(txtSearch->text());
   std::vector<std::int32_t> counts;  // one per entry searched, in list order
 
-  const int total = msg_model_->rowCount();
+  const int total = list_->model->rowCount();
   std::vector<std::string> paths;
   paths.reserve(static_cast<std::size_t>(total));
-  for (const ConversationEntry& e : msg_model_->entries()) paths.push_back(e.path);
+  for (const ConversationEntry& e : list_->model->entries()) paths.push_back(e.path);
 
   // After the wait panel has gone, whatever happened: the new tab with the
   // counts gathered.
@@ -35,20 +38,21 @@ void TfrmMain::btnSearchNextClick() {
     std::vector<std::string> hit_counts;  // the search list keeps decimal texts
     hit_counts.reserve(counts.size());
     for (std::int32_t c : counts) hit_counts.push_back(std::to_string(c));
-    search_list_.emplace_back(text, std::move(hit_counts));
+    list_->search_list.emplace_back(text, std::move(hit_counts));
     ActivateTab(TabSet->AddTab("Search: " + txtSearch->text(), true));
   });
   const RenderSettings settings = CurrentRenderSettings();
-  long_action_->Execute({wait_display_.get(), total, total > 30}, [&](LongActionRunner::Run& run) {
-    SearchFiles(paths, text, settings, render_state_, counts, [&](std::size_t searched) {
-      msg_model_->SetRank(static_cast<int>(searched) - 1, counts.back());
-      run.SetPosition(static_cast<int>(searched));
-      run.SetText(QStringLiteral("%1 files searched out of %2").arg(searched).arg(total));
-      if (run.TakeCancel()) return true;
-      run.Yield();
-      return false;
-    });
-  });
+  run_->runner->Execute(
+      {run_->wait_display.get(), total, total > 30}, [&](LongActionRunner::Run& run) {
+        SearchFiles(paths, text, settings, page_->render, counts, [&](std::size_t searched) {
+          list_->model->SetRank(static_cast<int>(searched) - 1, counts.back());
+          run.SetPosition(static_cast<int>(searched));
+          run.SetText(QStringLiteral("%1 files searched out of %2").arg(searched).arg(total));
+          if (run.TakeCancel()) return true;
+          run.Yield();
+          return false;
+        });
+      });
 }
 
 }  // namespace orvex

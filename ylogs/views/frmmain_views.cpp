@@ -17,29 +17,76 @@
 #include "platform/qt/qt_text.h"
 #include "widgets/tab_strip.h"
 #include "ylogs/archive/file_error.h"
+#include "ylogs/discovery/frmmain_discovery_state.h"
 #include "ylogs/shell/finally.h"
 #include "ylogs/shell/frmmain.h"
-#include "ylogs/shell/frmmain_discovery_state.h"
+#include "ylogs/shell/frmmain_run_state.h"
 #include "ylogs/shell/long_action.h"
 #include "ylogs/views/conversation_model.h"
+#include "ylogs/views/frmmain_list_state.h"
+#include "ylogs/views/frmmain_page_state.h"
 #include "ylogs/views/safe_web_page.h"
 #include "ylogs/views/stats_model.h"
 #include "ylogs/views/view_builder.h"
 
 namespace orvex {
 
+const TextItems& TfrmMain::html_buffer() const {
+  return page_->html_buffer;
+}
+
+const TextItems& TfrmMain::text_buffer() const {
+  return page_->text_buffer;
+}
+
+const MessageCounters& TfrmMain::counters() const {
+  return page_->render.counters;
+}
+
+const Theme& TfrmMain::theme() const {
+  return page_->theme;
+}
+
+std::int32_t TfrmMain::view_page_counter() const {
+  return page_->view_page_counter;
+}
+
+QString TfrmMain::last_page_path() const {
+  return page_->last_page_path;
+}
+
+bool TfrmMain::format_codes_enabled() const {
+  return page_->format_codes_enabled;
+}
+
+const std::vector<std::string>& TfrmMain::theme_names() const {
+  return page_->theme_names;
+}
+
+std::vector<std::pair<std::string, std::vector<std::string>>>& TfrmMain::search_list() {
+  return list_->search_list;
+}
+
+ConversationModel* TfrmMain::conversation_model() const {
+  return list_->model;
+}
+
+QItemSelectionModel* TfrmMain::conversation_selection() const {
+  return list_->selection;
+}
+
 RenderSettings TfrmMain::CurrentRenderSettings() const {
   RenderSettings s;
-  s.theme = &theme_;
+  s.theme = &page_->theme;
   s.options.date = ckDate->isChecked();
   s.options.time = ckTime->isChecked();
   s.options.bold = ckBold->isChecked();
   s.options.fonts = ckFonts->isChecked();
   s.options.smileys = ckSmilies->isChecked();
-  s.options.format_codes = format_codes_enabled_;
+  s.options.format_codes = page_->format_codes_enabled;
   const int tab = TabSet->currentIndex();
-  if (tab > 0 && static_cast<std::size_t>(tab - 1) < search_list_.size()) {
-    s.highlight = search_list_[static_cast<std::size_t>(tab - 1)].first;
+  if (tab > 0 && static_cast<std::size_t>(tab - 1) < list_->search_list.size()) {
+    s.highlight = list_->search_list[static_cast<std::size_t>(tab - 1)].first;
   }
   s.smileys = &DefaultSmileyTable();
   s.program_folder = env_.program_folder;
@@ -58,13 +105,13 @@ RenderSettings TfrmMain::CurrentRenderSettings() const {
 void TfrmMain::FillList(std::vector<ConversationEntry> entries) {
   msg->setUpdatesEnabled(false);
   const Finally resume([this] { msg->setUpdatesEnabled(true); });
-  msg_model_->SetEntries(std::move(entries));
-  msg_model_->Sort(sort_state_);  // automatic re-sorting when refilled
+  list_->model->SetEntries(std::move(entries));
+  list_->model->Sort(list_->sort);  // automatic re-sorting when refilled
 }
 
 std::vector<int> TfrmMain::SelectedRowsInOrder() const {
   std::vector<int> rows;
-  for (const QModelIndex& index : msg_selection_->selectedRows()) rows.push_back(index.row());
+  for (const QModelIndex& index : list_->selection->selectedRows()) rows.push_back(index.row());
   std::sort(rows.begin(), rows.end());
   return rows;
 }
@@ -72,8 +119,8 @@ std::vector<int> TfrmMain::SelectedRowsInOrder() const {
 QString TfrmMain::WriteViewPage() {
   QString folder = env_.temp_folder;
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
-  const QString path = folder + QStringLiteral("orvex%1.html").arg(view_page_counter_ % 10);
-  const std::string bytes = JoinItems(html_buffer_);
+  const QString path = folder + QStringLiteral("orvex%1.html").arg(page_->view_page_counter % 10);
+  const std::string bytes = JoinItems(page_->html_buffer);
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
       file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
@@ -87,28 +134,28 @@ QString TfrmMain::WriteViewPage() {
 
 void TfrmMain::msgChange() {
   if (!panStats->isVisibleTo(this) && !PanBottom->isVisibleTo(this)) return;
-  if (long_action_->busy()) {
+  if (run_->runner->busy()) {
     // The selection changed while a long action runs: build once it ends.
-    view_again_ = true;
+    run_->view_again = true;
     return;
   }
-  render_state_.counters.Reset();
+  page_->render.counters.Reset();
   const std::vector<int> rows = SelectedRowsInOrder();
   const int n = static_cast<int>(rows.size());
   std::vector<std::string> paths;
   paths.reserve(rows.size());
-  for (int row : rows) paths.push_back(msg_model_->EntryAt(row).path);
+  for (int row : rows) paths.push_back(list_->model->EntryAt(row).path);
 
   // The view reads its own copy: nothing that runs while it yields can give
   // one page two themes.
-  const Theme theme = theme_;
+  const Theme theme = page_->theme;
   RenderSettings settings = CurrentRenderSettings();
   settings.theme = &theme;
   ViewBuffers buffers;
   const auto today = TodayText();
   auto work = [&](LongActionRunner::Run& run) {
     BuildView(
-        paths, theme, settings, render_state_, buffers,
+        paths, theme, settings, page_->render, buffers,
         [&](std::size_t i) {
           run.SetPosition(static_cast<int>(i));
           run.Yield();
@@ -119,13 +166,13 @@ void TfrmMain::msgChange() {
   };
   auto finish = [&] {
     const Finally repaint([this] { vsStatRepaint(); });
-    html_buffer_ = std::move(buffers.html);
-    text_buffer_ = std::move(buffers.text);
-    last_page_path_ = WriteViewPage();
-    web_page->LoadProgramPage(last_page_path_);
-    ++view_page_counter_;
+    page_->html_buffer = std::move(buffers.html);
+    page_->text_buffer = std::move(buffers.text);
+    page_->last_page_path = WriteViewPage();
+    web_page->LoadProgramPage(page_->last_page_path);
+    ++page_->view_page_counter;
   };
-  long_action_->Execute({wait_display_.get(), n, n > 20}, work, finish);
+  run_->runner->Execute({run_->wait_display.get(), n, n > 20}, work, finish);
 }
 
 void TfrmMain::RefreshBrowser() {
@@ -133,16 +180,16 @@ void TfrmMain::RefreshBrowser() {
 }
 
 void TfrmMain::btnRawClick() {
-  format_codes_enabled_ = !format_codes_enabled_;
+  page_->format_codes_enabled = !page_->format_codes_enabled;
   msgChange();
 }
 
 void TfrmMain::applyClick() {
-  cancel_request_ = true;
+  run_->cancel_request = true;
 }
 
 void TfrmMain::LoadTheme() {
-  theme_ = orvex::LoadTheme(env_.program_folder, ToFileName(cbxTheme->currentText()));
+  page_->theme = orvex::LoadTheme(env_.program_folder, ToFileName(cbxTheme->currentText()));
 }
 
 void TfrmMain::cbxThemeChange() {
@@ -151,7 +198,7 @@ void TfrmMain::cbxThemeChange() {
 }
 
 void TfrmMain::vsStatRepaint() {
-  stats_model_->Repaint();
+  page_->stats_model->Repaint();
 }
 
 void TfrmMain::ShowRankColumn(bool show) {
@@ -159,8 +206,8 @@ void TfrmMain::ShowRankColumn(bool show) {
 }
 
 void TfrmMain::msgHeaderClick(int column) {
-  sort_state_ = HeaderClick(sort_state_, column);
-  msg_model_->Sort(sort_state_);
+  list_->sort = HeaderClick(list_->sort, column);
+  list_->model->Sort(list_->sort);
 }
 
 void TfrmMain::TabSetChange(int tab) {
@@ -170,18 +217,18 @@ void TfrmMain::TabSetChange(int tab) {
     msg->viewport()->update();
   });
   std::vector<std::int32_t> counts;  // a tab without stored counts lists nothing
-  if (tab != 0 && static_cast<std::size_t>(tab - 1) < search_list_.size()) {
-    counts = HitCountValues(search_list_[static_cast<std::size_t>(tab - 1)].second);
+  if (tab != 0 && static_cast<std::size_t>(tab - 1) < list_->search_list.size()) {
+    counts = HitCountValues(list_->search_list[static_cast<std::size_t>(tab - 1)].second);
   }
   if (tab != 0) ShowRankColumn(true);
-  msg_model_->ApplyTabCounts(tab != 0 ? &counts : nullptr);
+  list_->model->ApplyTabCounts(tab != 0 ? &counts : nullptr);
   if (tab == 0) ShowRankColumn(false);
-  msg_model_->Sort(sort_state_);  // automatic re-sorting when updates resume
+  list_->model->Sort(list_->sort);  // automatic re-sorting when updates resume
 }
 
 void TfrmMain::TabSetTabClose(int tab) {
-  if (tab >= 1 && static_cast<std::size_t>(tab - 1) < search_list_.size()) {
-    search_list_.erase(search_list_.begin() + (tab - 1));
+  if (tab >= 1 && static_cast<std::size_t>(tab - 1) < list_->search_list.size()) {
+    list_->search_list.erase(list_->search_list.begin() + (tab - 1));
   }
   if (TabSet->count() < 3) {
     TabSet->setVisible(false);
@@ -216,11 +263,11 @@ void TfrmMain::CloseAllSearchTabs() {
 }
 
 void TfrmMain::Selectallmessages2Click() {
-  const int rows = msg_model_->rowCount();
+  const int rows = list_->model->rowCount();
   if (rows == 0) return;
-  const QItemSelection all(msg_model_->index(0, 0),
-                           msg_model_->index(rows - 1, kConversationColumns - 1));
-  msg_selection_->select(all, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  const QItemSelection all(list_->model->index(0, 0),
+                           list_->model->index(rows - 1, kConversationColumns - 1));
+  list_->selection->select(all, QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 }  // namespace orvex
