@@ -21,4 +21,15 @@ bool BrowseForFolder(FolderPicker& picker, QWidget* parent, const std::string& t
   return true;
 }
 
+std::function<std::optional<QString>()> OutputFolderBrowser(FolderPicker* picker, QWidget* parent) {
+  return [picker, parent]() -> std::optional<QString> {
+    std::string folder;
+    if (!picker ||
+        !BrowseForFolder(*picker, parent, "Select a directory to save the files.", "", folder)) {
+      return std::nullopt;
+    }
+    return FromFileName(folder);
+  };
+}
+
 }  // namespace orvex

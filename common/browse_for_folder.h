@@ -2,6 +2,10 @@
 // output folder.
 #pragma once
 
+#include <QString>
+
+#include <functional>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -18,5 +22,10 @@ class FolderPicker;
 // named no existing folder, else as it was.
 bool BrowseForFolder(FolderPicker& picker, QWidget* parent, const std::string& title,
                      const std::string& root, std::string& folder);
+
+// The "..." of the export dialogs: the folder browser under the title "Select
+// a directory to save the files.", with no folder shown first and no root.
+// The folder chosen, or none when the user cancels or there is no picker.
+std::function<std::optional<QString>()> OutputFolderBrowser(FolderPicker* picker, QWidget* parent);
 
 }  // namespace orvex

@@ -1,23 +1,6 @@
 #include "tests/window/window_controls.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QSplitter>
-#include <QTableView>
-#include <QToolButton>
-#include <QTreeView>
-#include <QTreeWidget>
-#include <QWebEngineView>
-
-#include "widgets/tab_strip.h"
 #include "ylogs/shell/frmmain.h"
-#include "ylogs/views/safe_web_page.h"
 
 namespace orvex {
 namespace {

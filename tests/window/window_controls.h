@@ -3,28 +3,28 @@
 // window keeps its controls to itself.
 #pragma once
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QWebEngineView>
+
 #include <vector>
 
-class QAction;
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QProgressBar;
-class QPushButton;
-class QSplitter;
-class QTableView;
-class QToolButton;
-class QTreeView;
-class QTreeWidget;
-class QWebEngineView;
+#include "widgets/tab_strip.h"
+#include "ylogs/views/safe_web_page.h"
 
 namespace orvex {
 
-class SafeWebPage;
-class TabStrip;
 class TfrmMain;
 
 struct WindowControls {

@@ -120,8 +120,8 @@ class TfrmMain : public QMainWindow {
   void FormCreate();
 
   // Runs an action; an error it raises is shown in the general error box and
-  // goes no further.
-  void Guard(const std::function<void()>& action);
+  // goes no further. Whether the action ran to its end.
+  bool Guard(const std::function<void()>& action);
 
   // --- shell
   void btnFormatClick();

@@ -121,26 +121,12 @@ void TfrmMain::WriteExport(const std::vector<ExportSource>& sources, ExportForma
 
 namespace {
 
-constexpr const char* kSelectOutputFolderTitle = "Select a directory to save the files.";
-
 // The batch-export dialog; `show` runs it modally (tests answer it there).
 void RunSaveDir(TfrmMain* w, bool html, FolderPicker* picker,
                 const std::function<int(QDialog&)>& show) {
-  auto browse = [w, picker]() -> std::optional<QString> {
-    std::string folder;  // no folder shown first, no root
-    if (!picker || !BrowseForFolder(*picker, w, kSelectOutputFolderTitle, "", folder)) {
-      return std::nullopt;
-    }
-    return FromFileName(folder);
-  };
+  auto browse = OutputFolderBrowser(picker, w);
   auto run = [w, html](TfrmSaveDir::Scope scope, const QString& folder) {
-    bool ok = true;
-    w->Guard([&] {
-      ok = false;
-      w->ExportIndividualFiles(scope, folder, html);
-      ok = true;
-    });
-    return ok;
+    return w->Guard([&] { w->ExportIndividualFiles(scope, folder, html); });
   };
   TfrmSaveDir dialog(html, browse, run, w);
   show(dialog);

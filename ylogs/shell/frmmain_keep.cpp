@@ -17,25 +17,11 @@
 namespace orvex {
 namespace {
 
-constexpr const char* kSelectOutputFolderTitle = "Select a directory to save the files.";
-
 void RunKeepDialog(TfrmMain* w, bool site, FolderPicker* picker,
                    const std::function<int(QDialog&)>& show) {
-  auto browse = [w, picker]() -> std::optional<QString> {
-    std::string folder;
-    if (!picker || !BrowseForFolder(*picker, w, kSelectOutputFolderTitle, "", folder)) {
-      return std::nullopt;
-    }
-    return FromFileName(folder);
-  };
+  auto browse = OutputFolderBrowser(picker, w);
   auto run = [w, site](TfrmSaveDir::Scope scope, const QString& folder) {
-    bool ok = true;
-    w->Guard([&] {
-      ok = false;
-      w->ExportForKeeping(scope, folder, site);
-      ok = true;
-    });
-    return ok;
+    return w->Guard([&] { w->ExportForKeeping(scope, folder, site); });
   };
   const SaveDirCaptions captions{
       site ? "Save conversations as a website" : "Save conversations as JSON files",

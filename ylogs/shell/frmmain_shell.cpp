@@ -117,14 +117,16 @@ void TfrmMain::set_cancel_request(bool on) {
 
 TfrmMain::~TfrmMain() = default;
 
-void TfrmMain::Guard(const std::function<void()>& action) {
+bool TfrmMain::Guard(const std::function<void()>& action) {
   try {
     action();
+    return true;
   } catch (const std::exception& e) {
     if (env_.dialogs) env_.dialogs->Error(this, FromFileNameOrAnsi(ErrorBoxText(e.what())));
   } catch (...) {
     if (env_.dialogs) env_.dialogs->Error(this, FromAnsi(ErrorBoxText("Unknown error")));
   }
+  return false;
 }
 
 int TfrmMain::ShowModal(QDialog& dialog) {
