@@ -38,14 +38,19 @@ std::string EntryName(orvex::fuzz::Input& in) {
   return name;
 }
 
-// The non-hidden names of a folder, in the order the file system gives them.
+// The non-hidden names of a folder in the program's listing order: by name
+// with a-z read as A-Z, then by the plain bytes.
 std::vector<std::string> Listing(const std::string& folder) {
-  std::vector<std::string> names;
+  std::vector<std::pair<std::string, std::string>> keyed;
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    std::string name = it->path().filename().string();
-    if (!name.starts_with(".")) names.push_back(std::move(name));
+    std::string name = it->path().filename().string(), folded = name;
+    for (char& c : folded) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+    if (!name.starts_with(".")) keyed.emplace_back(std::move(folded), std::move(name));
   }
+  std::sort(keyed.begin(), keyed.end());
+  std::vector<std::string> names;
+  for (auto& k : keyed) names.push_back(std::move(k.second));
   return names;
 }
 

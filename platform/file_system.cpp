@@ -5,10 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 namespace orvex::files {
 namespace {
@@ -26,6 +28,18 @@ int WriteAll(int fd, std::string_view bytes) {
 }
 
 }  // namespace
+
+int ListingOrder(std::string_view a, std::string_view b) {
+  auto folded = [](char c) {
+    return static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c);
+  };
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    if (folded(a[i]) != folded(b[i])) return folded(a[i]) < folded(b[i]) ? -1 : 1;
+  }
+  if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+  return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+}
 
 std::string WriteTarget(const std::string& path) {
   struct stat st {};
@@ -61,15 +75,25 @@ int ListFolder(const std::string& folder,
     ::close(fd);
     return error;
   }
+  struct Entry {
+    std::string name;
+    bool is_folder;
+  };
+  std::vector<Entry> entries;
   while (const dirent* d = ::readdir(dir)) {
     const std::string_view name(d->d_name);
     if (name == "." || name == "..") continue;
+    entries.push_back({std::string(name), d->d_type == DT_DIR});
+  }
+  std::sort(entries.begin(), entries.end(),
+            [](const Entry& a, const Entry& b) { return ListingOrder(a.name, b.name) < 0; });
+  for (const Entry& entry : entries) {
     ListedItem item;
-    item.name = name;
-    item.is_folder = d->d_type == DT_DIR;
-    if (!item.is_folder && wants_details && wants_details(name)) {
+    item.name = entry.name;
+    item.is_folder = entry.is_folder;
+    if (!item.is_folder && wants_details && wants_details(item.name)) {
       struct stat st {};
-      if (::fstatat(fd, d->d_name, &st, 0) == 0) {
+      if (::fstatat(fd, entry.name.c_str(), &st, 0) == 0) {
         item.is_folder = S_ISDIR(st.st_mode);
         if (!item.is_folder) item.size = st.st_size;
       }

@@ -29,8 +29,13 @@ struct ListedItem {
 // name the same file exactly when these agree. None when there is no file.
 std::optional<std::pair<std::uint64_t, std::uint64_t>> FileIdentity(const FileNameBytes& path);
 
-// Visits the entries of a folder in the order the file system gives them,
-// without "." and "..". `wants_details(name)` says whether an entry that the
+// The order of a folder's entries: by name bytes with the ASCII letters a-z
+// taken as upper case, ties broken by the plain bytes. Negative, 0 or positive.
+int ListingOrder(std::string_view a, std::string_view b);
+
+// Visits the entries of a folder sorted by name (ListingOrder), without "."
+// and "..", so that every listing comes out the same whatever the file
+// system's own order. `wants_details(name)` says whether an entry that the
 // listing does not already show as a folder is looked at (one stat, links
 // followed) for its size and kind. A folder that cannot be listed lists
 // nothing and gives its error number.

@@ -9,6 +9,8 @@ when it lies in 0x80-0x9F (as the system's own conversion maps it) and to
 U+FFFD otherwise; no character converts to such a byte but the control.
 
 Run from the repository root:  python3 tools/make_code_page_tables.py
+With --check it writes nothing and fails when the file differs from what it
+would write (ctest runs it so, as code_page_tables).
 """
 
 import sys
@@ -110,8 +112,14 @@ def main():
         "}  // namespace orvex",
         "",
     ]
+    text = "\n".join(lines)
+    if "--check" in sys.argv[1:]:
+        with open(OUT, encoding="ascii") as f:
+            if f.read() != text:
+                sys.exit(f"{OUT} differs from the tables this script makes: run it again")
+        return
     with open(OUT, "w", encoding="ascii") as f:
-        f.write("\n".join(lines))
+        f.write(text)
 
 
 if __name__ == "__main__":

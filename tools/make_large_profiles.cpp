@@ -51,6 +51,8 @@ bool ParseArgs(int argc, char** argv, Options& o) {
       int seed = 0;
       if (!number(seed)) return false;
       o.seed = static_cast<unsigned>(seed);
+    } else if (argv[i][0] == '-') {
+      return false;  // an unknown option is no folder name (./-x names one)
     } else if (o.out.empty()) {
       o.out = argv[i];
     } else {
@@ -63,11 +65,18 @@ bool ParseArgs(int argc, char** argv, Options& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  constexpr const char* kUsage =
+      "usage: orvex-make-large OUTDIR [--identities N] [--friends N] [--days N] "
+      "[--messages N] [--seed N]\n";
+  for (int i = 1; i < argc; ++i) {
+    if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+  }
   Options o;
   if (!ParseArgs(argc, argv, o)) {
-    std::fprintf(stderr,
-                 "usage: orvex-make-large OUTDIR [--identities N] [--friends N] [--days N] "
-                 "[--messages N] [--seed N]\n");
+    std::fputs(kUsage, stderr);
     return 2;
   }
   std::mt19937 rng(o.seed);

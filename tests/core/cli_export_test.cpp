@@ -136,12 +136,14 @@ TEST_F(CliExport, JsonAndSiteInUtf8) {
   const std::string html = "\xCE\xBA\xCE\xB1\xCE\xBB\xCE\xB7 <b>\xD0\xB4\xD0\xB0</b> \xE4\xBD\xA0";
   Write("bob", html);
   const std::string text = "\xCE\xBA\xCE\xB1\xCE\xBB\xCE\xB7 \xD0\xB4\xD0\xB0 \xE4\xBD\xA0";
-  const testing::ProgramResult json = Export(out_.path(), {"--json"});
+  // Both make their folder when it is missing.
+  const testing::ProgramResult json = Export(out_ / "json/new", {"--json"});
   EXPECT_EQ(json.out + json.err, "");
   EXPECT_EQ(json.status, 0);
-  EXPECT_NE(Read("20060412-alice-bob.json").find("\"text\": \"" + text + "\""), std::string::npos);
-  EXPECT_NE(Read("index.json").find("\"file\": \"20060412-alice-bob.json\""), std::string::npos);
-  // The site's folder is made when missing.
+  EXPECT_NE(Read("json/new/20060412-alice-bob.json").find("\"text\": \"" + text + "\""),
+            std::string::npos);
+  EXPECT_NE(Read("json/new/index.json").find("\"file\": \"20060412-alice-bob.json\""),
+            std::string::npos);
   const testing::ProgramResult site = Export(out_ / "site", {"--site"});
   EXPECT_EQ(site.out + site.err, "");
   EXPECT_EQ(site.status, 0);

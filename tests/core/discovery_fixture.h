@@ -6,6 +6,7 @@
 #include <stdlib.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -56,12 +57,18 @@ class TempTree {
   std::string root_;
 };
 
-// The names of a folder in the order the file system lists them.
+// The names of a folder in the program's listing order: by name with a-z
+// read as A-Z, then by the plain bytes.
 inline std::vector<std::string> ListingOrder(const std::string& folder) {
-  std::vector<std::string> names;
+  std::vector<std::pair<std::string, std::string>> keyed;
   for (const auto& e : std::filesystem::directory_iterator(folder)) {
-    names.push_back(e.path().filename().string());
+    std::string name = e.path().filename().string(), folded = name;
+    for (char& c : folded) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+    keyed.emplace_back(folded, name);
   }
+  std::sort(keyed.begin(), keyed.end());
+  std::vector<std::string> names;
+  for (auto& k : keyed) names.push_back(k.second);
   return names;
 }
 

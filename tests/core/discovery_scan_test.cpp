@@ -93,6 +93,17 @@ class ScanProfilesTree : public ::testing::Test {
   std::string profiles;
 };
 
+TEST(ScanProfiles, ListsByNameWithAsciiLettersFoldedThenByBytes) {
+  TempTree t;
+  for (const char* name : {"b", "_x", "Zed", "ab", "B", "A1", "a0", "\xC3\xA9"}) {
+    t.Identity("P/", name);
+  }
+  const auto data = ScanProfiles(t / "P/");
+  ASSERT_TRUE(data.has_value());
+  EXPECT_EQ(data->identity_names,
+            (std::vector<std::string>{"a0", "A1", "ab", "B", "b", "Zed", "_x", "\xC3\xA9"}));
+}
+
 TEST_F(ScanProfilesTree, TakesIdentitiesAndFriendsInListingOrder) {
   const auto data = ScanProfiles(profiles);
   ASSERT_TRUE(data.has_value());

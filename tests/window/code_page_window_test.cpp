@@ -143,5 +143,40 @@ TEST_F(CodePageWindowTest, AnUnsupportedAcpIsReportedOnceAndTheLanguageDecides) 
   EXPECT_TRUE(PageText(w).contains(QString::fromUtf8(kGreekText)));
 }
 
+struct PageEncodingCase {
+  const char* name;
+  std::string lang;
+  std::string acp;       // the registry's, when set
+  const char* text;      // UTF-8: a few letters of the page's script, little else
+  const char* expected;  // what the view shows of it
+};
+
+// The view reads the page in the code page it was written in, also when its
+// few letters would let the browser guess another one.
+class PageEncodingTest : public CodePageWindowTest,
+                         public ::testing::WithParamInterface<PageEncodingCase> {};
+
+TEST_P(PageEncodingTest, TheViewReadsThePageInTheSystemCodePage) {
+  lang = GetParam().lang;
+  if (!GetParam().acp.empty()) SetAcp(GetParam().acp);
+  TfrmMain& w = ShowConversation("al", GetParam().text);
+  EXPECT_TRUE(PageText(w).contains(QString::fromUtf8(GetParam().expected)))
+      << PageText(w).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PageEncodingTest,
+    ::testing::Values(PageEncodingCase{"CentralEuropean1250", "pl_PL.UTF-8", "",
+                                       "ok \xC5\xBC\xC3\xB3\xC5\x82",
+                                       "ok \xC5\xBC\xC3\xB3\xC5\x82"},
+                      PageEncodingCase{"Cyrillic1251", "ru_RU.UTF-8", "", "ok \xD0\xB4\xD0\xB0",
+                                       "ok \xD0\xB4\xD0\xB0"},
+                      PageEncodingCase{"GreekWithCyrillic1253", "el_GR.UTF-8", "",
+                                       "\xD0\xB4\xD0\xB0 \xCE\xBC.\xCE\xBC.",
+                                       "?? \xCE\xBC.\xCE\xBC."},
+                      PageEncodingCase{"Utf8", "el_GR.UTF-8", "65001", "ok \xD0\xB4\xCE\xBC",
+                                       "ok \xD0\xB4\xCE\xBC"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace orvex::testing

@@ -19,6 +19,7 @@ struct StartCase {
   std::string argument;  // below the folder `elsewhere`
   std::string path_box;  // below the folder `elsewhere`
   const char* tree;      // the tree's texts joined by "|"
+  std::string message;   // what the window says; the folder is the path box's text
 };
 
 // Each argument goes into the path box as typing it there would put it; the
@@ -44,21 +45,31 @@ TEST_P(CommandLineWindowTest, PathBoxStartsWithTheFolderGiven) {
   // scan found it.
   const auto selected = Ui(w).ids->selectedItems();
   EXPECT_EQ(selected.size() == 1 ? selected[0]->text(0) : QString(),
-            TreeTexts(w).isEmpty() ? QString() : QString("zed"));
+            TreeTexts(w).contains("zed") ? QString("zed") : QString());
   EXPECT_EQ(Ui(w).cbxTheme->currentText(), "default");
   EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("|").toStdString();
+  std::string message = GetParam().message;
+  if (const auto at = message.find('%'); at != std::string::npos) {
+    message.replace(at, 1, elsewhere / GetParam().path_box);
+  }
+  EXPECT_EQ(dialogs.messages.join("|").toStdString(), message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CommandLineWindowTest,
-    ::testing::Values(StartCase{"FolderWithoutSeparator", "Profiles", "Profiles/",
-                                "Show all|Favorite conversations|zed|  yan"},
-                      StartCase{"FolderWithSeparator", "Profiles/", "Profiles/",
-                                "Show all|Favorite conversations|zed|  yan"},
-                      StartCase{"MissingFolder", "nosuch", "nosuch/", ""},
-                      StartCase{"FileInsteadOfAFolder",
-                                "Profiles/zed/Archive/Messages/yan/20050101-zed.dat",
-                                "Profiles/zed/Archive/Messages/yan/20050101-zed.dat/", ""}),
+    ::testing::Values(
+        StartCase{"FolderWithoutSeparator", "Profiles", "Profiles/",
+                  "Show all|Favorite conversations|zed|  yan", ""},
+        StartCase{"FolderWithSeparator", "Profiles/", "Profiles/",
+                  "Show all|Favorite conversations|zed|  yan", ""},
+        StartCase{"MissingFolder", "nosuch", "nosuch/", "", "The folder \"%\" does not exist."},
+        StartCase{"FileInsteadOfAFolder", "Profiles/zed/Archive/Messages/yan/20050101-zed.dat",
+                  "Profiles/zed/Archive/Messages/yan/20050101-zed.dat/", "",
+                  "The folder \"%\" does not exist."},
+        StartCase{"NotAProfilesFolder", "Profiles/zed/Archive", "Profiles/zed/Archive/",
+                  "Show all|Favorite conversations",
+                  "The folder \"%\" is not a profiles folder: none of its folders "
+                  "holds an Archive/Messages folder."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ProgramCase {

@@ -33,10 +33,9 @@ class ListWindowTest : public WindowTest {
 
   // What a search stores: one count per entry, in list order.
   void AddSearchTab(TfrmMain& w, const std::string& text, std::vector<std::string> counts) {
-    w.search_list().push_back({text, std::move(counts)});
-    Ui(w).TabSet->setVisible(true);
-    w.ShowRankColumn(true);
-    w.ActivateTab(Ui(w).TabSet->AddTab(QString::fromStdString("Search: " + text), true));
+    std::vector<std::string> paths;
+    for (const auto& e : w.conversation_model()->entries()) paths.push_back(e.path);
+    w.AddSearchTab(QString::fromStdString(text), text, std::move(counts), std::move(paths));
   }
 };
 

@@ -1,6 +1,7 @@
 // The search in the window: a new tab per search showing the entries with
 // hits, the wait panel from 31 entries, cancelling, failures and the
 // highlighting of the next view.
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -86,6 +87,22 @@ TEST_F(SearchWindowTest, NewTabShowsTheEntriesWithHitsAndKeepsThePage) {
   EXPECT_EQ(JoinItems(w.html_buffer()), page);
   EXPECT_EQ(w.view_page_counter(), views);
   EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+// A tab's counts stay with the conversations they were counted for, whatever
+// order the list takes later.
+TEST_F(SearchWindowTest, ATabShowsItsConversationsAfterTheListIsSorted) {
+  TfrmMain& w = StartWith({"pizza", "nothing", "pizza pizza", "none", "none"});
+  ShowWindow(w);
+  Search(w, "pizza");
+  QHeaderView* header = Ui(w).msg->header();
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                    QPoint(header->sectionViewportPosition(kDateColumn) + 5, header->height() / 2));
+  ASSERT_EQ(w.conversation_model()->EntryAt(0).file_name, FileName(4).toStdString());
+  ClickTab(w, 0);
+  ClickTab(w, 1);
+  EXPECT_EQ(ShownFileNames(w), QStringList({FileName(2), FileName(0)}));
+  EXPECT_EQ(w.conversation_model()->EntryAt(2).rank, 2);  // the file of day 2, now third
 }
 
 TEST_F(SearchWindowTest, EnterSearchesAndAnEmptyBoxDoesNothing) {

@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QScreen>
 #include <QTableView>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "window_fixture.h"
@@ -44,11 +46,20 @@ TEST_F(ShellWindowTest, FirstStartShowsDefaultsAndClosingWritesExactlyTheKeys) {
             "Smileys=0\r\nStats=0\r\nFormat=1\r\nFavorites=0\r\n");
 }
 
-TEST_F(ShellWindowTest, ExitLeavesTheSettingsFileAsItWas) {
+TEST_F(ShellWindowTest, ExitSavesTheSettingsAndFavouritesAsClosingDoes) {
+  AddArchive("bob", "alice", "20050101", {"hi"});
   TfrmMain& w = Start();
+  SelectNode(w, "alice");
+  SelectRows(w, {0});
+  w.Addtofavorite1Click();
   Ui(w).ckDate->setChecked(false);
-  w.Exit1Click();
-  EXPECT_FALSE(std::filesystem::exists(program / "orvex.ini"));
+  for (QAction* a : Ui(w).popFile->actions()) {
+    if (a->text() == "Exit") a->trigger();
+  }
+  const std::string ini = SettingsText();
+  EXPECT_NE(ini.find("Date=0\r\n"), std::string::npos) << ini;
+  EXPECT_NE(ini.find("Favorites=1\r\nPath0="), std::string::npos) << ini;
+  EXPECT_NE(ini.find("Identity0=bob\r\nFriend0=alice\r\n"), std::string::npos) << ini;
 }
 
 TEST_F(ShellWindowTest, EachPanelSwitchKeepsMenuAndButtonInStepAndReturnsAfterTwo) {
@@ -82,8 +93,9 @@ TEST_F(ShellWindowTest, MenusHoldTheirItemsInOrder) {
   TfrmMain& w = Start();
   EXPECT_EQ(Captions(Ui(w).popFile).join("|"),
             "Open message archive folder...|Open .dat file...|-|Save as HTML...|Save as text...|"
-            "Save as individual HTML files...|Save as individual text files...|-|Print...|"
-            "Print preview...|Page setup...|-|Exit|-|Save as website...|Save as JSON files...");
+            "Save as individual HTML files...|Save as individual text files...|"
+            "Save as website...|Save as JSON files...|-|Print...|Print preview...|Page setup...|-|"
+            "Exit");
   EXPECT_EQ(Captions(Ui(w).popView).join("|"), "Format toolbar|Statistics|Message viewer");
   EXPECT_EQ(Captions(Ui(w).popMessage).join("|"),
             "Add to favorites|-|Copy to clipboard|Copy html code to clipboard|-|Delete|"
@@ -99,6 +111,33 @@ TEST_F(ShellWindowTest, MenusHoldTheirItemsInOrder) {
   EXPECT_EQ(w.windowTitle(), "Orvex Messenger Archive");
   EXPECT_EQ(Ui(w).panID->text(), "Yahoo ID: ");
   EXPECT_EQ(Ui(w).spdArchiving->text(), "enabled");
+}
+
+// Alt and a menu's marked letter opens that menu, also where a link button of
+// the top strip marks the same letter (Help, Forum).
+TEST_F(ShellWindowTest, AltAndTheMarkedLetterOpensEachMenu) {
+  TfrmMain& w = Start();
+  ShowWindow(w);
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  const std::pair<Qt::Key, QMenu*> keys[] = {{Qt::Key_F, Ui(w).popFile},
+                                             {Qt::Key_V, Ui(w).popView},
+                                             {Qt::Key_C, Ui(w).popMessage},
+                                             {Qt::Key_H, Ui(w).popHelp}};
+  for (const auto& [key, menu] : keys) {
+    QWidget* opened = nullptr;
+    QTimer poll;  // the menu runs its own event loop once open
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      if (QWidget* popup = QApplication::activePopupWidget()) {
+        opened = popup;
+        popup->close();
+      }
+    });
+    poll.start(5);
+    QTest::keyClick(&w, key, Qt::AltModifier);
+    QTest::qWait(200);
+    EXPECT_EQ(opened, menu) << QKeySequence(key).toString().toStdString();
+  }
 }
 
 TEST_F(ShellWindowTest, AnErrorInAnActionIsShownWithAFullStopAndTheWindowGoesOn) {

@@ -35,7 +35,7 @@ std::string ThemeFilePath(std::string_view program_folder, std::string_view name
 Theme LoadTheme(std::string_view program_folder, std::string_view name);
 
 // The names for the theme list: entries of program folder + "themes/" ending in
-// ".th" (folders too), in file-system order, names beginning with "." left
+// ".th" (folders too), in listing order (files::ListingOrder), names beginning with "." left
 // out, each shown up to its first ".".
 std::vector<std::string> ListThemes(std::string_view program_folder);
 

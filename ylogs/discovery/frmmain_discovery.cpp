@@ -64,13 +64,6 @@ std::vector<QTreeWidgetItem*> TfrmMain::NodesInTreeOrder() const {
   return nodes;
 }
 
-QTreeWidgetItem* TfrmMain::FirstSelectedNode() const {
-  for (QTreeWidgetItem* item : NodesInTreeOrder()) {
-    if (item->isSelected()) return item;
-  }
-  return nullptr;
-}
-
 void TfrmMain::ClearTree() {
   {
     const QSignalBlocker block(ids);

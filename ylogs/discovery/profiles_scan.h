@@ -17,7 +17,7 @@ inline constexpr const char* kMessagesSubfolder = "/Archive/Messages/";
 // Otherwise "Show all", "Favorite conversations", then each entry whose
 // message folder exists (except hidden ones, "My Icons" and "iconindex.dat")
 // as an identity, with every non-hidden entry of its message folder as a
-// friend, all in file-system order.
+// friend, all in listing order (files::ListingOrder).
 std::optional<ContactTreeData> ScanProfiles(const std::string& profiles);
 
 // The message folder of an identity: profiles + identity + "/Archive/Messages/".

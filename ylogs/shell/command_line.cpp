@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/file_system.h"
 #include "ylogs/discovery/profiles_folder.h"
 
 namespace orvex {
@@ -60,6 +61,13 @@ std::string WindowHelpText() {
          "\n"
          "Qt's own options (-style NAME, -platform NAME, ...) are accepted too.\n"
          "See orvex(1).\n";
+}
+
+std::string StartFolderProblem(const std::string& folder, bool identities_found) {
+  if (!files::IsFolder(folder)) return "The folder \"" + folder + "\" does not exist.";
+  if (identities_found) return {};
+  return "The folder \"" + folder +
+         "\" is not a profiles folder: none of its folders holds an Archive/Messages folder.";
 }
 
 }  // namespace orvex

@@ -27,6 +27,11 @@ WindowCommandLine ParseWindowCommandLine(const std::vector<std::string>& args);
 std::string ProfilesFolderFromArgument(const std::string& folder,
                                        const std::string& current_folder);
 
+// What the window says when the folder given on the command line is not one
+// it can show: missing, or holding no identity with a message folder
+// (`identities_found` says what the scan found). Empty when all is well.
+std::string StartFolderProblem(const std::string& folder, bool identities_found);
+
 // What --help prints, and the line that follows a usage error.
 std::string WindowHelpText();
 inline constexpr const char* kWindowUsageLine = "usage: orvex [PROFILES_FOLDER]; see orvex --help";

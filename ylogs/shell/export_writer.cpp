@@ -59,14 +59,15 @@ std::unique_ptr<ConversationWriter> MakeConversationWriter(ExportFormat format,
   return nullptr;
 }
 
-void ExportConversations(const std::vector<ExportSource>& sources, ConversationWriter& writer,
+bool ExportConversations(const std::vector<ExportSource>& sources, ConversationWriter& writer,
                          const std::function<bool(std::size_t written)>& after_each) {
   writer.Begin(sources);
   for (std::size_t i = 0; i < sources.size(); ++i) {
     writer.Write(sources[i]);
-    if (after_each && after_each(i + 1)) return;
+    if (after_each && after_each(i + 1)) return false;
   }
   writer.Finish();
+  return true;
 }
 
 }  // namespace orvex

@@ -67,8 +67,9 @@ std::unique_ptr<ConversationWriter> MakeConversationWriter(ExportFormat format,
 
 // Writes the sources in order. `after_each` gets the number written so far
 // and returns true to stop; a stopped export is not finished. A failure
-// stops the export with the files written before it kept.
-void ExportConversations(const std::vector<ExportSource>& sources, ConversationWriter& writer,
+// stops the export with the files written before it kept. True when the
+// export was finished.
+bool ExportConversations(const std::vector<ExportSource>& sources, ConversationWriter& writer,
                          const std::function<bool(std::size_t written)>& after_each);
 
 }  // namespace orvex

@@ -181,6 +181,10 @@ class TfrmMain : public QMainWindow {
 
   // --- search
   void btnSearchNextClick();
+  // Shows the strip and the rank column, keeps a search's counts with the
+  // paths of the files they were counted for, and activates its new tab.
+  void AddSearchTab(const QString& shown_text, const std::string& text,
+                    std::vector<std::string> hit_counts, std::vector<FileNameBytes> searched_paths);
 
   // --- export, clipboard, printing
   void Save1Click();
@@ -196,9 +200,11 @@ class TfrmMain : public QMainWindow {
   void Saveaswebsite1Click();
   void SaveasJSONfiles1Click();
   void ExportForKeeping(int scope, const QString& folder, bool site);
+  // When a website is done: says so and offers to open its index.html.
+  void OfferToOpenWebsite(const QString& folder);
   // Writes the sources through the long-action runner with the export's
-  // progress dialog and its "Cancel".
-  void WriteExport(const std::vector<ExportSource>& sources, ExportFormat format,
+  // progress dialog and its "Cancel"; true when the export was finished.
+  bool WriteExport(const std::vector<ExportSource>& sources, ExportFormat format,
                    const ExportContext& context);
   std::function<std::string()> TodayText() const;  // the "%today" text of pages and exports
   // The archive files no save or export may write over: those of the
@@ -257,10 +263,7 @@ class TfrmMain : public QMainWindow {
   void ClearTree();
   // The tree of the contact data, in place of what it showed.
   void RebuildTree();
-  QTreeWidgetItem* FirstSelectedNode() const;
   std::vector<QTreeWidgetItem*> NodesInTreeOrder() const;
-  void ApplyFilterVisibility(const QString& filter, bool& found, bool& several,
-                             QTreeWidgetItem*& first);
   void CloseAllSearchTabs();
 
   // views helpers

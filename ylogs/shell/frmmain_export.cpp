@@ -99,8 +99,9 @@ ArchiveFileGuard TfrmMain::ArchiveGuard() const {
   return guard;
 }
 
-void TfrmMain::WriteExport(const std::vector<ExportSource>& sources, ExportFormat format,
+bool TfrmMain::WriteExport(const std::vector<ExportSource>& sources, ExportFormat format,
                            const ExportContext& context) {
+  bool finished = false;
   // Progress with a way to stop between files; the files written stay.
   QProgressDialog progress("Saving conversations...", "Cancel", 0, static_cast<int>(sources.size()),
                            this);
@@ -109,7 +110,7 @@ void TfrmMain::WriteExport(const std::vector<ExportSource>& sources, ExportForma
   DialogDisplay display(&progress);
   run_->runner->Execute(
       {&display, static_cast<int>(sources.size()), true}, [&](LongActionRunner::Run& run) {
-        ExportConversations(
+        finished = ExportConversations(
             sources, *MakeConversationWriter(format, context), [&](std::size_t written) {
               run.SetPosition(static_cast<int>(written));  // yields while shown
               run.SetText(
@@ -117,6 +118,7 @@ void TfrmMain::WriteExport(const std::vector<ExportSource>& sources, ExportForma
               return run.TakeCancel();
             });
       });
+  return finished;
 }
 
 namespace {

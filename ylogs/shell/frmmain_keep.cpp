@@ -2,8 +2,13 @@
 // conversations kept in UTF-8, with the batch export's dialog, progress and
 // a way to stop between files.
 
+#include <QDir>
+#include <QUrl>
+
 #include "common/browse_for_folder.h"
+#include "platform/qt/dialogs.h"
 #include "platform/qt/qt_text.h"
+#include "platform/qt/shell.h"
 #include "saveDir/frmsavedir.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/shell/export_writer.h"
@@ -60,7 +65,19 @@ void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {
   const ExportContext context{
       ToFileName(folder), &page_->theme, CurrentRenderSettings(), &state, &text_buffer,
       TodayText(),        &guard};
-  WriteExport(sources, site ? ExportFormat::kSite : ExportFormat::kJson, context);
+  const bool finished =
+      WriteExport(sources, site ? ExportFormat::kSite : ExportFormat::kJson, context);
+  if (finished && site) OfferToOpenWebsite(folder);
+}
+
+void TfrmMain::OfferToOpenWebsite(const QString& folder) {
+  if (!env_.dialogs) return;
+  const QString index = QDir(folder).filePath(QStringLiteral("index.html"));
+  const QString text = QStringLiteral("The website has been saved in\n%1\n\nOpen it now?")
+                           .arg(QDir::toNativeSeparators(folder));
+  if (env_.dialogs->AskYesNo(this, QStringLiteral("Save as website"), text) && env_.shell) {
+    env_.shell->Open(QUrl::fromLocalFile(index));
+  }
 }
 
 }  // namespace orvex

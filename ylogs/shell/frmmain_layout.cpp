@@ -92,15 +92,14 @@ void TfrmMain::CreateMenus() {
   AddItem(popFile, "Save as text...", &TfrmMain::Saveastext2Click);
   AddItem(popFile, "Save as individual HTML files...", &TfrmMain::Saveasindividualfiles1Click);
   AddItem(popFile, "Save as individual text files...", &TfrmMain::SaveasindividualHTMLfiles1Click);
+  AddItem(popFile, "Save as website...", &TfrmMain::Saveaswebsite1Click);
+  AddItem(popFile, "Save as JSON files...", &TfrmMain::SaveasJSONfiles1Click);
   popFile->addSeparator();
   AddItem(popFile, "Print...", &TfrmMain::Print1Click);
   AddItem(popFile, "Print preview...", &TfrmMain::Printpreview1Click);
   AddItem(popFile, "Page setup...", &TfrmMain::Printersetup1Click);
   popFile->addSeparator();
   AddItem(popFile, "Exit", &TfrmMain::Exit1Click);
-  popFile->addSeparator();
-  AddItem(popFile, "Save as website...", &TfrmMain::Saveaswebsite1Click);
-  AddItem(popFile, "Save as JSON files...", &TfrmMain::SaveasJSONfiles1Click);
 
   popView = new QMenu(this);
   mnuFormatToolbar = AddItem(popView, "Format toolbar", &TfrmMain::btnFormatClick);
@@ -188,6 +187,9 @@ QFrame* TfrmMain::CreateTopStrip() {
   btnForum = FlatButton("&Forum", strip);
   btnForum->setIcon(ForumIcon());
   btnForum->setFixedWidth(56);
+  // Their captions mark the same letters as the File and Help menus: the
+  // menus keep Alt+F and Alt+H.
+  for (QToolButton* b : {btnHelp, btnForum}) b->setShortcut(QKeySequence());
   row->addWidget(btnHelp);
   row->addWidget(btnForum);
   row->addStretch();

@@ -6,8 +6,7 @@
 namespace orvex {
 
 struct SettingsState {
-  std::string theme = "default";      // the "Theme" the settings named
-  bool closing_without_save = false;  // "Exit" leaves without saving them
+  std::string theme = "default";  // the "Theme" the settings named
 };
 
 }  // namespace orvex

@@ -34,6 +34,7 @@
 #include "ylogs/discovery/frmmain_discovery_state.h"
 #include "ylogs/discovery/profiles_folder.h"
 #include "ylogs/shell/clock.h"
+#include "ylogs/shell/command_line.h"
 #include "ylogs/shell/error_text.h"
 #include "ylogs/shell/frmmain.h"
 #include "ylogs/shell/frmmain_run_state.h"
@@ -178,9 +179,11 @@ void TfrmMain::ConnectHandlers() {
 void TfrmMain::ApplySystemCodePage() {
   const CodePageChoice choice = ChooseSystemCodePage(env_.registry, env_.language);
   SetSystemCodePage(choice.code_page);
-  // The page itself names no charset: the view is told the code page instead.
-  web_page->settings()->setDefaultTextEncoding(
-      QString::fromLatin1(CodePageCharset(choice.code_page)));
+  // The page itself names no charset: the view is told the code page instead,
+  // with the page as it loads and as the default for anything else.
+  const std::string charset = CodePageCharset(choice.code_page);
+  web_page->SetPageCharset(QByteArray::fromStdString(charset));
+  web_page->settings()->setDefaultTextEncoding(QString::fromStdString(charset));
   if (!choice.unsupported_value.empty() && env_.dialogs) {
     env_.dialogs->Message(this, FromFileNameOrAnsi(UnsupportedCodePageText(choice)));
   }
@@ -201,6 +204,11 @@ void TfrmMain::FormCreate() {
                                    ? *env_.profiles_folder
                                    : DefaultProfilesFolder(env_.program_files.value_or(""));
     edtPath->setText(FromFileName(folder));
+    // A folder asked for by name gets a word when there is nothing to show.
+    if (!env_.profiles_folder || !env_.dialogs) return;
+    const std::string problem =
+        StartFolderProblem(folder, !discovery_->data.identity_names.empty());
+    if (!problem.empty()) env_.dialogs->Message(this, FromFileName(problem));
   });
   // 5. The theme list.
   Guard([this] {
@@ -244,8 +252,7 @@ void TfrmMain::mnuMsgviewClick() {
 }
 
 void TfrmMain::Exit1Click() {
-  // Leaves at once: the settings are not saved.
-  settings_->closing_without_save = true;
+  // Leaves as the close box does: the settings (favourites too) are saved.
   close();
 }
 
@@ -254,7 +261,7 @@ void TfrmMain::FormClose() {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
-  if (!settings_->closing_without_save) Guard([this] { FormClose(); });
+  Guard([this] { FormClose(); });
   event->accept();
 }
 

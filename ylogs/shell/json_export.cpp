@@ -123,11 +123,13 @@ std::string JsonWriter::IndexFile() const {
 }
 
 void JsonWriter::Begin(const std::vector<ExportSource>& sources) {
-  if (!guard_) return;
-  std::vector<std::string> files;
-  for (const ExportSource& source : sources) files.push_back(FileOf(source));
-  files.push_back(IndexFile());
-  guard_->CheckTargets(files);
+  if (guard_) {
+    std::vector<std::string> files;
+    for (const ExportSource& source : sources) files.push_back(FileOf(source));
+    files.push_back(IndexFile());
+    guard_->CheckTargets(files);
+  }
+  MakeFolders(folder_);  // as the website does: a missing output folder is made
 }
 
 void JsonWriter::Write(const ExportSource& source) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
+#include <unordered_map>
 
 namespace orvex {
 namespace {
@@ -78,13 +80,19 @@ SortState HeaderClick(SortState state, int column) {
 }
 
 TabFilter ApplyHitCounts(std::vector<ConversationEntry>& entries,
-                         const std::vector<std::int32_t>* counts) {
+                         const std::vector<std::int32_t>* counts,
+                         const std::vector<FileNameBytes>& counted_paths) {
   TabFilter result;
   result.listed.assign(entries.size(), counts == nullptr);
   if (!counts) return result;
-  const std::size_t counted = std::min(entries.size(), counts->size());
-  for (std::size_t i = 0; i < counted; ++i) {
-    entries[i].rank = (*counts)[i];
+  const std::size_t counted = std::min(counts->size(), counted_paths.size());
+  std::unordered_map<std::string_view, std::int32_t> count_of_path;
+  count_of_path.reserve(counted);
+  for (std::size_t i = 0; i < counted; ++i) count_of_path.emplace(counted_paths[i], (*counts)[i]);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    const auto found = count_of_path.find(entries[i].path);
+    if (found == count_of_path.end()) continue;
+    entries[i].rank = found->second;
     result.listed[i] = entries[i].rank >= 1;
     result.highest_rank = std::max(result.highest_rank, entries[i].rank);
   }

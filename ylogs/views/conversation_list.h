@@ -45,16 +45,18 @@ struct SortState {
 // direction flips, also when the column has just changed.
 SortState HeaderClick(SortState state, int column);
 
-// What a tab switch does to the entries: for a search tab, each entry at
-// position i takes hit count i as its rank and is listed only with hits (not
-// at all when the search stored no count for it, its rank then kept); for the
-// "Conversations" tab (counts == nullptr) every entry is listed.
+// What a tab switch does to the entries: for a search tab, count i belongs to
+// the entry whose path was counted_paths[i] when the search ran, whatever the
+// list's order is now; an entry takes its count as its rank and is listed only
+// with hits (not at all when the search stored no count for it, its rank then
+// kept). For the "Conversations" tab (counts == nullptr) every entry is listed.
 struct TabFilter {
   std::vector<bool> listed;
   std::int32_t highest_rank = 0;
 };
 TabFilter ApplyHitCounts(std::vector<ConversationEntry>& entries,
-                         const std::vector<std::int32_t>* counts);
+                         const std::vector<std::int32_t>* counts,
+                         const std::vector<FileNameBytes>& counted_paths);
 
 // The hit counts the search list keeps as decimal texts, as numbers.
 std::vector<std::int32_t> HitCountValues(const std::vector<std::string>& texts);

@@ -74,8 +74,9 @@ void ConversationModel::SetRank(int row, std::int32_t rank) {
   emit dataChanged(cell, cell, {kRankRole});
 }
 
-void ConversationModel::ApplyTabCounts(const std::vector<std::int32_t>* counts) {
-  TabFilter filter = ApplyHitCounts(entries_, counts);
+void ConversationModel::ApplyTabCounts(const std::vector<std::int32_t>* counts,
+                                       const std::vector<FileNameBytes>& counted_paths) {
+  TabFilter filter = ApplyHitCounts(entries_, counts, counted_paths);
   listed_ = std::move(filter.listed);
   highest_rank_ = filter.highest_rank;
   emit listingChanged();

@@ -47,9 +47,10 @@ class ConversationModel : public QAbstractTableModel {
 
   // A search's count for the entry in a row; what is listed stays as it is.
   void SetRank(int row, std::int32_t rank);
-  // A tab switch: the hit counts of a search tab by row (see ApplyHitCounts),
-  // or nullptr for the "Conversations" tab.
-  void ApplyTabCounts(const std::vector<std::int32_t>* counts);
+  // A tab switch: the hit counts of a search tab with the paths they were
+  // counted for (see ApplyHitCounts), or nullptr for the "Conversations" tab.
+  void ApplyTabCounts(const std::vector<std::int32_t>* counts,
+                      const std::vector<FileNameBytes>& counted_paths);
 
   // The largest rank of the active search tab: the scale of the rank bars.
   std::int32_t highest_rank() const { return highest_rank_; }

@@ -10,8 +10,11 @@ struct Cells {
   int row;
   int left;
   int right;
+  // By columns first: a selection of whole rows with hidden columns between
+  // comes as several column blocks per row, and each block's rows must meet
+  // to be joined.
   bool operator<(const Cells& o) const {
-    return row != o.row ? row < o.row : (left != o.left ? left < o.left : right < o.right);
+    return left != o.left ? left < o.left : (right != o.right ? right < o.right : row < o.row);
   }
 };
 

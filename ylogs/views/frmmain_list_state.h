@@ -21,6 +21,9 @@ struct ListState {
   // Per search tab: the words searched and the hit count of each file, as
   // decimal texts.
   std::vector<std::pair<std::string, std::vector<std::string>>> search_list;
+  // Per search tab: the path of each file in the order it was searched, so
+  // that a count finds its entry after any later sort.
+  std::vector<std::vector<FileNameBytes>> searched_paths;
 };
 
 }  // namespace orvex

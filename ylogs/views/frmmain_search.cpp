@@ -33,13 +33,10 @@ void TfrmMain::btnSearchNextClick() {
   // After the wait panel has gone, whatever happened: the new tab with the
   // counts gathered.
   const Finally add_tab([&] {
-    TabSet->setVisible(true);
-    ShowRankColumn(true);
     std::vector<std::string> hit_counts;  // the search list keeps decimal texts
     hit_counts.reserve(counts.size());
     for (std::int32_t c : counts) hit_counts.push_back(std::to_string(c));
-    list_->search_list.emplace_back(text, std::move(hit_counts));
-    ActivateTab(TabSet->AddTab("Search: " + txtSearch->text(), true));
+    AddSearchTab(txtSearch->text(), text, std::move(hit_counts), std::move(paths));
   });
   const RenderSettings settings = CurrentRenderSettings();
   run_->runner->Execute(
@@ -53,6 +50,16 @@ void TfrmMain::btnSearchNextClick() {
           return false;
         });
       });
+}
+
+void TfrmMain::AddSearchTab(const QString& shown_text, const std::string& text,
+                            std::vector<std::string> hit_counts,
+                            std::vector<FileNameBytes> searched_paths) {
+  TabSet->setVisible(true);
+  ShowRankColumn(true);
+  list_->search_list.emplace_back(text, std::move(hit_counts));
+  list_->searched_paths.push_back(std::move(searched_paths));
+  ActivateTab(TabSet->AddTab("Search: " + shown_text, true));
 }
 
 }  // namespace orvex

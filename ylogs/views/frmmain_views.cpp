@@ -217,11 +217,15 @@ void TfrmMain::TabSetChange(int tab) {
     msg->viewport()->update();
   });
   std::vector<std::int32_t> counts;  // a tab without stored counts lists nothing
+  static const std::vector<FileNameBytes> kNoPaths;
+  const std::vector<FileNameBytes>* counted_paths = &kNoPaths;
   if (tab != 0 && static_cast<std::size_t>(tab - 1) < list_->search_list.size()) {
-    counts = HitCountValues(list_->search_list[static_cast<std::size_t>(tab - 1)].second);
+    const auto pair = static_cast<std::size_t>(tab - 1);
+    counts = HitCountValues(list_->search_list[pair].second);
+    counted_paths = &list_->searched_paths[pair];
   }
   if (tab != 0) ShowRankColumn(true);
-  list_->model->ApplyTabCounts(tab != 0 ? &counts : nullptr);
+  list_->model->ApplyTabCounts(tab != 0 ? &counts : nullptr, *counted_paths);
   if (tab == 0) ShowRankColumn(false);
   list_->model->Sort(list_->sort);  // automatic re-sorting when updates resume
 }
@@ -229,6 +233,7 @@ void TfrmMain::TabSetChange(int tab) {
 void TfrmMain::TabSetTabClose(int tab) {
   if (tab >= 1 && static_cast<std::size_t>(tab - 1) < list_->search_list.size()) {
     list_->search_list.erase(list_->search_list.begin() + (tab - 1));
+    list_->searched_paths.erase(list_->searched_paths.begin() + (tab - 1));
   }
   if (TabSet->count() < 3) {
     TabSet->setVisible(false);

@@ -1,22 +1,70 @@
 #include "safe_web_page.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInfo>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
 
 namespace orvex {
+namespace {
+
+constexpr char kPageScheme[] = "orvex-page";
+
+// A scheme must be known before the application object exists: registered
+// while the program loads, as every program that shows the page links this.
+[[maybe_unused]] const bool kPageSchemeRegistered = [] {
+  QWebEngineUrlScheme scheme(kPageScheme);
+  scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
+  // Local like file: pages, which may show local pictures (the smileys).
+  scheme.setFlags(QWebEngineUrlScheme::LocalScheme | QWebEngineUrlScheme::LocalAccessAllowed);
+  QWebEngineUrlScheme::registerScheme(scheme);
+  return true;
+}();
+
+}  // namespace
+
+void ProgramPageHandler::SetPage(const QString& file_path, const QByteArray& charset) {
+  page_path_ = file_path;
+  charset_ = charset;
+}
+
+void ProgramPageHandler::requestStarted(QWebEngineUrlRequestJob* job) {
+  const QString path = job->requestUrl().path();
+  if (path != page_path_) {
+    // A picture or anything else the page names: the local file, as for a
+    // file: page.
+    job->redirect(QUrl::fromLocalFile(path));
+    return;
+  }
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+    return;
+  }
+  auto* bytes = new QBuffer(job);  // the job owns what it sends
+  bytes->setData(file.readAll());
+  job->reply("text/html;charset=" + charset_, bytes);
+}
 
 void LocalOnlyInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
   const QString scheme = info.requestUrl().scheme();
-  if (scheme == QLatin1String("file") || scheme == QLatin1String("data")) return;
+  if (scheme == QLatin1String("file") || scheme == QLatin1String("data") ||
+      scheme == QLatin1String(kPageScheme))
+    return;
   ++blocked_;
   info.block(true);
 }
 
-QWebEngineProfile* SafeWebPage::MakeProfile(LocalOnlyInterceptor* interceptor) {
+QWebEngineProfile* SafeWebPage::MakeProfile(LocalOnlyInterceptor* interceptor,
+                                            ProgramPageHandler* handler) {
   auto* profile = new QWebEngineProfile;  // off the record: nothing kept on disk
   interceptor->setParent(profile);
   profile->setUrlRequestInterceptor(interceptor);
+  handler->setParent(profile);
+  profile->installUrlSchemeHandler(kPageScheme, handler);
   profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
   profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
   profile->setSpellCheckEnabled(false);
@@ -46,17 +94,24 @@ QWebEngineProfile* SafeWebPage::MakeProfile(LocalOnlyInterceptor* interceptor) {
   return profile;
 }
 
-SafeWebPage::SafeWebPage(QObject* parent) : SafeWebPage(new LocalOnlyInterceptor, parent) {}
+SafeWebPage::SafeWebPage(QObject* parent)
+    : SafeWebPage(new LocalOnlyInterceptor, new ProgramPageHandler, parent) {}
 
-SafeWebPage::SafeWebPage(LocalOnlyInterceptor* interceptor, QObject* parent)
-    : QWebEnginePage(MakeProfile(interceptor), parent), interceptor_(interceptor) {
+SafeWebPage::SafeWebPage(LocalOnlyInterceptor* interceptor, ProgramPageHandler* handler,
+                         QObject* parent)
+    : QWebEnginePage(MakeProfile(interceptor, handler), parent),
+      interceptor_(interceptor),
+      handler_(handler) {
   // The profile must outlive the page: as the page's child it is deleted
   // only after the page itself has gone.
   profile()->setParent(this);
 }
 
 void SafeWebPage::LoadProgramPage(const QString& file_path) {
-  program_page_ = QUrl::fromLocalFile(file_path);
+  handler_->SetPage(file_path, charset_);
+  program_page_ = QUrl();
+  program_page_.setScheme(kPageScheme);
+  program_page_.setPath(file_path);
   load(program_page_);
 }
 

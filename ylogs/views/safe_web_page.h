@@ -4,9 +4,11 @@
 // program itself loads.
 #pragma once
 
+#include <QByteArray>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineUrlSchemeHandler>
 
 class QWebEngineProfile;
 
@@ -25,13 +27,31 @@ class LocalOnlyInterceptor : public QWebEngineUrlRequestInterceptor {
   int blocked_ = 0;
 };
 
+// Serves the program's page under a scheme of its own, so that the browser is
+// told the page's encoding (the page names none, and a guess from a few
+// letters goes wrong); what the page refers to is passed on to the local file.
+class ProgramPageHandler : public QWebEngineUrlSchemeHandler {
+  Q_OBJECT
+ public:
+  using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+  void requestStarted(QWebEngineUrlRequestJob* job) override;
+  void SetPage(const QString& file_path, const QByteArray& charset);
+
+ private:
+  QString page_path_;
+  QByteArray charset_;
+};
+
 class SafeWebPage : public QWebEnginePage {
   Q_OBJECT
  public:
   // Makes its own off-the-record profile with the policies set.
   explicit SafeWebPage(QObject* parent = nullptr);
 
-  // Loads a page file written by the program; the only navigation allowed.
+  // The encoding of the program's pages ("windows-1253", "UTF-8", ...).
+  void SetPageCharset(const QByteArray& charset) { charset_ = charset; }
+  // Loads a page file written by the program, in that encoding; the only
+  // navigation allowed.
   void LoadProgramPage(const QString& file_path);
   QUrl program_page() const { return program_page_; }
   const LocalOnlyInterceptor* interceptor() const { return interceptor_; }
@@ -44,9 +64,12 @@ class SafeWebPage : public QWebEnginePage {
                                 const QString&) override {}
 
  private:
-  SafeWebPage(LocalOnlyInterceptor* interceptor, QObject* parent);
-  static QWebEngineProfile* MakeProfile(LocalOnlyInterceptor* interceptor);
+  SafeWebPage(LocalOnlyInterceptor* interceptor, ProgramPageHandler* handler, QObject* parent);
+  static QWebEngineProfile* MakeProfile(LocalOnlyInterceptor* interceptor,
+                                        ProgramPageHandler* handler);
   LocalOnlyInterceptor* interceptor_;
+  ProgramPageHandler* handler_;
+  QByteArray charset_ = "windows-1252";
   QUrl program_page_;
   int refused_ = 0;
 };
