@@ -26,6 +26,7 @@
 #include "widgets/tab_strip.h"
 #include "widgets/tree_icons.h"
 #include "widgets/vertical_grid_delegate.h"
+#include "widgets/wrapping_row.h"
 #include "ylogs/shell/frmmain.h"
 #include "ylogs/shell/frmmain_run_state.h"
 #include "ylogs/shell/long_action.h"
@@ -164,9 +165,12 @@ QFrame* TfrmMain::CreateTopStrip() {
   row->addSpacing(8);
 
   panID = new QLabel("Yahoo ID: ", strip);
-  panID->setFixedWidth(230);
+  // Its full width where there is room; narrower rather than widen the window.
+  panID->setMinimumWidth(90);
+  panID->setMaximumWidth(230);
+  panID->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
   panID->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  row->addWidget(panID);
+  row->addWidget(panID, 1);
 
   panMesArch = new QFrame(strip);
   panMesArch->setMinimumWidth(176);  // wide enough for its label in any font
@@ -308,6 +312,10 @@ QWidget* TfrmMain::CreateRightArea() {
     header->resizeSection(c, ConversationColumnWidth(c));
     msg->setColumnHidden(c, !ConversationColumnInitiallyShown(c));
   }
+  // The file name takes what the other columns leave, so a wide window shows
+  // no empty band and a narrow one cuts no column off.
+  header->setSectionResizeMode(kFileNameColumn, QHeaderView::Stretch);
+  header->setMinimumSectionSize(40);
   msg->setStyleSheet(
       "QTreeView::item:selected:!active { background: #A2C0EF; border: 1px solid #A2C0EF; "
       "color: black; }");
@@ -349,9 +357,9 @@ QWidget* TfrmMain::CreateRightArea() {
   auto* bc = new QVBoxLayout(PanBottom);
   NoMargins(bc);
   panFormat = new QFrame(PanBottom);
-  panFormat->setFixedHeight(41);
-  auto* fr = new QHBoxLayout(panFormat);
-  fr->setContentsMargins(6, 2, 6, 2);
+  // One line where the width allows, more in a narrow window.
+  auto* fr = new WrappingRow(panFormat, 10);
+  fr->setContentsMargins(6, 6, 6, 6);
   ckDate = new QCheckBox("Date", panFormat);
   ckTime = new QCheckBox("Time", panFormat);
   cbxTheme = new QComboBox(panFormat);
@@ -363,17 +371,21 @@ QWidget* TfrmMain::CreateRightArea() {
   btnRaw = new QPushButton("Raw", panFormat);
   btnRaw->setVisible(false);
   for (QCheckBox* c : {ckDate, ckTime, ckBold, ckFonts}) c->setChecked(true);
-  fr->addWidget(ckDate);
-  fr->addWidget(ckTime);
-  fr->addSpacing(8);
-  fr->addWidget(new QLabel("Theme", panFormat));
-  fr->addWidget(cbxTheme);
-  fr->addSpacing(8);
-  fr->addWidget(ckBold);
-  fr->addWidget(ckFonts);
-  fr->addWidget(ckSmilies);
-  fr->addWidget(btnRaw);
-  fr->addStretch();
+  // The bar wraps by groups: what belongs together stays on one line.
+  auto group = [this](std::initializer_list<QWidget*> widgets) {
+    auto* box = new QWidget(panFormat);
+    auto* row = new QHBoxLayout(box);
+    NoMargins(row);
+    row->setSpacing(6);
+    for (QWidget* w : widgets) {
+      w->setParent(box);
+      row->addWidget(w);
+    }
+    return box;
+  };
+  fr->addWidget(group({ckDate, ckTime}));
+  fr->addWidget(group({new QLabel("Theme"), cbxTheme}));
+  fr->addWidget(group({ckBold, ckFonts, ckSmilies, btnRaw}));
   bc->addWidget(panFormat);
   WebBrowser = new QWebEngineView(PanBottom);
   web_page = new SafeWebPage(WebBrowser);
@@ -436,8 +448,15 @@ void TfrmMain::CreateControls() {
   splitter_left = new QSplitter(Qt::Horizontal, central);
   splitter_left->setOpaqueResize(true);
   QWidget* left = CreateLeftColumn();
+  // Wide enough for the tree's fixed nodes; the list and the page keep room
+  // for a few columns and a line of text.
+  left->setMinimumWidth(170);
+  QWidget* right = CreateRightArea();
+  right->setMinimumWidth(380);
   splitter_left->addWidget(left);
-  splitter_left->addWidget(CreateRightArea());
+  splitter_left->addWidget(right);
+  splitter_left->setCollapsible(0, false);
+  splitter_left->setCollapsible(1, false);
   splitter_left->setStretchFactor(1, 1);
   splitter_left->setSizes({222, 1022 - 222});
   col->addWidget(splitter_left, 1);
