@@ -55,6 +55,17 @@ std::int32_t CountWords(std::string_view text) {
   return static_cast<std::int32_t>(words);
 }
 
+void AddCounters(MessageCounters& into, const MessageCounters& add) {
+  for (int side = 0; side < 2; ++side) {
+    MessageCounters::Side& s = into.side[side];
+    const MessageCounters::Side& a = add.side[side];
+    s.messages = WrapAdd(s.messages, a.messages);
+    s.words = WrapAdd(s.words, a.words);
+    s.bytes = WrapAdd(s.bytes, a.bytes);
+    s.started = WrapAdd(s.started, a.started);
+  }
+}
+
 void AddMessageCounts(RenderState& state, std::string_view plain, int side) {
   MessageCounters::Side& s = state.counters.side[side];
   if (state.conversation_start_pending) {

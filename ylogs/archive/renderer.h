@@ -79,6 +79,10 @@ std::int32_t CountWords(std::string_view text);
 
 void AddMessageCounts(RenderState& state, std::string_view plain, int side);
 
+// Adds one set of counters to another, wrapping as the counters do: the sum
+// of files counted apart equals their count in one go.
+void AddCounters(MessageCounters& into, const MessageCounters& add);
+
 // Renders one archive file. Throws FileError when the file cannot be opened or
 // ends inside a record header or an escape code; counts and message boxes of
 // the records before stay.
