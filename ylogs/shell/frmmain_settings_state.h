@@ -8,6 +8,9 @@ namespace orvex {
 struct SettingsState {
   std::string theme = "default";      // the "Theme" the settings named
   bool closing_without_save = false;  // "Exit" leaves without saving them
+  // They could not be read at start-up: saving the defaults in their place
+  // would lose them, so they are not saved.
+  bool unreadable = false;
 };
 
 }  // namespace orvex
