@@ -257,7 +257,7 @@ def check_window_files():
 
 
 # Calls that write, create or remove files or folders. Only the file-system
-# module (platform/file_system*.cpp, one file per system) may make them, so
+# module (platform/**/file_system*.cpp, one file per system) may make them, so
 # that every file is replaced whole or not at all and tests can fail each call.
 FILE_CHANGES = re.compile(
     r"\b(?:std::)?(?:ofstream|fstream|fopen|freopen|fwrite(?!\([^;]*\bstd(?:out|err)\))|"
@@ -267,14 +267,16 @@ FILE_CHANGES = re.compile(
     r"|\bQDir\b[^;]*\.(?:mkdir|mkpath|rmdir|rmpath|removeRecursively|remove|rename)\s*\("
     r"|\b(?:std::filesystem|fs)::(?:create_\w+|remove\w*|rename|copy\w*|permissions|"
     r"resize_file|last_write_time)\s*\("
-    r"|(?:^|[^\w.>])::?(?:open|openat|creat|write|pwrite|mkdir|mkdirat|mkdtemp|mkstemp|unlink|"
+    r"|(?:^|[^\w.>:])(?:::)?(?:open|openat|creat|write|pwrite|mkdir|mkdirat|mkdtemp|mkstemp|unlink|"
     r"unlinkat|rmdir|rename|renameat|truncate|ftruncate|chmod|fchmod|link|symlink)\s*\("
-    r"|\bstd::rename\s*\(", re.M)
+    r"|\bstd::rename\s*\("
+    r"|\b(?:CreateFile|WriteFile|CreateDirectory|DeleteFile|RemoveDirectory|MoveFile\w*|"
+    r"ReplaceFile|CopyFile\w*|_wfopen|_wopen|_wmkdir|_wremove|_wrename)[AW]?\s*\(", re.M)
 
 
 def check_file_changes():
     for path, text in SOURCES.items():
-        if re.fullmatch(r"platform/file_system\w*\.cpp", path):
+        if re.fullmatch(r"platform/(?:\w+/)*file_system\w*\.cpp", path):
             continue
         code = re.sub(r"//[^\n]*", "", text)
         for m in FILE_CHANGES.finditer(code):

@@ -96,11 +96,17 @@ class FaultWindowTest : public PlatformWindowTest, public ::testing::WithParamIn
     return *window;
   }
 
-  // Plays the export dialog: this folder, the first scope, "OK".
-  void ExportTo(TfrmMain& w, void (TfrmMain::*item)(), const std::string& folder) {
-    on_dialog = [folder](QDialog& dialog) {
+  RecordingSaveDialogs save_dialogs;
+  TempFolder out;
+  std::map<std::string, std::string> before;
+  int calls[files::kFileCallKinds] = {};  // by the last run, of each kind
+
+ public:
+  // Plays the export dialog: this folder of `out`, the first scope, "OK".
+  void ExportTo(TfrmMain& w, void (TfrmMain::*item)(), const char* folder) {
+    on_dialog = [this, folder](QDialog& dialog) {
       auto& d = dynamic_cast<TfrmSaveDir&>(dialog);
-      d.edtDirector->setText(QString::fromStdString(folder));
+      d.edtDirector->setText(QString::fromStdString(out / folder));
       d.scopes[0]->setChecked(true);
       d.setResult(0);
       d.Button2Click();
@@ -108,22 +114,12 @@ class FaultWindowTest : public PlatformWindowTest, public ::testing::WithParamIn
     };
     w.Guard([&] { (w.*item)(); });
   }
-
-  RecordingSaveDialogs save_dialogs;
-  TempFolder out;
-  std::map<std::string, std::string> before;
-  int calls[files::kFileCallKinds] = {};  // by the last run, of each kind
-
- public:
   void SaveAs(TfrmMain& w) {
     save_dialogs.answers = {QString::fromStdString(out / "talk.html"),
                             QString::fromStdString(out / "talk.txt")};
     w.Guard([&] { w.Save1Click(); });
     w.Guard([&] { w.Saveastext2Click(); });
   }
-  void Batch(TfrmMain& w) { ExportTo(w, &TfrmMain::Saveasindividualfiles1Click, out / "batch"); }
-  void Json(TfrmMain& w) { ExportTo(w, &TfrmMain::SaveasJSONfiles1Click, out / "json"); }
-  void Site(TfrmMain& w) { ExportTo(w, &TfrmMain::Saveaswebsite1Click, out / "site"); }
 };
 
 void OnAlice(TfrmMain& w) {
@@ -215,13 +211,24 @@ INSTANTIATE_TEST_SUITE_P(
         Operation{"View", OnAlice,
                   [](FaultWindowTest&, TfrmMain& w) {
                     SelectRows(w, {0, 1, 2});
-                  }},
-        Operation{"SaveAs", OnThree, [](FaultWindowTest& t, TfrmMain& w) { t.SaveAs(w); }},
-        Operation{"BatchExport", OnThree, [](FaultWindowTest& t, TfrmMain& w) { t.Batch(w); },
+                  },
                   false, true},
-        Operation{"Json", OnThree, [](FaultWindowTest& t, TfrmMain& w) { t.Json(w); }, false, true},
-        Operation{"Website", OnThree, [](FaultWindowTest& t, TfrmMain& w) { t.Site(w); }, false,
-                  true},
+        Operation{"SaveAs", OnThree, [](FaultWindowTest& t, TfrmMain& w) { t.SaveAs(w); }},
+        Operation{"BatchExport", OnThree,
+                  [](FaultWindowTest& t, TfrmMain& w) {
+                    t.ExportTo(w, &TfrmMain::Saveasindividualfiles1Click, "batch");
+                  },
+                  false, true},
+        Operation{"Json", OnThree,
+                  [](FaultWindowTest& t, TfrmMain& w) {
+                    t.ExportTo(w, &TfrmMain::SaveasJSONfiles1Click, "json");
+                  },
+                  false, true},
+        Operation{"Website", OnThree,
+                  [](FaultWindowTest& t, TfrmMain& w) {
+                    t.ExportTo(w, &TfrmMain::Saveaswebsite1Click, "site");
+                  },
+                  false, true},
         Operation{"FavouriteAndClose", OnThree,
                   [](FaultWindowTest&, TfrmMain& w) {
                     w.Guard([&] { w.Addtofavorite1Click(); });
