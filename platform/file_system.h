@@ -53,8 +53,9 @@ bool CanWrite(const FileNameBytes& path);
 // Every file the program writes goes through here. Writes `bytes` to a new
 // file beside the path's target (a link is followed, so the link stays),
 // flushes it to disk and renames it over the target: either the whole new
-// text is there or the old file is untouched, and no new file is left
-// behind. An existing file keeps its permissions, and one this user may not
+// text is there or the old file is untouched, and a failed write leaves no
+// new file behind (a killed process may leave one, never in the target's
+// place). An existing file keeps its permissions, and one this user may not
 // write is refused (EACCES) as writing it in place would be. A target that is
 // no plain file (a device, a pipe) is written in place.
 int WriteFileAtomically(const FileNameBytes& path, std::string_view bytes);
