@@ -74,16 +74,6 @@ class WriteFaults : public ::testing::Test {
   TempFolder profiles;
 };
 
-// Each file below `root` as it was (`old`) or as a run completes it (`made`).
-void ExpectOldOrNew(const Files& old, const Files& made, const std::string& root) {
-  for (const auto& [path, bytes] : FilesBelow(root)) {
-    EXPECT_TRUE((old.count(path) && old.at(path) == bytes) ||
-                (made.count(path) && made.at(path) == bytes))
-        << path << " is torn or stray";
-  }
-  for (const auto& [path, bytes] : old) EXPECT_TRUE(fs::exists(path)) << path << " is lost";
-}
-
 TEST_F(WriteFaults, AFullOrReadOnlyDiskKeepsEveryEarlierFile) {
   TempFolder disk;
   if (::geteuid() != 0) GTEST_SKIP() << "a tmpfs of 1 MB needs root";
@@ -117,7 +107,12 @@ TEST_F(WriteFaults, AFullOrReadOnlyDiskKeepsEveryEarlierFile) {
       const char* reason = read_only ? std::strerror(EROFS) : std::strerror(ENOSPC);
       EXPECT_NE(r.err.find(i ? "Unable to write to " : reason), std::string::npos) << r.err;
     }
-    ExpectOldOrNew(before, made, disk.path());
+    for (const auto& [path, bytes] : FilesBelow(disk.path())) {
+      EXPECT_TRUE((before.count(path) && before.at(path) == bytes) ||
+                  (made.count(path) && made.at(path) == bytes))
+          << path << " is torn or stray";
+    }
+    for (const auto& [path, bytes] : before) EXPECT_TRUE(fs::exists(path)) << path << " is lost";
     ASSERT_EQ(::mount(nullptr, disk.path().c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
   }
 }
@@ -139,8 +134,8 @@ TEST_F(WriteFaults, AKilledRunLeavesEachFileOldOrNew) {
     for (const auto& [path, bytes] : old.back()) fs::remove(path);
   }
   std::mt19937 rng(26);
-  int kills = 0, old_files = 0, new_files = 0, torn = 0, lost = 0, leftovers = 0;
-  for (int run = 0; run < 200; ++run, ++kills) {
+  int old_files = 0, new_files = 0, torn = 0, lost = 0, leftovers = 0;
+  for (int run = 0; run < 200; ++run) {
     const std::size_t j = run % jobs.size();
     for (const auto& [path, bytes] : old[j]) testing::WriteBytes(path, bytes);
     std::vector<char*> argv;
@@ -167,7 +162,7 @@ TEST_F(WriteFaults, AKilledRunLeavesEachFileOldOrNew) {
       fs::remove(path);
     }
   }
-  std::cout << kills << " kills: " << old_files << " files old, " << new_files << " new, " << torn
+  std::cout << "200 kills: " << old_files << " files old, " << new_files << " new, " << torn
             << " torn, " << lost << " lost; " << leftovers << " new files left beside them\n";
   EXPECT_EQ(torn + lost, 0);
 }

@@ -1,9 +1,6 @@
-// Every operation of the window, with each of its calls to the file system
-// failing in turn as a full disk, a read-only folder, a failing disk, a file
-// gone or a folder turned into a file would make it fail: the window goes
-// on, says what failed (or, at start-up, keeps silent), changes no archive
-// byte, and leaves every file it writes with its old or its complete new
-// bytes.
+// Every operation of the window with each of its calls to the file system
+// failing in turn: the window goes on, says what failed, changes no archive
+// byte, and leaves every file with its old or its complete new bytes.
 #include <QRadioButton>
 #include <QToolButton>
 
