@@ -9,15 +9,45 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
-#include <filesystem>
 #include <vector>
 
 namespace orvex::files {
 namespace {
 
+// The system calls that a fault plan can stand in for.
+int Open(FileCall call, const std::string& path, int flags, mode_t mode = 0) {
+  if (const int fault = InjectedFault(call); fault > 0) {
+    errno = fault;
+    return -1;
+  }
+  return ::open(path.c_str(), flags, mode);
+}
+
+ssize_t Read(int fd, char* to, std::size_t size) {
+  const int fault = InjectedFault(FileCall::kRead);
+  if (fault == kCutShort) return 0;
+  if (fault > 0) {
+    errno = fault;
+    return -1;
+  }
+  return ::read(fd, to, size);
+}
+
+// Makes a call that gives 0 or -1 and errno; its error number, or the one a
+// fault plan gives instead of making it.
+template <typename Call>
+int Made(FileCall call, Call&& make) {
+  if (const int fault = InjectedFault(call); fault > 0) return fault;
+  return make() == 0 ? 0 : errno;
+}
+
 int WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t put = ::write(fd, bytes.data(), bytes.size());
+    std::size_t size = bytes.size();
+    const int fault = InjectedFault(FileCall::kWrite);
+    if (fault > 0) return fault;
+    if (fault == kCutShort) size = (size + 1) / 2;
+    const ssize_t put = ::write(fd, bytes.data(), size);
     if (put < 0) {
       if (errno == EINTR) continue;
       return errno;
@@ -25,6 +55,16 @@ int WriteAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<std::size_t>(put));
   }
   return 0;
+}
+
+// Writes into a file that is no plain file (a device, a pipe): it cannot be
+// replaced, and there is nothing of it to keep.
+int WriteInPlace(const std::string& path, std::string_view bytes) {
+  const int fd = Open(FileCall::kCreate, path, O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  int error = WriteAll(fd, bytes);
+  if (::close(fd) != 0 && error == 0) error = errno;
+  return error;
 }
 
 }  // namespace
@@ -67,7 +107,7 @@ std::optional<std::pair<std::uint64_t, std::uint64_t>> FileIdentity(const FileNa
 int ListFolder(const std::string& folder,
                const std::function<bool(std::string_view)>& wants_details,
                const std::function<void(const ListedItem&)>& visit) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd = Open(FileCall::kList, folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return errno;
   DIR* dir = ::fdopendir(fd);
   if (!dir) {
@@ -106,7 +146,7 @@ int ListFolder(const std::string& folder,
 
 int ReadWholeFile(const std::string& path, std::string& bytes) {
   bytes.clear();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = Open(FileCall::kOpen, path, O_RDONLY | O_CLOEXEC);
   if (fd < 0) return errno;
   auto fail = [&](int error) {
     ::close(fd);
@@ -123,19 +163,20 @@ int ReadWholeFile(const std::string& path, std::string& bytes) {
     bytes.resize(expected);
     std::size_t got = 0;
     while (got < expected) {
-      const ssize_t n = ::read(fd, bytes.data() + got, expected - got);
+      const ssize_t n = Read(fd, bytes.data() + got, expected - got);
       if (n < 0) {
         if (errno == EINTR) continue;
         return fail(errno);
       }
-      if (n == 0) break;  // the file shrank since fstat
+      // A file that ends before the size it had is being changed under us:
+      // what was read is no copy of it.
+      if (n == 0) return fail(EIO);
       got += static_cast<std::size_t>(n);
     }
-    bytes.resize(got);
   } else {
     char buf[65536];
     for (;;) {
-      const ssize_t n = ::read(fd, buf, sizeof buf);
+      const ssize_t n = Read(fd, buf, sizeof buf);
       if (n < 0) {
         if (errno == EINTR) continue;
         return fail(errno);
@@ -148,17 +189,8 @@ int ReadWholeFile(const std::string& path, std::string& bytes) {
   return 0;
 }
 
-int WriteFileInPlace(const std::string& path, std::string_view bytes) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return errno;
-  struct stat opened {
-  }, named{};
-  const bool removable = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
-                         ::lstat(path.c_str(), &named) == 0 && S_ISREG(named.st_mode);
-  int error = WriteAll(fd, bytes);
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error != 0 && removable) ::unlink(path.c_str());
-  return error;
+bool CanWrite(const std::string& path) {
+  return ::access(path.c_str(), W_OK) == 0;
 }
 
 int WriteFileAtomically(const std::string& path, std::string_view bytes) {
@@ -166,31 +198,61 @@ int WriteFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string target = WriteTarget(path);
   struct stat old {};
   const bool existed = ::stat(target.c_str(), &old) == 0;
+  if (existed && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) return WriteInPlace(target, bytes);
+  if (existed && !S_ISDIR(old.st_mode) && !CanWrite(target)) return errno;
   std::string temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
     temp = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    fd = Open(FileCall::kCreate, temp, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) return errno;
   }
   if (fd < 0) return EEXIST;
   int error = WriteAll(fd, bytes);
   if (error == 0 && existed && ::fchmod(fd, old.st_mode & 07777) != 0) error = errno;
-  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (error == 0) error = Made(FileCall::kSync, [&] { return ::fsync(fd); });
   if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+  if (error == 0)
+    error = Made(FileCall::kRename, [&] { return ::rename(temp.c_str(), target.c_str()); });
   if (error != 0) ::unlink(temp.c_str());
   return error;
 }
 
 int RemoveFile(const std::string& path) {
+  if (const int fault = InjectedFault(FileCall::kRemove); fault > 0) return fault;
   return ::unlink(path.c_str()) == 0 ? 0 : errno;
 }
 
 int MakeFolders(const std::string& path) {
-  std::error_code ec;
-  std::filesystem::create_directories(path, ec);
-  return ec.value();
+  std::string folder = path;
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  if (folder.empty() || IsFolder(folder)) return 0;
+  const std::size_t sep = folder.find_last_of('/');
+  if (sep != std::string::npos && sep > 0) {
+    if (const int error = MakeFolders(folder.substr(0, sep)); error != 0) return error;
+  }
+  const int error = Made(FileCall::kMakeFolder, [&] { return ::mkdir(folder.c_str(), 0777); });
+  if (error == EEXIST) return IsFolder(folder) ? 0 : ENOTDIR;
+  return error;
+}
+
+std::string MakePrivateFolder(const std::string& base, std::string_view prefix) {
+  // A folder that is the user's alone is used as it is.
+  struct stat st {};
+  if (::stat(base.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+      (st.st_mode & 022) == 0) {
+    return base + "/";
+  }
+  const std::string folder = base + "/" + std::string(prefix) + "-" + std::to_string(::geteuid());
+  const int error = Made(FileCall::kMakeFolder, [&] { return ::mkdir(folder.c_str(), 0700); });
+  if (error == 0 || (::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+                     st.st_uid == ::geteuid() && (st.st_mode & 077) == 0)) {
+    return folder + "/";
+  }
+  // The name is taken by something else: a folder of a new name of our own.
+  std::string pattern = base + "/" + std::string(prefix) + "-XXXXXX";
+  if (InjectedFault(FileCall::kMakeFolder) > 0 || ::mkdtemp(pattern.data()) == nullptr) return {};
+  return pattern + "/";
 }
 
 }  // namespace orvex::files

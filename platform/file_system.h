@@ -1,8 +1,9 @@
 // The one place the program touches the file system: listing folders, reading
-// whole files, writing them (in place, or all-or-nothing through a new file)
-// and removing them. Paths are file-system bytes as the system gives them.
-// Failures come back as the system's error number (0 for success): each caller
-// turns them into its own message.
+// whole files, writing them (whole or not at all, through a new file),
+// making folders and removing files. Paths are file-system bytes as the
+// system gives them. Failures come back as the system's error number (0 for
+// success): each caller turns them into its own message. Tests can make any
+// call fail (file_faults.h).
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <string_view>
 #include <utility>
 
+#include "file_faults.h"
 #include "text_kinds.h"
 
 namespace orvex::files {
@@ -50,15 +52,17 @@ int ReadWholeFile(const FileNameBytes& path, std::string& bytes);
 // stays; any other path is itself.
 FileNameBytes WriteTarget(const FileNameBytes& path);
 
-// Writes `bytes` into the file, created or emptied first. A file that cannot
-// be completed is removed again, but only a plain file named by the path
-// itself: a link stays, and so does what it leads to (a device, another file).
-int WriteFileInPlace(const FileNameBytes& path, std::string_view bytes);
+// Whether the file or folder may be written by this user.
+bool CanWrite(const FileNameBytes& path);
 
-// Writes `bytes` to a new file beside the path's target (a link is followed,
-// so the link stays), flushes it to disk and renames it over the target:
-// either the whole new text is there or the old file is untouched. An
-// existing file keeps its permissions.
+// Every file the program writes goes through here. Writes `bytes` to a new
+// file beside the path's target (a link is followed, so the link stays),
+// flushes it to disk and renames it over the target: either the whole new
+// text is there or the old file is untouched, and a failed write leaves no
+// new file behind (a killed process may leave one, never in the target's
+// place). An existing file keeps its permissions, and one this user may not
+// write is refused (EACCES) as writing it in place would be. A target that is
+// no plain file (a device, a pipe) is written in place.
 int WriteFileAtomically(const FileNameBytes& path, std::string_view bytes);
 
 // Removes a file (never a folder).
@@ -66,5 +70,12 @@ int RemoveFile(const FileNameBytes& path);
 
 // Makes a folder and the folders above it; an existing folder is no error.
 int MakeFolders(const FileNameBytes& path);
+
+// A folder for this user's eyes only in `base` (no separator at its end):
+// `base` itself when the user owns it and nobody else may write it; else
+// `base`/`prefix`-<user id>, made with access for its owner only, or kept
+// when it is such a folder already; else a new folder `base`/`prefix`-XXXXXX.
+// Ends in a separator; empty when none could be had.
+FileNameBytes MakePrivateFolder(const FileNameBytes& base, std::string_view prefix);
 
 }  // namespace orvex::files

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "private_profile.h"
 #include "registry.h"
 
 namespace orvex {
@@ -26,6 +27,8 @@ class IniRegistry : public Registry {
                     std::int32_t value) override;
 
  private:
+  ProfileDocument Load() const;
+
   std::string file_;
 };
 

@@ -9,7 +9,7 @@
 
 namespace orvex {
 
-// A registry value that could not be written.
+// A registry value that could not be read or written.
 class RegistryError : public std::runtime_error {
  public:
   explicit RegistryError(const std::string& text) : std::runtime_error(text) {}
@@ -19,10 +19,12 @@ class Registry {
  public:
   virtual ~Registry() = default;
 
-  // A text value; empty when the key or the value is missing.
+  // A text value; empty when the key or the value is missing. Throws
+  // RegistryError when the registry cannot be read.
   virtual std::string ReadString(const std::string& key, const std::string& value_name) = 0;
 
-  // An integer value; none when it is missing or not an integer.
+  // An integer value; none when it is missing or not an integer. Throws as
+  // ReadString.
   virtual std::optional<std::int32_t> ReadInteger(const std::string& key,
                                                   const std::string& value_name) = 0;
 

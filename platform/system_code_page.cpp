@@ -88,7 +88,12 @@ CodePageChoice ChooseSystemCodePage(Registry* registry, const LanguageEnvironmen
   CodePageChoice choice;
   choice.code_page = CodePageForLocale(UserLocale(env));
   if (!registry) return choice;
-  const std::string value = registry->ReadString(kCodePageKey, kCodePageValue);
+  std::string value;
+  try {
+    value = registry->ReadString(kCodePageKey, kCodePageValue);
+  } catch (const RegistryError&) {
+    return choice;  // an unreadable registry sets no code page, as an empty one
+  }
   if (Trimmed(value).empty()) return choice;
   int number = 0;
   if (ParseCodePage(Trimmed(value), number) && IsSupportedSystemCodePage(number)) {

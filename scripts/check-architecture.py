@@ -256,6 +256,35 @@ def check_window_files():
         fault(f"ylogs/shell/frmmain.h lists {path}, which defines none of the window's members")
 
 
+# Calls that write, create or remove files or folders. Only the file-system
+# module (platform/**/file_system*.cpp, one file per system) may make them, so
+# that every file is replaced whole or not at all and tests can fail each call.
+FILE_CHANGES = re.compile(
+    r"\b(?:std::)?(?:ofstream|fstream|fopen|freopen|fwrite(?!\([^;]*\bstd(?:out|err)\))|"
+    r"QSaveFile|QTemporaryFile|QTemporaryDir)\b"
+    r"|QIODevice::(?:WriteOnly|ReadWrite|Append|Truncate)\b"
+    r"|\bQFile::(?:remove|rename|copy|link|moveToTrash|resize|setPermissions)\b"
+    r"|\bQDir\b[^;]*\.(?:mkdir|mkpath|rmdir|rmpath|removeRecursively|remove|rename)\s*\("
+    r"|\b(?:std::filesystem|fs)::(?:create_\w+|remove\w*|rename|copy\w*|permissions|"
+    r"resize_file|last_write_time)\s*\("
+    r"|(?:^|[^\w.>:])(?:::)?(?:open|openat|creat|write|pwrite|mkdir|mkdirat|mkdtemp|mkstemp|unlink|"
+    r"unlinkat|rmdir|rename|renameat|truncate|ftruncate|chmod|fchmod|link|symlink)\s*\("
+    r"|\bstd::rename\s*\("
+    r"|\b(?:CreateFile|WriteFile|CreateDirectory|DeleteFile|RemoveDirectory|MoveFile\w*|"
+    r"ReplaceFile|CopyFile\w*|_wfopen|_wopen|_wmkdir|_wremove|_wrename)[AW]?\s*\(", re.M)
+
+
+def check_file_changes():
+    for path, text in SOURCES.items():
+        if re.fullmatch(r"platform/(?:\w+/)*file_system\w*\.cpp", path):
+            continue
+        code = re.sub(r"//[^\n]*", "", text)
+        for m in FILE_CHANGES.finditer(code):
+            line = code.count("\n", 0, m.start()) + 1
+            fault(f"{path}:{line} changes the file system outside platform/file_system.h "
+                  f"({m.group(0).strip().lstrip('(')})")
+
+
 def main():
     if not DOC.is_file():
         print(f"check-architecture: {DOC} is missing")
@@ -271,6 +300,7 @@ def main():
     check_complete(rows)
     check_layers()
     check_window_files()
+    check_file_changes()
     for text in faults:
         print(f"check-architecture: {text}")
     if faults:

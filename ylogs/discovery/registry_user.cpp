@@ -3,7 +3,11 @@
 namespace orvex {
 
 std::string ReadRegistryUser(Registry& registry) {
-  return registry.ReadString(kPagerKey, kUserIdValue);
+  try {
+    return registry.ReadString(kPagerKey, kUserIdValue);
+  } catch (const RegistryError&) {
+    return {};  // an unreadable registry names no user, as an empty one
+  }
 }
 
 NodeId SelectRegistryUser(const ContactTreeData& data, const std::string& user) {

@@ -19,14 +19,13 @@ void WriteItemsToFile(const std::string& path, const TextItems& items) {
   WriteBytesToFile(path, JoinItems(items));
 }
 
-void MakeFolders(const std::string& path) {
+void MakeOutputFolder(const std::string& path) {
   if (const int error = files::MakeFolders(path); error != 0) CannotCreate(path, error);
 }
 
 void WriteBytesToFile(const std::string& path, std::string_view bytes) {
-  // An existing file is replaced without asking, as before; a file that
-  // cannot be completed is removed again.
-  if (const int error = files::WriteFileInPlace(path, bytes); error != 0) {
+  // An existing file is replaced without asking, as before.
+  if (const int error = files::WriteFileAtomically(path, bytes); error != 0) {
     CannotCreate(path, error);
   }
 }

@@ -13,17 +13,17 @@
 
 namespace orvex {
 
-// Writes bytes to a file: every file an export or a save writes goes through
-// here. The file is written whole or not at all: a failure leaves no
-// half-written file behind and throws UserError "Cannot create file "<path>".
-// <system text>".
+// Writes bytes to a file: every file an export, a save or the view writes
+// goes through here. The file is replaced whole or not at all: a failure
+// leaves the old file as it was, no half-written file behind, and throws
+// UserError "Cannot create file "<path>". <system text>".
 void WriteBytesToFile(const std::string& path, std::string_view bytes);
 
 // Writes the items, each followed by CR LF, as they are (as WriteBytesToFile).
 void WriteItemsToFile(const std::string& path, const TextItems& items);
 
-// Makes a folder and the folders above it; errors as WriteBytesToFile.
-void MakeFolders(const std::string& path);
+// Makes an output folder and the folders above it; errors as WriteBytesToFile.
+void MakeOutputFolder(const std::string& path);
 
 // The name a save dialog's choice is saved under: kept when the upper-cased
 // name holds `tested` (".HTML", ".TXT") anywhere, else `suffix` appended.

@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "platform/qt/qt_text.h"
+#include "ylogs/archive/file_error.h"
 #include "ylogs/archive/theme.h"
 #include "ylogs/discovery/frmmain_discovery_state.h"
 #include "ylogs/shell/finally.h"
@@ -26,6 +27,7 @@ std::string TfrmMain::SettingsFilePath() const {
 void TfrmMain::LoadSettings() {
   const AppSettings s = ReadSettings(LocateSettingsFile(env_.program_folder).read_path);
   settings_->theme = s.theme;
+  settings_->unreadable = s.unreadable;
   ckDate->setChecked(s.date);
   ckTime->setChecked(s.time);
   cbxTheme->setCurrentIndex(FindTheme(page_->theme_names, s.theme));
@@ -58,6 +60,7 @@ void TfrmMain::SaveSettings() {
   s.format = btnFormat->isChecked();
   s.favorites = discovery_->favorites.entries();
   const SettingsLocation location = LocateSettingsFile(env_.program_folder);
+  if (settings_->unreadable) throw UserError("Unable to write to " + location.write_path);
   PrepareSettingsFile(location);
   WriteSettings(location.write_path, s);
 }

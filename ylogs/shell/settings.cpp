@@ -81,8 +81,10 @@ FavoriteEntry FavoriteAt(const SectionValues& values, std::int64_t n) {
 }  // namespace
 
 AppSettings ReadSettings(const std::string& path) {
-  const ProfileDocument doc = ProfileDocument::Load(path);
+  const std::optional<ProfileDocument> read = ProfileDocument::LoadForUpdate(path);
+  const ProfileDocument doc = read.value_or(ProfileDocument{});
   AppSettings s;
+  s.unreadable = !read;
   s.date = ReadBool(doc, "Date", true);
   s.time = ReadBool(doc, "Time", true);
   s.theme = GetProfileString(doc, kSettingsSection, "Theme", "default");

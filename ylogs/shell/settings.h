@@ -23,9 +23,12 @@ struct AppSettings {
   bool format = true;
   // In file order; equal paths are not merged on reading.
   std::vector<FavoriteEntry> favorites;
+  // The file is there but could not be read: the values are the defaults.
+  bool unreadable = false;
 };
 
-// Reads the settings; a missing file or section gives the defaults. Booleans
+// Reads the settings; a missing file or section gives the defaults, and so
+// does a file that cannot be read (marked `unreadable`). Booleans
 // are integers (nonzero is true); missing, empty or unreadable values give the
 // defaults. A favourite's "Size" that is not a decimal number is 0. Entries
 // are read at the indexes below the count "Favorites" gives that a favourite

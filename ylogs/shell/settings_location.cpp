@@ -1,10 +1,6 @@
 #include "settings_location.h"
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <system_error>
-
+#include "platform/file_system.h"
 #include "platform/user_config.h"
 #include "ylogs/shell/settings.h"
 
@@ -37,25 +33,22 @@ SettingsLocation LocateSettingsFile(const std::string& program_folder) {
   facts.program_folder = program_folder;
   // Saving replaces the file through a new one beside it, so the folder
   // itself must be writable, not only the file.
-  facts.program_folder_writable = ::access(program_folder.c_str(), W_OK) == 0;
+  facts.program_folder_writable = files::CanWrite(program_folder);
   facts.config_home = UserConfigHome();
-  std::error_code ec;
-  facts.per_user_file_exists = std::filesystem::exists(PerUserSettingsFile(facts.config_home), ec);
+  facts.per_user_file_exists =
+      files::FileIdentity(PerUserSettingsFile(facts.config_home)).has_value();
   return ChooseSettingsLocation(facts);
 }
 
 void PrepareSettingsFile(const SettingsLocation& location) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::path target(location.write_path);
-  fs::create_directories(target.parent_path(), ec);
-  if (location.seed_path.empty() || fs::exists(target, ec)) return;
-  if (fs::is_regular_file(location.seed_path, ec)) {
-    // The copy is the user's own: writable by them whatever the original was.
-    if (fs::copy_file(location.seed_path, target, fs::copy_options::skip_existing, ec)) {
-      fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add,
-                      ec);
-    }
+  const std::string& target = location.write_path;
+  files::MakeFolders(target.substr(0, target.find_last_of('/') + 1));
+  if (location.seed_path.empty() || files::FileIdentity(target)) return;
+  // The copy is a new file of the user's own, writable by them whatever the
+  // original was.
+  std::string bytes;
+  if (files::ReadWholeFile(location.seed_path, bytes) == 0) {
+    files::WriteFileAtomically(target, bytes);
   }
 }
 

@@ -137,7 +137,7 @@ void SiteWriter::Begin(const std::vector<ExportSource>& sources) {
     }
   }
   if (guard_) guard_->CheckTargets(Targets());
-  MakeFolders(root_);
+  MakeOutputFolder(root_);
   CopySmileys();
 }
 
@@ -164,7 +164,7 @@ std::vector<std::string> SiteWriter::Targets() const {
 void SiteWriter::CopySmileys() {
   if (!settings_.options.smileys || !settings_.smileys) return;
   const std::string to = root_ + "Smileys/";
-  MakeFolders(to);
+  MakeOutputFolder(to);
   for (const std::string& file : SmileyFiles()) {
     std::string bytes;
     try {
@@ -180,7 +180,7 @@ void SiteWriter::Write(const ExportSource& source) {
   Day& day = days_[next_++];
   Friend& f = friends_[day.friend_index];
   if (!f.made) {
-    MakeFolders(root_ + f.folder);
+    MakeOutputFolder(root_ + f.folder);
     f.made = true;
   }
   std::vector<std::string> notes;
@@ -217,7 +217,7 @@ void SiteWriter::Finish() {
   std::vector<FriendSummary> summaries;
   for (Friend& f : friends_) {
     for (std::size_t d : f.days) f.summary.days.push_back(days_[d].summary);
-    MakeFolders(root_ + f.folder);
+    MakeOutputFolder(root_ + f.folder);
     WriteBytesToFile(root_ + f.folder + "index.html", FriendPage(f.summary, kRootFromFriend));
     summaries.push_back(f.summary);
   }

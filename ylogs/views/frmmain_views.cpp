@@ -1,7 +1,6 @@
 // The conversation list, its tabs, the viewer and the statistics grid.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFrame>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -10,14 +9,11 @@
 #include <QTableView>
 #include <QTreeView>
 
-#include <cerrno>
-#include <cstring>
-
 #include "platform/qt/dialogs.h"
 #include "platform/qt/qt_text.h"
 #include "widgets/tab_strip.h"
-#include "ylogs/archive/file_error.h"
 #include "ylogs/discovery/frmmain_discovery_state.h"
+#include "ylogs/shell/export.h"
 #include "ylogs/shell/finally.h"
 #include "ylogs/shell/frmmain.h"
 #include "ylogs/shell/frmmain_run_state.h"
@@ -121,14 +117,7 @@ QString TfrmMain::WriteViewPage() {
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
   const QString path = folder + QStringLiteral("orvex%1.html").arg(page_->view_page_counter % 10);
   const std::string bytes = JoinItems(page_->html_buffer);
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-      file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-          static_cast<qint64>(bytes.size()) ||
-      !file.flush()) {
-    const int error = errno;
-    throw FileError("Cannot create file \"" + ToFileName(path) + "\". " + std::strerror(error));
-  }
+  WriteBytesToFile(ToFileName(path), bytes);
   return path;
 }
 
