@@ -76,8 +76,8 @@ FileNameBytes WriteTarget(const FileNameBytes& path) {
   if (!h.ok()) return path;
   std::wstring buffer(MAX_PATH, L'\0');
   for (int attempt = 0; attempt < 3; ++attempt) {
-    const DWORD n = ::GetFinalPathNameByHandleW(h.get(), buffer.data(),
-                                                static_cast<DWORD>(buffer.size()), 0);
+    const DWORD n =
+        ::GetFinalPathNameByHandleW(h.get(), buffer.data(), static_cast<DWORD>(buffer.size()), 0);
     if (n == 0) return path;
     if (n < buffer.size()) {
       buffer.resize(n);
@@ -253,9 +253,8 @@ int WriteFileAtomically(const FileNameBytes& path, std::string_view bytes) {
                          ? 0
                          : old_attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
                                              FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
-  if (error == 0 &&
-      !::MoveFileExW(temp.c_str(), wide_target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (error == 0 && !::MoveFileExW(temp.c_str(), wide_target.c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     error = LastError();
   }
   if (error == 0 && keep != 0) ::SetFileAttributesW(wide_target.c_str(), keep);

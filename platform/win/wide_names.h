@@ -29,7 +29,9 @@ std::string BytesFromWide(std::wstring_view wide);
 std::string PathFromWide(std::wstring_view wide);
 
 // A path in the program's bytes as the system's wide API takes it.
-inline std::wstring WidePath(std::string_view path) { return WideFromBytes(path); }
+inline std::wstring WidePath(std::string_view path) {
+  return WideFromBytes(path);
+}
 
 // The error number (errno) a system error code stands for.
 int ErrnoFromSystemError(unsigned long error);
