@@ -4,6 +4,9 @@
 set(ORVEX_BUILD_WINDOW OFF CACHE BOOL "" FORCE)
 set(ORVEX_BUILD_WINDOW_TESTS OFF CACHE BOOL "" FORCE)
 set(ORVEX_BUILD_BENCH OFF CACHE BOOL "" FORCE)
+# -O2: GCC 12's -O3 warns of overlapping copies inside std::string that
+# cannot happen (-Wrestrict), and builds slower.
+string(REPLACE "-O3" "-O2" CMAKE_CXX_FLAGS_RELEASE "${CMAKE_CXX_FLAGS_RELEASE}")
 
 # The header-only packages are Debian's (CLI11, nlohmann-json). Their CMake
 # files name /usr/include, which must not reach the cross compiler (glibc's

@@ -16,7 +16,6 @@ LINUX_BUILD="${ORVEX_BUILD_DIR:-$ROOT/build}"
 WIN_BUILD="${ORVEX_WINDOWS_BUILD_DIR:-$ROOT/build-windows}"
 START=$SECONDS
 
-bash "$ROOT/scripts/setup.sh"
 bash "$ROOT/scripts/setup-windows.sh"
 
 echo "== Linux reference build (orvex-cli and the sample writer)"

@@ -9,13 +9,6 @@
 
 namespace orvex {
 
-std::string ConfigHome(const char* xdg_config_home, std::string_view home) {
-  if (xdg_config_home && xdg_config_home[0] == '/') return xdg_config_home;
-  std::string folder(home);
-  if (folder.empty() || folder.back() != '/') folder += '/';
-  return folder + ".config";
-}
-
 std::string UserConfigHome() {
   PWSTR path = nullptr;
   std::string folder;

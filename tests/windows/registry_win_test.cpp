@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
-#include <fstream>
+#include <string>
+#include <vector>
 
 #include "platform/file_system.h"
 #include "platform/win/registry_win.h"
