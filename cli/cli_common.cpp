@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "platform/local_time.h"
 #include "platform/program_environment.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/day_time.h"
@@ -38,15 +39,7 @@ std::string StrftimeFormatter::Format(const std::string& format, double t) {
   tm.tm_wday = c.weekday;
   tm.tm_yday = c.day_of_year;
   tm.tm_isdst = -1;
-  if (format.empty()) return {};
-  std::string buf(256 + format.size() * 8, '\0');
-  // A format that yields nothing at all gives 0 too; grow only a few times.
-  for (int attempt = 0; attempt < 4; ++attempt) {
-    std::size_t n = std::strftime(buf.data(), buf.size(), format.c_str(), &tm);
-    if (n > 0) return Utf8ToAnsi(std::string_view(buf.data(), n));
-    buf.resize(buf.size() * 4);
-  }
-  return {};
+  return Utf8ToAnsi(FormatTimeUtf8(format, tm));
 }
 
 double NowDayCount() {

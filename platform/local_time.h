@@ -4,6 +4,7 @@
 
 #include <ctime>
 #include <optional>
+#include <string>
 
 namespace orvex {
 
@@ -14,5 +15,10 @@ struct LocalTime {
 
 // None when the moment cannot be shown in local time.
 std::optional<LocalTime> LocalTimeOf(std::time_t t);
+
+// strftime in the user's locale, as UTF-8 text (on Windows through wcsftime:
+// the C runtime's narrow text would be in the locale's code page). Empty for
+// an empty format or one that yields nothing.
+std::string FormatTimeUtf8(const std::string& format, const std::tm& fields);
 
 }  // namespace orvex

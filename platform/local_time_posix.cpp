@@ -9,4 +9,16 @@ std::optional<LocalTime> LocalTimeOf(std::time_t t) {
   return local;
 }
 
+std::string FormatTimeUtf8(const std::string& format, const std::tm& fields) {
+  if (format.empty()) return {};
+  std::string buf(256 + format.size() * 8, '\0');
+  // A format that yields nothing at all gives 0 too; grow only a few times.
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    const std::size_t n = std::strftime(buf.data(), buf.size(), format.c_str(), &fields);
+    if (n > 0) return buf.substr(0, n);
+    buf.resize(buf.size() * 4);
+  }
+  return {};
+}
+
 }  // namespace orvex

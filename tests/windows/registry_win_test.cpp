@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/local_time.h"
 #include "platform/win/registry_win.h"
 #include "platform/win/wide_names.h"
 #include "tests/support/temp_folder.h"
@@ -85,6 +86,17 @@ TEST(WindowsFileNames, EveryNameIsListedBackAsItsBytes) {
     EXPECT_EQ(bytes, name);
   }
   EXPECT_EQ(win::PathFromWide(L"C:\\Program Files\\x"), "C:/Program Files/x");
+}
+
+// The date and time formats are UTF-8 in and out, whatever the C runtime's
+// code page.
+TEST(WindowsLocalTime, FormatsInUtf8) {
+  std::tm fields{};
+  fields.tm_year = 106;
+  fields.tm_mday = 2;
+  fields.tm_hour = 15;
+  EXPECT_EQ(FormatTimeUtf8("%Y–%m–%d «%H» Ελ", fields), "2006–01–02 «15» Ελ");
+  EXPECT_EQ(FormatTimeUtf8("", fields), "");
 }
 
 }  // namespace
