@@ -1,11 +1,10 @@
 #include "cli_common.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 
+#include "platform/local_time.h"
+#include "platform/program_environment.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/day_time.h"
 #include "ylogs/archive/file_error.h"
@@ -15,11 +14,17 @@
 namespace orvex::cli {
 
 std::string ProgramFolder() {
-  std::error_code ec;
-  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  std::string folder = ec ? std::string(".") : exe.parent_path().string();
-  if (folder.empty() || folder.back() != '/') folder += '/';
-  return folder;
+  return ExecutableFolder();
+}
+
+const CLI::Validator& PathArgument() {
+  static const CLI::Validator validator(
+      [](std::string& text) {
+        text = PathFromUser(std::move(text));
+        return std::string();
+      },
+      "", "PathArgument");
+  return validator;
 }
 
 std::string StrftimeFormatter::Format(const std::string& format, double t) {
@@ -34,15 +39,7 @@ std::string StrftimeFormatter::Format(const std::string& format, double t) {
   tm.tm_wday = c.weekday;
   tm.tm_yday = c.day_of_year;
   tm.tm_isdst = -1;
-  if (format.empty()) return {};
-  std::string buf(256 + format.size() * 8, '\0');
-  // A format that yields nothing at all gives 0 too; grow only a few times.
-  for (int attempt = 0; attempt < 4; ++attempt) {
-    std::size_t n = std::strftime(buf.data(), buf.size(), format.c_str(), &tm);
-    if (n > 0) return Utf8ToAnsi(std::string_view(buf.data(), n));
-    buf.resize(buf.size() * 4);
-  }
-  return {};
+  return Utf8ToAnsi(FormatTimeUtf8(format, tm));
 }
 
 double NowDayCount() {
@@ -72,7 +69,8 @@ void AddLooseNameOptions(CLI::App& app, std::string& user, std::string& friend_n
 }
 
 void AddRenderOptions(CLI::App& app, RenderOptions& o) {
-  app.add_option("--theme", o.theme_path, "theme file [program folder/themes/default.th]");
+  app.add_option("--theme", o.theme_path, "theme file [program folder/themes/default.th]")
+      ->transform(PathArgument());
   AddLooseNameOptions(app, o.user, o.friend_name);
   app.add_flag("--no-date", o.no_date, "uncheck \"Date\"");
   app.add_flag("--no-time", o.no_time, "uncheck \"Time\"");

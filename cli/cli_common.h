@@ -15,6 +15,10 @@ namespace orvex::cli {
 // The folder of the orvex-cli executable, ending in a separator.
 std::string ProgramFolder();
 
+// Turns an option's path into file-name bytes as the system takes them from
+// the user (on Windows a "\" becomes "/"); for every option naming a file.
+const CLI::Validator& PathArgument();
+
 // Short date and long time through strftime formats.
 class StrftimeFormatter : public DateTimeFormatter {
  public:

@@ -78,7 +78,9 @@ Command AddExportCommand(CLI::App& app) {
   auto args = std::make_shared<ExportArgs>();
   CLI::App* sub = app.add_subcommand("export", "write one file per listed conversation");
   AddSelectionOptions(*sub, args->selection);
-  sub->add_option("OUTDIR", args->outdir, "the folder the files are written to")->required();
+  sub->add_option("OUTDIR", args->outdir, "the folder the files are written to")
+      ->required()
+      ->transform(PathArgument());
   auto* html = sub->add_flag("--html", args->html, "write HTML pages [default]");
   auto* text = sub->add_flag("--text", args->text, "write text transcripts");
   auto* json = sub->add_flag("--json", args->json, "write one JSON file each and index.json");

@@ -79,7 +79,7 @@ int RunRecords(const CLI::App& app, const RecordsArgs& args) {
 Command AddRecordsCommand(CLI::App& app) {
   auto args = std::make_shared<RecordsArgs>();
   CLI::App* sub = app.add_subcommand("records", "list the records of an archive file");
-  sub->add_option("FILE", args->file, "the archive file")->required();
+  sub->add_option("FILE", args->file, "the archive file")->required()->transform(PathArgument());
   AddLooseNameOptions(*sub, args->user, args->friend_name);
   sub->add_flag("--raw", args->raw, "formatting codes off");
   return {sub, [sub, args] { return RunRecords(*sub, *args); }};

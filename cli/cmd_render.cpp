@@ -58,7 +58,9 @@ int RunRender(const CLI::App& app, const RenderArgs& args) {
 Command AddRenderCommand(CLI::App& app) {
   auto args = std::make_shared<RenderArgs>();
   CLI::App* sub = app.add_subcommand("render", "write the page the viewer would show");
-  sub->add_option("FILE", args->files, "archive files, in page order")->required();
+  sub->add_option("FILE", args->files, "archive files, in page order")
+      ->required()
+      ->transform(PathArgument());
   AddRenderOptions(*sub, args->options);
   sub->add_flag("--transcript", args->transcript, "write the text buffer instead of the page");
   sub->add_flag("--stats", args->stats, "write the statistics grid instead of the page");

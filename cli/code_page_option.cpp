@@ -1,7 +1,7 @@
 #include "code_page_option.h"
 
 #include "cli_common.h"
-#include "platform/ini_registry.h"
+#include "platform/program_environment.h"
 #include "platform/system_code_page.h"
 #include "ylogs/archive/codepage.h"
 
@@ -30,8 +30,9 @@ void ApplyCodePage(const std::optional<int>& code_page) {
     SetSystemCodePage(*code_page);
     return;
   }
-  IniRegistry registry(IniRegistry::DefaultFile());
-  const CodePageChoice choice = ChooseSystemCodePage(&registry, LanguageEnvironment::FromProcess());
+  const auto registry = OpenUserRegistry();
+  const CodePageChoice choice =
+      ChooseSystemCodePage(registry.get(), LanguageEnvironment::FromProcess());
   SetSystemCodePage(choice.code_page);
   if (!choice.unsupported_value.empty()) ReportMessage(UnsupportedCodePageText(choice));
 }

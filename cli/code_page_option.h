@@ -1,6 +1,6 @@
 // --code-page N, taken by every subcommand: the system ANSI code page for the
-// run. Without it the window's rule holds (the registry stand-in, else the
-// user's language).
+// run. Without it the window's rule holds (the registry's value, else the
+// system's page: the user's language on POSIX, GetACP() on Windows).
 #pragma once
 
 #include <CLI/CLI.hpp>

@@ -1,5 +1,6 @@
 #include "selection.h"
 
+#include "cli_common.h"
 #include "ylogs/discovery/profiles_folder.h"
 #include "ylogs/discovery/profiles_scan.h"
 #include "ylogs/shell/settings.h"
@@ -26,7 +27,9 @@ NodeId FindNode(const ContactTreeData& data, const std::string& wanted) {
 }  // namespace
 
 void AddSelectionOptions(CLI::App& app, SelectionArgs& args) {
-  app.add_option("PROFILES", args.profiles, "the profiles folder")->required();
+  app.add_option("PROFILES", args.profiles, "the profiles folder")
+      ->required()
+      ->transform(PathArgument());
   auto* all = app.add_flag("--all", args.all, "select \"Show all\"");
   auto* favorites =
       app.add_flag("--favorites", args.favorites, "select \"Favorite conversations\"");
@@ -34,7 +37,8 @@ void AddSelectionOptions(CLI::App& app, SelectionArgs& args) {
                                 "select the node IDENTITY or IDENTITY/FRIEND (repeatable)");
   all->excludes(favorites)->excludes(select);
   favorites->excludes(select);
-  app.add_option("--settings", args.settings, "the settings file the favourites are read from");
+  app.add_option("--settings", args.settings, "the settings file the favourites are read from")
+      ->transform(PathArgument());
 }
 
 Selection BuildSelection(const SelectionArgs& args) {

@@ -86,7 +86,7 @@ bool IsSupportedSystemCodePage(int number) {
 
 CodePageChoice ChooseSystemCodePage(Registry* registry, const LanguageEnvironment& env) {
   CodePageChoice choice;
-  choice.code_page = CodePageForLocale(UserLocale(env));
+  choice.code_page = SystemDefaultCodePage(env);
   if (!registry) return choice;
   std::string value;
   try {

@@ -1,5 +1,6 @@
 // The system's ANSI code page, chosen as the system the archives come from
-// chooses it: a value in the registry, else the user's language.
+// chooses it: a value in the registry, else the system's own (the user's
+// language on POSIX, GetACP() on Windows).
 #pragma once
 
 #include <string>
@@ -35,6 +36,12 @@ int CodePageForLocale(std::string_view locale);
 // The pages the program converts: 874, 1250 to 1258, 65001.
 bool IsSupportedSystemCodePage(int number);
 
+// The page when the registry names none: on POSIX the language's
+// (CodePageForLocale(UserLocale(env))); on Windows the ANSI code page from
+// GetACP(), or UTF-8 (65001) when the program does not convert that page.
+// Defined in program_environment_posix.cpp and win/program_environment_win.cpp.
+int SystemDefaultCodePage(const LanguageEnvironment& env);
+
 struct CodePageChoice {
   int code_page = 1252;
   // The registry's value when it names no supported page (it is then left
@@ -42,8 +49,9 @@ struct CodePageChoice {
   std::string unsupported_value;
 };
 
-// The registry's value when it names a supported page, else the language's.
-// `registry` may be null (no registry: the language decides).
+// The registry's value when it names a supported page, else
+// SystemDefaultCodePage(env). `registry` may be null (no registry: the
+// system's page decides).
 CodePageChoice ChooseSystemCodePage(Registry* registry, const LanguageEnvironment& env);
 
 // The message shown once at start-up when the registry's value was left aside.

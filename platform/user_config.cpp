@@ -16,13 +16,6 @@ std::string HomeFolder() {
 
 }  // namespace
 
-std::string ConfigHome(const char* xdg_config_home, std::string_view home) {
-  if (xdg_config_home && xdg_config_home[0] == '/') return xdg_config_home;
-  std::string folder(home);
-  if (folder.empty() || folder.back() != '/') folder += '/';
-  return folder + ".config";
-}
-
 std::string UserConfigHome() {
   return ConfigHome(std::getenv("XDG_CONFIG_HOME"), HomeFolder());
 }

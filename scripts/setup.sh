@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, testing and running Orvex needs.
+# Installs every Debian package that building, testing and running Orvex needs,
+# and any named as arguments.
 # Safe to run again: packages already present are left as they are.
 set -euo pipefail
 
@@ -16,6 +17,8 @@ PACKAGES=(
   nlohmann-json3-dev
   poppler-utils
 )
+# More packages may be named as arguments (scripts/setup-windows.sh does).
+PACKAGES+=("$@")
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,12 +1,34 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
 
 #include "discovery_fixture.h"
 
 namespace orvex {
 namespace {
 
+struct CommandResult {
+  std::string out;
+  int status = -1;
+};
+
+// Runs a shell command line, collecting its standard output.
+CommandResult RunCommand(const std::string& command) {
+  CommandResult result;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) throw std::runtime_error("popen failed");
+  char buf[4096];
+  std::size_t got;
+  while ((got = std::fread(buf, 1, sizeof buf, pipe)) > 0) result.out.append(buf, got);
+  const int raw = ::pclose(pipe);
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return result;
+}
+
 using discovery_testing::InListingOrder;
-using discovery_testing::RunCommand;
 using discovery_testing::TempTree;
 
 // alice with friend bob (one archive) and erin with friend dan (one stray file).
@@ -19,7 +41,7 @@ class CliIndexTest : public ::testing::Test {
     p = t / "P/";
   }
 
-  discovery_testing::CommandResult Index(const std::string& args) const {
+  CommandResult Index(const std::string& args) const {
     return RunCommand(std::string(ORVEX_CLI) + " index " + args + " 2>/dev/null");
   }
 

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <stdlib.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -82,24 +81,6 @@ inline std::vector<std::string> InListingOrder(const std::string& folder,
     }
   }
   return ordered;
-}
-
-struct CommandResult {
-  std::string out;
-  int status = -1;
-};
-
-// Runs a shell command line, collecting its standard output.
-inline CommandResult RunCommand(const std::string& command) {
-  CommandResult result;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) throw std::runtime_error("popen failed");
-  char buf[4096];
-  std::size_t got;
-  while ((got = std::fread(buf, 1, sizeof buf, pipe)) > 0) result.out.append(buf, got);
-  const int raw = ::pclose(pipe);
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return result;
 }
 
 }  // namespace orvex::discovery_testing

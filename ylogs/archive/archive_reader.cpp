@@ -1,7 +1,6 @@
 #include "archive_reader.h"
 
 #include <cstring>
-#include <filesystem>
 
 #include "byte_scan.h"
 #include "codepage.h"
@@ -12,7 +11,9 @@
 namespace orvex {
 namespace {
 
-constexpr char kSep = std::filesystem::path::preferred_separator;
+// Paths are held with "/" on every system (on Windows too: see
+// platform/win/wide_names.h).
+constexpr char kSep = '/';
 constexpr std::ptrdiff_t kMiddleFolders = 18;  // "/Archive/Messages/"
 
 // Header positions (counted from 1) whose byte must be 0.

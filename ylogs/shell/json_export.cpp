@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <ctime>
+#include <optional>
 
 #include "export.h"
+#include "platform/local_time.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/day_time.h"
 #include "ylogs/archive/file_error.h"
@@ -50,9 +52,10 @@ std::int64_t UnixSecondsOfStoredTime(std::uint64_t stored) {
 
 std::string LocalIsoTime(std::int64_t unix_seconds) {
   const auto t = static_cast<std::time_t>(unix_seconds);
-  std::tm tm{};
-  if (!::localtime_r(&t, &tm)) return {};
-  const long offset = tm.tm_gmtoff;
+  const std::optional<LocalTime> local = LocalTimeOf(t);
+  if (!local) return {};
+  const std::tm& tm = local->fields;
+  const long offset = local->utc_offset_seconds;
   const long minutes = (offset < 0 ? -offset : offset) / 60;
   char buf[64];
   std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d%c%02ld:%02ld", tm.tm_year + 1900,
