@@ -132,7 +132,7 @@ void JsonWriter::Begin(const std::vector<ExportSource>& sources) {
     files.push_back(IndexFile());
     guard_->CheckTargets(files);
   }
-  MakeFolders(folder_);  // as the website does: a missing output folder is made
+  MakeOutputFolder(folder_);  // as the website does: a missing output folder is made
 }
 
 void JsonWriter::Write(const ExportSource& source) {
