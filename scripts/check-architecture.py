@@ -278,6 +278,10 @@ def check_file_changes():
     for path, text in SOURCES.items():
         if re.fullmatch(r"platform/(?:\w+/)*file_system\w*\.cpp", path):
             continue
+        # The C library calls MinGW's runtime lacks: they stand in for the
+        # system's own, below the module.
+        if re.fullmatch(r"platform/win/posix_compat\.(?:cpp|h)", path):
+            continue
         code = re.sub(r"//[^\n]*", "", text)
         for m in FILE_CHANGES.finditer(code):
             line = code.count("\n", 0, m.start()) + 1

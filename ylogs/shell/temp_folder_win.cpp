@@ -3,8 +3,7 @@
 // system may open), or `base` when one is given.
 #include <windows.h>
 
-#include <filesystem>
-
+#include "platform/file_system.h"
 #include "platform/win/wide_names.h"
 #include "temp_folder.h"
 
@@ -19,9 +18,8 @@ std::string PrivateTempFolder(const std::string& base) {
     root = win::PathFromWide(std::wstring_view(buffer, n));
   }
   while (root.size() > 1 && root.back() == '/') root.pop_back();
-  std::error_code ec;
-  std::filesystem::create_directories(std::filesystem::path(win::WidePath(root)), ec);
-  if (!std::filesystem::is_directory(std::filesystem::path(win::WidePath(root)), ec)) return {};
+  files::MakeFolders(root);
+  if (!files::IsFolder(root)) return {};
   return root + "/";
 }
 
