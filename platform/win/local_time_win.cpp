@@ -44,9 +44,10 @@ std::string FormatTimeUtf8(const std::string& format, const std::tm& fields) {
       i = end;
       continue;
     }
-    const std::wstring spec = win::WideFromBytes(format.substr(i, end + 1 - i));
+    const std::wstring conversion = win::WideFromBytes(format.substr(i, end + 1 - i));
     wchar_t buf[512];
-    const std::size_t n = std::wcsftime(buf, sizeof buf / sizeof buf[0], spec.c_str(), &fields);
+    const std::size_t n =
+        std::wcsftime(buf, sizeof buf / sizeof buf[0], conversion.c_str(), &fields);
     out += win::BytesFromWide(std::wstring_view(buf, n));
     i = end + 1;
   }

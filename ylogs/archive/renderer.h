@@ -42,9 +42,11 @@ struct MessageCounters {
     std::int32_t words = 0;
     std::int32_t bytes = 0;
     std::int32_t started = 0;
+    bool operator==(const Side&) const = default;
   };
   Side side[2];
   void Reset() { side[0] = side[1] = Side{}; }
+  bool operator==(const MessageCounters&) const = default;
 };
 
 // What the window holds at the time of a rendering.
