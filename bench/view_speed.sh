@@ -10,7 +10,10 @@
 # nothing is built. With --baseline the themes of another build (for instance
 # today's main) are shown side by side on 1,000 conversations in the same run.
 # Rounds stop early so that the whole run stays within 10 minutes. The last
-# line reads: view: 1000 conversations first screen A ms, 10 conversations
+# lines read: "whole history: ..." for the largest size (written, first screen,
+# loaded, longest pause, peak memory of the window and its browser processes),
+# "written, N conversations: window A ms, orvex-cli render of the same files B
+# ms, ratio R", and view: 1000 conversations first screen A ms, 10 conversations
 # B ms, ratio R. --sizes takes the selection sizes, e.g. 10,1000,30000
 # (default 10,100,1000).
 set -euo pipefail
@@ -42,7 +45,7 @@ ORVEX_VIEW_ROUNDS=$rounds ORVEX_VIEW_BUDGET_S=420 ORVEX_VIEW_SIZES=$sizes \
   ORVEX_VIEW_BASELINE_THEMES=${baseline:+$baseline/themes} \
   QTWEBENGINE_DISABLE_SANDBOX=1 \
   timeout 590 "$bin/orvex_view_bench" --gtest_filter=ViewSpeed.FirstScreenLoadAndResponsiveness 2>&1 |
-  tee "$log" | grep --line-buffered -E '^(round|medians|  [^ *]|longest|loaded|first screen)' ||
+  tee "$log" | grep --line-buffered -E '^(round|medians|  [^ *]|longest|loaded|first screen|whole history|written,)' ||
   { grep -E 'Failure|Expected|Actual|FAILED' "$log" >&2; exit 1; }
 grep -q '^\[  PASSED  \]' "$log" || { grep -E 'Failure|Expected|Actual|FAILED' "$log" >&2; exit 1; }
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

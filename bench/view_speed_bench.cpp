@@ -9,8 +9,11 @@
 //   fcp      the page's own first-contentful-paint (performance timeline,
 //            read in a script world of the bench's own after the load).
 // During each view a 5 ms timer records the longest gap in the window's event
-// handling. Rounds alternate the order of the cases; medians are printed, one
-// line per case, then a summary line per size.
+// handling, and the window's and its browser processes' peak resident memory
+// is summed. Rounds alternate the order of the cases; medians are printed, one
+// line per case, then summary lines: the largest size as a whole history,
+// the window's "written" against orvex-cli render of the same files (run
+// beside it in the same rounds), and the first screen per size.
 //
 // Environment (all optional):
 //   ORVEX_VIEW_ROUNDS          rounds (default 3)
@@ -26,6 +29,7 @@
 //                              seconds
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -33,6 +37,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImage>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -44,7 +49,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <map>
+#include <set>
+#include <sstream>
+
+#include <unistd.h>
 
 #include "sample_archives.h"
 #include "tests/window/window_fixture.h"
@@ -84,8 +94,51 @@ bool OneColour(const QImage& image) {
   return true;
 }
 
+// This process and every process started below it (the browser's).
+std::vector<int> OurProcesses() {
+  std::map<int, int> parent;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename().string();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    std::ifstream stat(entry.path() / "stat");
+    std::string line;
+    std::getline(stat, line);
+    const std::size_t close = line.rfind(')');
+    if (close == std::string::npos) continue;
+    std::istringstream rest(line.substr(close + 2));
+    char state;
+    int ppid = 0;
+    rest >> state >> ppid;
+    parent[std::stoi(name)] = ppid;
+  }
+  std::set<int> ours{static_cast<int>(::getpid())};
+  for (bool grew = true; grew;) {
+    grew = false;
+    for (const auto& [pid, ppid] : parent)
+      if (ours.count(ppid) && ours.insert(pid).second) grew = true;
+  }
+  return {ours.begin(), ours.end()};
+}
+
+// Starts a new peak resident size for each of our processes.
+void ResetPeakMemory() {
+  for (int pid : OurProcesses())
+    std::ofstream("/proc/" + std::to_string(pid) + "/clear_refs") << "5";
+}
+
+// The peak resident sizes since the reset, summed over our processes, in MB.
+double PeakMemoryMb() {
+  double kb = 0;
+  for (int pid : OurProcesses()) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+      if (line.rfind("VmHWM:", 0) == 0) kb += std::atof(line.c_str() + 6);
+  }
+  return kb / 1024;
+}
+
 struct Sample {
-  double written = 0, loaded = 0, first = -1, fcp = -1, gap = 0;
+  double written = 0, loaded = 0, first = -1, fcp = -1, gap = 0, memory = 0;
 };
 
 class ViewSpeed : public WindowTest {
@@ -161,8 +214,9 @@ class ViewSpeed : public WindowTest {
   // view shows now.
   static Sample TimeView(TfrmMain& w, const std::function<void()>& action,
                          const std::string& name = "page") {
-    QWidget* surface = Surface(w);
-    const QImage empty = surface->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The view may replace its surface widget when a page loads: paints are
+    // watched application-wide and the surface is looked up each time.
+    const QImage empty = Surface(w)->grab().toImage().convertToFormat(QImage::Format_RGB32);
 
     Sample s;
     QElapsedTimer clock;
@@ -175,10 +229,13 @@ class ViewSpeed : public WindowTest {
     // over (grabbing inside the paint would paint again).
     qint64 last_paint = -1;
     bool check_queued = false;
+    bool grabbing = false;  // a grab paints the surface: not a paint of the page
     auto check = [&] {
       check_queued = false;
       if (s.first >= 0) return;
-      const QImage now = surface->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      grabbing = true;
+      const QImage now = Surface(w)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      grabbing = false;
       if (now != empty && !OneColour(now)) {
         s.first = static_cast<double>(last_paint) / 1e6;
         if (const char* shots = std::getenv("ORVEX_VIEW_SHOTS"); shots && *shots)
@@ -188,20 +245,24 @@ class ViewSpeed : public WindowTest {
     };
     struct PaintWatch : QObject {
       std::function<void()> on_paint;
-      bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint || e->type() == QEvent::UpdateRequest) on_paint();
+      QWebEngineView* view;
+      bool eventFilter(QObject* o, QEvent* e) override {
+        if ((e->type() == QEvent::Paint || e->type() == QEvent::UpdateRequest) &&
+            (o == view || o == view->focusProxy()))
+          on_paint();
         return false;
       }
     } watch;
+    watch.view = Ui(w).WebBrowser;
     watch.on_paint = [&] {
-      if (!clock.isValid() || s.first >= 0) return;
+      if (!clock.isValid() || s.first >= 0 || grabbing) return;
       last_paint = clock.nsecsElapsed();
       if (!check_queued) {
         check_queued = true;
         QTimer::singleShot(0, &loop, check);
       }
     };
-    surface->installEventFilter(&watch);
+    qApp->installEventFilter(&watch);
     // Longest time the window did not handle its events.
     qint64 last_tick = 0;
     qint64 longest = 0;
@@ -219,6 +280,7 @@ class ViewSpeed : public WindowTest {
     });
     QTimer::singleShot(120000, &loop, &QEventLoop::quit);
 
+    ResetPeakMemory();
     const double epoch_start = static_cast<double>(QDateTime::currentMSecsSinceEpoch());
     clock.start();
     tick.start();
@@ -228,7 +290,8 @@ class ViewSpeed : public WindowTest {
     tick.stop();
     longest = std::max(longest, clock.nsecsElapsed() - last_tick);
     s.gap = static_cast<double>(longest) / 1e6;
-    surface->removeEventFilter(&watch);
+    s.memory = PeakMemoryMb();
+    qApp->removeEventFilter(&watch);
     QObject::disconnect(c);
     EXPECT_TRUE(loaded);
     EXPECT_GE(s.first, 0) << "no paint of the new page";
@@ -254,6 +317,25 @@ class ViewSpeed : public WindowTest {
     return s;
   }
 
+  // orvex-cli render of the files the window shows for `n` conversations,
+  // with the same theme, in ms (the whole process, its output discarded).
+  double TimeCompanion(const std::string& theme, int n) {
+    const QString folder =
+        QString::fromStdString(ProfilesFolder()) + QString("user1/Archive/Messages/pal%1").arg(n);
+    QStringList args{"render", "--theme",
+                     QString::fromStdString(program / ("themes/" + theme + ".th"))};
+    args += QDir(folder).entryList({"*.dat"}, QDir::Files, QDir::Name);
+    QProcess cli;
+    cli.setWorkingDirectory(folder);  // short names: 30,000 of them fit a command line
+    cli.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer clock;
+    clock.start();
+    cli.start(QCoreApplication::applicationDirPath() + "/orvex-cli", args);
+    EXPECT_TRUE(cli.waitForFinished(120000));
+    EXPECT_EQ(cli.exitCode(), 0);
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+  }
+
   std::vector<std::string> themes_;
   std::vector<int> sizes_;
 };
@@ -271,6 +353,7 @@ TEST_F(ViewSpeed, FirstScreenLoadAndResponsiveness) {
     for (const std::string& theme : themes_)
       if (theme.rfind("before-", 0) != 0 || n == largest) cases.emplace_back(theme, n);
   std::map<std::pair<std::string, int>, std::vector<Sample>> samples;
+  std::map<std::string, std::vector<double>> companion;  // orvex-cli render, largest size
   // Rounds stop once the time budget is spent (at least one round).
   const char* budget_text = std::getenv("ORVEX_VIEW_BUDGET_S");
   const double budget_ms = (budget_text ? std::atof(budget_text) : 1e9) * 1000;
@@ -288,8 +371,10 @@ TEST_F(ViewSpeed, FirstScreenLoadAndResponsiveness) {
       samples[{theme, n}].push_back(s);
       std::printf(
           "round %d %-16s %5d: written %7.1f  first %7.1f  fcp %7.1f  loaded %7.1f  "
-          "gap %6.1f ms\n",
-          round + 1, theme.c_str(), n, s.written, s.first, s.fcp, s.loaded, s.gap);
+          "gap %6.1f ms  memory %6.0f MB\n",
+          round + 1, theme.c_str(), n, s.written, s.first, s.fcp, s.loaded, s.gap, s.memory);
+      if (n == largest && theme.rfind("before-", 0) != 0)
+        companion[theme].push_back(TimeCompanion(theme, n));
       std::fflush(stdout);
     }
   }
@@ -297,12 +382,13 @@ TEST_F(ViewSpeed, FirstScreenLoadAndResponsiveness) {
               kMessagesPerFile);
   // Per size, over this build's themes (not the "before-" ones).
   std::map<int, std::vector<double>> first_by_size, browser_by_size, loaded_by_size,
-      before_loaded_by_size;
+      before_loaded_by_size, written_by_size, memory_by_size, pause_by_size;
   double longest_pause = 0;
   for (const auto& [key, list] : samples) {
-    std::vector<double> written, first, fcp, loaded, gap;
+    std::vector<double> written, first, fcp, loaded, gap, memory;
     const bool before = key.first.rfind("before-", 0) == 0;
     for (const Sample& s : list) {
+      memory.push_back(s.memory);
       written.push_back(s.written);
       first.push_back(s.first);
       fcp.push_back(s.fcp);
@@ -310,6 +396,9 @@ TEST_F(ViewSpeed, FirstScreenLoadAndResponsiveness) {
       gap.push_back(s.gap);
       (before ? before_loaded_by_size : loaded_by_size)[key.second].push_back(s.loaded);
       if (!before) {
+        written_by_size[key.second].push_back(s.written);
+        memory_by_size[key.second].push_back(s.memory);
+        pause_by_size[key.second].push_back(s.gap);
         first_by_size[key.second].push_back(s.first);
         browser_by_size[key.second].push_back(s.first - s.written);
         longest_pause = std::max(longest_pause, s.gap);
@@ -317,9 +406,9 @@ TEST_F(ViewSpeed, FirstScreenLoadAndResponsiveness) {
     }
     std::printf(
         "  %-16s %5d  written %7.1f  first %7.1f  fcp %7.1f  loaded %7.1f  pause %5.1f "
-        "(longest %5.1f)\n",
+        "(longest %5.1f)  memory %6.0f MB\n",
         key.first.c_str(), key.second, Median(written), Median(first), Median(fcp), Median(loaded),
-        Median(gap), *std::max_element(gap.begin(), gap.end()));
+        Median(gap), *std::max_element(gap.begin(), gap.end()), Median(memory));
   }
   std::printf("longest pause in the window's event handling: %.1f ms\n", longest_pause);
   for (const auto& [n, before] : before_loaded_by_size) {
@@ -328,6 +417,20 @@ TEST_F(ViewSpeed, FirstScreenLoadAndResponsiveness) {
                 was / now);
   }
   if (!first_by_size.empty()) {
+    // The largest size, as a person opening a whole history meets it.
+    const int n = first_by_size.rbegin()->first;
+    const std::vector<double>& pauses = pause_by_size[n];
+    std::printf(
+        "whole history: %d conversations written %.0f ms, first screen %.0f ms, loaded %.0f ms, "
+        "longest pause %.0f ms, peak memory %.0f MB\n",
+        n, Median(written_by_size[n]), Median(first_by_size[n]), Median(loaded_by_size[n]),
+        *std::max_element(pauses.begin(), pauses.end()), Median(memory_by_size[n]));
+    std::vector<double> cli;
+    for (const auto& [theme, times] : companion) cli.insert(cli.end(), times.begin(), times.end());
+    std::printf(
+        "written, %d conversations: window %.0f ms, orvex-cli render of the same files %.0f ms, "
+        "ratio %.2f\n",
+        n, Median(written_by_size[n]), Median(cli), Median(written_by_size[n]) / Median(cli));
     // The browser's own part: from the page handed to the view.
     const double ba = Median(browser_by_size.rbegin()->second);
     const double bb = Median(browser_by_size.begin()->second);

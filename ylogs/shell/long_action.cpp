@@ -7,6 +7,8 @@
 #include <QProgressBar>
 #include <QProgressDialog>
 
+#include <chrono>
+#include <future>
 #include <limits>
 
 #include "ylogs/shell/finally.h"
@@ -110,6 +112,13 @@ bool LongActionRunner::Run::TakeCancel() {
 
 void LongActionRunner::Run::Yield() {
   QCoreApplication::processEvents();
+}
+
+void RunBesideTheWindow(const std::function<void()>& job) {
+  std::future<void> done = std::async(std::launch::async, job);
+  while (done.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+    QCoreApplication::processEvents();
+  done.get();
 }
 
 LongActionRunner::LongActionRunner(QWidget* commands, QObject* parent)

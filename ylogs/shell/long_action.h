@@ -77,6 +77,12 @@ class DialogDisplay : public ProgressDisplay {
   QProgressDialog* dialog_;
 };
 
+// Runs `job` on a thread of its own while the window keeps handling its
+// events (at least every 10 ms), and returns once it is done; an error of
+// the job is raised here. For a single step too long for the window's thread,
+// such as writing the page of a whole history.
+void RunBesideTheWindow(const std::function<void()>& job);
+
 class LongActionRunner : public QObject {
  public:
   // `commands`: the widget holding the window's commands (menus, buttons,

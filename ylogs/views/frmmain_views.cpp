@@ -116,8 +116,12 @@ QString TfrmMain::WriteViewPage() {
   QString folder = env_.temp_folder;
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
   const QString path = folder + QStringLiteral("orvex%1.html").arg(page_->view_page_counter % 10);
-  const std::string bytes = JoinItems(page_->html_buffer);
-  WriteBytesToFile(ToFileName(path), bytes);
+  // The page of a whole history is hundreds of megabytes: it is joined and
+  // written beside the window. Nothing changes the buffer meanwhile, as the
+  // view is still the running action.
+  const std::string name = ToFileName(path);
+  const TextItems& items = page_->html_buffer;
+  RunBesideTheWindow([&name, &items] { WriteItemsToFile(name, items); });
   return path;
 }
 

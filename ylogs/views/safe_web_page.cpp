@@ -1,6 +1,5 @@
 #include "safe_web_page.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -39,14 +38,14 @@ void ProgramPageHandler::requestStarted(QWebEngineUrlRequestJob* job) {
     job->redirect(QUrl::fromLocalFile(path));
     return;
   }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
+  // The job reads the file as the browser takes it (the job owns it): the
+  // page of a whole history is not read at once on the window's thread.
+  auto* file = new QFile(path, job);
+  if (!file->open(QIODevice::ReadOnly)) {
     job->fail(QWebEngineUrlRequestJob::UrlNotFound);
     return;
   }
-  auto* bytes = new QBuffer(job);  // the job owns what it sends
-  bytes->setData(file.readAll());
-  job->reply("text/html;charset=" + charset_, bytes);
+  job->reply("text/html;charset=" + charset_, file);
 }
 
 void LocalOnlyInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
