@@ -3,7 +3,7 @@
 # the core, the companion, their tests, the fuzz targets and the window with
 # its random-use driver (the monkey) again with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer, runs those tests too and each fuzz target for
-# 30 seconds.
+# 20 seconds.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${ORVEX_BUILD_DIR:-$ROOT/build}"
@@ -28,6 +28,6 @@ if [ "${ORVEX_SKIP_SANITIZE:-0}" != "1" ]; then
   (cd "$SANITIZE_BUILD" &&
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --output-on-failure --parallel "$JOBS" --timeout 600)
-  echo "== fuzz targets, 30 s each"
-  bash "$ROOT/scripts/fuzz-run.sh" "$SANITIZE_BUILD" 30
+  echo "== fuzz targets, 20 s each"
+  bash "$ROOT/scripts/fuzz-run.sh" "$SANITIZE_BUILD" 20
 fi
