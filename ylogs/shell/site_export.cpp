@@ -190,33 +190,32 @@ std::unique_ptr<PreparedConversation> SiteWriter::Prepare(std::size_t index,
   auto prepared = std::make_unique<Prepared>();
   // Only what Begin set is read here: the commits change days_ and friends_.
   const Day& day = days_[index];
-  RenderedFile file = RenderOnItsOwn(source.path, false, settings_);
-  std::vector<std::string> notes = std::move(file.messages);
-  if (file.error) {
+  try {
+    RenderedFile file = RenderOnItsOwn(source.path, false, settings_);
+    std::vector<std::string> notes = std::move(file.messages);
     try {
-      std::rethrow_exception(file.error);
+      if (file.error) std::rethrow_exception(file.error);
     } catch (const UserError& e) {
-      notes.push_back(e.what());
-    } catch (...) {
-      prepared->error = std::current_exception();
-      return prepared;
+      notes.push_back(e.what());  // shown on the page; any other error ends the export
     }
-  }
-  prepared->counters = file.state.counters;
+    prepared->counters = file.state.counters;
 
-  const std::string nav =
-      DayNavigation(day.previous, "index.html", day.next, friends_[day.friend_index].summary.name);
-  TextItems& doc = prepared->doc;
-  doc = WithSiteDeclarations(SplitIntoItems(theme_.file_header));
-  doc.push_back(nav);
-  AddConversation(doc, theme_, file.body);
-  for (std::string note : notes) {
-    // A message names the archive by its full path; the page names the file.
-    if (note.starts_with(source.path)) note = source.file_name + note.substr(source.path.size());
-    doc.push_back("<p style=\"color: #b03020; font: 13px sans-serif;\">" +
-                  EscapeHtml(NameAsUtf8(note)) + "</p>");
+    const std::string nav = DayNavigation(day.previous, "index.html", day.next,
+                                          friends_[day.friend_index].summary.name);
+    TextItems& doc = prepared->doc;
+    doc = WithSiteDeclarations(SplitIntoItems(theme_.file_header));
+    doc.push_back(nav);
+    AddConversation(doc, theme_, file.body);
+    for (std::string note : notes) {
+      // A message names the archive by its full path; the page names the file.
+      if (note.starts_with(source.path)) note = source.file_name + note.substr(source.path.size());
+      doc.push_back("<p style=\"color: #b03020; font: 13px sans-serif;\">" +
+                    EscapeHtml(NameAsUtf8(note)) + "</p>");
+    }
+    doc.push_back(nav);
+  } catch (...) {
+    prepared->error = std::current_exception();  // raised when the day's turn comes
   }
-  doc.push_back(nav);
   return prepared;
 }
 
