@@ -1,8 +1,12 @@
 #include "export_writer.h"
 
+#include <exception>
+
 #include "export.h"
 #include "json_export.h"
 #include "site_export.h"
+#include "ylogs/archive/ordered_work.h"
+#include "ylogs/archive/rendered_file.h"
 #include "ylogs/discovery/conversation_entry.h"
 
 namespace orvex {
@@ -20,15 +24,30 @@ class IndividualFileWriter : public ConversationWriter {
     c_.guard->CheckTargets(names);
   }
 
-  void Write(const ExportSource& source) override {
+  std::unique_ptr<PreparedConversation> Prepare(std::size_t /*index*/,
+                                                const ExportSource& source) const override {
+    auto prepared = std::make_unique<Prepared>();
+    prepared->file = RenderOnItsOwn(source.path, false, c_.settings);
+    return prepared;
+  }
+
+  void Commit(std::size_t /*index*/, const ExportSource& source,
+              PreparedConversation& prepared) override {
+    RenderedFile& file = static_cast<Prepared&>(prepared).file;
     c_.text_buffer->clear();
-    const std::string body = RenderArchiveFile(source.path, false, c_.settings, *c_.state);
-    const TextItems doc = IndividualPage(*c_.theme, body, c_.today ? c_.today() : std::string());
+    TakeRenderedFile(file, c_.settings, *c_.state);
+    if (file.error) std::rethrow_exception(file.error);
+    const TextItems doc =
+        IndividualPage(*c_.theme, file.body, c_.today ? c_.today() : std::string());
     c_.text_buffer->push_back(c_.state->file_transcript);
     WriteItemsToFile(NameOf(source), page_ ? doc : *c_.text_buffer);
   }
 
  private:
+  struct Prepared : PreparedConversation {
+    RenderedFile file;
+  };
+
   std::string NameOf(const ExportSource& source) const {
     return IndividualFileName(c_.folder, source.file_name, source.friend_name,
                               page_ ? ".html" : ".txt");
@@ -62,10 +81,18 @@ std::unique_ptr<ConversationWriter> MakeConversationWriter(ExportFormat format,
 bool ExportConversations(const std::vector<ExportSource>& sources, ConversationWriter& writer,
                          const std::function<bool(std::size_t written)>& after_each) {
   writer.Begin(sources);
-  for (std::size_t i = 0; i < sources.size(); ++i) {
-    writer.Write(sources[i]);
-    if (after_each && after_each(i + 1)) return false;
-  }
+  // Prepared side by side, committed in order: files, messages and the first
+  // error come as writing one conversation after another would give them,
+  // and a stop leaves nothing of a later conversation written.
+  bool stopped = false;
+  ProduceInOrder<std::unique_ptr<PreparedConversation>>(
+      sources.size(), [&](std::size_t i) { return writer.Prepare(i, sources[i]); },
+      [&](std::size_t i, std::unique_ptr<PreparedConversation>& prepared) {
+        writer.Commit(i, sources[i], *prepared);
+        stopped = after_each && after_each(i + 1);
+        return stopped;
+      });
+  if (stopped) return false;
   writer.Finish();
   return true;
 }

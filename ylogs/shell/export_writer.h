@@ -30,15 +30,31 @@ struct ExportSource {
 
 ExportSource ExportSourceFor(const ConversationEntry& entry);
 
-// A back-end. Begin sees the whole list first, Write takes one conversation
-// at a time in list order, Finish ends an export that was not stopped. Begin
-// checks every name the export will write against the context's guard, so a
-// refused export writes nothing.
+// What a back-end makes of one conversation before anything of it is shown
+// or written; each back-end keeps its own kind.
+struct PreparedConversation {
+  virtual ~PreparedConversation() = default;
+};
+
+// A back-end. Begin sees the whole list first and checks every name the
+// export will write against the context's guard, so a refused export writes
+// nothing. Each conversation is then prepared, on a worker thread beside the
+// others, and committed on the calling thread in list order. Finish ends an
+// export that was not stopped.
 class ConversationWriter {
  public:
   virtual ~ConversationWriter() = default;
   virtual void Begin(const std::vector<ExportSource>& /*sources*/) {}
-  virtual void Write(const ExportSource& source) = 0;
+  // Reads and renders the conversation at `index` into a value. Runs beside
+  // other Prepare and Commit calls: it only reads what Begin left, writes no
+  // file, shows nothing, and throws nothing (its error waits for Commit).
+  virtual std::unique_ptr<PreparedConversation> Prepare(std::size_t index,
+                                                        const ExportSource& source) const = 0;
+  // Shows the conversation's messages, updates what the export keeps across
+  // conversations and writes its files, or throws its error: what writing it
+  // in one go would have done.
+  virtual void Commit(std::size_t index, const ExportSource& source,
+                      PreparedConversation& prepared) = 0;
   virtual void Finish() {}
 };
 
@@ -65,10 +81,10 @@ struct ExportContext {
 std::unique_ptr<ConversationWriter> MakeConversationWriter(ExportFormat format,
                                                            const ExportContext& context);
 
-// Writes the sources in order. `after_each` gets the number written so far
-// and returns true to stop; a stopped export is not finished. A failure
-// stops the export with the files written before it kept. True when the
-// export was finished.
+// Writes the sources in order, preparing them on every core. `after_each`
+// gets the number written so far and returns true to stop; a stopped export
+// is not finished. A failure stops the export with the files written before
+// it kept. True when the export was finished.
 bool ExportConversations(const std::vector<ExportSource>& sources, ConversationWriter& writer,
                          const std::function<bool(std::size_t written)>& after_each);
 

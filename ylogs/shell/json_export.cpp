@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <exception>
 #include <optional>
 
 #include "export.h"
@@ -135,19 +136,38 @@ void JsonWriter::Begin(const std::vector<ExportSource>& sources) {
   MakeOutputFolder(folder_);  // as the website does: a missing output folder is made
 }
 
-void JsonWriter::Write(const ExportSource& source) {
-  const json conversation = ConversationJson(source, settings_);
-  const std::string path = FileOf(source);
-  WriteBytesToFile(path, Dump(conversation));
-  index_.push_back({
-      {"file", NameAsUtf8(FileNamePart(path))},
-      {"identity", conversation["identity"]},
-      {"friend", conversation["friend"]},
-      {"file_name", conversation["file_name"]},
-      {"date", conversation["date"]},
-      {"records", conversation["records"].size()},
-      {"error", conversation["error"]},
-  });
+// The file's bytes and its row of index.json, or what made them fail.
+struct JsonWriter::Prepared : PreparedConversation {
+  std::string bytes;
+  json entry;
+  std::exception_ptr error;
+};
+
+std::unique_ptr<PreparedConversation> JsonWriter::Prepare(std::size_t /*index*/,
+                                                          const ExportSource& source) const {
+  auto prepared = std::make_unique<Prepared>();
+  try {
+    const json conversation = ConversationJson(source, settings_);
+    prepared->bytes = Dump(conversation);
+    const std::string path = FileOf(source);
+    prepared->entry = {
+        {"file", NameAsUtf8(FileNamePart(path))}, {"identity", conversation["identity"]},
+        {"friend", conversation["friend"]},       {"file_name", conversation["file_name"]},
+        {"date", conversation["date"]},           {"records", conversation["records"].size()},
+        {"error", conversation["error"]},
+    };
+  } catch (...) {
+    prepared->error = std::current_exception();  // raised when the conversation's turn comes
+  }
+  return prepared;
+}
+
+void JsonWriter::Commit(std::size_t /*index*/, const ExportSource& source,
+                        PreparedConversation& prepared) {
+  Prepared& p = static_cast<Prepared&>(prepared);
+  if (p.error) std::rethrow_exception(p.error);
+  WriteBytesToFile(FileOf(source), p.bytes);
+  index_.push_back(std::move(p.entry));
 }
 
 void JsonWriter::Finish() {

@@ -29,10 +29,14 @@ class JsonWriter : public ConversationWriter {
   JsonWriter(std::string folder, RenderSettings settings, const ArchiveFileGuard* guard = nullptr)
       : folder_(std::move(folder)), settings_(std::move(settings)), guard_(guard) {}
   void Begin(const std::vector<ExportSource>& sources) override;
-  void Write(const ExportSource& source) override;
+  std::unique_ptr<PreparedConversation> Prepare(std::size_t index,
+                                                const ExportSource& source) const override;
+  void Commit(std::size_t index, const ExportSource& source,
+              PreparedConversation& prepared) override;
   void Finish() override;
 
  private:
+  struct Prepared;
   std::string FileOf(const ExportSource& source) const;
   std::string IndexFile() const;
 

@@ -1,6 +1,7 @@
 #include "site_export.h"
 
 #include <algorithm>
+#include <exception>
 #include <map>
 #include <set>
 
@@ -8,6 +9,7 @@
 #include "safe_file_name.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/file_error.h"
+#include "ylogs/archive/rendered_file.h"
 #include "ylogs/archive/utf8_text.h"
 
 namespace orvex {
@@ -89,7 +91,6 @@ SiteWriter::SiteWriter(const ExportContext& context)
 void SiteWriter::Begin(const std::vector<ExportSource>& sources) {
   days_.assign(sources.size(), Day{});
   friends_.clear();
-  next_ = 0;
   // Folders: one per identity, in it one per friend, in list order.
   FolderNames identity_names({"index.html", "Smileys"});
   std::map<std::string, std::string> identity_folder;
@@ -176,41 +177,64 @@ void SiteWriter::CopySmileys() {
   }
 }
 
-void SiteWriter::Write(const ExportSource& source) {
-  Day& day = days_[next_++];
+// A day's page but its footer (which holds the time of writing), and its
+// counts; the error is one that is not shown on the page.
+struct SiteWriter::Prepared : PreparedConversation {
+  TextItems doc;
+  MessageCounters counters;
+  std::exception_ptr error;
+};
+
+std::unique_ptr<PreparedConversation> SiteWriter::Prepare(std::size_t index,
+                                                          const ExportSource& source) const {
+  auto prepared = std::make_unique<Prepared>();
+  // Only what Begin set is read here: the commits change days_ and friends_.
+  const Day& day = days_[index];
+  try {
+    RenderedFile file = RenderOnItsOwn(source.path, false, settings_);
+    std::vector<std::string> notes = std::move(file.messages);
+    try {
+      if (file.error) std::rethrow_exception(file.error);
+    } catch (const UserError& e) {
+      notes.push_back(e.what());  // shown on the page; any other error ends the export
+    }
+    prepared->counters = file.state.counters;
+
+    const std::string nav = DayNavigation(day.previous, "index.html", day.next,
+                                          friends_[day.friend_index].summary.name);
+    TextItems& doc = prepared->doc;
+    doc = WithSiteDeclarations(SplitIntoItems(theme_.file_header));
+    doc.push_back(nav);
+    AddConversation(doc, theme_, file.body);
+    for (std::string note : notes) {
+      // A message names the archive by its full path; the page names the file.
+      if (note.starts_with(source.path)) note = source.file_name + note.substr(source.path.size());
+      doc.push_back("<p style=\"color: #b03020; font: 13px sans-serif;\">" +
+                    EscapeHtml(NameAsUtf8(note)) + "</p>");
+    }
+    doc.push_back(nav);
+  } catch (...) {
+    prepared->error = std::current_exception();  // raised when the day's turn comes
+  }
+  return prepared;
+}
+
+void SiteWriter::Commit(std::size_t index, const ExportSource& /*source*/,
+                        PreparedConversation& prepared) {
+  Prepared& p = static_cast<Prepared&>(prepared);
+  Day& day = days_[index];
   Friend& f = friends_[day.friend_index];
   if (!f.made) {
     MakeOutputFolder(root_ + f.folder);
     f.made = true;
   }
-  std::vector<std::string> notes;
-  RenderSettings settings = settings_;
-  settings.messages = [&](const std::string& text) { notes.push_back(text); };
-  RenderState state;
-  std::string body;
-  try {
-    body = RenderArchiveFile(source.path, false, settings, state);
-  } catch (const UserError& e) {
-    notes.push_back(e.what());
-  }
-  const MessageCounters& c = state.counters;
+  if (p.error) std::rethrow_exception(p.error);
+  const MessageCounters& c = p.counters;
   day.summary.sent = c.side[0].messages;
   day.summary.received = c.side[1].messages;
   day.summary.words = c.side[0].words + c.side[1].words;
-
-  const std::string nav = DayNavigation(day.previous, "index.html", day.next, f.summary.name);
-  TextItems doc = WithSiteDeclarations(SplitIntoItems(theme_.file_header));
-  doc.push_back(nav);
-  AddConversation(doc, theme_, body);
-  for (std::string note : notes) {
-    // A message names the archive by its full path; the page names the file.
-    if (note.starts_with(source.path)) note = source.file_name + note.substr(source.path.size());
-    doc.push_back("<p style=\"color: #b03020; font: 13px sans-serif;\">" +
-                  EscapeHtml(NameAsUtf8(note)) + "</p>");
-  }
-  doc.push_back(nav);
-  EndDocument(doc, theme_, today_ ? AnsiToUtf8(today_()) : std::string());
-  WriteItemsToFile(root_ + f.folder + day.page, doc);
+  EndDocument(p.doc, theme_, today_ ? AnsiToUtf8(today_()) : std::string());
+  WriteItemsToFile(root_ + f.folder + day.page, p.doc);
 }
 
 void SiteWriter::Finish() {

@@ -29,10 +29,14 @@ class SiteWriter : public ConversationWriter {
  public:
   explicit SiteWriter(const ExportContext& context);
   void Begin(const std::vector<ExportSource>& sources) override;
-  void Write(const ExportSource& source) override;
+  std::unique_ptr<PreparedConversation> Prepare(std::size_t index,
+                                                const ExportSource& source) const override;
+  void Commit(std::size_t index, const ExportSource& source,
+              PreparedConversation& prepared) override;
   void Finish() override;
 
  private:
+  struct Prepared;
   struct Day {
     std::size_t friend_index = 0;
     std::string page;            // file name in the friend's folder
@@ -60,7 +64,6 @@ class SiteWriter : public ConversationWriter {
   std::string smileys_from_;  // the program's picture folder
   std::vector<Day> days_;     // one per source, in list order
   std::vector<Friend> friends_;
-  std::size_t next_ = 0;
 };
 
 }  // namespace orvex

@@ -3,34 +3,10 @@
 #include <exception>
 
 #include "ylogs/archive/ordered_work.h"
+#include "ylogs/archive/rendered_file.h"
 #include "ylogs/shell/finally.h"
 
 namespace orvex {
-namespace {
-
-// One file rendered on its own: what it adds to the view, and what it would
-// have shown or raised on the way, to be replayed in the selection's order.
-struct RenderedFile {
-  std::string body;
-  RenderState state;  // its own counts and transcript
-  std::vector<std::string> messages;
-  std::exception_ptr error;
-};
-
-RenderedFile RenderOnItsOwn(const std::string& path, bool text_only,
-                            const RenderSettings& settings) {
-  RenderedFile file;
-  RenderSettings own = settings;
-  own.messages = [&file](const std::string& text) { file.messages.push_back(text); };
-  try {
-    file.body = RenderArchiveFile(path, text_only, own, file.state);
-  } catch (...) {
-    file.error = std::current_exception();  // the walk stops here when it comes to it
-  }
-  return file;
-}
-
-}  // namespace
 
 void BuildView(const std::vector<std::string>& paths, const Theme& theme,
                const RenderSettings& settings, RenderState& state, ViewBuffers& out,
@@ -46,12 +22,7 @@ void BuildView(const std::vector<std::string>& paths, const Theme& theme,
   ProduceInOrder<RenderedFile>(
       paths.size(), [&](std::size_t i) { return RenderOnItsOwn(paths[i], text_only, settings); },
       [&](std::size_t i, RenderedFile& file) {
-        if (settings.messages) {
-          for (const std::string& text : file.messages) settings.messages(text);
-        }
-        AddCounters(state.counters, file.state.counters);
-        state.conversation_start_pending = file.state.conversation_start_pending;
-        state.file_transcript = std::move(file.state.file_transcript);
+        TakeRenderedFile(file, settings, state);
         out.html.push_back(theme.conversation_header);
         if (file.error) std::rethrow_exception(file.error);
         out.html.push_back(std::move(file.body));
