@@ -469,20 +469,22 @@ TEST_F(ViewSpeed, PageFiles) {
       const Sample s =
           TimeView(w, [&] { Ui(w).web_page->LoadProgramPage(QString::fromStdString(page)); });
       samples[page].push_back(s);
-      std::printf("round %d %s: first %7.1f  fcp %7.1f  loaded %7.1f  gap %6.1f ms\n", round + 1,
-                  page.c_str(), s.first, s.fcp, s.loaded, s.gap);
+      std::printf(
+          "round %d %s: first %7.1f  fcp %7.1f  loaded %7.1f  gap %6.1f ms  memory %6.0f MB\n",
+          round + 1, page.c_str(), s.first, s.fcp, s.loaded, s.gap, s.memory);
       std::fflush(stdout);
     }
   }
   for (const auto& [page, list] : samples) {
-    std::vector<double> first, fcp, loaded;
+    std::vector<double> first, fcp, loaded, memory;
     for (const Sample& s : list) {
       first.push_back(s.first);
       fcp.push_back(s.fcp);
       loaded.push_back(s.loaded);
+      memory.push_back(s.memory);
     }
-    std::printf("page %s first %.1f fcp %.1f loaded %.1f\n", page.c_str(), Median(first),
-                Median(fcp), Median(loaded));
+    std::printf("page %s first %.1f fcp %.1f loaded %.1f memory %.0f MB\n", page.c_str(),
+                Median(first), Median(fcp), Median(loaded), Median(memory));
   }
 }
 
