@@ -1,5 +1,7 @@
 #include "file_system.h"
 
+#include "gathered_writes.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -59,10 +61,11 @@ int WriteAll(int fd, std::string_view bytes) {
 
 // Writes into a file that is no plain file (a device, a pipe): it cannot be
 // replaced, and there is nothing of it to keep.
-int WriteInPlace(const std::string& path, std::string_view bytes) {
+int WriteInPlace(const std::string& path, const NextPiece& next_piece) {
   const int fd = Open(FileCall::kCreate, path, O_WRONLY | O_CLOEXEC);
   if (fd < 0) return errno;
-  int error = WriteAll(fd, bytes);
+  int error =
+      WriteGathered(next_piece, [fd](std::string_view bytes) { return WriteAll(fd, bytes); });
   if (::close(fd) != 0 && error == 0) error = errno;
   return error;
 }
@@ -182,11 +185,16 @@ bool CanWrite(const std::string& path) {
 }
 
 int WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  return WriteFileAtomically(path, OnePiece(bytes));
+}
+
+int WriteFileAtomically(const std::string& path, const NextPiece& next_piece) {
   static std::atomic<unsigned> counter{0};
   const std::string target = WriteTarget(path);
   struct stat old {};
   const bool existed = ::stat(target.c_str(), &old) == 0;
-  if (existed && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) return WriteInPlace(target, bytes);
+  if (existed && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode))
+    return WriteInPlace(target, next_piece);
   if (existed && !S_ISDIR(old.st_mode) && !CanWrite(target)) return errno;
   std::string temp;
   int fd = -1;
@@ -196,7 +204,8 @@ int WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (fd < 0 && errno != EEXIST) return errno;
   }
   if (fd < 0) return EEXIST;
-  int error = WriteAll(fd, bytes);
+  int error =
+      WriteGathered(next_piece, [fd](std::string_view bytes) { return WriteAll(fd, bytes); });
   if (error == 0 && existed && ::fchmod(fd, old.st_mode & 07777) != 0) error = errno;
   if (error == 0) error = Made(FileCall::kSync, [&] { return ::fsync(fd); });
   if (::close(fd) != 0 && error == 0) error = errno;

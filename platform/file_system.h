@@ -65,6 +65,13 @@ bool CanWrite(const FileNameBytes& path);
 // no plain file (a device, a pipe) is written in place.
 int WriteFileAtomically(const FileNameBytes& path, std::string_view bytes);
 
+// The same with the text given piece by piece: `next_piece` is called until
+// it gives nothing, and may wait for its next piece, so a file can be written
+// while its text is still being made. The pieces are gathered into large
+// writes.
+using NextPiece = std::function<std::optional<std::string_view>()>;
+int WriteFileAtomically(const FileNameBytes& path, const NextPiece& next_piece);
+
 // Removes a file (never a folder).
 int RemoveFile(const FileNameBytes& path);
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/gathered_writes.h"
 #include "wide_names.h"
 
 namespace orvex::files {
@@ -229,6 +230,10 @@ bool CanWrite(const FileNameBytes& path) {
 }
 
 int WriteFileAtomically(const FileNameBytes& path, std::string_view bytes) {
+  return WriteFileAtomically(path, OnePiece(bytes));
+}
+
+int WriteFileAtomically(const FileNameBytes& path, const NextPiece& next_piece) {
   static std::atomic<unsigned> counter{0};
   if (path.empty()) return ENOENT;
   const FileNameBytes target = WriteTarget(path);
@@ -248,7 +253,8 @@ int WriteFileAtomically(const FileNameBytes& path, std::string_view bytes) {
   }
   if (created == INVALID_HANDLE_VALUE) return EEXIST;
   Handle h(created);
-  int error = WriteAll(h.get(), bytes);
+  int error =
+      WriteGathered(next_piece, [&h](std::string_view bytes) { return WriteAll(h.get(), bytes); });
   if (error == 0 && !::FlushFileBuffers(h.get())) error = LastError();
   if (!h.Close() && error == 0) error = LastError();
   // An existing file keeps its attributes (hidden, system, archive), as the

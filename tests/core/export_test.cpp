@@ -15,6 +15,7 @@
 #include "tests/support/temp_folder.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/theme.h"
+#include "platform/gathered_writes.h"
 #include "ylogs/shell/export.h"
 #include "ylogs/shell/export_writer.h"
 
@@ -216,6 +217,13 @@ TEST(WriteItemsToFileTest, EachItemFollowedByCrLf) {
   EXPECT_EQ(ReadWholeFile(dir / "a.txt"), "\r\none\ntwo\r\nthree\r\n");
   WriteItemsToFile(dir / "a.txt", {});
   EXPECT_EQ(ReadWholeFile(dir / "a.txt"), "");
+  // Items around the size the writes gather: small ones before and after
+  // large ones, one exactly at the size.
+  const std::size_t gathered = files::kGatheredWriteSize;
+  const TextItems items{"a", std::string(gathered - 3, 'b'), "c", std::string(gathered, 'd'),
+                        std::string(2 * gathered + 1, 'e'), "f"};
+  WriteItemsToFile(dir / "a.txt", items);
+  EXPECT_EQ(ReadWholeFile(dir / "a.txt"), JoinItems(items));
 }
 
 TEST(WriteItemsToFileTest, AMissingFolderGivesTheCannotCreateText) {

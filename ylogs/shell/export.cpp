@@ -15,8 +15,23 @@ namespace {
 
 }  // namespace
 
+std::optional<std::string_view> ItemPiece(const TextItems& items, std::size_t count,
+                                          std::size_t& position) {
+  const std::size_t item = position / 2;
+  if (item >= count) return std::nullopt;
+  const bool line_end = position++ % 2 == 1;
+  return line_end ? std::string_view("\r\n") : std::string_view(items[item]);
+}
+
 void WriteItemsToFile(const std::string& path, const TextItems& items) {
-  WriteBytesToFile(path, JoinItems(items));
+  std::size_t position = 0;
+  WritePiecesToFile(path, [&] { return ItemPiece(items, items.size(), position); });
+}
+
+void WritePiecesToFile(const std::string& path, const files::NextPiece& next_piece) {
+  if (const int error = files::WriteFileAtomically(path, next_piece); error != 0) {
+    CannotCreate(path, error);
+  }
 }
 
 void MakeOutputFolder(const std::string& path) {

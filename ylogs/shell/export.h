@@ -3,10 +3,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "ylogs/archive/document.h"
 #include "ylogs/archive/renderer.h"
 #include "ylogs/archive/theme.h"
@@ -21,6 +23,14 @@ void WriteBytesToFile(const std::string& path, std::string_view bytes);
 
 // Writes the items, each followed by CR LF, as they are (as WriteBytesToFile).
 void WriteItemsToFile(const std::string& path, const TextItems& items);
+
+// Writes the text `next_piece` gives, piece by piece (as WriteBytesToFile).
+void WritePiecesToFile(const std::string& path, const files::NextPiece& next_piece);
+
+// The pieces of the first `count` items, each followed by CR LF, as JoinItems
+// joins them: the piece at `position`, which moves on; nothing past them.
+std::optional<std::string_view> ItemPiece(const TextItems& items, std::size_t count,
+                                          std::size_t& position);
 
 // Makes an output folder and the folders above it; errors as WriteBytesToFile.
 void MakeOutputFolder(const std::string& path);

@@ -270,7 +270,8 @@ class TfrmMain : public QMainWindow {
   // Fills the conversation list, sorted again by the chosen column.
   void FillList(std::vector<ConversationEntry> entries);
   std::vector<int> SelectedRowsInOrder() const;
-  QString WriteViewPage();
+  // The view page file the next view writes.
+  QString ViewPagePath() const;
 
   // Controls, named as the program has always named them. They are the
   // window's own; tests and tools find them by these names as object names

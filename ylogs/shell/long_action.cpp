@@ -8,7 +8,6 @@
 #include <QProgressDialog>
 
 #include <chrono>
-#include <future>
 #include <limits>
 
 #include "ylogs/shell/finally.h"
@@ -114,8 +113,7 @@ void LongActionRunner::Run::Yield() {
   QCoreApplication::processEvents();
 }
 
-void RunBesideTheWindow(const std::function<void()>& job) {
-  std::future<void> done = std::async(std::launch::async, job);
+void WaitBesideTheWindow(std::future<void>& done) {
   while (done.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
     QCoreApplication::processEvents();
   done.get();

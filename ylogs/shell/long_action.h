@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <functional>
+#include <future>
 #include <optional>
 
 #include "widgets/paint_throttle.h"
@@ -77,11 +78,10 @@ class DialogDisplay : public ProgressDisplay {
   QProgressDialog* dialog_;
 };
 
-// Runs `job` on a thread of its own while the window keeps handling its
-// events (at least every 10 ms), and returns once it is done; an error of
-// the job is raised here. For a single step too long for the window's thread,
-// such as writing the page of a whole history.
-void RunBesideTheWindow(const std::function<void()>& job);
+// Waits for work running on another thread while the window keeps handling
+// its events (at least every 10 ms); raises the work's error. For a step too
+// long for the window's thread, such as writing the page of a whole history.
+void WaitBesideTheWindow(std::future<void>& done);
 
 class LongActionRunner : public QObject {
  public:

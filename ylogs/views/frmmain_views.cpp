@@ -24,6 +24,7 @@
 #include "ylogs/views/safe_web_page.h"
 #include "ylogs/views/stats_model.h"
 #include "ylogs/views/view_builder.h"
+#include "ylogs/views/view_page_stream.h"
 
 namespace orvex {
 
@@ -112,17 +113,10 @@ std::vector<int> TfrmMain::SelectedRowsInOrder() const {
   return rows;
 }
 
-QString TfrmMain::WriteViewPage() {
+QString TfrmMain::ViewPagePath() const {
   QString folder = env_.temp_folder;
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
-  const QString path = folder + QStringLiteral("orvex%1.html").arg(page_->view_page_counter % 10);
-  // The page of a whole history is hundreds of megabytes: it is joined and
-  // written beside the window. Nothing changes the buffer meanwhile, as the
-  // view is still the running action.
-  const std::string name = ToFileName(path);
-  const TextItems& items = page_->html_buffer;
-  RunBesideTheWindow([&name, &items] { WriteItemsToFile(name, items); });
-  return path;
+  return folder + QStringLiteral("orvex%1.html").arg(page_->view_page_counter % 10);
 }
 
 void TfrmMain::msgChange() {
@@ -145,11 +139,16 @@ void TfrmMain::msgChange() {
   RenderSettings settings = CurrentRenderSettings();
   settings.theme = &theme;
   ViewBuffers buffers;
+  // The page goes to its file while the files are rendered: a whole
+  // history's page is written by the time its last file is.
+  const QString page_path = ViewPagePath();
+  ViewPageStream page_file(ToFileName(page_path), buffers.html);
   const auto today = TodayText();
   auto work = [&](LongActionRunner::Run& run) {
     BuildView(
         paths, theme, settings, page_->render, buffers,
         [&](std::size_t i) {
+          page_file.Publish(buffers.html.size());
           run.SetPosition(static_cast<int>(i));
           run.Yield();
           run.SetText(QStringLiteral("%1 files processed out of %2").arg(i).arg(n));
@@ -159,9 +158,16 @@ void TfrmMain::msgChange() {
   };
   auto finish = [&] {
     const Finally repaint([this] { vsStatRepaint(); });
+    std::exception_ptr not_written;
+    try {
+      page_file.Finish(buffers.html.size());
+    } catch (...) {
+      not_written = std::current_exception();
+    }
     page_->html_buffer = std::move(buffers.html);
     page_->text_buffer = std::move(buffers.text);
-    page_->last_page_path = WriteViewPage();
+    if (not_written) std::rethrow_exception(not_written);
+    page_->last_page_path = page_path;
     web_page->LoadProgramPage(page_->last_page_path);
     ++page_->view_page_counter;
   };

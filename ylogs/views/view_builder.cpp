@@ -13,6 +13,8 @@ void BuildView(const std::vector<std::string>& paths, const Theme& theme,
                const AfterEachFile& after_each, const std::function<std::string()>& today,
                bool text_only) {
   BeginDocument(out.html, theme);
+  // Room for every item at once: the items taken stay where they are.
+  out.html.reserve(out.html.size() + 3 * paths.size() + 1);
   out.text.clear();
   // A failing file ends the walk; the footer still closes the page.
   const Finally footer([&] { EndDocument(out.html, theme, today()); });

@@ -25,6 +25,8 @@ using AfterEachFile = std::function<bool(std::size_t index)>;
 // footer with "%today" replaced by `today()`. When a file fails, the walk
 // ends there, the footer still closes the page, and the error is rethrown.
 // The window always renders with text_only off; the companion can set it.
+// The page's items never move once added (their room is taken at the start),
+// so another thread may read those already added while the walk goes on.
 void BuildView(const std::vector<std::string>& paths, const Theme& theme,
                const RenderSettings& settings, RenderState& state, ViewBuffers& out,
                const AfterEachFile& after_each, const std::function<std::string()>& today,

@@ -1,0 +1,54 @@
+#include "view_page_stream.h"
+
+#include "ylogs/shell/export.h"
+#include "ylogs/shell/long_action.h"
+
+namespace orvex {
+
+ViewPageStream::ViewPageStream(std::string path, const TextItems& items) : items_(items) {
+  writing_ = std::async(std::launch::async, [this, path = std::move(path)] {
+    std::size_t position = 0;
+    WritePiecesToFile(path, [this, &position]() -> std::optional<std::string_view> {
+      std::unique_lock lock(mutex_);
+      more_.wait(lock, [&] { return complete_ || position / 2 < published_; });
+      const std::size_t count = published_;
+      lock.unlock();
+      return ItemPiece(items_, count, position);
+    });
+  });
+}
+
+ViewPageStream::~ViewPageStream() {
+  if (finished_) return;
+  Publish(items_.size());
+  {
+    std::lock_guard lock(mutex_);
+    complete_ = true;
+  }
+  more_.notify_all();
+  try {
+    writing_.get();
+  } catch (...) {
+  }
+}
+
+void ViewPageStream::Publish(std::size_t count) {
+  {
+    std::lock_guard lock(mutex_);
+    published_ = count;
+  }
+  more_.notify_all();
+}
+
+void ViewPageStream::Finish(std::size_t count) {
+  {
+    std::lock_guard lock(mutex_);
+    published_ = count;
+    complete_ = true;
+  }
+  more_.notify_all();
+  finished_ = true;
+  WaitBesideTheWindow(writing_);
+}
+
+}  // namespace orvex
