@@ -60,7 +60,7 @@ TEST(ExportConversations, SideBySideEqualsOneAfterAnother) {
     std::map<std::string, std::string> files;
     for (const auto& e : std::filesystem::recursive_directory_iterator(out.path()))
       files[e.path().string().substr(out.path().size())] =
-          e.is_regular_file() ? ReadWholeFile(e.path()) : "(folder)";
+          e.is_regular_file() ? ReadWholeFile(e.path().string()) : "(folder)";
     return std::tuple(files, seen, text, state.file_transcript, state.counters);
   };
   for (ExportFormat format :
