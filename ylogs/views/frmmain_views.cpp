@@ -9,6 +9,8 @@
 #include <QTableView>
 #include <QTreeView>
 
+#include <optional>
+
 #include "platform/qt/dialogs.h"
 #include "platform/qt/qt_text.h"
 #include "widgets/tab_strip.h"
@@ -142,13 +144,14 @@ void TfrmMain::msgChange() {
   // The page goes to its file while the files are rendered: a whole
   // history's page is written by the time its last file is.
   const QString page_path = ViewPagePath();
-  ViewPageStream page_file(ToFileName(page_path), buffers.html);
+  std::optional<ViewPageStream> page_file;
   const auto today = TodayText();
   auto work = [&](LongActionRunner::Run& run) {
+    page_file.emplace(ToFileName(page_path), buffers.html);
     BuildView(
         paths, theme, settings, page_->render, buffers,
         [&](std::size_t i) {
-          page_file.Publish(buffers.html.size());
+          page_file->Publish(buffers.html.size());
           run.SetPosition(static_cast<int>(i));
           run.Yield();
           run.SetText(QStringLiteral("%1 files processed out of %2").arg(i).arg(n));
@@ -160,13 +163,14 @@ void TfrmMain::msgChange() {
     const Finally repaint([this] { vsStatRepaint(); });
     std::exception_ptr not_written;
     try {
-      page_file.Finish(buffers.html.size());
+      if (page_file) page_file->Finish(buffers.html.size());
     } catch (...) {
       not_written = std::current_exception();
     }
     page_->html_buffer = std::move(buffers.html);
     page_->text_buffer = std::move(buffers.text);
     if (not_written) std::rethrow_exception(not_written);
+    if (!page_file) return;  // the walk could not start its writer: its error goes on
     page_->last_page_path = page_path;
     web_page->LoadProgramPage(page_->last_page_path);
     ++page_->view_page_counter;
