@@ -68,7 +68,7 @@ int WriteFileAtomically(const FileNameBytes& path, std::string_view bytes);
 // The same with the text given piece by piece: `next_piece` is called until
 // it gives nothing, and may wait for its next piece, so a file can be written
 // while its text is still being made. The pieces are gathered into large
-// writes.
+// writes; each must stay valid until the call returns.
 using NextPiece = std::function<std::optional<std::string_view>()>;
 int WriteFileAtomically(const FileNameBytes& path, const NextPiece& next_piece);
 

@@ -13,22 +13,26 @@ namespace orvex::files {
 inline constexpr std::size_t kGatheredWriteSize = 1 << 20;
 
 // Calls put(bytes) (which gives 0 or an error number) with the pieces
-// gathered; stops at the first error and gives it.
+// gathered; stops at the first error and gives it. A piece is copied only
+// when another joins it, so a text given whole is written as it is.
 template <typename Put>
 int WriteGathered(const NextPiece& next_piece, Put&& put) {
   std::string gathered;
+  std::string_view pending;  // a piece not copied yet, or `gathered`
   while (const std::optional<std::string_view> piece = next_piece()) {
-    if (!gathered.empty() && gathered.size() + piece->size() > kGatheredWriteSize) {
-      if (const int error = put(std::string_view(gathered)); error != 0) return error;
-      gathered.clear();
+    if (!pending.empty() && pending.size() + piece->size() > kGatheredWriteSize) {
+      if (const int error = put(pending); error != 0) return error;
+      pending = {};
     }
-    if (gathered.empty() && piece->size() >= kGatheredWriteSize) {
-      if (const int error = put(*piece); error != 0) return error;
-    } else {
-      gathered.append(*piece);
+    if (pending.empty()) {
+      pending = *piece;
+      continue;
     }
+    if (pending.data() != gathered.data()) gathered.assign(pending);
+    gathered.append(*piece);
+    pending = gathered;
   }
-  return gathered.empty() ? 0 : put(std::string_view(gathered));
+  return pending.empty() ? 0 : put(pending);
 }
 
 // The pieces of one whole text.
