@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include "window_fixture.h"
 #include "ylogs/views/conversation_model.h"
 #include "ylogs/views/safe_web_page.h"
+#include "ylogs/views/still_while_loading.h"
 
 namespace orvex::testing {
 namespace {
@@ -122,6 +124,41 @@ TEST_P(LargePageTest, WholePageScrollsToItsEndHighlightsAndPrints) {
   const std::string printed_text = text.readAllStandardOutput().toStdString();
   for (int c : {1, kConversations / 2, kConversations})
     EXPECT_NE(printed_text.find(LastWords(c)), std::string::npos) << c;
+}
+
+// A page that takes long to load shows its first screen as a picture, with
+// the page not drawing, until it has loaded; a short page never does.
+TEST_F(WindowTest, LongLoadHoldsItsFirstScreenStillUntilLoaded) {
+  TfrmMain& w = Start();
+  w.resize(1000, 800);
+  w.show();
+  SafeWebPage* page = Ui(w).web_page;
+  for (const int lines : {20, 150000}) {
+    std::string html = "<!DOCTYPE html><body>";
+    for (int i = 0; i < lines; ++i) html += "<p>line " + std::to_string(i) + "</p>";
+    const std::string path = temp / ("page" + std::to_string(lines) + ".html");
+    WriteBytes(path, html);
+    bool loaded = false, held = false, hidden_while_held = true, picture_shown = false;
+    const auto c = QObject::connect(page, &QWebEnginePage::loadFinished, [&] { loaded = true; });
+    page->LoadProgramPage(QString::fromStdString(path));
+    WaitFor([&] {
+      if (page->still_while_loading()->holding() && !loaded) {
+        held = true;
+        hidden_while_held = hidden_while_held && !page->isVisible();
+        for (const QLabel* l : Ui(w).WebBrowser->findChildren<QLabel*>())
+          picture_shown = picture_shown || (l->isVisible() && !l->pixmap().isNull());
+      }
+      return loaded;
+    });
+    QObject::disconnect(c);
+    ASSERT_TRUE(loaded) << lines;
+    EXPECT_EQ(held, lines > 20) << lines;
+    EXPECT_TRUE(hidden_while_held);
+    EXPECT_EQ(picture_shown, lines > 20);
+    EXPECT_FALSE(page->still_while_loading()->holding());
+    EXPECT_TRUE(page->isVisible());
+    EXPECT_TRUE(Ui(w).WebBrowser->findChildren<QLabel*>().isEmpty());
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedThemes, LargePageTest,

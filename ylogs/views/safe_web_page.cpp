@@ -1,16 +1,23 @@
 #include "safe_web_page.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInfo>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
+#include "ylogs/views/still_while_loading.h"
+
 namespace orvex {
 namespace {
 
 constexpr char kPageScheme[] = "orvex-page";
+// A page this long (about 200 conversations) that has not loaded by then is
+// held still while it loads.
+constexpr qint64 kLongPageBytes = 1 << 20;
+constexpr int kLongLoadMs = 200;
 
 // A scheme must be known before the application object exists: registered
 // while the program loads, as every program that shows the page links this.
@@ -103,7 +110,8 @@ SafeWebPage::SafeWebPage(LocalOnlyInterceptor* interceptor, ProgramPageHandler* 
                          QObject* parent)
     : QWebEnginePage(MakeProfile(interceptor, handler), parent),
       interceptor_(interceptor),
-      handler_(handler) {
+      handler_(handler),
+      still_(new StillWhileLoading(this, kLongPageBytes, kLongLoadMs)) {
   // The profile must outlive the page: as the page's child it is deleted
   // only after the page itself has gone.
   profile()->setParent(this);
@@ -116,6 +124,7 @@ void SafeWebPage::LoadProgramPage(const QString& file_path) {
   program_page_.setHost(QStringLiteral("view"));
   program_page_.setPath(file_path);
   load(program_page_);
+  still_->LoadStarted(QFileInfo(file_path).size());
 }
 
 bool SafeWebPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool is_main_frame) {

@@ -14,6 +14,8 @@ class QWebEngineProfile;
 
 namespace orvex {
 
+class StillWhileLoading;
+
 // Refuses every request whose scheme is not a local file (or the page's own
 // internal data).
 class LocalOnlyInterceptor : public QWebEngineUrlRequestInterceptor {
@@ -56,6 +58,8 @@ class SafeWebPage : public QWebEnginePage {
   QUrl program_page() const { return program_page_; }
   const LocalOnlyInterceptor* interceptor() const { return interceptor_; }
   int refused_navigations() const { return refused_; }
+  // Holds a long load's first screen still until the page has loaded.
+  StillWhileLoading* still_while_loading() const { return still_; }
 
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool is_main_frame) override;
@@ -69,6 +73,7 @@ class SafeWebPage : public QWebEnginePage {
                                         ProgramPageHandler* handler);
   LocalOnlyInterceptor* interceptor_;
   ProgramPageHandler* handler_;
+  StillWhileLoading* still_;
   QByteArray charset_ = "windows-1252";
   QUrl program_page_;
   int refused_ = 0;
