@@ -118,11 +118,12 @@ TEST_F(ShellWindowTest, MenusHoldTheirItemsInOrder) {
 TEST_F(ShellWindowTest, AltAndTheMarkedLetterOpensEachMenu) {
   TfrmMain& w = Start();
   ShowWindow(w);
-  w.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
   const std::pair<Qt::Key, QMenu*> keys[] = {{Qt::Key_F, Ui(w).popFile},
                                              {Qt::Key_H, Ui(w).popHelp}};
   for (const auto& [key, menu] : keys) {
+    // The window's shortcuts need it active, also once the last menu closed.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QWidget* opened = nullptr;
     QTimer poll;  // the menu runs its own event loop once open
     QObject::connect(&poll, &QTimer::timeout, [&] {
