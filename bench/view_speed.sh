@@ -8,7 +8,9 @@
 #
 # BIN_DIR is a build's bin/ folder (orvex_view_bench and themes/ beside it);
 # nothing is built. With --baseline the themes of another build (for instance
-# today's main) are shown side by side on 1,000 conversations in the same run.
+# today's main) are shown side by side on 1,000 conversations in the same run,
+# and if that build has a bench of its own, its code is measured against this
+# one's in alternating rounds ("code before -> after, THEME SIZE: ..." lines).
 # Rounds stop early so that the whole run stays within 10 minutes. The last
 # lines read: "whole history: ..." for the largest size (written, first screen,
 # loaded, longest pause, peak memory of the window and its browser processes),
@@ -27,7 +29,7 @@ while [[ $# -gt 0 ]]; do
     --baseline) baseline=$2; shift 2 ;;
     --rounds) rounds=$2; shift 2 ;;
     --sizes) sizes=$2; shift 2 ;;
-    -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,20p' "$0"; exit 0 ;;
     *) bin=$1; shift ;;
   esac
 done
@@ -48,5 +50,43 @@ ORVEX_VIEW_ROUNDS=$rounds ORVEX_VIEW_BUDGET_S=420 ORVEX_VIEW_SIZES=$sizes \
   tee "$log" | grep --line-buffered -E '^(round|medians|  [^ *]|longest|loaded|first screen|whole history|written,)' ||
   { grep -E 'Failure|Expected|Actual|FAILED' "$log" >&2; exit 1; }
 grep -q '^\[  PASSED  \]' "$log" || { grep -E 'Failure|Expected|Actual|FAILED' "$log" >&2; exit 1; }
+
+# A baseline build with a bench of its own is compared as code too: each
+# build's bench runs one round in turn (which goes first alternates), with the
+# same sizes and themes, and the medians are shown side by side.
+if [[ -n $baseline && -x $baseline/orvex_view_bench ]]; then
+  code_log=$(mktemp)
+  trap 'rm -f "$log" "$code_log"' EXIT
+  for ((r = 1; r <= rounds; r++)); do
+    order=("$baseline" "$bin")
+    if ((r % 2 == 0)); then order=("$bin" "$baseline"); fi
+    for build in "${order[@]}"; do
+      label=after
+      [[ $build == "$baseline" ]] && label=before
+      ORVEX_VIEW_ROUNDS=1 ORVEX_VIEW_SIZES=$sizes QTWEBENGINE_DISABLE_SANDBOX=1 \
+        timeout 590 "$build/orvex_view_bench" --gtest_filter=ViewSpeed.FirstScreenLoadAndResponsiveness 2>&1 |
+        sed -n "s/^round 1 *\([^ ]*\) *\([0-9]*\): /$label \1 \2 /p" >>"$code_log"
+    done
+  done
+  # Fields of a line: label theme size written W first F fcp P loaded L gap G ms memory M MB
+  median() { sort -n | awk '{v[NR] = $1} END {if (NR) printf "%.0f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+  for case_ in $(awk '{print $2 "/" $3}' "$code_log" | sort -u -t/ -k2,2n -k1,1); do
+    theme=${case_%/*} size=${case_#*/}
+    line="code before -> after, $theme $size:"
+    for field in "written 5 ms" "first screen 7 ms" "loaded 11 ms" "longest pause 13 ms" "peak memory 16 MB"; do
+      read -r -a f <<<"$field"
+      n=${#f[@]}
+      name="${f[*]:0:n-2}" column=${f[n-2]} unit=${f[n-1]}
+      values=()
+      for label in before after; do
+        values+=("$(awk -v l="$label" -v t="$theme" -v s="$size" -v c="$column" \
+          '$1 == l && $2 == t && $3 == s {print $c}' "$code_log" | median)")
+      done
+      line+=" $name ${values[0]} -> ${values[1]} $unit,"
+    done
+    echo "${line%,}"
+  done
+fi
+
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 grep '^view: ' "$log" | tail -1
