@@ -7,10 +7,10 @@
 #   bench/view_speed.sh BIN_DIR [--baseline OTHER_BIN_DIR] [--rounds N] [--sizes LIST]
 #
 # BIN_DIR is a build's bin/ folder (orvex_view_bench and themes/ beside it);
-# nothing is built. With --baseline the themes of another build (for instance
-# today's main) are shown side by side on 1,000 conversations in the same run,
-# and if that build has a bench of its own, its code is measured against this
-# one's in alternating rounds ("code before -> after, THEME SIZE: ..." lines).
+# nothing is built. With --baseline another build (for instance today's main)
+# is measured in the same run: with a bench of its own, its code and themes
+# against this one's in alternating rounds ("code before -> after, THEME
+# SIZE: ..." lines); without, its themes side by side on 1,000 conversations.
 # Rounds stop early so that the whole run stays within 10 minutes. The last
 # lines read: "whole history: ..." for the largest size (written, first screen,
 # loaded, longest pause, peak memory of the window and its browser processes),
@@ -39,12 +39,17 @@ if [[ -n $baseline && ! -d $baseline/themes ]]; then
   exit 2
 fi
 
+# A baseline with a bench of its own is measured whole below, its themes with
+# its code; one without is compared by its themes alone, here.
+theme_baseline=$baseline
+if [[ -n $baseline && -x $baseline/orvex_view_bench ]]; then theme_baseline=; fi
+
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) CPUs"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 # 420 s of rounds leave room for the set-up, a late round and the browser's exit.
 ORVEX_VIEW_ROUNDS=$rounds ORVEX_VIEW_BUDGET_S=420 ORVEX_VIEW_SIZES=$sizes \
-  ORVEX_VIEW_BASELINE_THEMES=${baseline:+$baseline/themes} \
+  ORVEX_VIEW_BASELINE_THEMES=${theme_baseline:+$theme_baseline/themes} \
   QTWEBENGINE_DISABLE_SANDBOX=1 \
   timeout 590 "$bin/orvex_view_bench" --gtest_filter=ViewSpeed.FirstScreenLoadAndResponsiveness 2>&1 |
   tee "$log" | grep --line-buffered -E '^(round|medians|  [^ *]|longest|loaded|first screen|whole history|written,)' ||
