@@ -61,6 +61,7 @@
 #include "ylogs/archive/file_error.h"
 #include "ylogs/views/conversation_model.h"
 #include "ylogs/views/safe_web_page.h"
+#include "ylogs/views/still_while_loading.h"
 
 namespace orvex::testing {
 namespace {
@@ -80,18 +81,6 @@ std::vector<std::string> ListFromEnv(const char* name, const std::string& fallba
   for (const QString& item : list.split(',', Qt::SkipEmptyParts))
     items.push_back(item.trimmed().toStdString());
   return items;
-}
-
-// Whether an image is one colour throughout (a blank frame).
-bool OneColour(const QImage& image) {
-  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-  const QRgb first = rgb.pixel(0, 0);
-  for (int y = 0; y < rgb.height(); ++y) {
-    const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-    for (int x = 0; x < rgb.width(); ++x)
-      if (line[x] != first) return false;
-  }
-  return true;
 }
 
 // This process and every process started below it (the browser's).
@@ -236,7 +225,7 @@ class ViewSpeed : public WindowTest {
       grabbing = true;
       const QImage now = Surface(w)->grab().toImage().convertToFormat(QImage::Format_RGB32);
       grabbing = false;
-      if (now != empty && !OneColour(now)) {
+      if (now != empty && !IsOneColour(now)) {
         s.first = static_cast<double>(last_paint) / 1e6;
         if (const char* shots = std::getenv("ORVEX_VIEW_SHOTS"); shots && *shots)
           now.save(QString::fromStdString(std::string(shots) + "/" + name + "-first.png"));

@@ -14,7 +14,9 @@ namespace {
 constexpr int kLookEveryMs = 25;
 constexpr int kFirstScreenWaitMs = 1000;
 
-bool OneColour(const QImage& image) {
+}  // namespace
+
+bool IsOneColour(const QImage& image) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
   if (rgb.isNull()) return true;
   const QRgb first = rgb.pixel(0, 0);
@@ -25,8 +27,6 @@ bool OneColour(const QImage& image) {
   }
   return true;
 }
-
-}  // namespace
 
 StillWhileLoading::StillWhileLoading(QWebEnginePage* page, qint64 min_bytes, int after_ms)
     : QObject(page), page_(page), min_bytes_(min_bytes), after_ms_(after_ms) {
@@ -66,7 +66,7 @@ void StillWhileLoading::TryToHold() {
   // The surface the browser draws on, as the view may change it per page.
   QWidget* surface = view->focusProxy() ? view->focusProxy() : view;
   const QPixmap first_screen = surface->grab();
-  if (OneColour(first_screen.toImage()) && elapsed < after_ms_ + kFirstScreenWaitMs) return;
+  if (IsOneColour(first_screen.toImage()) && elapsed < after_ms_ + kFirstScreenWaitMs) return;
   poll_.stop();
   auto* picture = new QLabel(view);
   picture->setPixmap(first_screen);

@@ -10,11 +10,15 @@
 #include <QPointer>
 #include <QTimer>
 
+class QImage;
 class QLabel;
 class QWebEnginePage;
 class QWebEngineView;
 
 namespace orvex {
+
+// Whether an image is one colour throughout (a frame with nothing drawn yet).
+bool IsOneColour(const QImage& image);
 
 class StillWhileLoading : public QObject {
   Q_OBJECT
