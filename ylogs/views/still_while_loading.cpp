@@ -73,7 +73,7 @@ void StillWhileLoading::TryToHold() {
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   picture->setAutoFillBackground(true);
   picture->setCursor(Qt::BusyCursor);
-  picture->setGeometry(surface->geometry());
+  picture->setGeometry(view->rect());
   picture->show();
   picture->raise();
   picture_ = picture;
