@@ -56,6 +56,7 @@
 
 #include <unistd.h>
 
+#include "platform/qt/regional_formats.h"
 #include "sample_archives.h"
 #include "tests/window/window_fixture.h"
 #include "ylogs/archive/file_error.h"
@@ -132,6 +133,10 @@ struct Sample {
 
 class ViewSpeed : public WindowTest {
  protected:
+  // The dates and times in the user's regional formats, as the window writes
+  // them for the user, not the tests' fixed ones.
+  void Configure(FrmMainEnvironment& env) override { env.formatter = &regional_; }
+
   void SetUp() override {
     const QDir shipped(QCoreApplication::applicationDirPath() + "/themes");
     for (const QString& name : shipped.entryList({"*.th"}, QDir::Files, QDir::Name)) {
@@ -326,7 +331,7 @@ class ViewSpeed : public WindowTest {
   }
 
   std::vector<std::string> themes_;
-  std::vector<int> sizes_;
+  std::vector<int> sizes_;  RegionalFormatter regional_;
 };
 
 TEST_F(ViewSpeed, FirstScreenLoadAndResponsiveness) {

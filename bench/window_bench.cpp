@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/qt/regional_formats.h"
 #include "sample_archives.h"
 #include "tests/window/window_fixture.h"
 #include "ylogs/archive/document.h"
@@ -38,6 +39,10 @@ double Median(std::vector<double> v) {
 
 class WindowBench : public WindowTest {
  protected:
+  // The dates and times in the user's regional formats, as the window writes
+  // them for the user, not the tests' fixed ones.
+  void Configure(FrmMainEnvironment& env) override { env.formatter = &regional_; }
+
   void SetUp() override {
     // The shipped default theme, so that the window and the companion dress
     // every message alike.
@@ -70,7 +75,7 @@ class WindowBench : public WindowTest {
     return ms;
   }
 
-  QStringList files_;
+  QStringList files_;  RegionalFormatter regional_;
 };
 
 TEST_F(WindowBench, SelectAllMessagesOnAThousandConversations) {

@@ -3,6 +3,11 @@
 
 #include <QString>
 
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+
 #include "ylogs/archive/renderer.h"
 
 namespace orvex {
@@ -10,6 +15,10 @@ namespace orvex {
 class RegionalFormatter : public DateTimeFormatter {
  public:
   RegionalFormatter();
+  ~RegionalFormatter() override;
+  RegionalFormatter(const RegionalFormatter&) = delete;
+  RegionalFormatter& operator=(const RegionalFormatter&) = delete;
+
   std::string ShortDate(double t) const override;
   std::string LongTime(double t) const override;
 
@@ -17,8 +26,18 @@ class RegionalFormatter : public DateTimeFormatter {
   QString time_format() const { return time_format_; }
 
  private:
+  std::string FormatDate(int year, int month, int day) const;
+  std::string FormatTime(int hour, int minute, int second, int millisecond) const;
+
   QString date_format_;
   QString time_format_;
+  // The locale's formatting costs about a microsecond a text, and a page of
+  // many conversations asks for the same days and seconds over and over: each
+  // whole second's text is made once, by whichever rendering thread first
+  // needs it, and kept.
+  std::unique_ptr<std::atomic<const std::string*>[]> seconds_;
+  // Tells this formatter's remembered date from another's on the same thread.
+  std::uint64_t id_;
 };
 
 }  // namespace orvex

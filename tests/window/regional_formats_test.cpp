@@ -1,0 +1,37 @@
+// The regional formatter keeps the texts it made: each must still be what the
+// locale writes, for every thread that asks and however often.
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QLocale>
+#include <QTime>
+
+#include <thread>
+
+#include "platform/qt/qt_text.h"
+#include "platform/qt/regional_formats.h"
+#include "ylogs/archive/day_time.h"
+
+namespace orvex {
+namespace {
+
+TEST(RegionalFormatter, RemembersExactlyWhatTheLocaleWritesOnEveryThread) {
+  const RegionalFormatter f;
+  const auto check = [&](double first_day, int days) {
+    for (int i = 0; i < days * 2 * 86400; i += 7) {  // every moment twice
+      const double t = first_day + (i % (days * 86400) + (i % 11 == 0 ? 0.25 : 0)) / 86400.0;
+      const CivilDateTime c = DayCountToCivil(t);
+      EXPECT_EQ(f.ShortDate(t),
+                ToAnsi(QLocale::system().toString(QDate(c.year, c.month, c.day), f.date_format())));
+      EXPECT_EQ(f.LongTime(t),
+                ToAnsi(QLocale::system().toString(QTime(c.hour, c.minute, c.second, c.millisecond),
+                                                  f.time_format())));
+    }
+  };
+  std::thread other(check, CivilDateToDayCount(2005, 12, 30), 3);
+  check(CivilDateToDayCount(1999, 2, 27), 3);
+  other.join();
+}
+
+}  // namespace
+}  // namespace orvex
