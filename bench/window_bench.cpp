@@ -75,7 +75,8 @@ class WindowBench : public WindowTest {
     return ms;
   }
 
-  QStringList files_;  RegionalFormatter regional_;
+  QStringList files_;
+  RegionalFormatter regional_;
 };
 
 TEST_F(WindowBench, SelectAllMessagesOnAThousandConversations) {
