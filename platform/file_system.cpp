@@ -188,7 +188,8 @@ int WriteFileAtomically(const std::string& path, std::string_view bytes) {
   return WriteFileAtomically(path, OnePiece(bytes));
 }
 
-int WriteFileAtomically(const std::string& path, const NextPiece& next_piece) {
+int WriteFileAtomically(const std::string& path, const NextPiece& next_piece,
+                        Durability durability) {
   static std::atomic<unsigned> counter{0};
   const std::string target = WriteTarget(path);
   struct stat old {};
@@ -207,7 +208,8 @@ int WriteFileAtomically(const std::string& path, const NextPiece& next_piece) {
   int error =
       WriteGathered(next_piece, [fd](std::string_view bytes) { return WriteAll(fd, bytes); });
   if (error == 0 && existed && ::fchmod(fd, old.st_mode & 07777) != 0) error = errno;
-  if (error == 0) error = Made(FileCall::kSync, [&] { return ::fsync(fd); });
+  if (error == 0 && durability == Durability::kFlushed)
+    error = Made(FileCall::kSync, [&] { return ::fsync(fd); });
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error == 0)
     error = Made(FileCall::kRename, [&] { return ::rename(temp.c_str(), target.c_str()); });

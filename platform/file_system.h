@@ -70,7 +70,12 @@ int WriteFileAtomically(const FileNameBytes& path, std::string_view bytes);
 // while its text is still being made. The pieces are gathered into large
 // writes; each must stay valid until the call returns.
 using NextPiece = std::function<std::optional<std::string_view>()>;
-int WriteFileAtomically(const FileNameBytes& path, const NextPiece& next_piece);
+// A scratch file (a page the program only shows, made again at will) is not
+// flushed to disk before it replaces its target: that flush is most of the
+// wait for a whole history's page on a slow disk, and protects nothing.
+enum class Durability { kFlushed, kScratch };
+int WriteFileAtomically(const FileNameBytes& path, const NextPiece& next_piece,
+                        Durability durability = Durability::kFlushed);
 
 // Removes a file (never a folder).
 int RemoveFile(const FileNameBytes& path);

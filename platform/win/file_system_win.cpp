@@ -233,7 +233,8 @@ int WriteFileAtomically(const FileNameBytes& path, std::string_view bytes) {
   return WriteFileAtomically(path, OnePiece(bytes));
 }
 
-int WriteFileAtomically(const FileNameBytes& path, const NextPiece& next_piece) {
+int WriteFileAtomically(const FileNameBytes& path, const NextPiece& next_piece,
+                        Durability durability) {
   static std::atomic<unsigned> counter{0};
   if (path.empty()) return ENOENT;
   const FileNameBytes target = WriteTarget(path);
@@ -255,7 +256,8 @@ int WriteFileAtomically(const FileNameBytes& path, const NextPiece& next_piece) 
   Handle h(created);
   int error =
       WriteGathered(next_piece, [&h](std::string_view bytes) { return WriteAll(h.get(), bytes); });
-  if (error == 0 && !::FlushFileBuffers(h.get())) error = LastError();
+  if (error == 0 && durability == Durability::kFlushed && !::FlushFileBuffers(h.get()))
+    error = LastError();
   if (!h.Close() && error == 0) error = LastError();
   // An existing file keeps its attributes (hidden, system, archive), as the
   // POSIX module keeps permissions. A read-only file is not replaced: the

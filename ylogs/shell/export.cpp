@@ -28,8 +28,9 @@ void WriteItemsToFile(const std::string& path, const TextItems& items) {
   WritePiecesToFile(path, [&] { return ItemPiece(items, items.size(), position); });
 }
 
-void WritePiecesToFile(const std::string& path, const files::NextPiece& next_piece) {
-  if (const int error = files::WriteFileAtomically(path, next_piece); error != 0) {
+void WritePiecesToFile(const std::string& path, const files::NextPiece& next_piece,
+                       files::Durability durability) {
+  if (const int error = files::WriteFileAtomically(path, next_piece, durability); error != 0) {
     CannotCreate(path, error);
   }
 }

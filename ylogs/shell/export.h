@@ -25,7 +25,8 @@ void WriteBytesToFile(const std::string& path, std::string_view bytes);
 void WriteItemsToFile(const std::string& path, const TextItems& items);
 
 // Writes the text `next_piece` gives, piece by piece (as WriteBytesToFile).
-void WritePiecesToFile(const std::string& path, const files::NextPiece& next_piece);
+void WritePiecesToFile(const std::string& path, const files::NextPiece& next_piece,
+                       files::Durability durability = files::Durability::kFlushed);
 
 // The pieces of the first `count` items, each followed by CR LF, as JoinItems
 // joins them: the piece at `position`, which moves on; nothing past them.

@@ -8,13 +8,16 @@ namespace orvex {
 ViewPageStream::ViewPageStream(std::string path, const TextItems& items) : items_(items) {
   writing_ = std::async(std::launch::async, [this, path = std::move(path)] {
     std::size_t position = 0;
-    WritePiecesToFile(path, [this, &position]() -> std::optional<std::string_view> {
-      std::unique_lock lock(mutex_);
-      more_.wait(lock, [&] { return complete_ || position / 2 < published_; });
-      const std::size_t count = published_;
-      lock.unlock();
-      return ItemPiece(items_, count, position);
-    });
+    WritePiecesToFile(
+        path,
+        [this, &position]() -> std::optional<std::string_view> {
+          std::unique_lock lock(mutex_);
+          more_.wait(lock, [&] { return complete_ || position / 2 < published_; });
+          const std::size_t count = published_;
+          lock.unlock();
+          return ItemPiece(items_, count, position);
+        },
+        files::Durability::kScratch);
   });
 }
 
