@@ -12,7 +12,13 @@ ViewPageStream::ViewPageStream(std::string path, const TextItems& items) : items
         path,
         [this, &position]() -> std::optional<std::string_view> {
           std::unique_lock lock(mutex_);
-          more_.wait(lock, [&] { return complete_ || position / 2 < published_; });
+          if (!complete_ && position / 2 >= published_) {
+            // Caught up: wait for a batch of items rather than the next file,
+            // which would cost the window's thread a wake-up for every file.
+            wake_at_ = position / 2 + kItemsPerWake;
+            more_.wait(lock, [&] { return complete_ || published_ >= wake_at_; });
+            wake_at_ = 0;
+          }
           const std::size_t count = published_;
           lock.unlock();
           return ItemPiece(items_, count, position);
@@ -36,11 +42,13 @@ ViewPageStream::~ViewPageStream() {
 }
 
 void ViewPageStream::Publish(std::size_t count) {
+  bool wake = false;
   {
     std::lock_guard lock(mutex_);
     published_ = count;
+    wake = wake_at_ != 0 && count >= wake_at_;
   }
-  more_.notify_all();
+  if (wake) more_.notify_all();
 }
 
 void ViewPageStream::Finish(std::size_t count) {

@@ -36,6 +36,8 @@ class ViewPageStream {
   std::mutex mutex_;
   std::condition_variable more_;
   std::size_t published_ = 0;
+  std::size_t wake_at_ = 0;  // the writer waits until this many are published
+  static constexpr std::size_t kItemsPerWake = 96;  // 32 conversations
   bool complete_ = false;
   bool finished_ = false;
   std::future<void> writing_;
