@@ -1,5 +1,6 @@
 // The view's files rendered side by side give what rendering them one after
-// another gives, byte for byte, also when a file in the middle fails.
+// another gives, byte for byte, also when a file in the middle fails or the
+// walk is cancelled.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -68,6 +69,15 @@ TEST(BuildView, SideBySideEqualsOneAfterAnotherUpToTheFailingFile) {
   EXPECT_EQ(seen, expected_messages);
   EXPECT_EQ(state.file_transcript, expected.file_transcript);
   EXPECT_TRUE(state.counters == expected.counters);
+
+  // Cancelled after the 40th file: the state holds that file's transcript.
+  RenderState cancelled;
+  ViewBuffers part;
+  BuildView(
+      paths, theme, settings, cancelled, part, [](std::size_t i) { return i == 39; },
+      [] { return std::string("today"); });
+  ASSERT_EQ(part.text.size(), 40u);
+  EXPECT_EQ(cancelled.file_transcript, reference.text[39]);
 }
 
 }  // namespace
