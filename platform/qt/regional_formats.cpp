@@ -37,10 +37,8 @@ thread_local LastDate last_date;
 RegionalFormatter::RegionalFormatter()
     : date_format_(QLocale::system().dateFormat(QLocale::ShortFormat)),
       time_format_(WithoutTimeZone(QLocale::system().timeFormat(QLocale::LongFormat))),
-      seconds_(new std::atomic<const std::string*>[kSecondsPerDay]),
-      id_(NewFormatterId()) {
-  for (int i = 0; i < kSecondsPerDay; ++i) seconds_[i].store(nullptr, std::memory_order_relaxed);
-}
+      seconds_(std::make_unique<std::atomic<const std::string*>[]>(kSecondsPerDay)),  // all null
+      id_(NewFormatterId()) {}
 
 RegionalFormatter::~RegionalFormatter() {
   for (int i = 0; i < kSecondsPerDay; ++i) delete seconds_[i].load(std::memory_order_relaxed);
