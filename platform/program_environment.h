@@ -1,6 +1,7 @@
 // What the running program takes from its system beside files: its
-// arguments, its folder, its standard streams and the current user's
-// registry. platform/program_environment_posix.cpp and
+// arguments, its folder, its standard streams, its environment variables,
+// its console and the current user's registry.
+// platform/program_environment_posix.cpp and
 // platform/win/program_environment_win.cpp hold the two systems' versions.
 #pragma once
 
@@ -27,6 +28,16 @@ FileNameBytes ExecutableFolder();
 // A path as the user typed it, in the program's file-name bytes (Windows: "\"
 // becomes "/").
 FileNameBytes PathFromUser(std::string text);
+
+// The value of an environment variable in the program's file-name bytes
+// (Windows: UTF-8 from the UTF-16 environment, "\" written as "/"); empty when
+// it is not set.
+std::string EnvironmentText(const char* name);
+
+// Whether the process was started with a console of its own, which closes
+// when it ends (Windows: started from Explorer, the console lists this
+// process alone). POSIX: never.
+bool ConsoleIsOwn();
 
 // The current user's registry: the INI stand-in (IniRegistry::DefaultFile())
 // on POSIX, HKEY_CURRENT_USER on Windows.

@@ -1,5 +1,6 @@
 #include "program_environment.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "ini_registry.h"
@@ -25,6 +26,15 @@ FileNameBytes ExecutableFolder() {
 
 FileNameBytes PathFromUser(std::string text) {
   return text;
+}
+
+std::string EnvironmentText(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+bool ConsoleIsOwn() {
+  return false;
 }
 
 std::unique_ptr<Registry> OpenUserRegistry() {

@@ -8,6 +8,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/system_code_page.h"
 #include "registry_win.h"
@@ -56,6 +57,18 @@ FileNameBytes PathFromUser(std::string text) {
     if (c == '\\') c = '/';
   }
   return text;
+}
+
+std::string EnvironmentText(const char* name) {
+  const wchar_t* value = ::_wgetenv(win::WideFromBytes(name).c_str());
+  return value ? win::PathFromWide(value) : std::string();
+}
+
+bool ConsoleIsOwn() {
+  // A console of its own lists this process alone; one shared with a command
+  // prompt lists the prompt too; no console lists nothing.
+  DWORD processes[2];
+  return ::GetConsoleProcessList(processes, 2) == 1;
 }
 
 std::unique_ptr<Registry> OpenUserRegistry() {
