@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 namespace orvex::bytes {
 
@@ -51,6 +52,19 @@ inline std::uint64_t LowerCaseLetters(std::uint64_t w) {
 // The number of bytes whose bit 7 is set in a mask of the forms above.
 inline int CountMarked(std::uint64_t mask) {
   return static_cast<int>(((mask >> 7) * kOnes) >> 56);
+}
+
+// True when no byte has bit 7 set.
+inline bool IsAscii(std::string_view text) {
+  const char* p = text.data();
+  std::size_t n = text.size();
+  for (; n >= 8; p += 8, n -= 8) {
+    if (Load(p) & kHighs) return false;
+  }
+  for (; n > 0; ++p, --n) {
+    if (static_cast<unsigned char>(*p) >= 0x80) return false;
+  }
+  return true;
 }
 
 }  // namespace orvex::bytes

@@ -81,6 +81,7 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
                               const RenderSettings& settings, RenderState& state) {
   state.conversation_start_pending = true;
   state.file_transcript.clear();
+  state.search_text.clear();
   std::string body;
 
   const ArchiveNames names = NamesForFile(path, settings.loose);
@@ -107,10 +108,23 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
 
   // Storage reused from message to message: nothing is allocated per
   // message once these have grown to the largest one.
-  std::string v, plain, filled, spare, datetime, utf8;
+  std::string v, plain, filled, spare, datetime, utf8, searched;
   const MessageTemplate template1(message1), template2(message2);
   auto on_record = [&](DecodedRecord& record) {
     v.swap(record.fragment);  // the reader refills the storage handed back
+    // Plain ASCII decodes to itself in every code page: its searched text is
+    // the transcript's own, made below.
+    const bool search_apart = settings.search_text && !bytes::IsAscii(v);
+    if (search_apart) {
+      searched.assign(v);
+      DecodeArchiveUtf8InPlace(searched, kUtf8CodePage);
+      if (!searched.empty()) {
+        StripFadeTagsInPlace(searched);
+        StripFontTagsInPlace(searched);
+        StripStyleTagsInPlace(searched);
+        state.search_text.append("\r\n").append(searched);
+      }
+    }
     if (settings.utf8_text) {
       utf8.clear();
       AppendArchiveTextAsUtf8(v, utf8);
@@ -149,6 +163,7 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
       transcript += "): ";
     }
     transcript += p;
+    if (settings.search_text && !search_apart) state.search_text.append("\r\n").append(p);
     AddMessageCounts(state, p, side);
     if (!settings.build_body) return;
 

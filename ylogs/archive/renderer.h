@@ -66,6 +66,9 @@ struct RenderSettings {
   // page: the exports made for keeping. The date and time texts and the
   // theme are the caller's to convert.
   bool utf8_text = false;
+  // Also keep, in RenderState::search_text, the text-only transcript as the
+  // search counts it with UTF-8 as the code page (the website's search data).
+  bool search_text = false;
 };
 
 // What a rendering leaves behind for its caller.
@@ -73,6 +76,7 @@ struct RenderState {
   MessageCounters counters;
   bool conversation_start_pending = false;
   std::string file_transcript;
+  std::string search_text;  // only with RenderSettings::search_text
 };
 
 // The number of runs of characters that are neither blank nor NUL, counted up

@@ -60,7 +60,7 @@ class IndividualFileWriter : public ConversationWriter {
 }  // namespace
 
 ExportSource ExportSourceFor(const ConversationEntry& entry) {
-  return {entry.path, entry.file_name, entry.friend_name, entry.identity, entry.date};
+  return {entry.path, entry.file_name, entry.friend_name, entry.identity, entry.date, entry.size};
 }
 
 std::unique_ptr<ConversationWriter> MakeConversationWriter(ExportFormat format,

@@ -26,6 +26,7 @@ struct ExportSource {
   std::string friend_name;
   std::string identity;
   std::optional<std::int32_t> date;  // day count; none when the name holds no date
+  std::int64_t size = 0;             // the archive file's size in the list
 };
 
 ExportSource ExportSourceFor(const ConversationEntry& entry);

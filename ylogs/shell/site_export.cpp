@@ -7,7 +7,9 @@
 
 #include "export.h"
 #include "safe_file_name.h"
+#include "site_search.h"
 #include "ylogs/archive/codepage.h"
+#include "ylogs/archive/day_time.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/rendered_file.h"
 #include "ylogs/archive/utf8_text.h"
@@ -84,6 +86,7 @@ SiteWriter::SiteWriter(const ExportContext& context)
   settings_.formatter = context.settings.formatter ? &formatter_ : nullptr;
   settings_.utf8_text = true;
   settings_.build_body = true;
+  settings_.search_text = true;
   settings_.highlight.reset();  // the search of the moment is not part of the archive
   settings_.program_folder = kRootFromFriend;  // smileys: <root>/Smileys/
 }
@@ -92,7 +95,7 @@ void SiteWriter::Begin(const std::vector<ExportSource>& sources) {
   days_.assign(sources.size(), Day{});
   friends_.clear();
   // Folders: one per identity, in it one per friend, in list order.
-  FolderNames identity_names({"index.html", "Smileys"});
+  FolderNames identity_names({"index.html", "Smileys", "search.html", "search"});
   std::map<std::string, std::string> identity_folder;
   std::map<std::string, FolderNames> friend_names;
   std::map<std::pair<std::string, std::string>, std::size_t> friend_index;
@@ -108,7 +111,8 @@ void SiteWriter::Begin(const std::vector<ExportSource>& sources) {
       f.folder = id_it->second + "/" + folder + "/";
       f.summary.identity = NameAsUtf8(s.identity);
       f.summary.name = NameAsUtf8(s.friend_name);
-      f.summary.href = UrlSegment(id_it->second) + "/" + UrlSegment(folder) + "/index.html";
+      f.href = UrlSegment(id_it->second) + "/" + UrlSegment(folder) + "/";
+      f.summary.href = f.href + "index.html";
       friends_.push_back(std::move(f));
     }
     days_[i].friend_index = f_it->second;
@@ -137,6 +141,11 @@ void SiteWriter::Begin(const std::vector<ExportSource>& sources) {
       if (k + 1 < f.days.size()) day.next = days_[f.days[k + 1]].summary.href;
     }
   }
+  std::vector<std::int64_t> sizes;
+  for (const ExportSource& s : sources) sizes.push_back(s.size);
+  piece_starts_ = SearchPieceStarts(sizes);
+  piece_ = 0;
+  piece_text_.clear();
   if (guard_) guard_->CheckTargets(Targets());
   MakeOutputFolder(root_);
   CopySmileys();
@@ -158,6 +167,11 @@ std::vector<std::string> SiteWriter::Targets() const {
   for (const Day& day : days_)
     targets.push_back(root_ + friends_[day.friend_index].folder + day.page);
   for (const Friend& f : friends_) targets.push_back(root_ + f.folder + "index.html");
+  for (std::size_t p = 0; p < piece_starts_.size(); ++p)
+    targets.push_back(root_ + SearchPieceFile(p));
+  targets.push_back(root_ + "search/index.js");
+  targets.push_back(root_ + "search/search.js");
+  targets.push_back(root_ + "search.html");
   targets.push_back(root_ + "index.html");
   return targets;
 }
@@ -181,6 +195,7 @@ void SiteWriter::CopySmileys() {
 // counts; the error is one that is not shown on the page.
 struct SiteWriter::Prepared : PreparedConversation {
   TextItems doc;
+  std::string search_text;
   MessageCounters counters;
   std::exception_ptr error;
 };
@@ -199,6 +214,7 @@ std::unique_ptr<PreparedConversation> SiteWriter::Prepare(std::size_t index,
       notes.push_back(e.what());  // shown on the page; any other error ends the export
     }
     prepared->counters = file.state.counters;
+    prepared->search_text = std::move(file.state.search_text);
 
     const std::string nav = DayNavigation(day.previous, "index.html", day.next,
                                           friends_[day.friend_index].summary.name);
@@ -235,6 +251,23 @@ void SiteWriter::Commit(std::size_t index, const ExportSource& /*source*/,
   day.summary.words = c.side[0].words + c.side[1].words;
   EndDocument(p.doc, theme_, today_ ? AnsiToUtf8(today_()) : std::string());
   WriteItemsToFile(root_ + f.folder + day.page, p.doc);
+  AddToSearchData(index, p.search_text);
+}
+
+void SiteWriter::AddToSearchData(std::size_t index, std::string_view text) {
+  const bool first = index == piece_starts_[piece_];
+  if (first) {
+    if (piece_ == 0) MakeOutputFolder(root_ + "search/");
+    piece_text_ = SearchPieceBegin(piece_);
+  }
+  AppendSearchPieceText(piece_text_, text, first);
+  const bool last = piece_ + 1 < piece_starts_.size() ? index + 1 == piece_starts_[piece_ + 1]
+                                                      : index + 1 == days_.size();
+  if (!last) return;
+  piece_text_ += SearchPieceEnd();
+  WriteBytesToFile(root_ + SearchPieceFile(piece_), piece_text_);
+  piece_text_.clear();
+  ++piece_;
 }
 
 void SiteWriter::Finish() {
@@ -245,6 +278,17 @@ void SiteWriter::Finish() {
     WriteBytesToFile(root_ + f.folder + "index.html", FriendPage(f.summary, kRootFromFriend));
     summaries.push_back(f.summary);
   }
+  std::vector<SearchEntry> entries;
+  for (const Day& day : days_) {
+    const Friend& f = friends_[day.friend_index];
+    entries.push_back(
+        {f.href + day.summary.href, f.summary.name, f.summary.identity,
+         day.summary.date ? FormatIsoDate(DayCountToCivil(*day.summary.date)) : std::string("-")});
+  }
+  MakeOutputFolder(root_ + "search/");
+  WriteBytesToFile(root_ + "search/index.js", SearchIndexScript(entries, piece_starts_));
+  WriteBytesToFile(root_ + "search/search.js", std::string(SearchPageScript()));
+  WriteBytesToFile(root_ + "search.html", SearchPage());
   WriteBytesToFile(root_ + "index.html", SiteIndexPage(summaries));
 }
 

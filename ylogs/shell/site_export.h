@@ -45,6 +45,7 @@ class SiteWriter : public ConversationWriter {
   };
   struct Friend {
     std::string folder;  // from the site's root, ending in "/"
+    std::string href;    // the same as a link
     bool made = false;
     FriendSummary summary;
     std::vector<std::size_t> days;  // in date order
@@ -54,6 +55,8 @@ class SiteWriter : public ConversationWriter {
   std::vector<std::string> Targets() const;
   std::vector<std::string> SmileyFiles() const;  // each picture once
   void CopySmileys();
+  // Adds a committed conversation's searched text; writes its piece once full.
+  void AddToSearchData(std::size_t index, std::string_view text);
 
   std::string root_;  // ends in "/"
   Theme theme_;       // the context's theme in UTF-8
@@ -64,6 +67,11 @@ class SiteWriter : public ConversationWriter {
   std::string smileys_from_;  // the program's picture folder
   std::vector<Day> days_;     // one per source, in list order
   std::vector<Friend> friends_;
+  // The search data: the first conversation of each piece, and the piece
+  // being filled as the conversations are committed.
+  std::vector<std::size_t> piece_starts_;
+  std::size_t piece_ = 0;
+  std::string piece_text_;
 };
 
 }  // namespace orvex

@@ -17,25 +17,38 @@ constexpr std::string_view kStyle =
     "table { border-collapse: collapse; background: #fff; border: 1px solid #d5dbe3; }\r\n"
     "th, td { padding: 3px 10px; border-bottom: 1px solid #eef0f3; text-align: left; }\r\n"
     "td.n, th.n { text-align: right; } .sub { color: #5b6676; margin: 0 0 12px; }\r\n"
-    "a { color: #2a62b0; } svg { background: #fff; border: 1px solid #d5dbe3; }\r\n";
+    "a { color: #2a62b0; } svg { background: #fff; border: 1px solid #d5dbe3; }\r\n"
+    "form.search { margin: 0 0 10px; } form.search input { width: 240px; }\r\n"
+    "ol.results { padding-left: 24px; } ol.results li { margin: 0 0 10px; }\r\n"
+    "ol.results a { display: block; text-decoration: none; color: inherit; }\r\n"
+    "ol.results .head { display: block; color: #2a62b0; font-weight: bold; }\r\n"
+    "ol.results .line { display: block; white-space: pre-wrap; }\r\n"
+    "mark { background: #ffe36e; color: inherit; }\r\n";
 
 std::string Date(const std::optional<std::int32_t>& date) {
   return date ? FormatIsoDate(DayCountToCivil(*date)) : std::string("-");
 }
 
-std::string PageStart(std::string_view title, std::string_view root) {
+std::string PageStart(std::string_view title, std::string_view root,
+                      std::string_view declarations = SiteHeadDeclarations()) {
   std::string out = "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n";
-  out += SiteHeadDeclarations();
+  out += declarations;
   out += "<title>";
   out += EscapeHtml(title);
   out += "</title>\r\n<style>\r\n";
   out += kStyle;
   out += "</style>\r\n</head>\r\n<body>\r\n";
+  out += "<p>";
   if (!root.empty()) {
-    out += "<p><a href=\"";
+    out += "<a href=\"";
     out += root;
-    out += "index.html\" rel=\"up\">All conversations</a></p>\r\n";
+    out += "index.html\" rel=\"up\">All conversations</a> &middot; ";
   }
+  out += "<a href=\"";
+  out += root;
+  out += "search.html\">Search</a></p>\r\n";
+  out += SearchForm(root, "");
+  out += "\r\n";
   return out;
 }
 
@@ -94,7 +107,22 @@ std::string_view SiteHeadDeclarations() {
   return "<meta charset=\"utf-8\">\r\n"
          "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
          "img-src 'self'; style-src 'self' 'unsafe-inline'; base-uri 'none'; "
-         "form-action 'none'\">\r\n";
+         "form-action 'self'\">\r\n";
+}
+
+std::string SearchForm(std::string_view root, std::string_view style) {
+  std::string out = "<form class=\"search\" role=\"search\" method=\"get\" action=\"";
+  out += root;
+  out += "search.html\"";
+  if (!style.empty()) {
+    out += " style=\"";
+    out += style;
+    out += '"';
+  }
+  out +=
+      "><input type=\"search\" name=\"q\" id=\"q\" placeholder=\"Search all conversations\" "
+      "aria-label=\"Search all conversations\"> <button type=\"submit\">Search</button></form>";
+  return out;
 }
 
 TextItems WithSiteDeclarations(TextItems header) {
@@ -200,6 +228,7 @@ std::string DayNavigation(const std::string& previous, const std::string& friend
     out += "<a href=\"" + previous + "\" rel=\"prev\">&larr; Previous day</a> | ";
   out += "<a href=\"" + friend_page + "\" rel=\"up\">" + EscapeHtml(friend_name) + "</a>";
   if (!next.empty()) out += " | <a href=\"" + next + "\" rel=\"next\">Next day &rarr;</a>";
+  out += SearchForm("../../", "display: inline; margin-left: 16px;");
   out += "</nav>";
   return out;
 }
@@ -250,6 +279,28 @@ std::string SiteIndexPage(const std::vector<FriendSummary>& friends) {
     }
     out += "</table>\r\n";
   }
+  out += kPageEnd;
+  return out;
+}
+
+std::string SearchPage() {
+  // The one page that runs a script: the site's own, nothing inline.
+  constexpr std::string_view kDeclarations =
+      "<meta charset=\"utf-8\">\r\n"
+      "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+      "script-src 'self'; img-src 'self'; style-src 'self' 'unsafe-inline'; base-uri 'none'; "
+      "form-action 'self'\">\r\n";
+  std::string out = PageStart("Search", "./", kDeclarations);
+  out +=
+      "<h1>Search</h1>\r\n"
+      "<noscript><p>The search needs JavaScript, which is turned off in this browser. Every "
+      "conversation can still be read from <a href=\"index.html\">the list of all "
+      "conversations</a>.</p></noscript>\r\n"
+      "<p id=\"status\" class=\"sub\" role=\"status\"></p>\r\n"
+      "<p id=\"note\"></p>\r\n"
+      "<ol id=\"results\" class=\"results\"></ol>\r\n"
+      "<script src=\"search/index.js\"></script>\r\n"
+      "<script src=\"search/search.js\"></script>\r\n";
   out += kPageEnd;
   return out;
 }

@@ -44,6 +44,12 @@ std::string EscapeHtml(std::string_view text);
 // lets no script run and nothing load but the site's own pictures and styles.
 std::string_view SiteHeadDeclarations();
 
+// The search box every page carries; it opens `root` + "search.html?q=...".
+std::string SearchForm(std::string_view root, std::string_view style);
+
+// search.html: the box, the results and the script that fills them.
+std::string SearchPage();
+
 // The theme's file header with the declarations put in: after its <head> tag
 // when it has one, else in front of everything.
 TextItems WithSiteDeclarations(TextItems header);

@@ -1,0 +1,181 @@
+// The script of the website's search page, written beside it as
+// search/search.js. It runs from the files alone (file://, no server): the
+// data comes as script files (search/index.js, then search/text-N.js in
+// turn), since a page opened from disk may not fetch files.
+#include "site_search.h"
+
+namespace orvex {
+
+std::string_view SearchPageScript() {
+  return R"JS(// Searches every conversation of this website for the text in ?q=.
+// A conversation's count is the number of places where the text occurs,
+// overlapping places included; letters A-Z and a-z are taken as equal and
+// every other character only as itself. Message text only ever becomes text
+// on this page, never markup.
+(function () {
+  "use strict";
+  var index = window.OrvexSearchIndex;
+  var status = document.getElementById("status");
+  var note = document.getElementById("note");
+  var list = document.getElementById("results");
+  var box = document.getElementById("q");
+  var started = performance.now();
+  var FIRST_SHOWN = 20;
+
+  function say(text) {
+    status.textContent = text;
+  }
+
+  var query = new URLSearchParams(window.location.search).get("q") || "";
+  box.value = query;
+  if (!index) {
+    say("The search data of this website is missing: export the website again.");
+    return;
+  }
+  var total = index.conversations.length;
+  if (query === "") {
+    say("Type a text to search all " + total + " conversations.");
+    box.focus();
+    return;
+  }
+
+  // One character class per letter, every other character by its code.
+  var source = "";
+  for (var i = 0; i < query.length; ++i) {
+    var c = query.charAt(i);
+    var lower = c.toLowerCase(), upper = c.toUpperCase();
+    if (/^[A-Za-z]$/.test(c)) {
+      source += "[" + upper + lower + "]";
+    } else if (/^[0-9]$/.test(c)) {
+      source += c;
+    } else {
+      source += "\\u" + ("000" + query.charCodeAt(i).toString(16)).slice(-4);
+    }
+  }
+  var pattern = new RegExp(source, "g");
+  var hits = [];  // {at, count, text of the first hit in its sentence}
+  var searched = 0;
+
+  function sentenceAround(text, at) {
+    var end = at + query.length;
+    var from = Math.max(0, at - 120), to = Math.min(text.length, end + 160);
+    var stops = ".!?\r\n";
+    for (var k = at - 1; k >= from; --k) {
+      if (stops.indexOf(text.charAt(k)) >= 0) {
+        from = k + 1;
+        break;
+      }
+    }
+    for (var j = end; j < to; ++j) {
+      if (stops.indexOf(text.charAt(j)) >= 0) {
+        to = j + (text.charAt(j) === "\r" || text.charAt(j) === "\n" ? 0 : 1);
+        break;
+      }
+    }
+    return {
+      before: (from > 0 && at - from >= 120 ? "\u2026" : "") + text.slice(from, at).replace(/^\s+/, ""),
+      hit: text.slice(at, end),
+      after: text.slice(end, to).replace(/\s+$/, "") + (to < text.length && to - end >= 160 ? "\u2026" : "")
+    };
+  }
+
+  function count(at, text) {
+    var n = 0, first = -1, m;
+    pattern.lastIndex = 0;
+    while ((m = pattern.exec(text)) !== null) {
+      if (n === 0) first = m.index;
+      ++n;
+      pattern.lastIndex = m.index + 1;  // the next place may overlap this one
+    }
+    if (n > 0) hits.push({ at: at, count: n, sentence: sentenceAround(text, first) });
+  }
+
+  function ranked() {
+    return hits.slice().sort(function (a, b) {
+      return b.count - a.count || a.at - b.at;
+    });
+  }
+
+  function item(hit) {
+    var c = index.conversations[hit.at];  // href, friend, identity, date
+    var li = document.createElement("li");
+    var a = document.createElement("a");
+    a.href = c[0];
+    a.setAttribute("data-hits", String(hit.count));
+    var head = document.createElement("span");
+    head.className = "head";
+    head.textContent = c[1] + " \u00b7 " + c[3] + " \u00b7 " + hit.count +
+        (hit.count === 1 ? " hit" : " hits") + " \u00b7 " + c[2];
+    var line = document.createElement("span");
+    line.className = "line";
+    var mark = document.createElement("mark");
+    mark.textContent = hit.sentence.hit;
+    line.appendChild(document.createTextNode(hit.sentence.before));
+    line.appendChild(mark);
+    line.appendChild(document.createTextNode(hit.sentence.after));
+    a.appendChild(head);
+    a.appendChild(line);
+    li.appendChild(a);
+    return li;
+  }
+
+  function show(shown) {
+    var all = ranked();
+    var parts = document.createDocumentFragment();
+    var n = Math.min(shown, all.length);
+    for (var k = 0; k < n; ++k) parts.appendChild(item(all[k]));
+    list.textContent = "";
+    list.appendChild(parts);
+  }
+
+  function finish(missing) {
+    show(hits.length);
+    var elapsed = Math.round(performance.now() - started);
+    document.body.setAttribute("data-search-ms", String(elapsed));
+    say("searched " + searched + " of " + total);
+    if (missing) {
+      note.textContent = "Some of the search data is missing: export the website again.";
+    } else if (hits.length === 0) {
+      note.textContent = "No conversation holds \u201c" + query + "\u201d.";
+    }
+  }
+
+  var pieces = index.pieces;  // the first conversation of each piece
+  var next = 0;
+  window.OrvexSearch = {
+    piece: function (number, texts) {
+      if (number !== next) return;
+      var first = pieces[number];
+      for (var k = 0; k < texts.length; ++k) count(first + k, texts[k]);
+      searched = first + texts.length;
+      ++next;
+      if (next < pieces.length) {
+        show(FIRST_SHOWN);
+        say("searching\u2026 " + searched + " of " + total);
+      }
+    }
+  };
+
+  // Each piece is a script of its own; they run in order as they arrive.
+  var remaining = pieces.length;
+  function arrived() {
+    if (remaining > 0 && --remaining === 0) finish(searched < total);
+  }
+  function failed() {
+    if (remaining > 0) finish(true);
+    remaining = 0;
+  }
+  if (pieces.length === 0) finish(false);
+  for (var p = 0; p < pieces.length; ++p) {
+    var s = document.createElement("script");
+    s.src = "search/text-" + (p + 1) + ".js";
+    s.async = false;
+    s.onload = arrived;
+    s.onerror = failed;
+    document.body.appendChild(s);
+  }
+})();
+)JS";
+}
+
+}  // namespace orvex
