@@ -109,7 +109,12 @@ AppSettings ReadSettings(const std::string& path) {
     next = n + 1;
   }
   if (count > next) s.favorites.push_back(FavoriteAt(values, next));
+  s.profiles_folder = values.Get(kProfilesFolderKey);
   return s;
+}
+
+std::string ReadChosenProfilesFolder(const std::string& path) {
+  return GetProfileString(ProfileDocument::Load(path), kSettingsSection, kProfilesFolderKey, "");
 }
 
 void WriteSettings(const std::string& path, const AppSettings& s) {
@@ -138,6 +143,11 @@ void WriteSettings(const std::string& path, const AppSettings& s) {
     put("Size" + index, std::to_string(s.favorites[n].size));
   }
   const bool ok = doc->SetValues(kSettingsSection, values) == values.size();
+  // Written only once a folder was chosen, so that the file of a user who
+  // never chose one stays as it was.
+  if (ok && !s.profiles_folder.empty()) {
+    doc->SetValue(kSettingsSection, kProfilesFolderKey, s.profiles_folder);
+  }
   // Keys set before a failing one are kept, as writing key by key would.
   if (!doc->Save(path) || !ok) throw UserError(failure);
 }

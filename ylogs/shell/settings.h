@@ -11,6 +11,8 @@ namespace orvex {
 
 inline constexpr const char* kSettingsFileName = "orvex.ini";
 inline constexpr const char* kSettingsSection = "Settings";
+// The last profiles folder the user chose that held profiles.
+inline constexpr const char* kProfilesFolderKey = "ProfilesFolder";
 
 struct AppSettings {
   bool date = true;
@@ -23,6 +25,9 @@ struct AppSettings {
   bool format = true;
   // In file order; equal paths are not merged on reading.
   std::vector<FavoriteEntry> favorites;
+  // The last profiles folder the user chose; empty when none was chosen. Only
+  // a chosen one is written: the file keeps what it held otherwise.
+  std::string profiles_folder;
   // The file is there but could not be read: the values are the defaults.
   bool unreadable = false;
 };
@@ -36,9 +41,14 @@ struct AppSettings {
 // them) gives one empty entry, so a count no file could back costs nothing.
 AppSettings ReadSettings(const std::string& path);
 
+// Reads only the last profiles folder the user chose; empty when the file
+// holds none or cannot be read.
+std::string ReadChosenProfilesFolder(const std::string& path);
+
 // Writes every key, each in its place, keeping all other keys and sections
 // (favourite keys of higher indexes too). Throws UserError "Unable to write to
-// <path>" when the file cannot be written.
+// <path>" when the file cannot be written. A profiles folder whose name a line
+// of the file cannot hold is left out.
 void WriteSettings(const std::string& path, const AppSettings& settings);
 
 }  // namespace orvex
