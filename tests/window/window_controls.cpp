@@ -19,6 +19,7 @@ WindowControls Ui(const TfrmMain& w) {
   c.edtPath = Find<QLineEdit>(w, "edtPath");
   c.btnSelDir = Find<QToolButton>(w, "btnSelDir");
   c.ids = Find<QTreeWidget>(w, "ids");
+  c.lblNoArchives = Find<QLabel>(w, "lblNoArchives");
   c.edtFilter = Find<QLineEdit>(w, "edtFilter");
   c.txtSearch = Find<QLineEdit>(w, "txtSearch");
   c.btnSearchNext = Find<QPushButton>(w, "btnSearchNext");

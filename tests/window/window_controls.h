@@ -31,6 +31,7 @@ struct WindowControls {
   QLineEdit* edtPath;
   QToolButton* btnSelDir;
   QTreeWidget* ids;
+  QLabel* lblNoArchives;
   QLineEdit* edtFilter;
   QLineEdit* txtSearch;
   QPushButton* btnSearchNext;

@@ -8,6 +8,8 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 #include "platform/qt/qt_text.h"
 #include "widgets/tree_icons.h"
 #include "ylogs/discovery/archiving_switch.h"
@@ -97,7 +99,12 @@ void TfrmMain::RebuildTree() {
 void TfrmMain::edtPathChange() {
   const std::string profiles = ToFileName(edtPath->text());
   std::optional<ContactTreeData> scan = ScanProfiles(profiles);
-  if (!scan) return;  // not an existing folder: everything stays
+  if (!scan) {
+    // Not an existing folder: everything stays, and the way to the archives is
+    // shown.
+    ShowNoArchivesNote(true);
+    return;
+  }
   DiscoveryState& d = *discovery_;
   // Loose rows stay listed (nothing is selected in the new tree), and so
   // does the mode that names them; a rebuild of the list ends it.
@@ -108,7 +115,29 @@ void TfrmMain::edtPathChange() {
     const QSignalBlocker block(ids);
     RebuildTree();
   }
+  ShowNoArchivesNote(d.data.identity_names.empty());
   if (had_selection) idsChange();  // the cleared selection empties the list
+}
+
+void TfrmMain::ShowNoArchivesNote(bool shown) {
+  lblNoArchives->setVisible(shown);
+  PlaceNoArchivesNote();
+}
+
+void TfrmMain::PlaceNoArchivesNote() {
+  if (lblNoArchives->isHidden()) return;
+  constexpr int kMargin = 8;
+  const QRect area = ids->viewport()->rect();
+  const int width = std::max(area.width() - 2 * kMargin, 0);
+  const int height = lblNoArchives->heightForWidth(width);
+  // Below the last row shown (the fixed nodes), or at the bottom of the tree
+  // when the rows fill it.
+  int top = kMargin;
+  for (QTreeWidgetItem* item : NodesInTreeOrder()) {
+    if (IsShowing(item)) top = std::max(top, ids->visualItemRect(item).bottom() + 1 + kMargin);
+  }
+  top = std::max(std::min(top, area.height() - height - kMargin), 0);
+  lblNoArchives->setGeometry(area.left() + kMargin, area.top() + top, width, height);
 }
 
 void TfrmMain::idsChange() {
@@ -159,6 +188,7 @@ void TfrmMain::edtFilterChange() {
   int showing = 0;
   for (QTreeWidgetItem* item : NodesInTreeOrder()) showing += IsShowing(item) ? 1 : 0;
   if (showing < 30) ids->expandAll();
+  PlaceNoArchivesNote();  // the rows shown changed
   if (found && !several) {
     {
       const QSignalBlocker block(ids);

@@ -19,6 +19,9 @@ struct DiscoveryState {
   QTreeWidgetItem* favorites_node = nullptr;
   FavoritesList favorites;
   IdentityPanel panel;
+  // The last profiles folder the user chose in this run that held profiles;
+  // empty: none. Kept in the settings at close.
+  std::string chosen_profiles;
 
   bool loose_mode = false;
   std::vector<std::string> loose_files;

@@ -17,6 +17,7 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/shell.h"
 #include "ylogs/archive/file_error.h"
+#include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/conversation_entry.h"
 #include "ylogs/discovery/frmmain_discovery_state.h"
 #include "ylogs/shell/frmmain.h"
@@ -74,7 +75,12 @@ void TfrmMain::btnSelDirClick() {
   std::string folder;
   if (!BrowseForFolder(*env_.folder_picker, this, kSelectArchiveFolderTitle, "", folder)) return;
   if (folder.empty() || folder.back() != '/') folder += '/';
+  // A folder above the profiles folder (the messenger's, a programs folder,
+  // a disk) stands for the profiles folder below it.
+  const std::optional<std::string> profiles = ProfilesFolderAtOrBelow(folder);
+  if (profiles) folder = *profiles;
   edtPath->setText(FromFileName(folder));  // scans only when the text changes
+  if (profiles) discovery_->chosen_profiles = folder;
 }
 
 void TfrmMain::Opendatfile1Click() {
@@ -99,6 +105,7 @@ void TfrmMain::Opendatfile1Click() {
   for (const std::string& path : d.loose_files)
     entries.push_back(EntryForLooseFile(path, d.loose_user_name, d.loose_friend_name));
   FillList(std::move(entries));
+  ShowNoArchivesNote(false);  // the files asked for are listed
 }
 
 }  // namespace orvex

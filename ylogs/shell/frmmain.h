@@ -33,6 +33,7 @@
 #include "ylogs/archive/document.h"
 #include "ylogs/archive/renderer.h"
 #include "ylogs/archive/theme.h"
+#include "ylogs/discovery/archive_places.h"
 #include "ylogs/shell/export_writer.h"
 #include "ylogs/views/conversation_list.h"
 
@@ -94,6 +95,10 @@ struct FrmMainEnvironment {
   // A folder given on the command line, ending in a separator: the path box
   // starts with it instead of the default profiles folder.
   std::optional<std::string> profiles_folder;
+
+  // Where else the messenger may have left its archives: looked at when the
+  // default profiles folder holds none.
+  PlacesEnvironment places;
 
   // The real system: the executable's folder, the environment, the user's
   // temporary folder and configuration, message boxes, regional formats, the
@@ -259,6 +264,14 @@ class TfrmMain : public QMainWindow {
                    bool enabled = true);
 
   // discovery helpers
+  // The folder the path box starts with: the one given on the command line;
+  // else the default when it holds profiles, the last one the user chose when
+  // it still does, the first place that does, or else the default.
+  std::string StartProfilesFolder() const;
+  // Shows or hides the word that the tree holds no archives, and places it
+  // below the tree's rows.
+  void ShowNoArchivesNote(bool shown);
+  void PlaceNoArchivesNote();
   // Empties the contact tree without a selection change; the list stays.
   void ClearTree();
   // The tree of the contact data, in place of what it showed.
@@ -279,6 +292,7 @@ class TfrmMain : public QMainWindow {
   QLineEdit* edtPath = nullptr;
   QToolButton* btnSelDir = nullptr;
   QTreeWidget* ids = nullptr;
+  QLabel* lblNoArchives = nullptr;  // over the tree: no archives in this folder
   QLineEdit* edtFilter = nullptr;
   QLineEdit* txtSearch = nullptr;
   QPushButton* btnSearchNext = nullptr;

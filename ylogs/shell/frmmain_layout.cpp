@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
@@ -19,6 +21,8 @@
 #include <QWebEngineView>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "widgets/caption_band.h"
 #include "widgets/link_icons.h"
@@ -50,6 +54,28 @@ QToolButton* FlatButton(const QString& caption, QWidget* parent, bool checkable 
   b->setToolButtonStyle(Qt::ToolButtonTextOnly);
   return b;
 }
+
+// Calls back each time a widget changes size.
+class ResizeWatch : public QObject {
+ public:
+  ResizeWatch(QWidget* widget, std::function<void()> resized)
+      : QObject(widget), resized_(std::move(resized)) {
+    widget->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Resize) resized_();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> resized_;
+};
+
+constexpr const char* kNoArchivesText =
+    "No message archives were found in this folder."
+    "\n\n"
+    "To choose the folder that holds them, click the \"...\" button beside the path box, "
+    "or choose \"Open message archive folder...\" in the File menu.";
 
 QFrame* Bordered(QWidget* parent) {
   auto* f = new QFrame(parent);
@@ -238,6 +264,21 @@ QWidget* TfrmMain::CreateLeftColumn() {
   ids->setRootIsDecorated(true);
   ids->setIconSize(QSize(16, 16));
   col->addWidget(ids, 1);
+  // Where the tree is empty, a word on how to find the archives; shown by the
+  // scans. Clicks go through to the tree.
+  lblNoArchives = new QLabel(QString::fromLatin1(kNoArchivesText), ids->viewport());
+  lblNoArchives->setWordWrap(true);
+  lblNoArchives->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lblNoArchives->setAttribute(Qt::WA_TransparentForMouseEvents);
+  lblNoArchives->setBackgroundRole(QPalette::Base);
+  lblNoArchives->setAutoFillBackground(true);
+  lblNoArchives->hide();
+  new ResizeWatch(ids->viewport(), [this] { PlaceNoArchivesNote(); });
+  // Rows that move take the note along.
+  connect(ids, &QTreeWidget::itemExpanded, this, [this] { PlaceNoArchivesNote(); });
+  connect(ids, &QTreeWidget::itemCollapsed, this, [this] { PlaceNoArchivesNote(); });
+  connect(ids->verticalScrollBar(), &QScrollBar::valueChanged, this,
+          [this] { PlaceNoArchivesNote(); });
 
   auto* bottom = new QWidget(left);
   bottom->setFixedHeight(45);
@@ -475,6 +516,7 @@ void TfrmMain::NameControls() {
       {edtPath, "edtPath"},
       {btnSelDir, "btnSelDir"},
       {ids, "ids"},
+      {lblNoArchives, "lblNoArchives"},
       {edtFilter, "edtFilter"},
       {txtSearch, "txtSearch"},
       {btnSearchNext, "btnSearchNext"},

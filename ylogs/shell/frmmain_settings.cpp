@@ -59,6 +59,7 @@ void TfrmMain::SaveSettings() {
   s.stats = btnStats->isChecked();
   s.format = btnFormat->isChecked();
   s.favorites = discovery_->favorites.entries();
+  s.profiles_folder = discovery_->chosen_profiles;
   const SettingsLocation location = LocateSettingsFile(env_.program_folder);
   if (settings_->unreadable) throw UserError("Unable to write to " + location.write_path);
   PrepareSettingsFile(location);

@@ -31,6 +31,7 @@
 #include "platform/qt/shell.h"
 #include "widgets/tab_strip.h"
 #include "ylogs/archive/codepage.h"
+#include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/frmmain_discovery_state.h"
 #include "ylogs/discovery/profiles_folder.h"
 #include "ylogs/shell/clock.h"
@@ -42,6 +43,8 @@
 #include "ylogs/shell/frmmain_settings_state.h"
 #include "ylogs/shell/long_action.h"
 #include "ylogs/shell/menu_style.h"
+#include "ylogs/shell/settings.h"
+#include "ylogs/shell/settings_location.h"
 #include "ylogs/shell/temp_folder.h"
 #include "ylogs/views/conversation_model.h"
 #include "ylogs/views/frmmain_list_state.h"
@@ -59,6 +62,7 @@ FrmMainEnvironment FrmMainEnvironment::FromSystem() {
   env.program_folder = ToFileName(QCoreApplication::applicationDirPath());
   if (env.program_folder.empty() || env.program_folder.back() != '/') env.program_folder += '/';
   if (const char* pf = std::getenv("PROGRAMFILES")) env.program_files = std::string(pf);
+  env.places = PlacesEnvironment::FromSystem();
   env.temp_folder = FromFileName(PrivateTempFolder(ToFileName(QDir::tempPath())));
   static IniRegistry registry(IniRegistry::DefaultFile());
   static QtDialogs dialogs;
@@ -189,6 +193,17 @@ void TfrmMain::ApplySystemCodePage() {
   }
 }
 
+std::string TfrmMain::StartProfilesFolder() const {
+  if (env_.profiles_folder) return *env_.profiles_folder;
+  const std::string standard = DefaultProfilesFolder(env_.program_files.value_or(""));
+  if (HoldsProfiles(standard)) return standard;
+  // Only this key is read here; the other settings apply at step 6.
+  const std::string chosen = WithFinalSeparator(
+      ReadChosenProfilesFolder(LocateSettingsFile(env_.program_folder).read_path));
+  if (!chosen.empty() && HoldsProfiles(chosen)) return chosen;
+  return FindArchives(ArchivePlaces(env_.places)).value_or(standard);
+}
+
 void TfrmMain::FormCreate() {
   // The system's code page comes first: every text below is in it.
   Guard([this] { ApplySystemCodePage(); });
@@ -197,12 +212,11 @@ void TfrmMain::FormCreate() {
   page_->format_codes_enabled = true;
   discovery_->loose_mode = false;
   // 2. The program folder comes with the environment.
-  // 4. The default profiles folder (or the one given on the command line) goes
-  // into the path box, which scans it at once.
+  // 4. The profiles folder (the default, or where archives were found, or the
+  // one given on the command line) goes into the path box, which scans it at
+  // once.
   Guard([this] {
-    const std::string folder = env_.profiles_folder
-                                   ? *env_.profiles_folder
-                                   : DefaultProfilesFolder(env_.program_files.value_or(""));
+    const std::string folder = StartProfilesFolder();
     edtPath->setText(FromFileName(folder));
     // A folder asked for by name gets a word when there is nothing to show.
     if (!env_.profiles_folder || !env_.dialogs) return;
