@@ -1,10 +1,11 @@
 // orvex-cli export: one file per listed conversation, as the batch export
 // writes them.
+#include <functional>
 #include <memory>
 
-#include "cli_common.h"
 #include "commands.h"
-#include "selection.h"
+#include "export_run.h"
+#include "progress.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/shell/clock.h"
@@ -35,7 +36,17 @@ int RunExport(const CLI::App& app, const ExportArgs& args) {
     ReportError("Please choose an output directory first.");
     return kExitError;
   }
-  const RenderOptions& o = args.options;
+  const ExportFormat format = args.site   ? ExportFormat::kSite
+                              : args.json ? ExportFormat::kJson
+                              : args.text ? ExportFormat::kTranscript
+                                          : ExportFormat::kPage;
+  return WriteExport(app, selection, args.outdir, format, args.options);
+}
+
+}  // namespace
+
+int WriteExport(const CLI::App& app, const Selection& selection, const std::string& outdir,
+                ExportFormat format, const RenderOptions& o) {
   const std::string folder = ProgramFolder();
   Theme theme;
   try {
@@ -51,28 +62,23 @@ int RunExport(const CLI::App& app, const ExportArgs& args) {
   for (const ConversationEntry& e : selection.build.entries) sources.push_back(ExportSourceFor(e));
   RenderState state;
   TextItems text_buffer;
-  const ExportFormat format = args.site   ? ExportFormat::kSite
-                              : args.json ? ExportFormat::kJson
-                              : args.text ? ExportFormat::kTranscript
-                                          : ExportFormat::kPage;
   // Nothing is written over an archive file of the folder or of the list.
   ArchiveFileGuard guard;
   guard.AddProfilesFolder(selection.profiles);
   for (const ExportSource& s : sources) guard.AddFile(s.path);
-  const ExportContext context{args.outdir,  &theme,
+  const ExportContext context{outdir,       &theme,
                               settings,     &state,
                               &text_buffer, [&] { return formatter.DateTime(NowLocalDayCount()); },
                               &guard};
   try {
-    ExportConversations(sources, *MakeConversationWriter(format, context), nullptr);
+    ConversationProgress progress(sources.size());
+    ExportConversations(sources, *MakeConversationWriter(format, context), std::ref(progress));
   } catch (const UserError& e) {
     ReportError(e.what());
     return kExitError;
   }
   return kExitOk;
 }
-
-}  // namespace
 
 Command AddExportCommand(CLI::App& app) {
   auto args = std::make_shared<ExportArgs>();

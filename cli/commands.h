@@ -18,5 +18,6 @@ Command AddRenderCommand(CLI::App& app);
 Command AddIndexCommand(CLI::App& app);
 Command AddSearchCommand(CLI::App& app);
 Command AddExportCommand(CLI::App& app);
+Command AddBrowseCommand(CLI::App& app);
 
 }  // namespace orvex::cli

@@ -2,6 +2,7 @@
 #include <clocale>
 #include <iostream>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "cli_common.h"
@@ -16,6 +17,11 @@ int main(int argc, char** argv) {
   // command line, so any profile folder or search text comes through).
   orvex::UseByteStandardStreams();
   std::vector<std::string> arguments = orvex::ProgramArguments(argc, argv);
+  // Started with a console of its own and nothing to do (a double-click in
+  // the file manager): the archive's website, and the window stays open
+  // until its words are read. From a command prompt the usage line stands.
+  const bool double_clicked = arguments.empty() && orvex::ConsoleIsOwn();
+  if (double_clicked) arguments.push_back("browse");
   std::vector<char*> utf8_argv = {argv[0]};
   for (std::string& a : arguments) utf8_argv.push_back(a.data());
   CLI::App app{"orvex-cli: read, render, index and search message archives"};
@@ -28,7 +34,7 @@ int main(int argc, char** argv) {
   std::vector<orvex::cli::Command> commands = {
       orvex::cli::AddRecordsCommand(app), orvex::cli::AddRenderCommand(app),
       orvex::cli::AddIndexCommand(app),   orvex::cli::AddSearchCommand(app),
-      orvex::cli::AddExportCommand(app),
+      orvex::cli::AddExportCommand(app),  orvex::cli::AddBrowseCommand(app),
   };
   std::optional<int> code_page;
   for (const auto& command : commands) orvex::cli::AddCodePageOption(*command.app, code_page);
@@ -48,7 +54,13 @@ int main(int argc, char** argv) {
   for (const auto& command : commands) {
     if (!command.app->parsed()) continue;
     orvex::cli::ApplyCodePage(code_page);
-    return command.run();
+    const int status = command.run();
+    if (double_clicked) {
+      std::cout << "\nPress Enter to close this window." << std::flush;
+      std::string line;
+      std::getline(std::cin, line);
+    }
+    return status;
   }
   return orvex::cli::kExitUsage;
 }

@@ -26,9 +26,9 @@ NodeId FindNode(const ContactTreeData& data, const std::string& wanted) {
 
 }  // namespace
 
-void AddSelectionOptions(CLI::App& app, SelectionArgs& args) {
+void AddSelectionOptions(CLI::App& app, SelectionArgs& args, bool profiles_required) {
   app.add_option("PROFILES", args.profiles, "the profiles folder")
-      ->required()
+      ->required(profiles_required)
       ->transform(PathArgument());
   auto* all = app.add_flag("--all", args.all, "select \"Show all\"");
   auto* favorites =

@@ -20,8 +20,9 @@ struct SelectionArgs {
   std::string settings;
 };
 
-// Adds PROFILES and --all, --favorites, --select, --settings.
-void AddSelectionOptions(CLI::App& app, SelectionArgs& args);
+// Adds PROFILES (required unless told otherwise) and --all, --favorites,
+// --select, --settings.
+void AddSelectionOptions(CLI::App& app, SelectionArgs& args, bool profiles_required = true);
 
 struct Selection {
   std::string profiles;  // with its final separator

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 namespace orvex::files {
@@ -233,6 +234,16 @@ int MakeFolders(const std::string& path) {
   const int error = Made(FileCall::kMakeFolder, [&] { return ::mkdir(folder.c_str(), 0777); });
   if (error == EEXIST) return IsFolder(folder) ? 0 : ENOTDIR;
   return error;
+}
+
+int RenamePath(const std::string& from, const std::string& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+int RemoveTree(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::remove_all(std::filesystem::path(path), ec);
+  return ec ? ec.value() : 0;
 }
 
 std::string MakePrivateFolder(const std::string& base, std::string_view prefix) {

@@ -83,6 +83,13 @@ int RemoveFile(const FileNameBytes& path);
 // Makes a folder and the folders above it; an existing folder is no error.
 int MakeFolders(const FileNameBytes& path);
 
+// Renames a file or folder; the new name must not exist yet.
+int RenamePath(const FileNameBytes& from, const FileNameBytes& to);
+
+// Removes a folder with everything in it (links are removed, not followed);
+// nothing to remove is no failure.
+int RemoveTree(const FileNameBytes& path);
+
 // A folder for this user's eyes only in `base` (no separator at its end):
 // `base` itself when the user owns it and nobody else may write it; else
 // `base`/`prefix`-<user id>, made with access for its owner only, or kept

@@ -16,6 +16,7 @@ PACKAGES=(
   libclang-rt-dev
   nlohmann-json3-dev
   poppler-utils
+  chromium
 )
 # More packages may be named as arguments (scripts/setup-windows.sh does).
 PACKAGES+=("$@")

@@ -292,4 +292,18 @@ int MakeFolders(const FileNameBytes& path) {
   return IsFolder(path) ? 0 : ENOTDIR;
 }
 
+int RenamePath(const FileNameBytes& from, const FileNameBytes& to) {
+  if (::MoveFileExW(win::WidePath(from).c_str(), win::WidePath(to).c_str(), 0)) return 0;
+  return win::ErrnoFromSystemError(::GetLastError());
+}
+
+int RemoveTree(const FileNameBytes& path) {
+  std::error_code ec;
+  std::filesystem::remove_all(std::filesystem::path(win::WidePath(path)), ec);
+  if (!ec) return 0;
+  return ec.category() == std::system_category()
+             ? win::ErrnoFromSystemError(static_cast<unsigned long>(ec.value()))
+             : ec.value();
+}
+
 }  // namespace orvex::files

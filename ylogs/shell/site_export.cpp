@@ -171,6 +171,7 @@ std::vector<std::string> SiteWriter::Targets() const {
     targets.push_back(root_ + SearchPieceFile(p));
   targets.push_back(root_ + "search/index.js");
   targets.push_back(root_ + "search/search.js");
+  targets.push_back(root_ + "search/more.js");
   targets.push_back(root_ + "search.html");
   targets.push_back(root_ + "index.html");
   return targets;
@@ -216,11 +217,11 @@ std::unique_ptr<PreparedConversation> SiteWriter::Prepare(std::size_t index,
     prepared->counters = file.state.counters;
     prepared->search_text = std::move(file.state.search_text);
 
-    const std::string nav = DayNavigation(day.previous, "index.html", day.next,
-                                          friends_[day.friend_index].summary.name);
+    const std::string& friend_name = friends_[day.friend_index].summary.name;
+    const std::string nav = DayNavigation(day.previous, "index.html", day.next, friend_name);
     TextItems& doc = prepared->doc;
     doc = WithSiteDeclarations(SplitIntoItems(theme_.file_header));
-    doc.push_back(nav);
+    doc.push_back(DayNavigation(day.previous, "index.html", day.next, friend_name, true));
     AddConversation(doc, theme_, file.body);
     for (std::string note : notes) {
       // A message names the archive by its full path; the page names the file.
@@ -287,7 +288,8 @@ void SiteWriter::Finish() {
   }
   MakeOutputFolder(root_ + "search/");
   WriteBytesToFile(root_ + "search/index.js", SearchIndexScript(entries, piece_starts_));
-  WriteBytesToFile(root_ + "search/search.js", std::string(SearchPageScript()));
+  WriteBytesToFile(root_ + "search/search.js", SearchPageScript());
+  WriteBytesToFile(root_ + "search/more.js", SearchMoreScript());
   WriteBytesToFile(root_ + "search.html", SearchPage());
   WriteBytesToFile(root_ + "index.html", SiteIndexPage(summaries));
 }

@@ -220,7 +220,7 @@ std::string ActivityChartSvg(const std::vector<MonthCount>& months) {
 }
 
 std::string DayNavigation(const std::string& previous, const std::string& friend_page,
-                          const std::string& next, std::string_view friend_name) {
+                          const std::string& next, std::string_view friend_name, bool with_search) {
   std::string out =
       "<nav style=\"font: 13px/1.6 sans-serif; margin: 6px auto; max-width: 960px; "
       "padding: 0 4px;\">";
@@ -228,7 +228,7 @@ std::string DayNavigation(const std::string& previous, const std::string& friend
     out += "<a href=\"" + previous + "\" rel=\"prev\">&larr; Previous day</a> | ";
   out += "<a href=\"" + friend_page + "\" rel=\"up\">" + EscapeHtml(friend_name) + "</a>";
   if (!next.empty()) out += " | <a href=\"" + next + "\" rel=\"next\">Next day &rarr;</a>";
-  out += SearchForm("../../", "display: inline; margin-left: 16px;");
+  if (with_search) out += SearchForm("../../", "display: inline; margin-left: 16px;");
   out += "</nav>";
   return out;
 }

@@ -61,9 +61,10 @@ std::vector<MonthCount> MonthlyCounts(const std::vector<DaySummary>& days);
 std::string ActivityChartSvg(const std::vector<MonthCount>& months);
 
 // The links of a day page: previous day, the friend's page, next day (an empty
-// href leaves that link out).
+// href leaves that link out), and the search box when asked for.
 std::string DayNavigation(const std::string& previous, const std::string& friend_page,
-                          const std::string& next, std::string_view friend_name);
+                          const std::string& next, std::string_view friend_name,
+                          bool with_search = false);
 
 // A friend's page; `root` leads back to the site's index ("../../").
 std::string FriendPage(const FriendSummary& friend_summary, std::string_view root);

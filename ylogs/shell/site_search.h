@@ -42,7 +42,9 @@ std::string_view SearchPieceEnd();
 // The name of a piece's file, from the site's root.
 std::string SearchPieceFile(std::size_t piece);
 
-// search/search.js (search.html is made with the other pages).
+// search/search.js (search.html is made with the other pages), and
+// search/more.js, which lists the next batch of results.
 std::string_view SearchPageScript();
+std::string_view SearchMoreScript();
 
 }  // namespace orvex

@@ -6,6 +6,10 @@
 
 namespace orvex {
 
+std::string_view SearchMoreScript() {
+  return "OrvexSearch.more();\r\n";
+}
+
 std::string_view SearchPageScript() {
   return R"JS(// Searches every conversation of this website for the text in ?q=.
 // A conversation's count is the number of places where the text occurs,
@@ -19,7 +23,6 @@ std::string_view SearchPageScript() {
   var note = document.getElementById("note");
   var list = document.getElementById("results");
   var box = document.getElementById("q");
-  var started = performance.now();
   var FIRST_SHOWN = 20;
 
   function say(text) {
@@ -119,7 +122,13 @@ std::string_view SearchPageScript() {
     return li;
   }
 
+  // When the first results and the last showed, from the page's opening.
+  function stamp(name) {
+    document.body.setAttribute(name, String(Math.round(performance.now())));
+  }
+
   function show(shown) {
+    if (hits.length > 0 && !document.body.hasAttribute("data-first-ms")) stamp("data-first-ms");
     var all = ranked();
     var parts = document.createDocumentFragment();
     var n = Math.min(shown, all.length);
@@ -128,10 +137,32 @@ std::string_view SearchPageScript() {
     list.appendChild(parts);
   }
 
+  // The ranked list goes in a batch at a time: a long one would hold the
+  // page still while all of it is laid out. Each next batch comes through a
+  // script of the site's own, so the browser shows the page in between and
+  // the page's loading ends only once the list is whole.
+  var BATCH = 1000;
+  var final = [], listed = 0;
+  function listMore() {
+    var parts = document.createDocumentFragment();
+    var end = Math.min(listed + BATCH, final.length);
+    for (; listed < end; ++listed) parts.appendChild(item(final[listed]));
+    list.appendChild(parts);
+    if (listed === final.length) {
+      stamp("data-listed-ms");
+      return;
+    }
+    var s = document.createElement("script");
+    s.src = "search/more.js";
+    document.body.appendChild(s);
+  }
+
   function finish(missing) {
-    show(hits.length);
-    var elapsed = Math.round(performance.now() - started);
-    document.body.setAttribute("data-search-ms", String(elapsed));
+    if (hits.length > 0 && !document.body.hasAttribute("data-first-ms")) stamp("data-first-ms");
+    final = ranked();
+    list.textContent = "";
+    listMore();
+    stamp("data-search-ms");
     say("searched " + searched + " of " + total);
     if (missing) {
       note.textContent = "Some of the search data is missing: export the website again.";
@@ -143,6 +174,7 @@ std::string_view SearchPageScript() {
   var pieces = index.pieces;  // the first conversation of each piece
   var next = 0;
   window.OrvexSearch = {
+    more: listMore,
     piece: function (number, texts) {
       if (number !== next) return;
       var first = pieces[number];

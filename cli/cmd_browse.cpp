@@ -1,0 +1,144 @@
+// orvex-cli browse: the website of a whole archive, found where the messenger
+// left it, written to a folder of the user's own and opened in the browser.
+#include <iostream>
+#include <memory>
+
+#include "commands.h"
+#include "export_run.h"
+#include "platform/desktop.h"
+#include "platform/file_system.h"
+#include "ylogs/discovery/archive_places.h"
+#include "ylogs/discovery/profiles_folder.h"
+
+namespace orvex::cli {
+namespace {
+
+constexpr char kWebsiteFolderName[] = "Orvex Messenger Archive";
+
+struct BrowseArgs {
+  SelectionArgs selection;
+  std::string out;
+  bool no_open = false;
+  RenderOptions options;
+};
+
+void Say(const std::string& line) {
+  std::cout << line << '\n' << std::flush;
+}
+
+std::string WithoutFinalSeparator(std::string folder) {
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  return folder;
+}
+
+// The profiles folder to read: the one given (or the one below it), else the
+// first place the messenger leaves its archives that holds them.
+std::optional<std::string> ProfilesToRead(const std::string& given) {
+  if (!given.empty()) {
+    if (auto below = ProfilesFolderAtOrBelow(given)) return below;
+    std::cerr << "No message archives were found in " << given
+              << ": give the folder that holds the profiles (identities) folder.\n";
+    return std::nullopt;
+  }
+  const std::vector<std::string> places = ArchivePlaces(PlacesEnvironment::FromSystem());
+  if (auto found = FindArchives(places)) return found;
+  std::cerr << "No message archives were found. These folders were looked in:\n";
+  for (const std::string& place : places) std::cerr << "  " << place << '\n';
+  std::cerr << "Give the folder that holds them: orvex-cli browse FOLDER\n";
+  return std::nullopt;
+}
+
+// An earlier website may be replaced; any other folder with something in it
+// is the user's and stays as it is.
+bool MayReplace(const std::string& folder) {
+  if (!files::IsFolder(folder)) return true;
+  bool empty = true;
+  files::ListFolder(
+      folder, [](std::string_view) { return false; },
+      [&](const files::ListedItem&) { empty = false; });
+  return empty || (files::FileIdentity(folder + "/index.html") &&
+                   files::FileIdentity(folder + "/search.html"));
+}
+
+// Puts the finished website in the place of the earlier one.
+int Replace(const std::string& finished, const std::string& folder) {
+  const std::string earlier = folder + ".old";
+  files::RemoveTree(earlier);
+  const bool had_one = files::IsFolder(folder);
+  if (had_one) {
+    if (const int error = files::RenamePath(folder, earlier); error != 0) return error;
+  }
+  if (const int error = files::RenamePath(finished, folder); error != 0) {
+    if (had_one) files::RenamePath(earlier, folder);
+    return error;
+  }
+  files::RemoveTree(earlier);
+  return 0;
+}
+
+int RunBrowse(const CLI::App& app, BrowseArgs args) {
+  const std::optional<std::string> profiles = ProfilesToRead(args.selection.profiles);
+  if (!profiles) return kExitError;
+  args.selection.profiles = *profiles;
+  const SelectionArgs& s = args.selection;
+  if (!s.all && !s.favorites && s.select.empty()) args.selection.all = true;
+  Selection selection;
+  try {
+    selection = BuildSelection(args.selection);
+  } catch (const CLI::ValidationError& e) {
+    ReportMessage(std::string("orvex-cli browse: ") + e.what());
+    return kExitUsage;
+  }
+  const std::size_t count = selection.build.entries.size();
+  Say("Reading the message archives in " + *profiles + ": " + std::to_string(count) +
+      " conversations of " + std::to_string(selection.data.identity_names.size()) + " identities.");
+
+  const std::string folder = WithoutFinalSeparator(
+      args.out.empty() ? UserDocumentsFolder() + kWebsiteFolderName : args.out);
+  if (!MayReplace(folder)) {
+    std::cerr << "The folder " << folder
+              << " holds other files: choose an empty folder, or one that holds a website "
+                 "written before, with --out.\n";
+    return kExitError;
+  }
+  // The new website is written beside the earlier one, which stays until
+  // the new one is complete.
+  const std::string partial = folder + ".partial";
+  files::RemoveTree(partial);
+  Say("Writing the website to " + folder);
+  if (const int status = WriteExport(app, selection, partial, ExportFormat::kSite, args.options);
+      status != kExitOk) {
+    files::RemoveTree(partial);
+    return status;
+  }
+  if (const int error = Replace(partial, folder); error != 0) {
+    std::cerr << "The website was written to " << partial << " but could not take the place of "
+              << folder << " (error " << error << "): close what has it open and try again.\n";
+    return kExitError;
+  }
+  const std::string index = folder + "/index.html";
+  if (args.no_open) {
+    Say("Done. Open " + index + " in a browser to read it.");
+  } else if (OpenWithDefaultProgram(index) == 0) {
+    Say("Done. " + index + " opens in your browser.");
+  } else {
+    Say("Done. No browser could be started: open " + index + " in a browser to read it.");
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+Command AddBrowseCommand(CLI::App& app) {
+  auto args = std::make_shared<BrowseArgs>();
+  CLI::App* sub = app.add_subcommand(
+      "browse", "write the website of the whole archive and open it in the browser");
+  AddSelectionOptions(*sub, args->selection, false);
+  sub->add_option("--out", args->out, "the folder the website is written to")
+      ->transform(PathArgument());
+  sub->add_flag("--no-open", args->no_open, "write the website without opening a browser");
+  AddRenderOptions(*sub, args->options);
+  return {sub, [sub, args] { return RunBrowse(*sub, *args); }};
+}
+
+}  // namespace orvex::cli

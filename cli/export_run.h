@@ -1,0 +1,19 @@
+// The export shared by `export` and `browse`: the conversations a selection
+// lists, written to a folder in one of the export formats.
+#pragma once
+
+#include <string>
+
+#include "cli_common.h"
+#include "selection.h"
+#include "ylogs/shell/export_writer.h"
+
+namespace orvex::cli {
+
+// Writes the files as the batch export writes them, with progress while
+// standard error is a terminal. An error goes to standard error; the result
+// is the exit status.
+int WriteExport(const CLI::App& app, const Selection& selection, const std::string& outdir,
+                ExportFormat format, const RenderOptions& options);
+
+}  // namespace orvex::cli
