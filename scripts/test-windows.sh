@@ -159,6 +159,63 @@ LC_ALL=C.UTF-8 TZ=XST+7:30 $WINE "$WIN_BUILD/bin/orvex-cli.exe" index "${P//\//\
 compared=$((compared + 1))
 cmp -s "$WORK/linux/1252-7-index/stdout" "$WORK/backslashes.out" ||
   { echo "test-windows: a path with backslashes lists differently" >&2; differ=$((differ + 1)); }
+
+echo "== browse: the archives found in the user's VirtualStore copy"
+# A 32-bit messenger run without administrator rights: its writes below the
+# programs folder went to the user's VirtualStore, and only there are they.
+# No browser is started: Wine's opener is told to start `true`.
+LC_ALL=C.UTF-8 $WINE reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /t REG_SZ /d true \
+  /f >/dev/null
+WIN_USER_FOLDER="$WINEPREFIX/drive_c/users/$(id -un)"
+STORE="$WIN_USER_FOLDER/AppData/Local/VirtualStore/Program Files (x86)/Yahoo!/Messenger"
+mkdir -p "$STORE"
+cp -r "$P" "$STORE/Profiles"
+SITE="$WORK/browse-site"
+mkdir -p "$SITE"
+echo "an earlier website" >"$SITE/index.html"
+touch "$SITE/search.html"
+LC_ALL=C.UTF-8 $WINE "$WIN_BUILD/bin/orvex-cli.exe" browse --no-open --out "Z:$SITE" \
+  >"$WORK/browse.out" 2>&1 || { cat "$WORK/browse.out" >&2; exit 1; }
+compared=$((compared + 1))
+grep -q 'VirtualStore/Program Files (x86)/Yahoo!/Messenger/Profiles/' "$WORK/browse.out" &&
+  [ -f "$SITE/search/index.js" ] && [ "$(ls "$SITE/nikos" | wc -l)" -gt 0 ] &&
+  ! grep -q 'an earlier website' "$SITE/index.html" && [ ! -e "$SITE.partial" ] ||
+  { echo "test-windows: browse did not write the VirtualStore archive's website" >&2;
+    cat "$WORK/browse.out" >&2; differ=$((differ + 1)); }
+
+echo "== no arguments: the usage line from a command prompt, browse from a console of its own"
+status=0
+LC_ALL=C.UTF-8 $WINE cmd /c "$(winepath -w "$WIN_BUILD/bin/orvex-cli.exe" 2>/dev/null)" \
+  >"$WORK/prompt.out" 2>&1 || status=$?
+compared=$((compared + 1))
+[ "$status" = 2 ] && grep -q 'usage: orvex-cli' "$WORK/prompt.out" ||
+  { echo "test-windows: no arguments in a command prompt gave status $status:" >&2;
+    cat "$WORK/prompt.out" >&2; differ=$((differ + 1)); }
+# `start` gives the program a console of its own, as Explorer does. It writes
+# the website into the user's Documents and then waits for Enter, which no
+# one presses here: it must still be running once the website is there.
+DOCUMENTS="$(readlink -f "$WIN_USER_FOLDER/Documents")"
+CLICKED="$DOCUMENTS/Orvex Messenger Archive"
+rm -rf "$CLICKED"
+LC_ALL=C.UTF-8 $WINE start /wait "$(winepath -w "$WIN_BUILD/bin/orvex-cli.exe" 2>/dev/null)" \
+  >/dev/null 2>&1 &
+CLICK_PID=$!
+for _ in $(seq 1 120); do
+  [ -f "$CLICKED/index.html" ] && break
+  sleep 1
+done
+sleep 2
+compared=$((compared + 1))
+if [ -f "$CLICKED/search.html" ] && kill -0 "$CLICK_PID" 2>/dev/null; then
+  echo "a double-click wrote $CLICKED and waits for Enter"
+else
+  echo "test-windows: a double-click wrote no website, or did not wait for Enter" >&2
+  differ=$((differ + 1))
+fi
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+wait "$CLICK_PID" 2>/dev/null || true
+rm -rf "$CLICKED"
+
 TEST_SECONDS=$((SECONDS - START - BUILD_SECONDS))
 if [ "$differ" != 0 ]; then
   echo "test-windows: $differ of the runs differ" >&2

@@ -116,7 +116,9 @@ TEST_F(KeepExportWindowTest, WebsiteOfTheSelectionAndAnEmptyFolderRefused) {
   EXPECT_EQ(dialogs.errors, QStringList({"Please choose an output directory first."}));
   EXPECT_EQ(Written(out / "site"),
             (std::vector<std::string>{"bob/alice/20050101-bob.html", "bob/alice/20050103-bob.html",
-                                      "bob/alice/index.html", "index.html"}));
+                                      "bob/alice/index.html", "index.html", "search.html",
+                                      "search/index.js", "search/more.js", "search/search.js",
+                                      "search/text-1.js"}));
   const std::string day = ReadFile(out / "site/bob/alice/20050101-bob.html");
   EXPECT_NE(day.find("message 0"), std::string::npos);
   EXPECT_NE(day.find("<a href=\"20050103-bob.html\" rel=\"next\">"), std::string::npos);
