@@ -191,29 +191,41 @@ compared=$((compared + 1))
 [ "$status" = 2 ] && grep -q 'usage: orvex-cli' "$WORK/prompt.out" ||
   { echo "test-windows: no arguments in a command prompt gave status $status:" >&2;
     cat "$WORK/prompt.out" >&2; differ=$((differ + 1)); }
-# `start` gives the program a console of its own, as Explorer does. It writes
-# the website into the user's Documents and then waits for Enter, which no
-# one presses here: it must still be running once the website is there.
+# `start` gives the program a console of its own, as Explorer does: it
+# writes the website into the user's Documents (Wine links them to a Linux
+# folder). Wine's console without a terminal answers the wait for Enter at
+# once.
+EXE="$(winepath -w "$WIN_BUILD/bin/orvex-cli.exe" 2>/dev/null)"
 DOCUMENTS="$(readlink -f "$WIN_USER_FOLDER/Documents")"
 CLICKED="$DOCUMENTS/Orvex Messenger Archive"
 rm -rf "$CLICKED"
-LC_ALL=C.UTF-8 $WINE start /wait "$(winepath -w "$WIN_BUILD/bin/orvex-cli.exe" 2>/dev/null)" \
-  >/dev/null 2>&1 &
-CLICK_PID=$!
-for _ in $(seq 1 120); do
-  [ -f "$CLICKED/index.html" ] && break
-  sleep 1
-done
-sleep 2
+LC_ALL=C.UTF-8 timeout 300 $WINE start /wait "$EXE" >/dev/null 2>&1 || true
 compared=$((compared + 1))
-if [ -f "$CLICKED/search.html" ] && kill -0 "$CLICK_PID" 2>/dev/null; then
-  echo "a double-click wrote $CLICKED and waits for Enter"
+[ -f "$CLICKED/search.html" ] && [ -d "$CLICKED/nikos" ] ||
+  { echo "test-windows: a console of its own wrote no website" >&2; differ=$((differ + 1)); }
+# In a terminal Wine's console is the program's own as well, and there the
+# wait for Enter can be seen: still running once the website is written,
+# ended by the Enter typed then. (Wine's console draws a blank as a cursor
+# move: the words are compared without blanks.)
+rm -rf "$CLICKED"
+(
+  for _ in $(seq 1 120); do
+    [ -f "$CLICKED/search.html" ] && break
+    sleep 1
+  done
+  sleep 2
+  if pgrep -f 'orvex-cli.exe' >/dev/null; then echo waiting >"$WORK/click.state"; fi
+  printf '\r\n'
+) | LC_ALL=C.UTF-8 timeout 300 script -qfec "$WINE '$EXE'" "$WORK/click.log" >/dev/null || true
+compared=$((compared + 1))
+if [ -f "$WORK/click.state" ] && [ -f "$CLICKED/search.html" ] &&
+  sed 's/\x1b\[[0-9;?]*[a-zA-Z]//g' "$WORK/click.log" | tr -d '\r\n ' |
+  grep -q 'PressEntertoclosethiswindow.'; then
+  echo "a double-click: the website in $CLICKED, then the console waits for Enter"
 else
-  echo "test-windows: a double-click wrote no website, or did not wait for Enter" >&2
+  echo "test-windows: a console of its own did not write the website and wait for Enter" >&2
   differ=$((differ + 1))
 fi
-/usr/lib/wine/wineserver -k 2>/dev/null || true
-wait "$CLICK_PID" 2>/dev/null || true
 rm -rf "$CLICKED"
 
 TEST_SECONDS=$((SECONDS - START - BUILD_SECONDS))
