@@ -283,14 +283,16 @@ std::string SiteIndexPage(const std::vector<FriendSummary>& friends) {
   return out;
 }
 
-std::string SearchPage() {
+std::string_view SearchPageDeclarations() {
   // The one page that runs a script: the site's own, nothing inline.
-  constexpr std::string_view kDeclarations =
-      "<meta charset=\"utf-8\">\r\n"
-      "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
-      "script-src 'self'; img-src 'self'; style-src 'self' 'unsafe-inline'; base-uri 'none'; "
-      "form-action 'self'\">\r\n";
-  std::string out = PageStart("Search", "./", kDeclarations);
+  return "<meta charset=\"utf-8\">\r\n"
+         "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+         "script-src 'self'; img-src 'self'; style-src 'self' 'unsafe-inline'; base-uri 'none'; "
+         "form-action 'self'\">\r\n";
+}
+
+std::string SearchPage() {
+  std::string out = PageStart("Search", "./", SearchPageDeclarations());
   out +=
       "<h1>Search</h1>\r\n"
       "<noscript><p>The search needs JavaScript, which is turned off in this browser. Every "

@@ -47,8 +47,10 @@ std::string_view SiteHeadDeclarations();
 // The search box every page carries; it opens `root` + "search.html?q=...".
 std::string SearchForm(std::string_view root, std::string_view style);
 
-// search.html: the box, the results and the script that fills them.
+// search.html: the box, the results and the script that fills them; its
+// declarations let the site's own scripts run, nothing else.
 std::string SearchPage();
+std::string_view SearchPageDeclarations();
 
 // The theme's file header with the declarations put in: after its <head> tag
 // when it has one, else in front of everything.
