@@ -9,6 +9,8 @@
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/shell/clock.h"
+#include "ylogs/shell/command_line.h"
+#include "ylogs/shell/export.h"
 #include "ylogs/shell/export_writer.h"
 
 namespace orvex::cli {
@@ -24,13 +26,31 @@ struct ExportArgs {
   RenderOptions options;
 };
 
+constexpr const char* kUsage =
+    "usage: orvex-cli export PROFILES OUTDIR [--html | --text | --json | --site] "
+    "(--all | --favorites | --select NAME...) [options]";
+
 int RunExport(const CLI::App& app, const ExportArgs& args) {
+  const SelectionArgs& chosen = args.selection;
+  if (!chosen.all && !chosen.favorites && chosen.select.empty()) {
+    // Without a selection the list is empty: an export of nothing.
+    ReportMessage("orvex-cli export: choose the conversations with --all, --favorites or --select");
+    ReportMessage(kUsage);
+    return kExitUsage;
+  }
   Selection selection;
   try {
     selection = BuildSelection(args.selection);
   } catch (const CLI::ValidationError& e) {
     ReportMessage(std::string("orvex-cli export: ") + e.what());
     return kExitUsage;
+  }
+  // A folder that is no profiles folder is named as the window names it.
+  const std::string problem =
+      StartFolderProblem(selection.profiles, !selection.data.identity_names.empty());
+  if (!problem.empty()) {
+    ReportMessage(problem);
+    return kExitError;
   }
   if (args.outdir.empty()) {
     ReportError("Please choose an output directory first.");
@@ -71,6 +91,7 @@ int WriteExport(const CLI::App& app, const Selection& selection, const std::stri
                               &text_buffer, [&] { return formatter.DateTime(NowLocalDayCount()); },
                               &guard};
   try {
+    MakeOutputFolder(outdir);  // whatever the format
     ConversationProgress progress(sources.size());
     ExportConversations(sources, *MakeConversationWriter(format, context), std::ref(progress));
   } catch (const UserError& e) {

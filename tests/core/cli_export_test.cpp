@@ -179,3 +179,42 @@ TEST_F(CliExport, NeverWritesOverAnArchiveFile) {
 
 }  // namespace
 }  // namespace orvex
+
+namespace orvex {
+namespace {
+
+// An export that cannot do what was asked says so, and every format makes a
+// missing output folder.
+TEST_F(CliExport, RefusesWhatItCannotDoAndMakesTheFolder) {
+  Write("bob", "hi");
+  const std::string empty = out_ / "empty/";
+  fs::create_directories(empty);
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string err;
+  } cases[] = {
+      {{"export", out_ / "missing", out_ / "x", "--all"},
+       1,
+       "The folder \"" + out_ / "missing/" + "\" does not exist.\n"},
+      {{"export", empty, out_ / "x", "--site", "--all"},
+       1,
+       "The folder \"" + empty +
+           "\" is not a profiles folder: none of its folders holds an Archive/Messages folder.\n"},
+      {{"export", profiles_.path(), out_ / "x", "--json"}, 2, "--all, --favorites or --select"},
+  };
+  for (const Case& c : cases) {
+    const testing::ProgramResult r = RunProgram(ORVEX_CLI, c.args);
+    EXPECT_EQ(r.status, c.status) << c.args[1];
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(out_ / "x"));
+  }
+  for (const char* format : {"--html", "--text", "--json", "--site"}) {
+    const std::string folder = out_ / (std::string("new/") + (format + 2) + "/");
+    EXPECT_EQ(Export(folder, {format}).status, 0) << format;
+    EXPECT_FALSE(fs::is_empty(folder)) << format;
+  }
+}
+
+}  // namespace
+}  // namespace orvex
