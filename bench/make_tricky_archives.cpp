@@ -139,9 +139,16 @@ bool ParseArgs(int argc, char** argv, Options& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  constexpr const char* kUsage = "usage: orvex-make-tricky OUTDIR [--files N] [--seed N] [--cut]\n";
+  for (int i = 1; i < argc; ++i) {
+    if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+  }
   Options o;
   if (!ParseArgs(argc, argv, o)) {
-    std::fprintf(stderr, "usage: orvex-make-tricky OUTDIR [--files N] [--seed N] [--cut]\n");
+    std::fputs(kUsage, stderr);
     return 2;
   }
   const std::vector<std::string> tokens = Tokens();

@@ -8,6 +8,7 @@
 //
 // The default is the standard "large" set: 3 identities x 100 friends x 100
 // days (30,000 files in 300 friend folders), about 25 messages a day.
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -88,8 +89,13 @@ int main(int argc, char** argv) {
     for (int f = 0; f < o.friends; ++f) {
       const std::string friend_name = "friend" + std::to_string(id * o.friends + f + 1);
       for (int d = 0; d < o.days; ++d) {
-        const std::uint32_t start = 1104537600u + static_cast<std::uint32_t>(d) * 86400u * 3u +
-                                    static_cast<std::uint32_t>(f) * 977u;
+        // Every third day from 1 January 2005; a friend's talk starts between
+        // 09:00 and 15:00 UTC and lasts well under an hour, so the messages
+        // keep the day the file is named by in any time zone from UTC-9 to
+        // UTC+8.
+        const std::uint32_t midnight = 1104537600u + static_cast<std::uint32_t>(d) * 86400u * 3u;
+        const std::uint32_t start =
+            midnight + 9u * 3600u + (static_cast<std::uint32_t>(f) * 977u) % (6u * 3600u);
         std::vector<RecordToWrite> records;
         const int count = std::max(1, o.messages + spread(rng));
         for (int m = 0; m < count; ++m) {
@@ -100,8 +106,10 @@ int main(int argc, char** argv) {
           records.push_back(std::move(r));
         }
         char day[16];
-        const int year = 2005 + d / 336, month = d / 28 % 12 + 1, dom = d % 28 + 1;
-        std::snprintf(day, sizeof day, "%04d%02d%02d", year, month, dom);
+        const std::chrono::year_month_day date{
+            std::chrono::sys_days{std::chrono::days{midnight / 86400u}}};
+        std::snprintf(day, sizeof day, "%04d%02u%02u", static_cast<int>(date.year()),
+                      static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
         const std::string bytes_of_file = EncodeArchive(records, identity);
         WriteBytes(profiles + identity + "/Archive/Messages/" + friend_name + "/" + day + "-" +
                        identity + ".dat",

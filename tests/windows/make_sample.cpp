@@ -5,6 +5,7 @@
 //
 //   orvex-make-windows-sample OUTDIR     (the folder lands in OUTDIR/Profiles/)
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -18,7 +19,12 @@ using orvex::testing::TimeValueFromUnixSeconds;
 using orvex::testing::WriteBytes;
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
+  if (argc == 2 && (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h"))) {
+    std::printf("usage: orvex-make-windows-sample OUTDIR\n");
+    return 0;
+  }
+  // An option is never taken for the folder to write into.
+  if (argc != 2 || argv[1][0] == '-') {
     std::fprintf(stderr, "usage: orvex-make-windows-sample OUTDIR\n");
     return 2;
   }
