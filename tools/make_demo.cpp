@@ -42,12 +42,8 @@ struct Identity {
   std::vector<Friend> friends;
 };
 
-std::string Bold(const std::string& s) {
-  return Code("1m") + s + Code("x1m");
-}
-std::string Italic(const std::string& s) {
-  return Code("2m") + s + Code("x2m");
-}
+std::string Bold(const std::string& s) { return Code("1m") + s + Code("x1m"); }
+std::string Italic(const std::string& s) { return Code("2m") + s + Code("x2m"); }
 std::string Colour(char digit, const std::string& s) {
   return Code(std::string("3") + digit + "m") + s + Code("x3m");
 }
@@ -76,11 +72,7 @@ std::vector<Identity> DemoArchive() {
        {
            {"mila_t",
             {
-                {2007,
-                 3,
-                 14,
-                 19,
-                 2,
+                {2007, 3, 14, 19, 2,
                  {{1, 0, "hey Sam! are you still up for the hike on Saturday? :)"},
                   {0, 1, "Absolutely. " + Bold("Weather says sun") + " all day ;)"},
                   {1, 2, "great, I'll bring the " + Colour('4', "green thermos") + " and the map"},
@@ -89,21 +81,13 @@ std::vector<Identity> DemoArchive() {
                   {0, 6, Italic("Legendary") + " is a strong word... but yes :P"},
                   {1, 9, "8:00 at the bus stop then. don't be late this time :-/"},
                   {0, 10, "I'm never late. I'm " + Bold("fashionably delayed") + "."}}},
-                {2007,
-                 3,
-                 17,
-                 21,
-                 40,
+                {2007, 3, 17, 21, 40,
                  {{1, 0, Hex("FF8000", "What a day!") + " my legs are jelly :(("},
                   {0, 2, "Worth it though. That view from the ridge :-O"},
                   {1, 3, "I took 112 photos. I'll send the best 100 :))"},
                   {0, 5, "Please send the one with the goat. The goat was the star."},
                   {1, 6, "the goat was " + Bold(Italic("magnificent")) + " B-)"}}},
-                {2007,
-                 4,
-                 2,
-                 12,
-                 15,
+                {2007, 4, 2, 12, 15,
                  {{0, 0, "Lunch next week? The new ramen place on Quay Street opened."},
                   {1, 4, "yes!! Tuesday works. I'll book a table for two"},
                   {0, 5, "Perfect. " + Font("Georgia", 12, "Noodles are serious business.")},
@@ -111,11 +95,7 @@ std::vector<Identity> DemoArchive() {
             }},
            {"jonas88",
             {
-                {2007,
-                 3,
-                 20,
-                 9,
-                 30,
+                {2007, 3, 20, 9, 30,
                  {{0, 0, "Morning Jonas, did the flat viewing go well?"},
                   {1, 3, "it did! 2 rooms, balcony, 5 minutes from the station"},
                   {1, 3, "and the landlord has a cat called Émile :)"},
@@ -123,11 +103,7 @@ std::vector<Identity> DemoArchive() {
                   {1, 8, "signing on Friday. " + Colour('8', "Moving day is the 1st") + ", help?"},
                   {0, 9, "I'll bring boxes and pizza. The usual deal :-D"},
                   {1, 10, "deal =D>"}}},
-                {2007,
-                 4,
-                 1,
-                 8,
-                 5,
+                {2007, 4, 1, 8, 5,
                  {{1, 0, "the van is here, where are you?"},
                   {0, 2, "Stuck behind a tractor on the bridge :-S hold on"},
                   {1, 3, "a tractor. on the bridge. on moving day. " + Italic("of course")},
@@ -136,15 +112,11 @@ std::vector<Identity> DemoArchive() {
             }},
            {"grandma_ruth",
             {
-                {2006,
-                 12,
-                 24,
-                 17,
-                 0,
+                {2006, 12, 24, 17, 0,
                  {{1, 0, Font("Times New Roman", 14, "Merry Christmas my dear!") + " @};-"},
                   {0, 1, "Merry Christmas Grandma! Did the parcel arrive?"},
-                  {1, 3,
-                   "Yes, the scarf is " + Colour('5', "beautiful") + ". I will wear it to church"},
+                  {1, 3, "Yes, the scarf is " + Colour('5', "beautiful") +
+                             ". I will wear it to church"},
                   {0, 4, "I knitted it myself. Well... 40% of it :-\""},
                   {1, 6, "I can tell which 40% :-)) it is perfect"},
                   {0, 7, "Love you! Call you tomorrow :-*"}}},
@@ -154,23 +126,14 @@ std::vector<Identity> DemoArchive() {
        {
            {"bookclub_lee",
             {
-                {2008,
-                 1,
-                 9,
-                 20,
-                 0,
+                {2008, 1, 9, 20, 0,
                  {{1, 0, "Nora, chapter 7 is a twist I did not see coming :-O"},
                   {0, 1, "Right? I had to put the book down and walk around the block"},
                   {1, 2, "who do you think wrote the letters? " + Bold("I say the gardener")},
                   {0, 4, "The gardener is too obvious. My bet: the aunt from Zürich"},
                   {1, 5, "bold theory. we'll see on Thursday :-?"},
-                  {0, 6,
-                   "Bring the " + Hex("800080", "plum tarts") + " again please, they were a hit"}}},
-                {2008,
-                 1,
-                 17,
-                 22,
-                 30,
+                  {0, 6, "Bring the " + Hex("800080", "plum tarts") + " again please, they were a hit"}}},
+                {2008, 1, 17, 22, 30,
                  {{0, 0, "It " + Bold("was") + " the aunt. I want my winnings."},
                   {1, 1, "we didn't bet anything :P"},
                   {0, 2, "Then I want my moral winnings :D"},
@@ -178,25 +141,18 @@ std::vector<Identity> DemoArchive() {
             }},
            {"sam_rivers",
             {
-                {2008,
-                 2,
-                 2,
-                 15,
-                 45,
+                {2008, 2, 2, 15, 45,
                  {{1, 0, "hi Nora, Mila says you know a good bike shop?"},
                   {0, 2, "Yes, the one by the canal. Ask for Pavel, he's honest"},
                   {1, 3, "thanks! my gears make a noise like a kettle :))"},
-                  {0, 4,
-                   "Pavel will fix it in ten minutes " + Colour('1', "and tell you a story") +
-                       " for twenty"}}},
+                  {0, 4, "Pavel will fix it in ten minutes " + Colour('1', "and tell you a story") +
+                             " for twenty"}}},
             }},
        }},
   };
 }
 
-std::string TwoDigits(int n) {
-  return (n < 10 ? "0" : "") + std::to_string(n);
-}
+std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 }  // namespace
 
