@@ -377,6 +377,16 @@ TEST_F(KeepExportTest, SitePagesCarryTheTextsCountsChartAndNeighbours) {
   EXPECT_NE(index.find("<a href=\"alice/bob/index.html\">bob</a></td><td class=\"n\">3</td><td "
                        "class=\"n\">5</td><td>2006-04-12</td><td>2006-06-01</td>"),
             std::string::npos);
+  // Where the reader is: the day in the title and heading, the year on the
+  // friend's page, the totals on the index.
+  EXPECT_NE(day.find("<title>bob - 2006-04-12 - alice</title>"), std::string::npos);
+  EXPECT_NE(day.find("&rsaquo; <a href=\"index.html\">bob</a> &rsaquo; 2006-04-12<h1"),
+            std::string::npos);
+  EXPECT_NE(friend_page.find("<h3 id=\"y2006\">2006 <span class=\"sub\">3 days, 5 messages"),
+            std::string::npos);
+  EXPECT_NE(index.find("1 identity, 1 friend, 3 conversations, 5 messages, 2006-04-12 to "
+                       "2006-06-01"),
+            std::string::npos);
 }
 
 TEST_F(KeepExportTest, AStoppedSiteHasNoIndexAndNoHalfPage) {

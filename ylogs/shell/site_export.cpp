@@ -217,11 +217,14 @@ std::unique_ptr<PreparedConversation> SiteWriter::Prepare(std::size_t index,
     prepared->counters = file.state.counters;
     prepared->search_text = std::move(file.state.search_text);
 
-    const std::string& friend_name = friends_[day.friend_index].summary.name;
-    const std::string nav = DayNavigation(day.previous, "index.html", day.next, friend_name);
+    const FriendSummary& f = friends_[day.friend_index].summary;
+    const std::string nav = DayNavigation(day.previous, "index.html", day.next, f.name);
+    const std::string day_text = DayText(day.summary);
     TextItems& doc = prepared->doc;
-    doc = WithSiteDeclarations(SplitIntoItems(theme_.file_header));
-    doc.push_back(DayNavigation(day.previous, "index.html", day.next, friend_name, true));
+    doc = WithSiteDeclarations(SplitIntoItems(theme_.file_header),
+                               f.name + " - " + day_text + " - " + f.identity);
+    doc.push_back(DayHeading(f.identity, f.name, day_text));
+    doc.push_back(DayNavigation(day.previous, "index.html", day.next, f.name, true));
     AddConversation(doc, theme_, file.body);
     for (std::string note : notes) {
       // A message names the archive by its full path; the page names the file.

@@ -14,6 +14,7 @@ constexpr std::string_view kStyle =
     "body { margin: 0 auto; max-width: 980px; padding: 16px 20px; color: #1f2733; "
     "background: #f6f7f9; font: 14px/1.45 sans-serif; }\r\n"
     "h1 { font-size: 22px; margin: 0 0 4px; } h2 { font-size: 17px; margin: 22px 0 6px; }\r\n"
+    "h3 { font-size: 15px; margin: 16px 0 4px; } h3 .sub { font-weight: normal; }\r\n"
     "table { border-collapse: collapse; background: #fff; border: 1px solid #d5dbe3; }\r\n"
     "th, td { padding: 3px 10px; border-bottom: 1px solid #eef0f3; text-align: left; }\r\n"
     "td.n, th.n { text-align: right; } .sub { color: #5b6676; margin: 0 0 12px; }\r\n"
@@ -24,6 +25,12 @@ constexpr std::string_view kStyle =
     "ol.results .head { display: block; color: #2a62b0; font-weight: bold; }\r\n"
     "ol.results .line { display: block; white-space: pre-wrap; }\r\n"
     "mark { background: #ffe36e; color: inherit; }\r\n";
+
+std::string LowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+  return lower;
+}
 
 std::string Date(const std::optional<std::int32_t>& date) {
   return date ? FormatIsoDate(DayCountToCivil(*date)) : std::string("-");
@@ -55,7 +62,7 @@ std::string PageStart(std::string_view title, std::string_view root,
 constexpr std::string_view kPageEnd = "</body>\r\n</html>\r\n";
 
 struct Totals {
-  std::int32_t messages = 0;
+  std::int64_t messages = 0;
   std::optional<std::int32_t> first, last;
 };
 
@@ -125,12 +132,24 @@ std::string SearchForm(std::string_view root, std::string_view style) {
   return out;
 }
 
-TextItems WithSiteDeclarations(TextItems header) {
+TextItems WithSiteDeclarations(TextItems header, std::string_view title) {
   std::string declarations(SiteHeadDeclarations());
   declarations.resize(declarations.size() - kNewline.size());  // an item gets its own
+  const std::string own_title = "<title>" + EscapeHtml(title) + "</title>";
+  // The theme's own title gives way to the page's.
+  bool titled = false;
   for (std::string& item : header) {
-    std::string lower;
-    for (char c : item) lower.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c);
+    const std::string lower = LowerAscii(item);
+    const std::size_t open = lower.find("<title");
+    const std::size_t close = lower.find("</title>", open == std::string::npos ? 0 : open);
+    if (open == std::string::npos || close == std::string::npos) continue;
+    item.replace(open, close + 8 - open, own_title);
+    titled = true;
+    break;
+  }
+  if (!titled) declarations += "\r\n" + own_title;
+  for (std::string& item : header) {
+    const std::string lower = LowerAscii(item);
     std::size_t at = lower.find("<head");
     // "<header" is another element.
     while (at != std::string::npos && lower.compare(at, 7, "<header") == 0) {
@@ -168,54 +187,113 @@ std::vector<MonthCount> MonthlyCounts(const std::vector<DaySummary>& days) {
   return months;
 }
 
+namespace {
+
+// The scale's step: the smallest of 1, 2 or 5 times a power of ten that
+// reaches `max` in at most four steps, so that every mark is a round number.
+std::int32_t ScaleStep(std::int32_t max) {
+  for (std::int64_t power = 1;; power *= 10) {
+    for (const std::int64_t factor : {1, 2, 5}) {
+      if (power * factor * 4 >= max) return static_cast<std::int32_t>(power * factor);
+    }
+  }
+}
+
+const char* const kMonthLetters = "JFMAMJJASOND";
+
+}  // namespace
+
 std::string ActivityChartSvg(const std::vector<MonthCount>& months) {
-  constexpr int kBar = 5, kMonth = 14, kLeft = 40, kTop = 24, kHeight = 150, kBottom = 36;
+  constexpr int kLeft = 52, kTop = 28, kHeight = 160, kBottom = 44, kRight = 12;
   std::int32_t max = 1;
   for (const MonthCount& m : months) max = std::max({max, m.sent, m.received});
-  // Wide enough for the legend however few the months.
-  const int width = std::max(kLeft + static_cast<int>(months.size()) * kMonth + 30, 220);
+  const std::int32_t step = ScaleStep(max);
+  const int marks = static_cast<int>((max + step - 1) / step);
+  const std::int64_t top = static_cast<std::int64_t>(step) * marks;
+  // Months are wider when there are few of them; the chart is never narrower
+  // than its legend and scale.
+  const int count = std::max(static_cast<int>(months.size()), 1);
+  const int month_width = std::clamp(600 / count, 14, 48);
+  const int bar = month_width / 2 - 1;
+  const int width = std::max(kLeft + count * month_width + kRight, 480);
   const int height = kTop + kHeight + kBottom;
+  const int base = kTop + kHeight;
   std::string out;
   out += "<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\" width=\"" + Number(width) +
          "\" height=\"" + Number(height) + "\" viewBox=\"0 0 " + Number(width) + " " +
          Number(height) + "\" font-family=\"sans-serif\" font-size=\"10\">\r\n";
-  out += "<title>Messages per month</title>\r\n";
+  out += "<title>Messages per month, sent and received</title>\r\n";
   out += "<rect x=\"" + Number(kLeft) + "\" y=\"6\" width=\"10\" height=\"10\" fill=\"#2a62b0\"/>";
   out += "<text x=\"" + Number(kLeft + 14) + "\" y=\"15\">sent</text>";
   out += "<rect x=\"" + Number(kLeft + 54) +
          "\" y=\"6\" width=\"10\" height=\"10\" fill=\"#c0392b\"/>";
-  out += "<text x=\"" + Number(kLeft + 68) + "\" y=\"15\">received</text>\r\n";
-  const int base = kTop + kHeight;
-  out += "<line x1=\"" + Number(kLeft) + "\" y1=\"" + Number(base) + "\" x2=\"" +
-         Number(width - 6) + "\" y2=\"" + Number(base) + "\" stroke=\"#8a94a3\"/>";
-  out += "<text x=\"" + Number(kLeft - 4) + "\" y=\"" + Number(kTop + 4) +
-         "\" text-anchor=\"end\">" + Number(max) + "</text>";
-  out += "<text x=\"" + Number(kLeft - 4) + "\" y=\"" + Number(base) +
-         "\" text-anchor=\"end\">0</text>\r\n";
+  out += "<text x=\"" + Number(kLeft + 68) + "\" y=\"15\">received</text>";
+  out += "<text x=\"" + Number(kLeft + 130) + "\" y=\"15\" fill=\"#5b6676\">" +
+         "messages in each month</text>\r\n";
+  // The scale: a line and a number at every step.
+  for (int q = 0; q <= marks; ++q) {
+    const int y = base - kHeight * q / marks;
+    out += "<line x1=\"" + Number(kLeft) + "\" y1=\"" + Number(y) + "\" x2=\"" +
+           Number(width - kRight) + "\" y2=\"" + Number(y) + "\" stroke=\"" +
+           (q == 0 ? "#8a94a3" : "#e3e7ec") + "\"/>";
+    out += "<text x=\"" + Number(kLeft - 5) + "\" y=\"" + Number(y + 3) +
+           "\" text-anchor=\"end\">" + Number(static_cast<std::int64_t>(step) * q) + "</text>\r\n";
+  }
   for (std::size_t i = 0; i < months.size(); ++i) {
     const MonthCount& m = months[i];
-    const int x = kLeft + static_cast<int>(i) * kMonth + 2;
+    const int x = kLeft + static_cast<int>(i) * month_width + 1;
     char label[16];
     std::snprintf(label, sizeof label, "%04d-%02d", m.year, m.month);
     const std::int32_t counts[2] = {m.sent, m.received};
     const char* colours[2] = {"#2a62b0", "#c0392b"};
     const char* sides[2] = {"sent", "received"};
     for (int side = 0; side < 2; ++side) {
-      const int h = static_cast<int>(static_cast<std::int64_t>(counts[side]) * kHeight / max);
-      out += "<rect x=\"" + Number(x + side * kBar) + "\" y=\"" + Number(base - h) + "\" width=\"" +
-             Number(kBar) + "\" height=\"" + Number(h) + "\" fill=\"" + colours[side] +
+      const int h = static_cast<int>(static_cast<std::int64_t>(counts[side]) * kHeight / top);
+      out += "<rect x=\"" + Number(x + side * bar) + "\" y=\"" + Number(base - h) + "\" width=\"" +
+             Number(bar) + "\" height=\"" + Number(h) + "\" fill=\"" + colours[side] +
              "\"><title>" + label + ": " + Number(counts[side]) + " " + sides[side] +
              "</title></rect>";
     }
+    // Each month's initial where there is room; a tick and the year where a
+    // year starts.
+    if (month_width >= 12) {
+      out += "<text x=\"" + Number(x + bar) + "\" y=\"" + Number(base + 12) +
+             "\" text-anchor=\"middle\" fill=\"#5b6676\">" + kMonthLetters[m.month - 1] + "</text>";
+    }
     if (m.month == 1 || i == 0) {
-      out += "<line x1=\"" + Number(x - 2) + "\" y1=\"" + Number(base) + "\" x2=\"" +
-             Number(x - 2) + "\" y2=\"" + Number(base + 5) + "\" stroke=\"#8a94a3\"/>";
-      out += "<text x=\"" + Number(x - 2) + "\" y=\"" + Number(base + 17) + "\">" + Number(m.year) +
+      out += "<line x1=\"" + Number(x - 1) + "\" y1=\"" + Number(base) + "\" x2=\"" +
+             Number(x - 1) + "\" y2=\"" + Number(base + 28) + "\" stroke=\"#8a94a3\"/>";
+      out += "<text x=\"" + Number(x + 2) + "\" y=\"" + Number(base + 28) + "\">" + Number(m.year) +
              "</text>";
     }
     out += "\r\n";
   }
   out += "</svg>\r\n";
+  return out;
+}
+
+std::string DayText(const DaySummary& day) {
+  return day.date ? FormatIsoDate(DayCountToCivil(*day.date)) : day.file_name;
+}
+
+std::string DayHeading(std::string_view identity, std::string_view friend_name,
+                       std::string_view day) {
+  std::string out =
+      "<div style=\"font: 13px/1.5 sans-serif; margin: 8px auto 0; max-width: 960px; "
+      "padding: 0 4px;\"><a href=\"../../index.html\">All conversations</a> &rsaquo; <a "
+      "href=\"index.html\">";
+  out += EscapeHtml(friend_name);
+  out += "</a> &rsaquo; ";
+  out += EscapeHtml(day);
+  out += "<h1 style=\"font-size: 20px; margin: 4px 0 0;\">";
+  out += EscapeHtml(friend_name);
+  out += " &middot; ";
+  out += EscapeHtml(day);
+  out += "</h1><div style=\"color: #5b6676;\">Conversation of ";
+  out += EscapeHtml(identity);
+  out += " with ";
+  out += EscapeHtml(friend_name);
+  out += "</div></div>";
   return out;
 }
 
@@ -242,15 +320,46 @@ std::string FriendPage(const FriendSummary& f, std::string_view root) {
          " messages, " + Date(t.first) + " to " + Date(t.last) + "</p>\r\n";
   out += "<h2>Messages per month</h2>\r\n";
   out += ActivityChartSvg(MonthlyCounts(f.days));
-  out +=
-      "<h2>Days</h2>\r\n<table>\r\n<tr><th>Date</th><th>File</th><th class=\"n\">Messages"
-      "</th><th class=\"n\">Words</th></tr>\r\n";
-  for (const DaySummary& d : f.days) {
-    out += "<tr><td><a href=\"" + d.href + "\">" + Date(d.date) + "</a></td><td>" +
-           EscapeHtml(d.file_name) + "</td><td class=\"n\">" + Number(d.sent + d.received) +
-           "</td><td class=\"n\">" + Number(d.words) + "</td></tr>\r\n";
+  // The days by year, each year a table of its own, with a jump to each.
+  struct Year {
+    std::string name, id;
+    std::size_t first = 0, end = 0;
+    std::int64_t messages = 0;
+  };
+  std::vector<Year> years;
+  for (std::size_t k = 0; k < f.days.size(); ++k) {
+    const DaySummary& d = f.days[k];
+    const std::string name = d.date ? Number(DayCountToCivil(*d.date).year) : "Undated";
+    if (years.empty() || years.back().name != name) {
+      years.push_back({name, d.date ? "y" + name : "undated", k, k, 0});
+    }
+    years.back().end = k + 1;
+    years.back().messages += d.sent + d.received;
   }
-  out += "</table>\r\n";
+  out += "<h2>Days</h2>\r\n";
+  if (years.size() > 1) {
+    out += "<p>";
+    for (std::size_t y = 0; y < years.size(); ++y) {
+      if (y) out += " &middot; ";
+      out += "<a href=\"#" + years[y].id + "\">" + years[y].name + "</a>";
+    }
+    out += "</p>\r\n";
+  }
+  for (const Year& y : years) {
+    out += "<h3 id=\"" + y.id + "\">" + y.name + " <span class=\"sub\">" +
+           Number(static_cast<std::int64_t>(y.end - y.first)) + " days, " + Number(y.messages) +
+           " messages</span></h3>\r\n";
+    out +=
+        "<table>\r\n<tr><th>Date</th><th>File</th><th class=\"n\">Messages"
+        "</th><th class=\"n\">Words</th></tr>\r\n";
+    for (std::size_t k = y.first; k < y.end; ++k) {
+      const DaySummary& d = f.days[k];
+      out += "<tr><td><a href=\"" + d.href + "\">" + Date(d.date) + "</a></td><td>" +
+             EscapeHtml(d.file_name) + "</td><td class=\"n\">" + Number(d.sent + d.received) +
+             "</td><td class=\"n\">" + Number(d.words) + "</td></tr>\r\n";
+    }
+    out += "</table>\r\n";
+  }
   out += kPageEnd;
   return out;
 }
@@ -259,11 +368,28 @@ std::string SiteIndexPage(const std::vector<FriendSummary>& friends) {
   std::string out = PageStart("Conversations", "");
   out += "<h1>Conversations</h1>\r\n";
   std::vector<std::string> identities;
+  Totals all;
+  std::int64_t days = 0;
   for (const FriendSummary& f : friends) {
     if (std::find(identities.begin(), identities.end(), f.identity) == identities.end()) {
       identities.push_back(f.identity);
     }
+    const Totals t = TotalsOf(f);
+    all.messages += t.messages;
+    days += static_cast<std::int64_t>(f.days.size());
+    if (t.first && (!all.first || *t.first < *all.first)) all.first = t.first;
+    if (t.last && (!all.last || *t.last > *all.last)) all.last = t.last;
   }
+  const auto count = [](std::int64_t n, const char* one, const char* many) {
+    return Number(n) + " " + (n == 1 ? one : many);
+  };
+  out += "<p class=\"sub\">" +
+         count(static_cast<std::int64_t>(identities.size()), "identity", "identities") + ", " +
+         count(static_cast<std::int64_t>(friends.size()), "friend", "friends") + ", " +
+         count(days, "conversation", "conversations") + ", " +
+         count(all.messages, "message", "messages") +
+         (all.first ? ", " + Date(all.first) + " to " + Date(all.last) : std::string()) +
+         "</p>\r\n";
   for (const std::string& identity : identities) {
     out += "<h2>" + EscapeHtml(identity) +
            "</h2>\r\n<table>\r\n<tr><th>Friend</th>"

@@ -52,9 +52,19 @@ std::string SearchForm(std::string_view root, std::string_view style);
 std::string SearchPage();
 std::string_view SearchPageDeclarations();
 
-// The theme's file header with the declarations put in: after its <head> tag
-// when it has one, else in front of everything.
-TextItems WithSiteDeclarations(TextItems header);
+// The theme's file header with the declarations and the page's title put in:
+// after its <head> tag when it has one, else in front of everything; the
+// theme's own <title> gives way to the page's.
+TextItems WithSiteDeclarations(TextItems header, std::string_view title);
+
+// The day a day page stands for: its date, or the archive file's name when
+// the name holds none.
+std::string DayText(const DaySummary& day);
+
+// The top of a day page: the path back to the index and the friend, and a
+// heading naming the friend, the day and the identity (UTF-8 texts).
+std::string DayHeading(std::string_view identity, std::string_view friend_name,
+                       std::string_view day);
 
 // The months from the first to the last dated day, empty months included.
 std::vector<MonthCount> MonthlyCounts(const std::vector<DaySummary>& days);
