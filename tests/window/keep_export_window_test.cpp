@@ -1,8 +1,11 @@
 // "Save as website..." and "Save as JSON files..." in the window, chosen from
-// the File menu: the dialog's scopes and the files written.
+// the File menu: the dialog's scopes, the files written and the offer to open
+// a whole website.
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -74,6 +77,31 @@ class KeepExportWindowTest : public PlatformWindowTest {
   QStringList shown;
 };
 
+// Presses "Cancel" in an export's progress once its first file is written.
+class CancelAtTheFirstFile : public QObject {
+ public:
+  explicit CancelAtTheFirstFile(TfrmMain& w) : w_(w) {
+    w.centralWidget()->installEventFilter(this);
+  }
+
+ private:
+  bool eventFilter(QObject*, QEvent* event) override {
+    // The window's commands are disabled once the progress is set up.
+    if (event->type() != QEvent::EnabledChange || hooked_) return false;
+    QProgressDialog* progress = w_.findChild<QProgressDialog*>();
+    if (!progress) return false;
+    hooked_ = true;
+    connect(progress->findChild<QProgressBar*>(), &QProgressBar::valueChanged, progress,
+            [progress](int files) {
+              if (files == 1) progress->cancel();
+            });
+    return false;
+  }
+
+  TfrmMain& w_;
+  bool hooked_ = false;
+};
+
 TEST_F(KeepExportWindowTest, JsonFilesForEachScope) {
   TfrmMain& w = StartWith(3);
   SelectRows(w, {2});
@@ -123,6 +151,21 @@ TEST_F(KeepExportWindowTest, WebsiteOfTheSelectionAndAnEmptyFolderRefused) {
   EXPECT_NE(day.find("message 0"), std::string::npos);
   EXPECT_NE(day.find("<a href=\"20050103-bob.html\" rel=\"next\">"), std::string::npos);
   EXPECT_EQ(w.text_buffer(), text_before);  // the view's buffers stay
+  EXPECT_EQ(dialogs.questions,
+            QStringList({"Save as website|The website has been saved in\n" +
+                         QString::fromStdString(out / "site") + "\n\nOpen it now?"}));
+  const QUrl index = QUrl::fromLocalFile(QString::fromStdString(out / "site/index.html"));
+  EXPECT_EQ(shell.opened, QStringList({index.toString()}));
+}
+
+TEST_F(KeepExportWindowTest, AWebsiteStoppedByCancelIsNotOfferedToOpen) {
+  TfrmMain& w = StartWith(3);
+  const CancelAtTheFirstFile cancel(w);
+  Choose(w, "Save as website...",
+         [&](TfrmSaveDir& d) { ClickOk(d, out / "site", TfrmMain::kAllListed); });
+  EXPECT_EQ(Written(out / "site"), std::vector<std::string>{"bob/alice/20050101-bob.html"});
+  EXPECT_TRUE(dialogs.questions.isEmpty());
+  EXPECT_TRUE(shell.opened.isEmpty());
 }
 
 }  // namespace
