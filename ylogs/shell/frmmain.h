@@ -54,6 +54,8 @@ class QToolButton;
 class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QPageLayout;
+class QPageRanges;
 class QPrinter;
 class QWebEngineView;
 
@@ -222,6 +224,9 @@ class TfrmMain : public QMainWindow {
   void Printersetup1Click();
   // Prints the page the browser view holds; waits until it is done.
   bool PrintPage(QPrinter* printer);
+  // Writes the page as the browser's own PDF, its text kept, into a file;
+  // waits until it is done.
+  bool PrintPageToPdf(const QString& file, const QPageLayout& layout, const QPageRanges& pages);
   QPrinter* printer();
 
   // State the tests and other areas read.
