@@ -8,9 +8,6 @@ namespace orvex {
 class Shell;
 
 inline constexpr const char* kSiteRoot = "https://orvex.example.org/";
-inline constexpr const char* kHelpPage = "messenger-archive/help.html";
-inline constexpr const char* kHomePage = "messenger-archive/";
-inline constexpr const char* kForumPage = "messenger-archive/forum";
 inline constexpr const char* kAboutLinkPage = "messenger-archive";
 
 // The site root followed by a page path.

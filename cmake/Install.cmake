@@ -1,8 +1,8 @@
 # Installation, laid out as Linux distributions lay out a program:
 #   <prefix>/lib/orvex/          the program folder: the executables, and
-#                                themes/ and Smileys/ as links to
-#   <prefix>/share/orvex/        the themes and smiley pictures, the same on
-#                                every architecture;
+#                                themes/, Smileys/ and help/ as links to
+#   <prefix>/share/orvex/        the themes, smiley pictures and the guide the
+#                                Help menu opens, the same on every architecture;
 #   <prefix>/bin/                links to the executables;
 # the desktop entry, the AppStream metadata, the icons, the manual pages, and
 # the copyright and changelog files. The programs resolve their executable's
@@ -28,6 +28,12 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/themes/ DESTINATION ${ORVEX_INSTALL_SHAR
         FILES_MATCHING PATTERN "*.th")
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/Smileys/ DESTINATION ${ORVEX_INSTALL_SHARE_DIR}/Smileys
         FILES_MATCHING PATTERN "*.gif")
+# The folders of shared data the program folder links to.
+set(ORVEX_INSTALL_DATA_FOLDERS themes Smileys)
+if(TARGET orvex)
+  install(FILES ${PROJECT_SOURCE_DIR}/help/guide.html DESTINATION ${ORVEX_INSTALL_SHARE_DIR}/help)
+  list(APPEND ORVEX_INSTALL_DATA_FOLDERS help)
+endif()
 
 # Manual pages and the changelog are installed compressed (gzip -n: no name or
 # time stamp, so the same sources give the same bytes).
@@ -84,6 +90,7 @@ endif()
 install(CODE "
   set(ORVEX_INSTALL_PROGRAM_FOLDER \"${ORVEX_INSTALL_PROGRAM_FOLDER}\")
   set(ORVEX_INSTALL_SHARE_DIR \"${ORVEX_INSTALL_SHARE_DIR}\")
+  set(ORVEX_INSTALL_DATA_FOLDERS \"${ORVEX_INSTALL_DATA_FOLDERS}\")
   set(ORVEX_INSTALL_BINDIR \"${CMAKE_INSTALL_BINDIR}\")
   set(ORVEX_INSTALL_DATADIR \"${CMAKE_INSTALL_DATADIR}\")
   set(ORVEX_INSTALL_LINKS \"${ORVEX_INSTALL_LINKS}\")

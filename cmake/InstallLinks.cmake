@@ -1,6 +1,7 @@
 # Runs at install time (install(SCRIPT) from Install.cmake), when the prefix
-# is final: links the program folder's themes/ and Smileys/ to the shared data,
-# puts links to the executables on the PATH, and writes the desktop entry. All
+# is final: links the program folder's themes/ and Smileys/ (and, with the
+# window, help/) to the shared data, puts links to the executables on the
+# PATH, and writes the desktop entry. All
 # go through file(INSTALL), which honours DESTDIR and records them in the
 # install manifest. The links are relative, so a staged (DESTDIR) tree and the
 # installed system agree, and within /usr Debian's policy asks for that.
@@ -30,7 +31,7 @@ orvex_full_path(orvex_share_dir "${ORVEX_INSTALL_SHARE_DIR}")
 orvex_full_path(orvex_bin_dir "${ORVEX_INSTALL_BINDIR}")
 orvex_full_path(orvex_data_dir "${ORVEX_INSTALL_DATADIR}")
 
-foreach(folder themes Smileys)
+foreach(folder IN LISTS ORVEX_INSTALL_DATA_FOLDERS)
   orvex_install_link("${orvex_program_dir}" ${folder} "${orvex_share_dir}/${folder}")
 endforeach()
 foreach(name IN LISTS ORVEX_INSTALL_LINKS)

@@ -83,6 +83,9 @@ mapfile -d '' FILES < <(find "$SCRATCH/demo" -path '*/Archive/Messages/*' -name 
 PAGE="$(orvex-cli render --smileys "${FILES[@]}")" || fail "orvex-cli render failed"
 grep -q '/usr/lib/orvex/Smileys/[0-9][0-9]\.gif' <<<"$PAGE" ||
   fail "orvex-cli render did not use the installed theme and smileys"
+# The guide the Help menu opens lies in the program folder, through its link.
+[ "$(readlink -f /usr/lib/orvex/help/guide.html)" = /usr/share/orvex/help/guide.html ] ||
+  fail "the guide is not beside the installed program"
 installed_here=0
 $SUDO apt-get purge -y orvex
 [ ! -e /usr/bin/orvex ] && [ ! -e /usr/lib/orvex ] && [ ! -e /usr/share/orvex ] ||

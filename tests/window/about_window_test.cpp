@@ -1,10 +1,15 @@
-// The About box and the links to the product web site.
+// The About box and the guide the Help menu opens.
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
+#include <QUrl>
+
+#include <filesystem>
+#include <string>
 
 #include "about/frmabout.h"
 #include "about/link_label.h"
@@ -88,35 +93,55 @@ TEST_F(AboutTest, TheLinkLabelIsBlueBoldAndUnderlinedWhereItBelongs) {
 struct LinkCase {
   const char* trigger;  // a menu item's caption or a button's
   bool button;
-  const char* url;
+  const char* section;  // of the guide; empty: its start
 };
 
-class LinkTest : public PlatformWindowTest, public ::testing::WithParamInterface<LinkCase> {};
-
-TEST_P(LinkTest, OpensItsPage) {
-  TfrmMain& w = Start();
-  const LinkCase& c = GetParam();
-  if (c.button) {
-    for (QToolButton* b : {Ui(w).btnHelp, Ui(w).btnForum}) {
-      if (b->text() == c.trigger) b->click();
-    }
-  } else {
-    for (QAction* a : Ui(w).popHelp->actions()) {
-      if (a->text() == c.trigger) a->trigger();
+class LinkTest : public PlatformWindowTest, public ::testing::WithParamInterface<LinkCase> {
+ protected:
+  // Uses the menu item or button the case names.
+  void Use(TfrmMain& w, const char* trigger, bool button) {
+    if (button) {
+      for (QToolButton* b : {Ui(w).btnHelp, Ui(w).btnForum}) {
+        if (b->text() == trigger) b->click();
+      }
+    } else {
+      for (QAction* a : Ui(w).popHelp->actions()) {
+        if (a->text() == trigger) a->trigger();
+      }
     }
   }
-  EXPECT_EQ(shell.opened.join("|"), c.url);
+};
+
+TEST_P(LinkTest, OpensTheGuideShippedWithTheProgram) {
+  // The guide as the build put it beside the test program.
+  const std::string guide =
+      ReadFile(QCoreApplication::applicationDirPath().toStdString() + "/help/guide.html");
+  std::filesystem::create_directories(program / "help");
+  WriteBytes(program / "help/guide.html", guide);
+  TfrmMain& w = Start();
+  const LinkCase& c = GetParam();
+  Use(w, c.trigger, c.button);
+  ASSERT_EQ(shell.opened.size(), 1);
+  const QUrl url(shell.opened[0]);
+  EXPECT_EQ(url.toLocalFile().toStdString(), program / "help/guide.html");
+  EXPECT_EQ(url.fragment().toStdString(), c.section);
+  EXPECT_TRUE(!*c.section || guide.find("id=\"" + std::string(c.section) + "\"") != guide.npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     HelpMenuAndButtons, LinkTest,
-    ::testing::Values(
-        LinkCase{"Help", false, "https://orvex.example.org/messenger-archive/help.html"},
-        LinkCase{"&Help", true, "https://orvex.example.org/messenger-archive/help.html"},
-        LinkCase{"Homepage", false, "https://orvex.example.org/messenger-archive/"},
-        LinkCase{"Forum", false, "https://orvex.example.org/messenger-archive/forum"},
-        LinkCase{"&Forum", true, "https://orvex.example.org/messenger-archive/forum"},
-        LinkCase{"Suggestions and bugs reports", false, ""}));
+    ::testing::Values(LinkCase{"Help", false, ""}, LinkCase{"&Help", true, ""},
+                      LinkCase{"Homepage", false, ""}, LinkCase{"Forum", false, "questions"},
+                      LinkCase{"&Forum", true, "questions"},
+                      LinkCase{"Suggestions and bugs reports", false, "report"}));
+
+TEST_F(LinkTest, WithoutItsGuideHelpSaysWhereItBelongs) {
+  TfrmMain& w = Start();
+  Use(w, "Help", false);
+  EXPECT_TRUE(shell.opened.isEmpty());
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_TRUE(dialogs.messages[0].contains(QString::fromStdString(program / "help/guide.html")));
+}
 
 }  // namespace
 }  // namespace orvex::testing

@@ -16,6 +16,8 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include <filesystem>
+
 #include "platform_answers.h"
 #include "widgets/tab_strip.h"
 #include "window_fixture.h"
@@ -54,6 +56,8 @@ class ControlsTest : public PlatformWindowTest, public ::testing::WithParamInter
     AddArchive("bob", "alice", "20050102", {"two two two"});
     AddArchive("bob", "alice", "20050103", {"three three"});
     AddArchive("bob", "carol", "20050104", {"four"});
+    std::filesystem::create_directories(program / "help");
+    WriteBytes(program / "help/guide.html", "<html><body id=top></body></html>");
     on_dialog = [this](QDialog& d) {
       dialog_titles << d.windowTitle();
       return static_cast<int>(QDialog::Rejected);
@@ -91,7 +95,9 @@ class ControlsTest : public PlatformWindowTest, public ::testing::WithParamInter
     if (!save_dialogs.asked.isEmpty()) seen << "save " + save_dialogs.asked.join(',');
     if (save_dialogs.print_dialogs) seen << "print dialog";
     if (save_dialogs.page_setups) seen << "page setup";
-    if (!shell.opened.isEmpty()) seen << "open " + shell.opened.join(',');
+    if (!shell.opened.isEmpty())
+      seen << "open " + shell.opened.join(',').replace(QString::fromStdString(program.path()),
+                                                       "PROGRAM/");
     if (!picker.asked.isEmpty()) seen << "folder picker";
     if (!dialogs.questions.isEmpty()) seen << "asked " + dialogs.questions.join(',');
     return seen.join("; ");
@@ -222,13 +228,13 @@ const ControlCase kControls[] = {
        QTest::mouseClick(Ui(w).btnHelp, Qt::LeftButton);
        return t.Outcome();
      },
-     "open https://orvex.example.org/messenger-archive/help.html"},
+     "open file://PROGRAM/help/guide.html"},
     {"Forum button",
      [](ControlsTest& t, TfrmMain& w) {
        QTest::mouseClick(Ui(w).btnForum, Qt::LeftButton);
        return t.Outcome();
      },
-     "open https://orvex.example.org/messenger-archive/forum"},
+     "open file://PROGRAM/help/guide.html#questions"},
     {"archiving switch",
      [](ControlsTest&, TfrmMain& w) {
        const QString before =
@@ -383,11 +389,11 @@ const ControlCase kControls[] = {
      "3 selected"},
     // Help menu.
     {"Help", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).popHelp, "Help"); },
-     "open https://orvex.example.org/messenger-archive/help.html"},
+     "open file://PROGRAM/help/guide.html"},
     {"Homepage", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).popHelp, "Homepage"); },
-     "open https://orvex.example.org/messenger-archive/"},
+     "open file://PROGRAM/help/guide.html"},
     {"Help: Forum", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).popHelp, "Forum"); },
-     "open https://orvex.example.org/messenger-archive/forum"},
+     "open file://PROGRAM/help/guide.html#questions"},
     {"About...", [](ControlsTest& t, TfrmMain& w) { return t.Trigger(Ui(w).popHelp, "About..."); },
      "dialog About"},
 };

@@ -7,7 +7,7 @@
 //   shell/frmmain_export.cpp       saving, the batch export, the clipboard
 //   shell/frmmain_keep.cpp         the website and JSON exports
 //   shell/frmmain_print.cpp        printing, preview and page setup
-//   shell/frmmain_help.cpp         web links and the About box
+//   shell/frmmain_help.cpp         the guide and the About box
 //   discovery/frmmain_discovery.cpp  path box, contact tree, filter, index, archiving switch
 //   discovery/frmmain_fileactions.cpp  deleting files, showing folders, loose files
 //   views/frmmain_views.cpp        conversation list, tabs, viewer, statistics
@@ -163,10 +163,11 @@ class TfrmMain : public QMainWindow {
   void btnSelDirClick();
   void Opendatfile1Click();
 
-  // --- help links, the About box
+  // --- the guide, the About box
   void Onlinehelp1Click();
   void Orvexhomepage1Click();
   void btnForumClick();
+  void Suggestionsandbugsreports1Click();
   void About1Click();
 
   // --- views

@@ -150,7 +150,7 @@ void TfrmMain::CreateMenus() {
   AddItem(popHelp, "Help", &TfrmMain::Onlinehelp1Click);
   AddItem(popHelp, "Homepage", &TfrmMain::Orvexhomepage1Click);
   AddItem(popHelp, "Forum", &TfrmMain::btnForumClick);
-  AddItem(popHelp, "Suggestions and bugs reports");
+  AddItem(popHelp, "Suggestions and bugs reports", &TfrmMain::Suggestionsandbugsreports1Click);
   popHelp->addSeparator();
   AddItem(popHelp, "About...", &TfrmMain::About1Click);
 
