@@ -1,13 +1,15 @@
 // Export, clipboard and printing in the window: the view's buffers saved as
 // one file, the batch-export dialog in its three scopes, the clipboard texts
-// and a printed page.
+// and a printed page (into a PDF file, with its text).
 #include <QClipboard>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QProcess>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QWebEngineView>
@@ -308,10 +310,20 @@ TEST_F(ExportWindowTest, PrintingSendsTheShownPageToThePrinter) {
   EXPECT_EQ(direct.substr(0, 5), "%PDF-");
 
   w.Print1Click();  // the print dialog is cancelled
+  // A PDF file chosen in the dialog, A4 across: the browser's own PDF, its text kept.
+  w.printer()->setPageOrientation(QPageLayout::Landscape);
   save_dialogs.pdf_file = QString::fromStdString(out / "asked.pdf");
   w.Print1Click();
   EXPECT_EQ(save_dialogs.print_dialogs, 2);
-  EXPECT_EQ(ReadFile(out / "asked.pdf").substr(0, 5), "%PDF-");
+  QProcess poppler;  // poppler-utils: the PDF's text, then its page size
+  poppler.start("sh", {"-c", "pdftotext \"$0\" - && pdfinfo \"$0\"", save_dialogs.pdf_file});
+  poppler.waitForFinished(60000);
+  const std::string printed = poppler.readAllStandardOutput().toStdString();
+  EXPECT_NE(printed.find("alice said message 0"), std::string::npos);
+  EXPECT_NE(printed.find("841.92 x 59"), std::string::npos);  // A4 across
+  save_dialogs.pdf_file = QString::fromStdString(out / "no such folder/asked.pdf");
+  w.Guard([&] { w.Print1Click(); });
+  EXPECT_EQ(dialogs.errors.join("|"), "The page could not be printed.");
   w.Printersetup1Click();
   EXPECT_EQ(save_dialogs.page_setups, 1);
 

@@ -4,10 +4,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QHelpEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -16,6 +18,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QWebEngineView>
@@ -31,6 +34,7 @@
 #include "widgets/tree_icons.h"
 #include "widgets/vertical_grid_delegate.h"
 #include "widgets/wrapping_row.h"
+#include "ylogs/archive/day_time.h"
 #include "ylogs/shell/frmmain.h"
 #include "ylogs/shell/frmmain_run_state.h"
 #include "ylogs/shell/long_action.h"
@@ -82,6 +86,88 @@ QFrame* Bordered(QWidget* parent) {
   f->setFrameShape(QFrame::StyledPanel);
   f->setFrameShadow(QFrame::Sunken);
   return f;
+}
+
+// The identity panel. Where the menu bar leaves it too little room for the
+// identity's name, the name ends in an ellipsis and the panel's tip shows it
+// whole, rather than being cut off against the archiving panel.
+class IdentityPanel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect area = TextArea();
+    style()->drawItemText(&painter, area, int(alignment()), palette(), isEnabled(),
+                          fontMetrics().elidedText(text(), Qt::ElideRight, area.width()),
+                          foregroundRole());
+  }
+  bool event(QEvent* e) override {
+    if (e->type() != QEvent::ToolTip) return QLabel::event(e);
+    if (fontMetrics().horizontalAdvance(text()) > TextArea().width()) {
+      QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), text(), this);
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
+
+ private:
+  // Where QLabel puts its text: inside the frame, indented by half an "x".
+  QRect TextArea() const {
+    const int step = indent() >= 0 ? indent() : fontMetrics().horizontalAdvance(QChar(u'x')) / 2;
+    return contentsRect().adjusted(margin() + step, margin(), -margin() - step, -margin());
+  }
+};
+
+// The room a list or grid cell gives its text beyond the text's own width.
+int CellTextMargin(const QWidget* view) {
+  return 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 2;
+}
+
+// Widens the statistics grid's columns to what their captions and cells need
+// (a figure column at least seven digits wide, so the panel keeps its width
+// from one view to the next) and fits the panel around the grid: as wide as
+// its columns and, so that no row hides under the list's edge, as tall as its
+// seven rows.
+void FitStatsGrid(QTableView* grid, QFrame* panel) {
+  const QAbstractItemModel* model = grid->model();
+  QHeaderView* header = grid->horizontalHeader();
+  const QFontMetrics metrics = grid->fontMetrics();
+  const int margin = CellTextMargin(grid);
+  int width = 0;
+  for (int c = 0; c < model->columnCount(); ++c) {
+    int needed = std::max(header->sectionSizeHint(c),
+                          c == 0 ? 0 : metrics.horizontalAdvance("0000000") + margin);
+    for (int r = 0; r < model->rowCount(); ++r) {
+      needed = std::max(needed,
+                        metrics.horizontalAdvance(model->index(r, c).data().toString()) + margin);
+    }
+    if (header->sectionSize(c) < needed) header->resizeSection(c, needed);
+    width += header->sectionSize(c);
+  }
+  const int frame = 2 * grid->frameWidth();
+  grid->setMinimumHeight(header->sizeHint().height() +
+                         model->rowCount() * grid->verticalHeader()->defaultSectionSize() + frame);
+  panel->setFixedWidth(width + frame + 2 * panel->frameWidth());
+}
+
+// Widens the list's date column to the widest date the regional format
+// writes: a two-digit day in every month, on every weekday. A few dozen
+// dates whatever the list's length; a wider column the user chose stays.
+void FitDateColumn(QTreeView* list, const ConversationModel& model) {
+  const QFontMetrics metrics = list->fontMetrics();
+  int widest = list->header()->sectionSizeHint(kDateColumn);
+  for (int month = 1; month <= 12; ++month) {
+    for (int day = 22; day <= 28; ++day) {
+      const QString date = model.DateText(CivilDateToDayCount(2000, month, day));
+      widest = std::max(widest, metrics.horizontalAdvance(date) + CellTextMargin(list));
+    }
+  }
+  if (list->header()->sectionSize(kDateColumn) < widest)
+    list->header()->resizeSection(kDateColumn, widest);
 }
 
 }  // namespace
@@ -190,13 +276,14 @@ QFrame* TfrmMain::CreateTopStrip() {
   }
   row->addSpacing(8);
 
-  panID = new QLabel("Yahoo ID: ", strip);
+  panID = new IdentityPanel("Yahoo ID: ", strip);
   // Its full width where there is room; narrower rather than widen the window.
   panID->setMinimumWidth(90);
   panID->setMaximumWidth(230);
   panID->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
   panID->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   row->addWidget(panID, 1);
+  row->addSpacing(4);
 
   panMesArch = new QFrame(strip);
   panMesArch->setMinimumWidth(176);  // wide enough for its label in any font
@@ -357,6 +444,8 @@ QWidget* TfrmMain::CreateRightArea() {
   // no empty band and a narrow one cuts no column off.
   header->setSectionResizeMode(kFileNameColumn, QHeaderView::Stretch);
   header->setMinimumSectionSize(40);
+  connect(list_->model, &QAbstractItemModel::modelReset, msg,
+          [this] { FitDateColumn(msg, *list_->model); });
   msg->setStyleSheet(
       "QTreeView::item:selected:!active { background: #A2C0EF; border: 1px solid #A2C0EF; "
       "color: black; }");
@@ -369,7 +458,6 @@ QWidget* TfrmMain::CreateRightArea() {
   ur->addWidget(conversations, 1);
 
   panStats = Bordered(upper);
-  panStats->setFixedWidth(288);
   auto* sc = new QVBoxLayout(panStats);
   NoMargins(sc);
   auto* sband = new CaptionBand("Statistics", kCaptionBandColour, panStats);
@@ -390,6 +478,11 @@ QWidget* TfrmMain::CreateRightArea() {
   vsStat->setSelectionBehavior(QAbstractItemView::SelectRows);
   vsStat->horizontalHeader()->setSectionsMovable(true);
   for (int c = 0; c < 4; ++c) vsStat->horizontalHeader()->resizeSection(c, c == 0 ? 100 : 60);
+  // Every row shows; the panel's height keeps them in view.
+  vsStat->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  FitStatsGrid(vsStat, panStats);
+  connect(page_->stats_model, &QAbstractItemModel::dataChanged, panStats,
+          [this] { FitStatsGrid(vsStat, panStats); });
   sc->addWidget(vsStat, 1);
   panStats->setVisible(false);
   ur->addWidget(panStats);

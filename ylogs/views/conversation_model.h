@@ -32,6 +32,7 @@ class ConversationModel : public QAbstractTableModel {
 
   // How the "Date" column shows a day count.
   void SetDateText(std::function<QString(double)> date_text) { date_text_ = std::move(date_text); }
+  QString DateText(double day) const { return date_text_ ? date_text_(day) : QString(); }
 
   // Replaces every row; all are listed and no rank bar is drawn.
   void SetEntries(std::vector<ConversationEntry> entries);
