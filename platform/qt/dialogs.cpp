@@ -18,9 +18,23 @@ void QtDialogs::Message(QWidget* parent, const QString& text) {
   box.exec();
 }
 
-bool QtDialogs::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+namespace {
+
+bool Ask(QWidget* parent, const QString& title, const QString& text,
+         QMessageBox::StandardButton default_button) {
   QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(default_button);
   return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace
+
+bool QtDialogs::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+  return Ask(parent, title, text, QMessageBox::Yes);
+}
+
+bool QtDialogs::AskYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) {
+  return Ask(parent, title, text, QMessageBox::No);
 }
 
 }  // namespace orvex

@@ -17,6 +17,11 @@ class Dialogs {
   virtual void Message(QWidget* parent, const QString& text) = 0;
   // A question with Yes and No and no icon; true for Yes.
   virtual bool AskYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+  // The same question with No as the default button, so that Enter answers
+  // No: for a question whose Yes takes something away.
+  virtual bool AskYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) {
+    return AskYesNo(parent, title, text);
+  }
 };
 
 class QtDialogs : public Dialogs {
@@ -24,6 +29,7 @@ class QtDialogs : public Dialogs {
   void Error(QWidget* parent, const QString& text) override;
   void Message(QWidget* parent, const QString& text) override;
   bool AskYesNo(QWidget* parent, const QString& title, const QString& text) override;
+  bool AskYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) override;
 };
 
 }  // namespace orvex

@@ -85,7 +85,9 @@ class WindowTest : public ::testing::Test {
     WriteBytes(program / "themes/default.th", kTestTheme);
     WriteBytes(program / "themes/other.th", kTestTheme);
     std::filesystem::create_directories(temp / "pages");
+    qputenv("XDG_DATA_HOME", data.path().c_str());
   }
+  ~WindowTest() override { qputenv("XDG_DATA_HOME", data_home); }  // empty reads as unset
 
   // Writes an archive file of one identity and friend on a day, each message
   // text alternating between the two sides.
@@ -145,6 +147,9 @@ class WindowTest : public ::testing::Test {
   virtual void Configure(FrmMainEnvironment& env) { (void)env; }
 
   TempFolder program, programs, temp, config;
+  // $XDG_DATA_HOME, with the trash "Delete" moves files to, is the test's own.
+  TempFolder data;
+  const QByteArray data_home = qgetenv("XDG_DATA_HOME");
   RecordingDialogs dialogs;
   IsoFormatter formatter;
   std::unique_ptr<IniRegistry> registry;

@@ -1,6 +1,6 @@
-// Deleting the listed conversations' files, showing a conversation's folder,
-// choosing the profiles folder, and listing archive files opened from
-// anywhere (loose files).
+// Deleting the listed conversations' files (to the trash), showing a
+// conversation's folder, choosing the profiles folder, and listing archive
+// files opened from anywhere (loose files).
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTreeView>
@@ -14,6 +14,7 @@
 #include "opendat/frmopendat.h"
 #include "platform/file_system.h"
 #include "platform/qt/dialogs.h"
+#include "platform/qt/file_system_trash.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/shell.h"
 #include "ylogs/archive/file_error.h"
@@ -46,14 +47,35 @@ ConversationEntry EntryForLooseFile(const std::string& path, const std::string& 
 
 void TfrmMain::Delete2Click() {
   const std::vector<int> rows = SelectedRowsInOrder();
-  const QString question =
-      QStringLiteral("Are you sure you want to delete %1 files?\r\n").arg(rows.size());
-  if (!env_.dialogs || !env_.dialogs->AskYesNo(this, "Confirmation", question)) return;
+  // The files go to the trash; without one the question says they go for good.
+  const bool trash = files::TrashAvailable();
+  const QString question = QStringLiteral("Are you sure you want to delete %1 files%2?\r\n")
+                               .arg(rows.size())
+                               .arg(trash ? "" : " permanently");
+  if (!env_.dialogs || !env_.dialogs->AskYesNoDefaultNo(this, "Confirmation", question)) return;
   std::vector<std::string> paths;
   for (int row : rows) paths.push_back(list_->model->EntryAt(row).path);
+  // The first failure stops: files moved or deleted before it stay so and the
+  // list stays as it is.
+  std::vector<std::string> permanently;  // the files no trash can take
   for (const std::string& path : paths) {
-    // The first failure stops: files deleted before it stay deleted and the
-    // list stays as it is.
+    const int error = trash ? files::MoveToTrash(path) : files::kNoTrash;
+    if (error == files::kNoTrash) {
+      permanently.push_back(path);
+    } else if (error != 0) {
+      throw FileError(FileErrorText(error));
+    }
+  }
+  if (trash && !permanently.empty()) {
+    const QString again =
+        permanently.size() == 1
+            ? QStringLiteral("1 file cannot be moved to the trash. Delete it permanently?")
+            : QStringLiteral("%1 files cannot be moved to the trash. Delete them permanently?")
+                  .arg(permanently.size());
+    // No keeps them; the list shows what the trash took.
+    if (!env_.dialogs->AskYesNoDefaultNo(this, "Confirmation", again)) permanently.clear();
+  }
+  for (const std::string& path : permanently) {
     if (const int error = files::RemoveFile(path); error != 0) {
       throw FileError(FileErrorText(error));
     }

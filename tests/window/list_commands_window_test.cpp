@@ -1,0 +1,50 @@
+// Commands on the listed conversations: "Delete" asks with No as the default
+// button and moves the files to the trash.
+#include <QTest>
+#include <QTimer>
+
+#include "platform_answers.h"
+
+namespace orvex::testing {
+namespace {
+
+// Questions in real message boxes, each answered with the next key once it
+// shows (Escape when none is left); errors recorded.
+struct RealQuestions : RecordingDialogs {
+  bool AskYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) override {
+    questions << text;
+    const Qt::Key key = keys.isEmpty() ? Qt::Key_Escape : keys.takeFirst();
+    QTimer::singleShot(0, [key] { QTest::keyClick(QApplication::activeModalWidget(), key); });
+    return QtDialogs().AskYesNoDefaultNo(parent, title, text);
+  }
+  QList<Qt::Key> keys;
+};
+
+class ListCommandsTest : public PlatformWindowTest {
+ protected:
+  void Configure(FrmMainEnvironment& env) override {
+    PlatformWindowTest::Configure(env);
+    env.dialogs = &real;
+  }
+  std::string paths[3] = {AddArchive("bob", "alice", "20050101", {"hi", "ho"}),
+                          AddArchive("bob", "alice", "20050102", {"hi"}),
+                          AddArchive("bob", "alice", "20050103", {"hi"})};
+  RealQuestions real;
+};
+
+TEST_F(ListCommandsTest, DeleteKeepsTheFileOnEnterAndMovesItToTheTrashOnYes) {
+  TfrmMain& w = Start();
+  SelectNode(w, "alice");
+  real.keys = {Qt::Key_Return, Qt::Key_Y};
+  for (bool kept : {true, false}) {
+    SelectRows(w, {0});
+    Ui(w).mnuListDelete->trigger();
+    EXPECT_EQ(std::filesystem::exists(paths[0]), kept);
+  }
+  EXPECT_EQ(real.questions.size(), 2);
+  EXPECT_TRUE(std::filesystem::exists(data / "Trash/files/20050101-bob.dat"));
+  EXPECT_EQ(ShownFileNames(w).join("|"), "20050102-bob.dat|20050103-bob.dat");
+}
+
+}  // namespace
+}  // namespace orvex::testing
