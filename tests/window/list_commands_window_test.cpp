@@ -1,12 +1,22 @@
 // Commands on the listed conversations: "Delete" asks with No as the default
-// button and moves the files to the trash.
+// button and moves the files to the trash; a batch export leaves the
+// statistics of the view.
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include "platform_answers.h"
+#include "saveDir/frmsavedir.h"
 
 namespace orvex::testing {
 namespace {
+
+void Choose(QMenu* menu, const QString& caption) {
+  for (QAction* a : menu->actions()) {
+    if (a->text() == caption) a->trigger();
+  }
+}
 
 // Questions in real message boxes, each answered with the next key once it
 // shows (Escape when none is left); errors recorded.
@@ -44,6 +54,22 @@ TEST_F(ListCommandsTest, DeleteKeepsTheFileOnEnterAndMovesItToTheTrashOnYes) {
   EXPECT_EQ(real.questions.size(), 2);
   EXPECT_TRUE(std::filesystem::exists(data / "Trash/files/20050101-bob.dat"));
   EXPECT_EQ(ShownFileNames(w).join("|"), "20050102-bob.dat|20050103-bob.dat");
+}
+
+TEST_F(ListCommandsTest, TheStatisticsAfterABatchExportAreThoseOfTheView) {
+  TfrmMain& w = Start();
+  SelectNode(w, "alice");
+  SelectRows(w, {0});
+  const auto messages = [&] { return Ui(w).vsStat->model()->index(0, 3).data().toString(); };
+  ASSERT_EQ(messages(), "2");
+  on_dialog = [&](QDialog& dialog) {
+    QTest::keyClicks(dynamic_cast<TfrmSaveDir&>(dialog).edtDirector, temp.path().c_str());
+    dynamic_cast<TfrmSaveDir&>(dialog).button_ok->click();  // the selected conversations
+    return dialog.result();
+  };
+  Choose(Ui(w).popFile, "Save as individual text files...");
+  EXPECT_TRUE(std::filesystem::exists(temp / "20050101-bob-alice.txt"));
+  EXPECT_EQ(messages(), "2");
 }
 
 }  // namespace

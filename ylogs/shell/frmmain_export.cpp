@@ -72,10 +72,11 @@ void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html
     for (int row = 0; row < list_->model->rowCount(); ++row) add(row);
   }
   const ArchiveFileGuard guard = ArchiveGuard();
+  RenderState state;  // the statistics keep counting the view
   const ExportContext context{ToFileName(folder),
                               &page_->theme,
                               CurrentRenderSettings(),
-                              &page_->render,
+                              &state,
                               &page_->text_buffer,
                               TodayText(),
                               &guard};

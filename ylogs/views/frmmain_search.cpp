@@ -39,9 +39,10 @@ void TfrmMain::btnSearchNextClick() {
     AddSearchTab(txtSearch->text(), text, std::move(hit_counts), std::move(paths));
   });
   const RenderSettings settings = CurrentRenderSettings();
+  RenderState state;  // the statistics keep counting the view, not the search
   run_->runner->Execute(
       {run_->wait_display.get(), total, total > 30}, [&](LongActionRunner::Run& run) {
-        SearchFiles(paths, text, settings, page_->render, counts, [&](std::size_t searched) {
+        SearchFiles(paths, text, settings, state, counts, [&](std::size_t searched) {
           list_->model->SetRank(static_cast<int>(searched) - 1, counts.back());
           run.SetPosition(static_cast<int>(searched));
           run.SetText(QStringLiteral("%1 files searched out of %2").arg(searched).arg(total));
