@@ -1,5 +1,6 @@
 #include "private_profile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <iterator>
@@ -254,6 +255,21 @@ std::size_t ProfileDocument::SetValues(
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insert_at),
                 std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
   return count;
+}
+
+std::size_t ProfileDocument::RemoveKeys(std::string_view section,
+                                        const std::function<bool(std::string_view name)>& doomed) {
+  const auto range = FindSection(lines_, section);
+  if (!range) return 0;
+  const auto first = lines_.begin() + static_cast<std::ptrdiff_t>(range->header + 1);
+  const auto end = lines_.begin() + static_cast<std::ptrdiff_t>(range->end);
+  const auto kept = std::remove_if(first, end, [&](const std::string& line) {
+    const LineInfo info = Classify(line);
+    return info.kind == LineKind::kKey && doomed(info.name);
+  });
+  const auto removed = static_cast<std::size_t>(end - kept);
+  lines_.erase(kept, end);
+  return removed;
 }
 
 std::string ProfileDocument::Text() const {

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,6 +59,11 @@ class ProfileDocument {
   // at the first key that SetValue would refuse; the number set before it.
   std::size_t SetValues(std::string_view section,
                         const std::vector<std::pair<std::string, std::string>>& values);
+
+  // Removes the keys of a section whose names `doomed` picks, wherever they
+  // stand; how many went.
+  std::size_t RemoveKeys(std::string_view section,
+                         const std::function<bool(std::string_view name)>& doomed);
 
   // The file's text, each line ending in CR LF.
   std::string Text() const;

@@ -1,6 +1,7 @@
 // Commands on the listed conversations: "Delete" asks with No as the default
 // button and moves the files to the trash; a batch export leaves the
-// statistics of the view.
+// statistics of the view; "Remove from favorites" takes the selected
+// favourites away, from the list and from the settings file.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -70,6 +71,21 @@ TEST_F(ListCommandsTest, TheStatisticsAfterABatchExportAreThoseOfTheView) {
   Choose(Ui(w).popFile, "Save as individual text files...");
   EXPECT_TRUE(std::filesystem::exists(temp / "20050101-bob-alice.txt"));
   EXPECT_EQ(messages(), "2");
+}
+
+TEST_F(ListCommandsTest, RemoveFromFavoritesTakesTheSelectedOnesAway) {
+  WriteBytes(program / "orvex.ini", "[Settings]\r\nFavorites=3\r\nPath0=" + paths[0] +
+                                        "\r\nPath1=" + paths[1] + "\r\nPath2=" + paths[2]);
+  TfrmMain& w = Start();
+  SelectNode(w, "Favorite conversations");
+  SelectRows(w, {1, 2});
+  Choose(Ui(w).PopupMenu1, "Remove from favorites");
+  EXPECT_EQ(ShownFileNames(w).join("|"), "20050101-bob.dat");
+  w.close();
+  const std::string settings = SettingsText();
+  EXPECT_NE(settings.find("Favorites=1\r\nPath0=" + paths[0] + "\r\n"), std::string::npos);
+  EXPECT_EQ(settings.find(paths[1]), std::string::npos) << settings;
+  EXPECT_EQ(settings.find(paths[2]), std::string::npos) << settings;
 }
 
 }  // namespace

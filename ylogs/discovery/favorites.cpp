@@ -1,5 +1,7 @@
 #include "favorites.h"
 
+#include <vector>
+
 #include "platform/ansi_case.h"
 
 namespace orvex {
@@ -10,6 +12,13 @@ bool FavoritesList::Add(FavoriteEntry entry) {
   if (entry.friend_name.size() > kNameFieldMax) entry.friend_name.resize(kNameFieldMax);
   entries_.push_back(std::move(entry));
   return true;
+}
+
+std::size_t FavoritesList::Remove(const std::string& path) {
+  const std::string key = AnsiUpperText(path);
+  if (keys_.erase(key) == 0) return 0;
+  return std::erase_if(entries_,
+                       [&](const FavoriteEntry& e) { return AnsiUpperText(e.path) == key; });
 }
 
 bool FavoritesList::Contains(const std::string& path) const {

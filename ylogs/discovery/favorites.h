@@ -29,6 +29,9 @@ class FavoritesList {
   // order and entries are kept, even one whose path is already a key.
   void AddLoaded(FavoriteEntry entry);
 
+  // Removes the entries whose path is this key; how many there were.
+  std::size_t Remove(const std::string& path);
+
   bool Contains(const std::string& path) const;
   const std::vector<FavoriteEntry>& entries() const { return entries_; }
   std::size_t size() const { return entries_.size(); }

@@ -216,6 +216,20 @@ void TfrmMain::Addtofavorite1Click() {
   }
 }
 
+void TfrmMain::Removefromfavorites1Click() {
+  DiscoveryState& d = *discovery_;
+  std::size_t removed = 0;
+  for (int row : SelectedRowsInOrder()) {
+    removed += d.favorites.Remove(list_->model->EntryAt(row).path);
+  }
+  // The favourites listed show what is left; another list stays as it is.
+  NodeId first = kNoNode;
+  for (QTreeWidgetItem* item : ids->selectedItems()) {
+    if (first == kNoNode || NodeOf(item) < first) first = NodeOf(item);
+  }
+  if (removed > 0 && first != kNoNode && d.data.tree.node(first).kind == nkFavorites) idsChange();
+}
+
 void TfrmMain::Refresh1Click() {
   idsChange();
 }

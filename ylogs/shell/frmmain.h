@@ -151,6 +151,7 @@ class TfrmMain : public QMainWindow {
   void edtFilterChange();
   void spdSelectAllClick();
   void Addtofavorite1Click();
+  void Removefromfavorites1Click();
   void Refresh1Click();
   void SelectRegistryUser();
   void ShowIdentityStatus(const std::string& identity);

@@ -242,7 +242,7 @@ void TfrmMain::CreateMenus() {
 
   PopupMenu1 = new QMenu(this);
   AddItem(PopupMenu1, "Add to favorites", &TfrmMain::Addtofavorite1Click);
-  AddItem(PopupMenu1, "Remove from favorites");
+  AddItem(PopupMenu1, "Remove from favorites", &TfrmMain::Removefromfavorites1Click);
   AddItem(PopupMenu1, "Refresh", &TfrmMain::Refresh1Click);
   PopupMenu1->addSeparator();
   AddItem(PopupMenu1, "Copy to clipboard", &TfrmMain::Copytoclipboard1Click);

@@ -121,6 +121,7 @@ void WriteSettings(const std::string& path, const AppSettings& s) {
   const std::string failure = "Unable to write to " + path;
   std::optional<ProfileDocument> doc = ProfileDocument::LoadForUpdate(path);
   if (!doc) throw UserError(failure);
+  const std::int64_t written = GetProfileInteger(*doc, kSettingsSection, "Favorites", 0);
   std::vector<std::pair<std::string, std::string>> values;
   auto put = [&](const std::string& key, const std::string& value) {
     values.emplace_back(key, value);
@@ -143,6 +144,14 @@ void WriteSettings(const std::string& path, const AppSettings& s) {
     put("Size" + index, std::to_string(s.favorites[n].size));
   }
   const bool ok = doc->SetValues(kSettingsSection, values) == values.size();
+  // Favourites removed since the file was written leave no keys behind.
+  const auto count = static_cast<std::int64_t>(s.favorites.size());
+  if (ok && written > count) {
+    doc->RemoveKeys(kSettingsSection, [&](std::string_view key) {
+      const std::optional<std::int64_t> n = FavoriteKeyIndex(key);
+      return n && *n >= count && *n < written;
+    });
+  }
   // Written only once a folder was chosen, so that the file of a user who
   // never chose one stays as it was.
   if (ok && !s.profiles_folder.empty()) {
