@@ -203,8 +203,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!e.is_regular_file() || e.path().extension() != ".html") continue;
     const std::string page = ReadAll(e.path());
     // The policy, whatever line break the page puts after it.
-    std::string_view policy = e.path().filename() == "search.html" ? orvex::SearchPageDeclarations()
-                                                                   : orvex::SiteHeadDeclarations();
+    // The search page is the one at the root; a day page may share its name.
+    std::string_view policy = e.path() == root / "search.html" ? orvex::SearchPageDeclarations()
+                                                               : orvex::SiteHeadDeclarations();
     policy.remove_suffix(2);
     Check(page.find(policy) != std::string::npos, e.path().string());
     for (const std::string& link : Links(page)) CheckLink(root, e.path(), link);
