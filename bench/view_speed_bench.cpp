@@ -59,10 +59,10 @@
 #include "platform/qt/regional_formats.h"
 #include "sample_archives.h"
 #include "tests/window/window_fixture.h"
+#include "window/list/conversation_model.h"
+#include "window/viewer/safe_web_page.h"
+#include "window/viewer/still_while_loading.h"
 #include "ylogs/archive/file_error.h"
-#include "ylogs/views/conversation_model.h"
-#include "ylogs/views/safe_web_page.h"
-#include "ylogs/views/still_while_loading.h"
 
 namespace orvex::testing {
 namespace {

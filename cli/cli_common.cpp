@@ -8,8 +8,8 @@
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/day_time.h"
 #include "ylogs/archive/file_error.h"
-#include "ylogs/shell/clock.h"
-#include "ylogs/shell/error_text.h"
+#include "ylogs/program/clock.h"
+#include "ylogs/program/error_text.h"
 
 namespace orvex::cli {
 

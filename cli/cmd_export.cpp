@@ -8,10 +8,10 @@
 #include "progress.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/file_error.h"
-#include "ylogs/shell/clock.h"
-#include "ylogs/shell/command_line.h"
-#include "ylogs/shell/export.h"
-#include "ylogs/shell/export_writer.h"
+#include "ylogs/export/export.h"
+#include "ylogs/export/export_writer.h"
+#include "ylogs/program/clock.h"
+#include "ylogs/program/command_line.h"
 
 namespace orvex::cli {
 namespace {

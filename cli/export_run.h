@@ -6,7 +6,7 @@
 
 #include "cli_common.h"
 #include "selection.h"
-#include "ylogs/shell/export_writer.h"
+#include "ylogs/export/export_writer.h"
 
 namespace orvex::cli {
 

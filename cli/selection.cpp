@@ -3,7 +3,7 @@
 #include "cli_common.h"
 #include "ylogs/discovery/profiles_folder.h"
 #include "ylogs/discovery/profiles_scan.h"
-#include "ylogs/shell/settings.h"
+#include "ylogs/program/settings.h"
 
 namespace orvex::cli {
 namespace {

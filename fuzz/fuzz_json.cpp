@@ -13,9 +13,9 @@
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/utf8_text.h"
 #include "ylogs/discovery/conversation_entry.h"
-#include "ylogs/shell/export.h"
-#include "ylogs/shell/export_writer.h"
-#include "ylogs/shell/json_export.h"
+#include "ylogs/export/export.h"
+#include "ylogs/export/export_writer.h"
+#include "ylogs/export/json_export.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "fuzz_input.h"
 #include "tests/support/utf8_check.h"
 #include "ylogs/archive/text_replace.h"
-#include "ylogs/shell/export.h"
-#include "ylogs/shell/safe_file_name.h"
+#include "ylogs/export/export.h"
+#include "ylogs/export/safe_file_name.h"
 
 namespace {
 

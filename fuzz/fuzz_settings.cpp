@@ -1,7 +1,7 @@
 // Fuzzes the settings file reader and the INI reading under it.
 #include "fuzz_input.h"
 #include "platform/private_profile.h"
-#include "ylogs/shell/settings.h"
+#include "ylogs/program/settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

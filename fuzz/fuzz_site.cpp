@@ -19,8 +19,8 @@
 #include "tests/support/archive_writer.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/smileys.h"
-#include "ylogs/shell/export_writer.h"
-#include "ylogs/shell/site_pages.h"
+#include "ylogs/export/export_writer.h"
+#include "ylogs/export/site_pages.h"
 
 namespace {
 

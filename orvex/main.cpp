@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "orvex_version.h"
-#include "ylogs/shell/command_line.h"
-#include "ylogs/shell/error_text.h"
-#include "ylogs/shell/frmmain.h"
+#include "window/frmmain.h"
+#include "ylogs/program/command_line.h"
+#include "ylogs/program/error_text.h"
 
 namespace {
 

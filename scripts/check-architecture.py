@@ -24,12 +24,12 @@ ROOT = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).resolve().paren
 DOC = ROOT / "docs" / "ARCHITECTURE.md"
 # Its names are checked too, as those of the document.
 CONTRIBUTING = ROOT / "CONTRIBUTING.md"
-SOURCE_DIRS = ["ylogs", "platform", "widgets", "common", "opendat", "saveDir", "about", "orvex",
-               "cli"]
+SOURCE_DIRS = ["ylogs", "platform", "qt_platform", "widgets", "common", "opendat", "saveDir",
+               "about", "window", "orvex", "cli"]
 # Named functions may also live here; captions and controls may not.
 OTHER_DIRS = ["tests", "fuzz", "bench", "tools"]
 # The forms whose controls the tables must list.
-FORM_HEADERS = ["ylogs/shell/frmmain.h", "opendat/frmopendat.h", "saveDir/frmsavedir.h",
+FORM_HEADERS = ["window/frmmain.h", "opendat/frmopendat.h", "saveDir/frmsavedir.h",
                 "about/frmabout.h"]
 # A control: a widget, menu or action member under its historic name (state
 # such as models ends in "_" and is no control).
@@ -211,49 +211,55 @@ LAYER_INCLUDES = {
 }
 
 
-def window_stems():
-    """The window's files: the orvex_window list, and every frmmain* file."""
-    cmake = (ROOT / "ylogs" / "CMakeLists.txt").read_text()
-    listed = re.search(r"add_library\(orvex_window\b([^)]*)\)", cmake)
-    stems = {Path(f).stem for f in (listed.group(1).split() if listed else [])}
-    return stems | {Path(p).stem for p in SOURCES if Path(p).stem.startswith("frmmain")}
+# The layer of each top folder: a folder is a layer.
+FOLDER_LAYERS = {"platform": "platform", "ylogs": "core", "cli": "companion",
+                 "qt_platform": "Qt platform", "widgets": "widgets", "common": "dialogs",
+                 "opendat": "dialogs", "saveDir": "dialogs", "about": "dialogs",
+                 "window": "window", "orvex": "program"}
 
 
-def layer_of(path, window):
-    top = path.split("/")[0]
+def layer_of(path):
     if path.startswith("platform/qt/"):
         return "Qt platform"
-    if top == "ylogs":
-        return "window" if Path(path).stem in window else "core"
-    return {"platform": "platform", "cli": "companion", "widgets": "widgets", "orvex": "program",
-            "common": "dialogs", "opendat": "dialogs", "saveDir": "dialogs",
-            "about": "dialogs"}.get(top)
+    return FOLDER_LAYERS.get(path.split("/")[0])
+
+
+def panel_of(path):
+    """The area panel a window file belongs to: its folder under window/, if any."""
+    parts = path.split("/")
+    return parts[1] if parts[0] == "window" and len(parts) > 2 else None
 
 
 def check_layers():
-    window = window_stems()
     for path, text in SOURCES.items():
-        layer = layer_of(path, window)
+        layer = layer_of(path)
         allowed, qt = LAYER_INCLUDES[layer]
         if not qt and re.search(r"^#include <Q", text, re.M):
             fault(f"{path} ({layer}) includes Qt")
+        panel = panel_of(path)
         for included in re.findall(r'^#include "([^"]+)"', text, re.M):
             target = included if "/" in included else str(Path(path).parent / included)
-            other = layer_of(target, window) if target in SOURCES else None
+            other = layer_of(target) if target in SOURCES else None
             if other and other not in allowed:
                 fault(f"{path} ({layer}) includes {included} ({other})")
+            # A panel stands alone: it hears from the others through signals.
+            if panel and other == "window":
+                if Path(target).name.startswith("frmmain"):
+                    fault(f"{path} (panel {panel}) includes the main window's {included}")
+                elif panel_of(target) not in (None, panel):
+                    fault(f"{path} (panel {panel}) includes {included} (panel {panel_of(target)})")
 
 
 def check_window_files():
     """frmmain.h's opening comment lists every file that defines the window's members."""
-    header = SOURCES.get("ylogs/shell/frmmain.h", "")
-    listed = {"ylogs/" + f for f in re.findall(r"^//\s+(\w+/frmmain_\w+\.cpp)\b", header, re.M)}
+    header = SOURCES.get("window/frmmain.h", "")
+    listed = {"window/" + f for f in re.findall(r"^//\s+(frmmain_\w+\.cpp)\b", header, re.M)}
     defining = {path for path, text in SOURCES.items()
                 if path.endswith(".cpp") and re.search(r"\bTfrmMain::~?\w+\(", text)}
     for path in sorted(defining - listed):
-        fault(f"ylogs/shell/frmmain.h does not list {path}, which defines the window's members")
+        fault(f"window/frmmain.h does not list {path}, which defines the window's members")
     for path in sorted(listed - defining):
-        fault(f"ylogs/shell/frmmain.h lists {path}, which defines none of the window's members")
+        fault(f"window/frmmain.h lists {path}, which defines none of the window's members")
 
 
 # Calls that write, create or remove files or folders. Only the file-system
@@ -276,7 +282,7 @@ FILE_CHANGES = re.compile(
 
 def check_file_changes():
     for path, text in SOURCES.items():
-        if re.fullmatch(r"platform/(?:\w+/)*file_system\w*\.cpp", path):
+        if re.fullmatch(r"(?:qt_)?platform/(?:\w+/)*file_system\w*\.cpp", path):
             continue
         # The C library calls MinGW's runtime lacks: they stand in for the
         # system's own, below the module.

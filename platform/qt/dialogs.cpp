@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "ylogs/shell/error_text.h"
+#include "ylogs/program/error_text.h"
 
 namespace orvex {
 

@@ -13,8 +13,8 @@
 #include "tests/support/folder_snapshot.h"
 #include "tests/support/temp_folder.h"
 #include "ylogs/archive/file_error.h"
-#include "ylogs/shell/archive_file_guard.h"
-#include "ylogs/shell/export_writer.h"
+#include "ylogs/export/archive_file_guard.h"
+#include "ylogs/export/export_writer.h"
 
 namespace orvex {
 namespace {

@@ -27,8 +27,8 @@
 #include "ylogs/archive/renderer.h"
 #include "ylogs/discovery/conversation_index.h"
 #include "ylogs/discovery/profiles_scan.h"
-#include "ylogs/shell/export.h"
-#include "ylogs/shell/settings.h"
+#include "ylogs/export/export.h"
+#include "ylogs/program/settings.h"
 
 namespace orvex {
 namespace {

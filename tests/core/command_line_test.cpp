@@ -1,4 +1,4 @@
-#include "ylogs/shell/command_line.h"
+#include "ylogs/program/command_line.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include "tests/support/synthetic_messages.h"
 #include "tests/support/temp_folder.h"
 #include "ylogs/archive/file_error.h"
-#include "ylogs/shell/export_writer.h"
+#include "ylogs/export/export_writer.h"
 
 namespace orvex {
 namespace {

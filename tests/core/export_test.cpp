@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/gathered_writes.h"
 #include "tests/support/archive_writer.h"
 #include "tests/support/temp_folder.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/theme.h"
-#include "platform/gathered_writes.h"
-#include "ylogs/shell/export.h"
-#include "ylogs/shell/export_writer.h"
+#include "ylogs/export/export.h"
+#include "ylogs/export/export_writer.h"
 
 namespace orvex {
 namespace {
@@ -220,8 +220,12 @@ TEST(WriteItemsToFileTest, EachItemFollowedByCrLf) {
   // Items around the size the writes gather: small ones before and after
   // large ones, one exactly at the size.
   const std::size_t gathered = files::kGatheredWriteSize;
-  const TextItems items{"a", std::string(gathered - 3, 'b'), "c", std::string(gathered, 'd'),
-                        std::string(2 * gathered + 1, 'e'), "f"};
+  const TextItems items{"a",
+                        std::string(gathered - 3, 'b'),
+                        "c",
+                        std::string(gathered, 'd'),
+                        std::string(2 * gathered + 1, 'e'),
+                        "f"};
   WriteItemsToFile(dir / "a.txt", items);
   EXPECT_EQ(ReadWholeFile(dir / "a.txt"), JoinItems(items));
 }

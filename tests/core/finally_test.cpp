@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "ylogs/shell/finally.h"
+#include "ylogs/program/finally.h"
 
 namespace orvex {
 namespace {

@@ -20,8 +20,8 @@
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/smileys.h"
 #include "ylogs/archive/utf8_text.h"
-#include "ylogs/shell/export_writer.h"
-#include "ylogs/shell/safe_file_name.h"
+#include "ylogs/export/export_writer.h"
+#include "ylogs/export/safe_file_name.h"
 
 namespace orvex {
 namespace {

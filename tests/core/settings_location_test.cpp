@@ -1,4 +1,4 @@
-#include "ylogs/shell/settings_location.h"
+#include "ylogs/program/settings_location.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 #include "discovery_fixture.h"
 #include "platform/private_profile.h"
-#include "ylogs/shell/settings.h"
+#include "ylogs/program/settings.h"
 
 namespace orvex {
 namespace {

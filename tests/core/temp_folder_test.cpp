@@ -1,4 +1,4 @@
-#include "ylogs/shell/temp_folder.h"
+#include "ylogs/program/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -20,7 +20,7 @@
 #include "list_reading.h"
 #include "tests/window/window_controls.h"
 #include "widgets/tab_strip.h"
-#include "ylogs/shell/frmmain.h"
+#include "window/frmmain.h"
 #include "ylogs/views/conversation_list.h"
 
 namespace orvex::testing {

@@ -14,8 +14,8 @@
 #include "list_reading.h"
 #include "opendat/frmopendat.h"
 #include "saveDir/frmsavedir.h"
-#include "ylogs/shell/frmmain.h"
-#include "ylogs/views/conversation_model.h"
+#include "window/frmmain.h"
+#include "window/list/conversation_model.h"
 
 namespace orvex::testing {
 

@@ -17,9 +17,9 @@
 #include "tests/support/archive_writer.h"
 #include "tests/window/window_controls.h"
 #include "widgets/tab_strip.h"
-#include "ylogs/shell/frmmain.h"
+#include "window/frmmain.h"
+#include "window/list/conversation_model.h"
 #include "ylogs/views/conversation_list.h"
-#include "ylogs/views/conversation_model.h"
 
 namespace orvex::testing {
 

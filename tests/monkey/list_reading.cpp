@@ -4,7 +4,7 @@
 #include <QItemSelectionModel>
 #include <QTreeView>
 
-#include "ylogs/views/conversation_model.h"
+#include "window/list/conversation_model.h"
 
 namespace orvex::testing {
 

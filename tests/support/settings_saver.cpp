@@ -4,7 +4,7 @@
 #include <iostream>
 #include <string>
 
-#include "ylogs/shell/settings.h"
+#include "ylogs/program/settings.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) return 2;

@@ -14,8 +14,8 @@
 #include "saveDir/frmsavedir.h"
 #include "tests/support/folder_snapshot.h"
 #include "window_fixture.h"
-#include "ylogs/shell/archive_file_guard.h"
-#include "ylogs/shell/error_text.h"
+#include "ylogs/export/archive_file_guard.h"
+#include "ylogs/program/error_text.h"
 
 namespace orvex::testing {
 namespace {

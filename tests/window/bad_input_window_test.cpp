@@ -20,9 +20,9 @@
 
 #include "platform_answers.h"
 #include "saveDir/frmsavedir.h"
+#include "window/list/conversation_model.h"
 #include "window_fixture.h"
 #include "ylogs/archive/document.h"
-#include "ylogs/views/conversation_model.h"
 
 namespace orvex::testing {
 namespace {

@@ -12,11 +12,11 @@
 #include <QWebEngineSettings>
 
 #include "platform_answers.h"
+#include "window/list/conversation_model.h"
+#include "window/viewer/safe_web_page.h"
 #include "window_fixture.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/document.h"
-#include "ylogs/views/conversation_model.h"
-#include "ylogs/views/safe_web_page.h"
 
 namespace orvex::testing {
 namespace {

@@ -9,7 +9,7 @@
 #include "orvex_version.h"
 #include "tests/support/run_program.h"
 #include "window_fixture.h"
-#include "ylogs/shell/command_line.h"
+#include "ylogs/program/command_line.h"
 
 namespace orvex::testing {
 namespace {

@@ -13,7 +13,7 @@
 #include "platform_answers.h"
 #include "saveDir/frmsavedir.h"
 #include "tests/support/folder_snapshot.h"
-#include "ylogs/views/conversation_model.h"
+#include "window/list/conversation_model.h"
 
 namespace orvex::testing {
 namespace {

@@ -12,8 +12,8 @@
 #include <filesystem>
 
 #include "platform_answers.h"
+#include "window/list/conversation_model.h"
 #include "ylogs/views/conversation_list.h"
-#include "ylogs/views/conversation_model.h"
 
 namespace orvex::testing {
 namespace {

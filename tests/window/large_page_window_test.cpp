@@ -15,10 +15,10 @@
 #include <string>
 
 #include "widgets/tab_strip.h"
+#include "window/list/conversation_model.h"
+#include "window/viewer/safe_web_page.h"
+#include "window/viewer/still_while_loading.h"
 #include "window_fixture.h"
-#include "ylogs/views/conversation_model.h"
-#include "ylogs/views/safe_web_page.h"
-#include "ylogs/views/still_while_loading.h"
 
 namespace orvex::testing {
 namespace {

@@ -8,9 +8,9 @@
 
 #include <algorithm>
 
+#include "window/menu_drawing.h"
+#include "window/menu_style.h"
 #include "window_fixture.h"
-#include "ylogs/shell/menu_drawing.h"
-#include "ylogs/shell/menu_style.h"
 
 namespace orvex::testing {
 namespace {

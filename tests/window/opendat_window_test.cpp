@@ -12,8 +12,8 @@
 #include "opendat/frmopendat.h"
 #include "platform_answers.h"
 #include "widgets/tab_strip.h"
+#include "window/list/conversation_model.h"
 #include "ylogs/archive/document.h"
-#include "ylogs/views/conversation_model.h"
 
 namespace orvex::testing {
 namespace {

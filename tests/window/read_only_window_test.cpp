@@ -16,8 +16,8 @@
 #include "platform_answers.h"
 #include "saveDir/frmsavedir.h"
 #include "tests/support/folder_snapshot.h"
+#include "window/list/conversation_model.h"
 #include "window_fixture.h"
-#include "ylogs/views/conversation_model.h"
 
 namespace orvex::testing {
 namespace {

@@ -11,9 +11,9 @@
 
 #include "tests/support/archive_writer.h"
 #include "widgets/tab_strip.h"
+#include "window/list/conversation_model.h"
 #include "window_fixture.h"
 #include "ylogs/archive/document.h"
-#include "ylogs/views/conversation_model.h"
 
 namespace orvex::testing {
 namespace {

@@ -11,8 +11,8 @@
 #include <QWheelEvent>
 
 #include "widgets/tab_strip.h"
+#include "window/list/conversation_model.h"
 #include "window_fixture.h"
-#include "ylogs/views/conversation_model.h"
 
 namespace orvex::testing {
 namespace {

@@ -5,8 +5,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "window/list/conversation_model.h"
 #include "window_fixture.h"
-#include "ylogs/views/conversation_model.h"
 
 namespace orvex::testing {
 namespace {

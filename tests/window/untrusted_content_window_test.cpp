@@ -12,8 +12,8 @@
 
 #include <string>
 
+#include "window/viewer/safe_web_page.h"
 #include "window_fixture.h"
-#include "ylogs/views/safe_web_page.h"
 
 namespace orvex::testing {
 namespace {

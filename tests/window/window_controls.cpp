@@ -1,6 +1,6 @@
 #include "tests/window/window_controls.h"
 
-#include "ylogs/shell/frmmain.h"
+#include "window/frmmain.h"
 
 namespace orvex {
 namespace {

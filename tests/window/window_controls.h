@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "widgets/tab_strip.h"
-#include "ylogs/views/safe_web_page.h"
+#include "window/viewer/safe_web_page.h"
 
 namespace orvex {
 

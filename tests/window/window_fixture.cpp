@@ -18,8 +18,8 @@
 #include <sstream>
 
 #include "widgets/tab_strip.h"
-#include "ylogs/views/conversation_model.h"
-#include "ylogs/views/safe_web_page.h"
+#include "window/list/conversation_model.h"
+#include "window/viewer/safe_web_page.h"
 
 namespace orvex::testing {
 

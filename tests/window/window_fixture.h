@@ -23,8 +23,8 @@
 #include "tests/support/archive_writer.h"
 #include "tests/support/temp_folder.h"
 #include "tests/window/window_controls.h"
+#include "window/frmmain.h"
 #include "ylogs/archive/day_time.h"
-#include "ylogs/shell/frmmain.h"
 
 // QStrings in test failures as text.
 inline void PrintTo(const QString& text, std::ostream* os) {

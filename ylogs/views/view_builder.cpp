@@ -4,7 +4,7 @@
 
 #include "ylogs/archive/ordered_work.h"
 #include "ylogs/archive/rendered_file.h"
-#include "ylogs/shell/finally.h"
+#include "ylogs/program/finally.h"
 
 namespace orvex {
 

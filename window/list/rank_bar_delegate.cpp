@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "ylogs/views/conversation_model.h"
+#include "window/list/conversation_model.h"
 
 namespace orvex {
 

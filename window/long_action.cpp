@@ -10,7 +10,7 @@
 #include <chrono>
 #include <limits>
 
-#include "ylogs/shell/finally.h"
+#include "ylogs/program/finally.h"
 
 namespace orvex {
 namespace {

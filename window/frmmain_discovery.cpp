@@ -12,14 +12,14 @@
 
 #include "platform/qt/qt_text.h"
 #include "widgets/tree_icons.h"
+#include "window/frmmain.h"
+#include "window/frmmain_discovery_state.h"
+#include "window/frmmain_list_state.h"
+#include "window/list/conversation_model.h"
 #include "ylogs/discovery/archiving_switch.h"
 #include "ylogs/discovery/conversation_index.h"
-#include "ylogs/discovery/frmmain_discovery_state.h"
 #include "ylogs/discovery/profiles_scan.h"
 #include "ylogs/discovery/registry_user.h"
-#include "ylogs/shell/frmmain.h"
-#include "ylogs/views/conversation_model.h"
-#include "ylogs/views/frmmain_list_state.h"
 
 namespace orvex {
 namespace {

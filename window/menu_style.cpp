@@ -8,7 +8,7 @@
 #include <QStyleOptionMenuItem>
 #include <QToolButton>
 
-#include "ylogs/shell/menu_drawing.h"
+#include "window/menu_drawing.h"
 
 namespace orvex {
 namespace {

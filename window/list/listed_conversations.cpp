@@ -1,6 +1,6 @@
 #include "listed_conversations.h"
 
-#include "ylogs/views/conversation_model.h"
+#include "window/list/conversation_model.h"
 
 namespace orvex {
 

@@ -8,13 +8,13 @@
 
 #include "platform/qt/qt_text.h"
 #include "widgets/tab_strip.h"
-#include "ylogs/shell/finally.h"
-#include "ylogs/shell/frmmain.h"
-#include "ylogs/shell/frmmain_run_state.h"
-#include "ylogs/shell/long_action.h"
-#include "ylogs/views/conversation_model.h"
-#include "ylogs/views/frmmain_list_state.h"
-#include "ylogs/views/frmmain_page_state.h"
+#include "window/frmmain.h"
+#include "window/frmmain_list_state.h"
+#include "window/frmmain_page_state.h"
+#include "window/frmmain_run_state.h"
+#include "window/list/conversation_model.h"
+#include "window/long_action.h"
+#include "ylogs/program/finally.h"
 #include "ylogs/views/search.h"
 
 namespace orvex {

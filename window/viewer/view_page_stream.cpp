@@ -1,7 +1,7 @@
 #include "view_page_stream.h"
 
-#include "ylogs/shell/export.h"
-#include "ylogs/shell/long_action.h"
+#include "window/long_action.h"
+#include "ylogs/export/export.h"
 
 namespace orvex {
 

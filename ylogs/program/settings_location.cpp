@@ -2,7 +2,7 @@
 
 #include "platform/file_system.h"
 #include "platform/user_config.h"
-#include "ylogs/shell/settings.h"
+#include "ylogs/program/settings.h"
 
 namespace orvex {
 namespace {

@@ -17,13 +17,13 @@
 #include "platform/qt/file_system_trash.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/shell.h"
+#include "window/frmmain.h"
+#include "window/frmmain_discovery_state.h"
+#include "window/frmmain_list_state.h"
+#include "window/list/conversation_model.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/conversation_entry.h"
-#include "ylogs/discovery/frmmain_discovery_state.h"
-#include "ylogs/shell/frmmain.h"
-#include "ylogs/views/conversation_model.h"
-#include "ylogs/views/frmmain_list_state.h"
 
 namespace orvex {
 namespace {

@@ -9,18 +9,18 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/save_dialogs.h"
 #include "saveDir/frmsavedir.h"
+#include "window/frmmain.h"
+#include "window/frmmain_discovery_state.h"
+#include "window/frmmain_list_state.h"
+#include "window/frmmain_page_state.h"
+#include "window/frmmain_run_state.h"
+#include "window/frmmain_save_state.h"
+#include "window/list/conversation_model.h"
+#include "window/long_action.h"
 #include "ylogs/archive/file_error.h"
-#include "ylogs/discovery/frmmain_discovery_state.h"
-#include "ylogs/shell/error_text.h"
-#include "ylogs/shell/export.h"
-#include "ylogs/shell/export_writer.h"
-#include "ylogs/shell/frmmain.h"
-#include "ylogs/shell/frmmain_run_state.h"
-#include "ylogs/shell/frmmain_save_state.h"
-#include "ylogs/shell/long_action.h"
-#include "ylogs/views/conversation_model.h"
-#include "ylogs/views/frmmain_list_state.h"
-#include "ylogs/views/frmmain_page_state.h"
+#include "ylogs/export/export.h"
+#include "ylogs/export/export_writer.h"
+#include "ylogs/program/error_text.h"
 
 namespace orvex {
 namespace {
@@ -73,13 +73,9 @@ void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html
   }
   const ArchiveFileGuard guard = ArchiveGuard();
   RenderState state;  // the statistics keep counting the view
-  const ExportContext context{ToFileName(folder),
-                              &page_->theme,
-                              CurrentRenderSettings(),
-                              &state,
-                              &page_->text_buffer,
-                              TodayText(),
-                              &guard};
+  const ExportContext context{
+      ToFileName(folder), &page_->theme, CurrentRenderSettings(), &state, &page_->text_buffer,
+      TodayText(),        &guard};
   WriteExport(sources, html ? ExportFormat::kPage : ExportFormat::kTranscript, context);
 }
 

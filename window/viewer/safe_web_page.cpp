@@ -8,7 +8,7 @@
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
-#include "ylogs/views/still_while_loading.h"
+#include "window/viewer/still_while_loading.h"
 
 namespace orvex {
 namespace {

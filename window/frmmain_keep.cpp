@@ -10,14 +10,14 @@
 #include "platform/qt/qt_text.h"
 #include "platform/qt/shell.h"
 #include "saveDir/frmsavedir.h"
+#include "window/frmmain.h"
+#include "window/frmmain_list_state.h"
+#include "window/frmmain_page_state.h"
+#include "window/frmmain_run_state.h"
+#include "window/list/conversation_model.h"
+#include "window/long_action.h"
 #include "ylogs/archive/file_error.h"
-#include "ylogs/shell/export_writer.h"
-#include "ylogs/shell/frmmain.h"
-#include "ylogs/shell/frmmain_run_state.h"
-#include "ylogs/shell/long_action.h"
-#include "ylogs/views/conversation_model.h"
-#include "ylogs/views/frmmain_list_state.h"
-#include "ylogs/views/frmmain_page_state.h"
+#include "ylogs/export/export_writer.h"
 
 namespace orvex {
 namespace {

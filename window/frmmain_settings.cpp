@@ -6,15 +6,15 @@
 #include <QToolButton>
 
 #include "platform/qt/qt_text.h"
+#include "window/frmmain.h"
+#include "window/frmmain_discovery_state.h"
+#include "window/frmmain_page_state.h"
+#include "window/frmmain_settings_state.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/theme.h"
-#include "ylogs/discovery/frmmain_discovery_state.h"
-#include "ylogs/shell/finally.h"
-#include "ylogs/shell/frmmain.h"
-#include "ylogs/shell/frmmain_settings_state.h"
-#include "ylogs/shell/settings.h"
-#include "ylogs/shell/settings_location.h"
-#include "ylogs/views/frmmain_page_state.h"
+#include "ylogs/program/finally.h"
+#include "ylogs/program/settings.h"
+#include "ylogs/program/settings_location.h"
 
 namespace orvex {
 

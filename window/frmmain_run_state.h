@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "ylogs/shell/long_action.h"
+#include "window/long_action.h"
 
 namespace orvex {
 

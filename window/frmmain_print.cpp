@@ -9,12 +9,12 @@
 #include <functional>
 
 #include "platform/qt/save_dialogs.h"
+#include "window/frmmain.h"
+#include "window/frmmain_run_state.h"
+#include "window/frmmain_save_state.h"
+#include "window/long_action.h"
+#include "window/viewer/safe_web_page.h"
 #include "ylogs/archive/file_error.h"
-#include "ylogs/shell/frmmain.h"
-#include "ylogs/shell/frmmain_run_state.h"
-#include "ylogs/shell/frmmain_save_state.h"
-#include "ylogs/shell/long_action.h"
-#include "ylogs/views/safe_web_page.h"
 
 namespace orvex {
 namespace {

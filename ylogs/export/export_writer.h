@@ -13,7 +13,7 @@
 #include "ylogs/archive/document.h"
 #include "ylogs/archive/renderer.h"
 #include "ylogs/archive/theme.h"
-#include "ylogs/shell/archive_file_guard.h"
+#include "ylogs/export/archive_file_guard.h"
 
 namespace orvex {
 

@@ -4,8 +4,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QHelpEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -34,18 +34,18 @@
 #include "widgets/tree_icons.h"
 #include "widgets/vertical_grid_delegate.h"
 #include "widgets/wrapping_row.h"
+#include "window/frmmain.h"
+#include "window/frmmain_list_state.h"
+#include "window/frmmain_page_state.h"
+#include "window/frmmain_run_state.h"
+#include "window/list/conversation_model.h"
+#include "window/list/entry_selection.h"
+#include "window/list/listed_conversations.h"
+#include "window/list/rank_bar_delegate.h"
+#include "window/long_action.h"
+#include "window/statistics/stats_model.h"
+#include "window/viewer/safe_web_page.h"
 #include "ylogs/archive/day_time.h"
-#include "ylogs/shell/frmmain.h"
-#include "ylogs/shell/frmmain_run_state.h"
-#include "ylogs/shell/long_action.h"
-#include "ylogs/views/conversation_model.h"
-#include "ylogs/views/entry_selection.h"
-#include "ylogs/views/frmmain_list_state.h"
-#include "ylogs/views/frmmain_page_state.h"
-#include "ylogs/views/listed_conversations.h"
-#include "ylogs/views/rank_bar_delegate.h"
-#include "ylogs/views/safe_web_page.h"
-#include "ylogs/views/stats_model.h"
 
 namespace orvex {
 namespace {

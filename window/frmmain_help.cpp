@@ -6,7 +6,7 @@
 #include "platform/qt/dialogs.h"
 #include "platform/qt/qt_text.h"
 #include "platform/qt/shell.h"
-#include "ylogs/shell/frmmain.h"
+#include "window/frmmain.h"
 
 namespace orvex {
 namespace {

@@ -1,17 +1,17 @@
 // The main window. One class holds the controls and the handler of each; its
 // state is one small struct per area (declared at the end), and its member
-// functions live in one file per area:
-//   shell/frmmain_layout.cpp       regions, controls and menus
-//   shell/frmmain_shell.cpp        start-up, panel switches, closing, the error guard
-//   shell/frmmain_settings.cpp     the settings file
-//   shell/frmmain_export.cpp       saving, the batch export, the clipboard
-//   shell/frmmain_keep.cpp         the website and JSON exports
-//   shell/frmmain_print.cpp        printing, preview and page setup
-//   shell/frmmain_help.cpp         the guide and the About box
-//   discovery/frmmain_discovery.cpp  path box, contact tree, filter, index, archiving switch
-//   discovery/frmmain_fileactions.cpp  deleting files, showing folders, loose files
-//   views/frmmain_views.cpp        conversation list, tabs, viewer, statistics
-//   views/frmmain_search.cpp       the search
+// functions live in one file per area, in this folder:
+//   frmmain_layout.cpp             regions, controls and menus
+//   frmmain_shell.cpp              start-up, panel switches, closing, the error guard
+//   frmmain_settings.cpp           the settings file
+//   frmmain_export.cpp             saving, the batch export, the clipboard
+//   frmmain_keep.cpp               the website and JSON exports
+//   frmmain_print.cpp              printing, preview and page setup
+//   frmmain_help.cpp               the guide and the About box
+//   frmmain_discovery.cpp          path box, contact tree, filter, index, archiving switch
+//   frmmain_fileactions.cpp        deleting files, showing folders, loose files
+//   frmmain_views.cpp              conversation list, tabs, viewer, statistics
+//   frmmain_search.cpp             the search
 // docs/ARCHITECTURE.md maps every control to its handler and file.
 #pragma once
 
@@ -34,7 +34,7 @@
 #include "ylogs/archive/renderer.h"
 #include "ylogs/archive/theme.h"
 #include "ylogs/discovery/archive_places.h"
-#include "ylogs/shell/export_writer.h"
+#include "ylogs/export/export_writer.h"
 #include "ylogs/views/conversation_list.h"
 
 class QAction;
