@@ -2,7 +2,7 @@
 
 #include <QUrl>
 
-#include "platform/qt/shell.h"
+#include "qt_platform/shell.h"
 
 namespace orvex {
 

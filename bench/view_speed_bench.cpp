@@ -56,7 +56,7 @@
 
 #include <unistd.h>
 
-#include "platform/qt/regional_formats.h"
+#include "qt_platform/regional_formats.h"
 #include "sample_archives.h"
 #include "tests/window/window_fixture.h"
 #include "window/list/conversation_model.h"

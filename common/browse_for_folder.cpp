@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "common/folder_picker.h"
-#include "platform/qt/qt_text.h"
+#include "qt_platform/qt_text.h"
 
 namespace orvex {
 

@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "opendat/dat_file_chooser.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/qt_text.h"
+#include "qt_platform/dialogs.h"
+#include "qt_platform/qt_text.h"
 #include "ylogs/discovery/conversation_entry.h"
 
 namespace orvex {

@@ -12,7 +12,7 @@
 //   files and the website are written.
 //
 // Conversions between them: codepage.h (ANSI and UTF-8, names to ANSI),
-// utf8_text.h (archive texts and names to UTF-8), platform/qt/qt_text.h (all
+// utf8_text.h (archive texts and names to UTF-8), qt_platform/qt_text.h (all
 // three to and from QString).
 #pragma once
 

@@ -12,7 +12,9 @@ Fails (exit 1, one line per fault) when
 - the window connects a handler, adds a menu item or declares a control that
   the tables leave out;
 - a file includes across the layers the document draws (a core file a Qt or
-  window header, a widget a core header, ...).
+  window header, a widget a core header, ...), an area panel under window/
+  includes the main window's header or another panel's, or files include
+  each other in a loop.
 
 Usage: check-architecture.py [ROOT]   (ROOT: the source tree, default: ..)
 """
@@ -219,8 +221,6 @@ FOLDER_LAYERS = {"platform": "platform", "ylogs": "core", "cli": "companion",
 
 
 def layer_of(path):
-    if path.startswith("platform/qt/"):
-        return "Qt platform"
     return FOLDER_LAYERS.get(path.split("/")[0])
 
 
@@ -248,6 +248,30 @@ def check_layers():
                     fault(f"{path} (panel {panel}) includes the main window's {included}")
                 elif panel_of(target) not in (None, panel):
                     fault(f"{path} (panel {panel}) includes {included} (panel {panel_of(target)})")
+
+
+def check_include_loops():
+    """No files include each other in a loop, however long."""
+    graph = {}
+    for path, text in SOURCES.items():
+        for included in re.findall(r'^#include "([^"]+)"', text, re.M):
+            target = included if "/" in included else str(Path(path).parent / included)
+            if target in SOURCES:
+                graph.setdefault(path, []).append(target)
+    state = {}
+
+    def visit(node, trail):
+        state[node] = "open"
+        for nxt in graph.get(node, []):
+            if state.get(nxt) == "open":
+                fault("include loop: " + " -> ".join(trail[trail.index(nxt):] + [nxt]))
+            elif nxt not in state:
+                visit(nxt, trail + [nxt])
+        state[node] = "done"
+
+    for node in sorted(graph):
+        if node not in state:
+            visit(node, [node])
 
 
 def check_window_files():
@@ -309,6 +333,7 @@ def main():
     check_rows(rows)
     check_complete(rows)
     check_layers()
+    check_include_loops()
     check_window_files()
     check_file_changes()
     for text in faults:

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-#include "platform/qt/qt_text.h"
+#include "qt_platform/qt_text.h"
 #include "widgets/tree_icons.h"
 #include "window/frmmain.h"
 #include "window/frmmain_discovery_state.h"

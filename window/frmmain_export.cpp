@@ -5,9 +5,9 @@
 #include <QTreeView>
 
 #include "common/browse_for_folder.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/qt_text.h"
-#include "platform/qt/save_dialogs.h"
+#include "qt_platform/dialogs.h"
+#include "qt_platform/qt_text.h"
+#include "qt_platform/save_dialogs.h"
 #include "saveDir/frmsavedir.h"
 #include "window/frmmain.h"
 #include "window/frmmain_discovery_state.h"

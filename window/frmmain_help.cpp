@@ -3,9 +3,9 @@
 #include <QUrl>
 
 #include "about/frmabout.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/qt_text.h"
-#include "platform/qt/shell.h"
+#include "qt_platform/dialogs.h"
+#include "qt_platform/qt_text.h"
+#include "qt_platform/shell.h"
 #include "window/frmmain.h"
 
 namespace orvex {

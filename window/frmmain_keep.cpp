@@ -6,9 +6,9 @@
 #include <QUrl>
 
 #include "common/browse_for_folder.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/qt_text.h"
-#include "platform/qt/shell.h"
+#include "qt_platform/dialogs.h"
+#include "qt_platform/qt_text.h"
+#include "qt_platform/shell.h"
 #include "saveDir/frmsavedir.h"
 #include "window/frmmain.h"
 #include "window/frmmain_list_state.h"

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "platform/qt/save_dialogs.h"
+#include "qt_platform/save_dialogs.h"
 #include "window/frmmain.h"
 #include "window/frmmain_run_state.h"
 #include "window/frmmain_save_state.h"

@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QTreeView>
 
-#include "platform/qt/qt_text.h"
+#include "qt_platform/qt_text.h"
 #include "widgets/tab_strip.h"
 #include "window/frmmain.h"
 #include "window/frmmain_list_state.h"

@@ -5,7 +5,7 @@
 #include <QFrame>
 #include <QToolButton>
 
-#include "platform/qt/qt_text.h"
+#include "qt_platform/qt_text.h"
 #include "window/frmmain.h"
 #include "window/frmmain_discovery_state.h"
 #include "window/frmmain_page_state.h"

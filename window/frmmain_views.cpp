@@ -11,8 +11,8 @@
 
 #include <optional>
 
-#include "platform/qt/dialogs.h"
-#include "platform/qt/qt_text.h"
+#include "qt_platform/dialogs.h"
+#include "qt_platform/qt_text.h"
 #include "widgets/tab_strip.h"
 #include "window/frmmain.h"
 #include "window/frmmain_discovery_state.h"

@@ -11,9 +11,9 @@
 #include "common/folder_picker.h"
 #include "monkey.h"
 #include "opendat/dat_file_chooser.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/save_dialogs.h"
-#include "platform/qt/shell.h"
+#include "qt_platform/dialogs.h"
+#include "qt_platform/save_dialogs.h"
+#include "qt_platform/shell.h"
 
 namespace orvex::testing {
 

@@ -13,7 +13,7 @@
 
 #include "common/folder_picker.h"
 #include "opendat/dat_file_chooser.h"
-#include "platform/qt/shell.h"
+#include "qt_platform/shell.h"
 #include "window_fixture.h"
 
 namespace orvex::testing {

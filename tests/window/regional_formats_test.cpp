@@ -9,8 +9,8 @@
 #include <thread>
 #include <utility>
 
-#include "platform/qt/qt_text.h"
-#include "platform/qt/regional_formats.h"
+#include "qt_platform/qt_text.h"
+#include "qt_platform/regional_formats.h"
 #include "ylogs/archive/day_time.h"
 
 namespace orvex {

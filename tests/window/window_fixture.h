@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "platform/ini_registry.h"
-#include "platform/qt/dialogs.h"
-#include "platform/qt/save_dialogs.h"
+#include "qt_platform/dialogs.h"
+#include "qt_platform/save_dialogs.h"
 #include "tests/support/archive_writer.h"
 #include "tests/support/temp_folder.h"
 #include "tests/window/window_controls.h"

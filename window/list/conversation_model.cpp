@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "platform/qt/qt_text.h"
+#include "qt_platform/qt_text.h"
 #include "widgets/tree_icons.h"
 
 namespace orvex {

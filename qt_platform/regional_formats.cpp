@@ -4,7 +4,7 @@
 #include <QLocale>
 #include <QTime>
 
-#include "platform/qt/qt_text.h"
+#include "qt_platform/qt_text.h"
 #include "ylogs/archive/day_time.h"
 
 namespace orvex {
