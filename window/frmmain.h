@@ -70,6 +70,7 @@ class Registry;
 class SaveDialogs;
 class SafeWebPage;
 class Shell;
+class StatisticsPanel;
 class TabStrip;
 struct DiscoveryState;
 struct ListState;
@@ -305,8 +306,7 @@ class TfrmMain : public QMainWindow {
   QPushButton* btnSearchNext = nullptr;
   QTreeView* msg = nullptr;
   TabStrip* TabSet = nullptr;
-  QFrame* panStats = nullptr;
-  QTableView* vsStat = nullptr;
+  StatisticsPanel* panStats = nullptr;
   QFrame* PanBottom = nullptr;
   QFrame* panFormat = nullptr;
   QCheckBox* ckDate = nullptr;

@@ -32,7 +32,6 @@
 #include "widgets/right_click_keeps_selection.h"
 #include "widgets/tab_strip.h"
 #include "widgets/tree_icons.h"
-#include "widgets/vertical_grid_delegate.h"
 #include "widgets/wrapping_row.h"
 #include "window/frmmain.h"
 #include "window/frmmain_list_state.h"
@@ -43,21 +42,13 @@
 #include "window/list/listed_conversations.h"
 #include "window/list/rank_bar_delegate.h"
 #include "window/long_action.h"
-#include "window/statistics/stats_model.h"
+#include "window/panel_parts.h"
+#include "window/statistics/statistics_panel.h"
 #include "window/viewer/safe_web_page.h"
 #include "ylogs/archive/day_time.h"
 
 namespace orvex {
 namespace {
-
-QToolButton* FlatButton(const QString& caption, QWidget* parent, bool checkable = false) {
-  auto* b = new QToolButton(parent);
-  b->setText(caption);
-  b->setAutoRaise(true);
-  b->setCheckable(checkable);
-  b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  return b;
-}
 
 // Calls back each time a widget changes size.
 class ResizeWatch : public QObject {
@@ -80,13 +71,6 @@ constexpr const char* kNoArchivesText =
     "\n\n"
     "To choose the folder that holds them, click the \"...\" button beside the path box, "
     "or choose \"Open message archive folder...\" in the File menu.";
-
-QFrame* Bordered(QWidget* parent) {
-  auto* f = new QFrame(parent);
-  f->setFrameShape(QFrame::StyledPanel);
-  f->setFrameShadow(QFrame::Sunken);
-  return f;
-}
 
 // The identity panel. Where the menu bar leaves it too little room for the
 // identity's name, the name ends in an ellipsis and the panel's tip shows it
@@ -122,38 +106,6 @@ class IdentityPanel : public QLabel {
   }
 };
 
-// The room a list or grid cell gives its text beyond the text's own width.
-int CellTextMargin(const QWidget* view) {
-  return 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 2;
-}
-
-// Widens the statistics grid's columns to what their captions and cells need
-// (a figure column at least seven digits wide, so the panel keeps its width
-// from one view to the next) and fits the panel around the grid: as wide as
-// its columns and, so that no row hides under the list's edge, as tall as its
-// seven rows.
-void FitStatsGrid(QTableView* grid, QFrame* panel) {
-  const QAbstractItemModel* model = grid->model();
-  QHeaderView* header = grid->horizontalHeader();
-  const QFontMetrics metrics = grid->fontMetrics();
-  const int margin = CellTextMargin(grid);
-  int width = 0;
-  for (int c = 0; c < model->columnCount(); ++c) {
-    int needed = std::max(header->sectionSizeHint(c),
-                          c == 0 ? 0 : metrics.horizontalAdvance("0000000") + margin);
-    for (int r = 0; r < model->rowCount(); ++r) {
-      needed = std::max(needed,
-                        metrics.horizontalAdvance(model->index(r, c).data().toString()) + margin);
-    }
-    if (header->sectionSize(c) < needed) header->resizeSection(c, needed);
-    width += header->sectionSize(c);
-  }
-  const int frame = 2 * grid->frameWidth();
-  grid->setMinimumHeight(header->sizeHint().height() +
-                         model->rowCount() * grid->verticalHeader()->defaultSectionSize() + frame);
-  panel->setFixedWidth(width + frame + 2 * panel->frameWidth());
-}
-
 // Widens the list's date column to the widest date the regional format
 // writes: a two-digit day in every month, on every weekday. A few dozen
 // dates whatever the list's length; a wider column the user chose stays.
@@ -176,15 +128,6 @@ QPoint CentredTopLeft(QSize window, const QRect& desktop) {
   return {std::max(desktop.left(), desktop.left() + (desktop.width() - window.width()) / 2),
           std::max(desktop.top(), desktop.top() + (desktop.height() - window.height()) / 2)};
 }
-
-namespace {
-
-void NoMargins(QBoxLayout* l) {
-  l->setContentsMargins(0, 0, 0, 0);
-  l->setSpacing(0);
-}
-
-}  // namespace
 
 QAction* TfrmMain::AddItem(QMenu* menu, const QString& caption, void (TfrmMain::*handler)(),
                            bool enabled) {
@@ -457,34 +400,7 @@ QWidget* TfrmMain::CreateRightArea() {
   cc->addWidget(TabSet);
   ur->addWidget(conversations, 1);
 
-  panStats = Bordered(upper);
-  auto* sc = new QVBoxLayout(panStats);
-  NoMargins(sc);
-  auto* sband = new CaptionBand("Statistics", kCaptionBandColour, panStats);
-  sband->setFixedHeight(20);
-  sc->addWidget(sband);
-  vsStat = new QTableView(panStats);
-  page_->stats_model = new StatsModel(&page_->render.counters, this);
-  vsStat->setModel(page_->stats_model);
-  vsStat->verticalHeader()->hide();
-  vsStat->setShowGrid(false);  // vertical lines only, drawn with each cell
-  vsStat->setItemDelegate(new VerticalGridDelegate(vsStat));
-  vsStat->setWordWrap(false);  // one line per row, as the grid has always looked
-  QFont grid_font = vsStat->font();
-  grid_font.setPointSize(8);  // the 8-point type its column widths were made for
-  vsStat->setFont(grid_font);
-  vsStat->horizontalHeader()->setFont(grid_font);
-  vsStat->verticalHeader()->setDefaultSectionSize(vsStat->fontMetrics().height() + 6);
-  vsStat->setSelectionBehavior(QAbstractItemView::SelectRows);
-  vsStat->horizontalHeader()->setSectionsMovable(true);
-  for (int c = 0; c < 4; ++c) vsStat->horizontalHeader()->resizeSection(c, c == 0 ? 100 : 60);
-  // Every row shows; the panel's height keeps them in view.
-  vsStat->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  FitStatsGrid(vsStat, panStats);
-  connect(page_->stats_model, &QAbstractItemModel::dataChanged, panStats,
-          [this] { FitStatsGrid(vsStat, panStats); });
-  sc->addWidget(vsStat, 1);
-  panStats->setVisible(false);
+  panStats = new StatisticsPanel(upper);
   ur->addWidget(panStats);
 
   PanBottom = new QFrame(splitter_bottom);
@@ -615,8 +531,6 @@ void TfrmMain::NameControls() {
       {btnSearchNext, "btnSearchNext"},
       {msg, "msg"},
       {TabSet, "TabSet"},
-      {panStats, "panStats"},
-      {vsStat, "vsStat"},
       {PanBottom, "PanBottom"},
       {panFormat, "panFormat"},
       {ckDate, "ckDate"},

@@ -1,5 +1,5 @@
 // The main window's state of the page it shows: the theme, what the last view
-// wrote, and the counters the statistics grid reads.
+// wrote, and the counts of its messages.
 #pragma once
 
 #include <QString>
@@ -13,8 +13,6 @@
 
 namespace orvex {
 
-class StatsModel;
-
 struct PageState {
   std::vector<std::string> theme_names;  // the theme box's entries
   Theme theme;
@@ -24,7 +22,6 @@ struct PageState {
   std::int32_t view_page_counter = 0;
   QString last_page_path;
   bool format_codes_enabled = true;
-  StatsModel* stats_model = nullptr;  // reads render.counters; owned by the window
 };
 
 }  // namespace orvex

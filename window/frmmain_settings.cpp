@@ -10,6 +10,7 @@
 #include "window/frmmain_discovery_state.h"
 #include "window/frmmain_page_state.h"
 #include "window/frmmain_settings_state.h"
+#include "window/statistics/statistics_panel.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/theme.h"
 #include "ylogs/program/finally.h"

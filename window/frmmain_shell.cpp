@@ -40,6 +40,7 @@
 #include "window/list/conversation_model.h"
 #include "window/long_action.h"
 #include "window/menu_style.h"
+#include "window/statistics/statistics_panel.h"
 #include "window/viewer/safe_web_page.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/discovery/archive_places.h"

@@ -21,7 +21,7 @@
 #include "window/frmmain_run_state.h"
 #include "window/list/conversation_model.h"
 #include "window/long_action.h"
-#include "window/statistics/stats_model.h"
+#include "window/statistics/statistics_panel.h"
 #include "window/viewer/safe_web_page.h"
 #include "window/viewer/view_page_stream.h"
 #include "ylogs/export/export.h"
@@ -201,7 +201,7 @@ void TfrmMain::cbxThemeChange() {
 }
 
 void TfrmMain::vsStatRepaint() {
-  page_->stats_model->Repaint();
+  panStats->ShowCounters(page_->render.counters);
 }
 
 void TfrmMain::ShowRankColumn(bool show) {

@@ -1,0 +1,35 @@
+// The statistics area: a caption band over the grid of who said how much.
+// It keeps the counts it was last given and paints them.
+#pragma once
+
+#include <QFrame>
+
+#include "ylogs/archive/renderer.h"
+
+class QTableView;
+
+namespace orvex {
+
+class StatsModel;
+
+class StatisticsPanel : public QFrame {
+  Q_OBJECT
+
+ public:
+  explicit StatisticsPanel(QWidget* parent);
+
+  // Shows these counts in the grid (object name "vsStat").
+  void ShowCounters(const MessageCounters& counters);
+  const MessageCounters& counters() const { return counters_; }
+
+ private:
+  // Widens the grid's columns to what their captions and cells need and fits
+  // the panel around the grid.
+  void FitGrid();
+
+  MessageCounters counters_;
+  StatsModel* model_ = nullptr;
+  QTableView* vsStat = nullptr;
+};
+
+}  // namespace orvex
