@@ -71,10 +71,10 @@ class SaveDialogs;
 class SafeWebPage;
 class Shell;
 class StatisticsPanel;
+class ViewerPanel;
 class TabStrip;
 struct DiscoveryState;
 struct ListState;
-struct PageState;
 struct RunState;
 struct SaveState;
 struct SettingsState;
@@ -291,8 +291,6 @@ class TfrmMain : public QMainWindow {
   // Fills the conversation list, sorted again by the chosen column.
   void FillList(std::vector<ConversationEntry> entries);
   std::vector<int> SelectedRowsInOrder() const;
-  // The view page file the next view writes.
-  QString ViewPagePath() const;
 
   // Controls, named as the program has always named them. They are the
   // window's own; tests and tools find them by these names as object names
@@ -307,17 +305,7 @@ class TfrmMain : public QMainWindow {
   QTreeView* msg = nullptr;
   TabStrip* TabSet = nullptr;
   StatisticsPanel* panStats = nullptr;
-  QFrame* PanBottom = nullptr;
-  QFrame* panFormat = nullptr;
-  QCheckBox* ckDate = nullptr;
-  QCheckBox* ckTime = nullptr;
-  QComboBox* cbxTheme = nullptr;
-  QCheckBox* ckBold = nullptr;
-  QCheckBox* ckFonts = nullptr;
-  QCheckBox* ckSmilies = nullptr;
-  QPushButton* btnRaw = nullptr;
-  QWebEngineView* WebBrowser = nullptr;
-  SafeWebPage* web_page = nullptr;
+  ViewerPanel* PanBottom = nullptr;
   QToolButton* btnFormat = nullptr;
   QToolButton* btnStats = nullptr;
   QLabel* panID = nullptr;
@@ -349,7 +337,6 @@ class TfrmMain : public QMainWindow {
   // area's header so that a file reaches only the state it includes.
   std::unique_ptr<DiscoveryState> discovery_;  // discovery/frmmain_discovery_state.h
   std::unique_ptr<ListState> list_;            // views/frmmain_list_state.h
-  std::unique_ptr<PageState> page_;            // views/frmmain_page_state.h
   std::unique_ptr<RunState> run_;              // shell/frmmain_run_state.h
   std::unique_ptr<SaveState> save_;            // shell/frmmain_save_state.h
   std::unique_ptr<SettingsState> settings_;    // shell/frmmain_settings_state.h

@@ -12,11 +12,11 @@
 #include "window/frmmain.h"
 #include "window/frmmain_discovery_state.h"
 #include "window/frmmain_list_state.h"
-#include "window/frmmain_page_state.h"
 #include "window/frmmain_run_state.h"
 #include "window/frmmain_save_state.h"
 #include "window/list/conversation_model.h"
 #include "window/long_action.h"
+#include "window/viewer/viewer_panel.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/export/export.h"
 #include "ylogs/export/export_writer.h"
@@ -50,12 +50,12 @@ void SaveBuffer(TfrmMain* w, SaveDialogs* dialogs, const QString& filter, QStrin
 
 void TfrmMain::Save1Click() {
   SaveBuffer(this, env_.save_dialogs, "HTML file (*.html);;All files (*)", save_->last_html_name,
-             ".HTML", ".html", page_->html_buffer);
+             ".HTML", ".html", PanBottom->html_buffer());
 }
 
 void TfrmMain::Saveastext2Click() {
   SaveBuffer(this, env_.save_dialogs, "Text file (*.txt);;All files (*)", save_->last_text_name,
-             ".TXT", ".txt", page_->text_buffer);
+             ".TXT", ".txt", PanBottom->text_buffer());
 }
 
 void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html) {
@@ -73,9 +73,13 @@ void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html
   }
   const ArchiveFileGuard guard = ArchiveGuard();
   RenderState state;  // the statistics keep counting the view
-  const ExportContext context{
-      ToFileName(folder), &page_->theme, CurrentRenderSettings(), &state, &page_->text_buffer,
-      TodayText(),        &guard};
+  const ExportContext context{ToFileName(folder),
+                              &PanBottom->theme(),
+                              CurrentRenderSettings(),
+                              &state,
+                              PanBottom->text_buffer_for_export(),
+                              TodayText(),
+                              &guard};
   WriteExport(sources, html ? ExportFormat::kPage : ExportFormat::kTranscript, context);
 }
 
@@ -144,13 +148,13 @@ void TfrmMain::SaveasindividualHTMLfiles1Click() {
 void TfrmMain::Copytoclipboard1Click() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (!clipboard) throw UserError("Cannot open clipboard");
-  clipboard->setText(FromAnsi(JoinItems(page_->text_buffer)));
+  clipboard->setText(FromAnsi(JoinItems(PanBottom->text_buffer())));
 }
 
 void TfrmMain::Copyhtmlcodetoclipboard1Click() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (!clipboard) throw UserError("Cannot open clipboard");
-  clipboard->setText(FromAnsi(JoinItems(page_->html_buffer)));
+  clipboard->setText(FromAnsi(JoinItems(PanBottom->html_buffer())));
 }
 
 }  // namespace orvex

@@ -12,10 +12,10 @@
 #include "saveDir/frmsavedir.h"
 #include "window/frmmain.h"
 #include "window/frmmain_list_state.h"
-#include "window/frmmain_page_state.h"
 #include "window/frmmain_run_state.h"
 #include "window/list/conversation_model.h"
 #include "window/long_action.h"
+#include "window/viewer/viewer_panel.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/export/export_writer.h"
 
@@ -62,9 +62,13 @@ void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {
   RenderState state;  // the view's statistics and buffers stay as they are
   TextItems text_buffer;
   const ArchiveFileGuard guard = ArchiveGuard();
-  const ExportContext context{
-      ToFileName(folder), &page_->theme, CurrentRenderSettings(), &state, &text_buffer,
-      TodayText(),        &guard};
+  const ExportContext context{ToFileName(folder),
+                              &PanBottom->theme(),
+                              CurrentRenderSettings(),
+                              &state,
+                              &text_buffer,
+                              TodayText(),
+                              &guard};
   const bool finished =
       WriteExport(sources, site ? ExportFormat::kSite : ExportFormat::kJson, context);
   if (finished && site) OfferToOpenWebsite(folder);

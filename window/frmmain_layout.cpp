@@ -32,10 +32,8 @@
 #include "widgets/right_click_keeps_selection.h"
 #include "widgets/tab_strip.h"
 #include "widgets/tree_icons.h"
-#include "widgets/wrapping_row.h"
 #include "window/frmmain.h"
 #include "window/frmmain_list_state.h"
-#include "window/frmmain_page_state.h"
 #include "window/frmmain_run_state.h"
 #include "window/list/conversation_model.h"
 #include "window/list/entry_selection.h"
@@ -44,7 +42,7 @@
 #include "window/long_action.h"
 #include "window/panel_parts.h"
 #include "window/statistics/statistics_panel.h"
-#include "window/viewer/safe_web_page.h"
+#include "window/viewer/viewer_panel.h"
 #include "ylogs/archive/day_time.h"
 
 namespace orvex {
@@ -403,45 +401,7 @@ QWidget* TfrmMain::CreateRightArea() {
   panStats = new StatisticsPanel(upper);
   ur->addWidget(panStats);
 
-  PanBottom = new QFrame(splitter_bottom);
-  auto* bc = new QVBoxLayout(PanBottom);
-  NoMargins(bc);
-  panFormat = new QFrame(PanBottom);
-  // One line where the width allows, more in a narrow window.
-  auto* fr = new WrappingRow(panFormat, 10);
-  fr->setContentsMargins(6, 6, 6, 6);
-  ckDate = new QCheckBox("Date", panFormat);
-  ckTime = new QCheckBox("Time", panFormat);
-  cbxTheme = new QComboBox(panFormat);
-  cbxTheme->setFixedWidth(145);
-  cbxTheme->setEditable(false);
-  ckBold = new QCheckBox("Bold, italic, underline", panFormat);
-  ckFonts = new QCheckBox("Fonts and colors", panFormat);
-  ckSmilies = new QCheckBox("Smileys images", panFormat);
-  btnRaw = new QPushButton("Raw", panFormat);
-  btnRaw->setVisible(false);
-  for (QCheckBox* c : {ckDate, ckTime, ckBold, ckFonts}) c->setChecked(true);
-  // The bar wraps by groups: what belongs together stays on one line.
-  auto group = [this](std::initializer_list<QWidget*> widgets) {
-    auto* box = new QWidget(panFormat);
-    auto* row = new QHBoxLayout(box);
-    NoMargins(row);
-    row->setSpacing(6);
-    for (QWidget* w : widgets) {
-      w->setParent(box);
-      row->addWidget(w);
-    }
-    return box;
-  };
-  fr->addWidget(group({ckDate, ckTime}));
-  fr->addWidget(group({new QLabel("Theme"), cbxTheme}));
-  fr->addWidget(group({ckBold, ckFonts, ckSmilies, btnRaw}));
-  bc->addWidget(panFormat);
-  WebBrowser = new QWebEngineView(PanBottom);
-  web_page = new SafeWebPage(WebBrowser);
-  WebBrowser->setPage(web_page);
-  WebBrowser->setContextMenuPolicy(Qt::NoContextMenu);
-  bc->addWidget(WebBrowser, 1);
+  PanBottom = new ViewerPanel(env_.program_folder, env_.temp_folder, splitter_bottom);
 
   splitter_bottom->addWidget(upper);
   splitter_bottom->addWidget(PanBottom);
@@ -531,17 +491,6 @@ void TfrmMain::NameControls() {
       {btnSearchNext, "btnSearchNext"},
       {msg, "msg"},
       {TabSet, "TabSet"},
-      {PanBottom, "PanBottom"},
-      {panFormat, "panFormat"},
-      {ckDate, "ckDate"},
-      {ckTime, "ckTime"},
-      {cbxTheme, "cbxTheme"},
-      {ckBold, "ckBold"},
-      {ckFonts, "ckFonts"},
-      {ckSmilies, "ckSmilies"},
-      {btnRaw, "btnRaw"},
-      {WebBrowser, "WebBrowser"},
-      {web_page, "web_page"},
       {btnFormat, "btnFormat"},
       {btnStats, "btnStats"},
       {panID, "panID"},

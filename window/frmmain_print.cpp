@@ -14,6 +14,7 @@
 #include "window/frmmain_save_state.h"
 #include "window/long_action.h"
 #include "window/viewer/safe_web_page.h"
+#include "window/viewer/viewer_panel.h"
 #include "ylogs/archive/file_error.h"
 
 namespace orvex {
@@ -69,20 +70,20 @@ QPrinter* TfrmMain::printer() {
 
 bool TfrmMain::PrintPage(QPrinter* target) {
   return RunPrint(*run_->runner, [this, target](PrintWait& wait) {
-    connect(WebBrowser, &QWebEngineView::printFinished, wait.context(),
+    connect(PanBottom->browser(), &QWebEngineView::printFinished, wait.context(),
             [&wait](bool ok) { wait.Finished(ok); });
-    WebBrowser->print(target);
+    PanBottom->browser()->print(target);
   });
 }
 
 bool TfrmMain::PrintPageToPdf(const QString& file, const QPageLayout& layout,
                               const QPageRanges& pages) {
   return RunPrint(*run_->runner, [&](PrintWait& wait) {
-    connect(web_page, &QWebEnginePage::pdfPrintingFinished, wait.context(),
+    connect(PanBottom->page(), &QWebEnginePage::pdfPrintingFinished, wait.context(),
             [&wait, file](const QString& written, bool ok) {
               if (written == file) wait.Finished(ok);
             });
-    web_page->printToPdf(file, layout, pages);
+    PanBottom->page()->printToPdf(file, layout, pages);
   });
 }
 

@@ -10,7 +10,6 @@
 #include "widgets/tab_strip.h"
 #include "window/frmmain.h"
 #include "window/frmmain_list_state.h"
-#include "window/frmmain_page_state.h"
 #include "window/frmmain_run_state.h"
 #include "window/list/conversation_model.h"
 #include "window/long_action.h"

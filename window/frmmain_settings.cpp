@@ -8,9 +8,9 @@
 #include "qt_platform/qt_text.h"
 #include "window/frmmain.h"
 #include "window/frmmain_discovery_state.h"
-#include "window/frmmain_page_state.h"
 #include "window/frmmain_settings_state.h"
 #include "window/statistics/statistics_panel.h"
+#include "window/viewer/viewer_panel.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/theme.h"
 #include "ylogs/program/finally.h"
@@ -29,19 +29,16 @@ void TfrmMain::LoadSettings() {
   const AppSettings s = ReadSettings(LocateSettingsFile(env_.program_folder).read_path);
   settings_->theme = s.theme;
   settings_->unreadable = s.unreadable;
-  ckDate->setChecked(s.date);
-  ckTime->setChecked(s.time);
-  cbxTheme->setCurrentIndex(FindTheme(page_->theme_names, s.theme));
+  PanBottom->SetDateAndTime(s.date, s.time);
+  PanBottom->SelectTheme(s.theme);
   // A theme that cannot be loaded is reported; the other keys still apply.
   const Finally other_keys([&] {
-    ckBold->setChecked(s.bold);
-    ckFonts->setChecked(s.fonts);
-    ckSmilies->setChecked(s.smileys);
+    PanBottom->SetStyles(s.bold, s.fonts, s.smileys);
     btnStats->setChecked(s.stats);
     btnFormat->setChecked(s.format);
     mnuStatistics->setChecked(btnStats->isChecked());
     panStats->setVisible(btnStats->isChecked());
-    panFormat->setVisible(btnFormat->isChecked());
+    PanBottom->ShowFormatBar(btnFormat->isChecked());
     mnuFormatToolbar->setChecked(btnFormat->isChecked());
     for (const FavoriteEntry& f : s.favorites) discovery_->favorites.AddLoaded(f);
   });
@@ -50,13 +47,14 @@ void TfrmMain::LoadSettings() {
 
 void TfrmMain::SaveSettings() {
   AppSettings s;
-  s.date = ckDate->isChecked();
-  s.time = ckTime->isChecked();
+  const DisplayOptions shown = PanBottom->options();
+  s.date = shown.date;
+  s.time = shown.time;
   // With no entry selected, the name that was read is kept for the next start.
-  s.theme = cbxTheme->currentIndex() >= 0 ? ToFileName(cbxTheme->currentText()) : settings_->theme;
-  s.bold = ckBold->isChecked();
-  s.fonts = ckFonts->isChecked();
-  s.smileys = ckSmilies->isChecked();
+  s.theme = PanBottom->chosen_theme().value_or(settings_->theme);
+  s.bold = shown.bold;
+  s.fonts = shown.fonts;
+  s.smileys = shown.smileys;
   s.stats = btnStats->isChecked();
   s.format = btnFormat->isChecked();
   s.favorites = discovery_->favorites.entries();

@@ -33,7 +33,6 @@
 #include "window/frmmain.h"
 #include "window/frmmain_discovery_state.h"
 #include "window/frmmain_list_state.h"
-#include "window/frmmain_page_state.h"
 #include "window/frmmain_run_state.h"
 #include "window/frmmain_save_state.h"
 #include "window/frmmain_settings_state.h"
@@ -41,7 +40,7 @@
 #include "window/long_action.h"
 #include "window/menu_style.h"
 #include "window/statistics/statistics_panel.h"
-#include "window/viewer/safe_web_page.h"
+#include "window/viewer/viewer_panel.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/profiles_folder.h"
@@ -89,7 +88,6 @@ TfrmMain::TfrmMain(FrmMainEnvironment env, QWidget* parent)
       env_(std::move(env)),
       discovery_(std::make_unique<DiscoveryState>()),
       list_(std::make_unique<ListState>()),
-      page_(std::make_unique<PageState>()),
       run_(std::make_unique<RunState>()),
       save_(std::make_unique<SaveState>()),
       settings_(std::make_unique<SettingsState>()) {
@@ -163,11 +161,11 @@ void TfrmMain::ConnectHandlers() {
           [this](int column) { Guard([this, column] { msgHeaderClick(column); }); });
   connect(msg, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { PopupMenu1->popup(msg->viewport()->mapToGlobal(pos)); });
-  for (QCheckBox* box : {ckDate, ckTime, ckBold, ckFonts, ckSmilies}) {
-    connect(box, &QCheckBox::clicked, this, guarded(&TfrmMain::RefreshBrowser));
-  }
-  connect(cbxTheme, &QComboBox::activated, this, guarded(&TfrmMain::cbxThemeChange));
-  connect(btnRaw, &QPushButton::clicked, this, guarded(&TfrmMain::btnRawClick));
+  connect(PanBottom, &ViewerPanel::optionsClicked, this, guarded(&TfrmMain::RefreshBrowser));
+  connect(PanBottom, &ViewerPanel::themeChosen, this, guarded(&TfrmMain::cbxThemeChange));
+  connect(PanBottom, &ViewerPanel::rawClicked, this, guarded(&TfrmMain::btnRawClick));
+  // The statistics show the counts of each view as it ends.
+  connect(PanBottom, &ViewerPanel::countersChanged, this, [this] { vsStatRepaint(); });
   connect(btnSearchNext, &QPushButton::clicked, this, guarded(&TfrmMain::btnSearchNextClick));
   connect(txtSearch, &QLineEdit::returnPressed, this, guarded(&TfrmMain::btnSearchNextClick));
   connect(btnCancel, &QPushButton::clicked, this, guarded(&TfrmMain::applyClick));
@@ -187,8 +185,7 @@ void TfrmMain::ApplySystemCodePage() {
   // The page itself names no charset: the view is told the code page instead,
   // with the page as it loads and as the default for anything else.
   const std::string charset = CodePageCharset(choice.code_page);
-  web_page->SetPageCharset(QByteArray::fromStdString(charset));
-  web_page->settings()->setDefaultTextEncoding(QString::fromStdString(charset));
+  PanBottom->SetPageCharset(charset);
   if (!choice.unsupported_value.empty() && env_.dialogs) {
     env_.dialogs->Message(this, FromFileNameOrAnsi(UnsupportedCodePageText(choice)));
   }
@@ -210,7 +207,7 @@ void TfrmMain::FormCreate() {
   Guard([this] { ApplySystemCodePage(); });
   // 1. The lists start empty; nothing is pending.
   run_->cancel_request = false;
-  page_->format_codes_enabled = true;
+  PanBottom->EnableFormatCodes();
   discovery_->loose_mode = false;
   // 2. The program folder comes with the environment.
   // 4. The profiles folder (the default, or where archives were found, or the
@@ -226,19 +223,14 @@ void TfrmMain::FormCreate() {
     if (!problem.empty()) env_.dialogs->Message(this, FromFileName(problem));
   });
   // 5. The theme list.
-  Guard([this] {
-    page_->theme_names = ListThemes(env_.program_folder);
-    cbxTheme->clear();
-    for (const std::string& name : page_->theme_names) cbxTheme->addItem(FromFileName(name));
-    cbxTheme->setCurrentIndex(-1);
-  });
+  Guard([this] { PanBottom->ListThemes(); });
   // 6. The settings, which load the theme and render a first view.
   Guard([this] { LoadSettings(); });
   // 7. The messenger's current user.
   Guard([this] { SelectRegistryUser(); });
   ShowArchivingUsable();
   // 8.
-  page_->view_page_counter = 0;
+  PanBottom->ResetPageCounter();
   // 9. The menus and the menu bar draw themselves.
   // The link buttons after them are drawn as the menu buttons are.
   std::vector<QToolButton*> bar = menu_bar_buttons;
@@ -248,8 +240,7 @@ void TfrmMain::FormCreate() {
 }
 
 void TfrmMain::btnFormatClick() {
-  panFormat->setVisible(!panFormat->isVisibleTo(this));
-  const bool shown = panFormat->isVisibleTo(this);
+  const bool shown = PanBottom->ToggleFormatBar(this);
   mnuFormatToolbar->setChecked(shown);
   btnFormat->setChecked(shown);
 }

@@ -17,13 +17,11 @@
 #include "window/frmmain.h"
 #include "window/frmmain_discovery_state.h"
 #include "window/frmmain_list_state.h"
-#include "window/frmmain_page_state.h"
 #include "window/frmmain_run_state.h"
 #include "window/list/conversation_model.h"
 #include "window/long_action.h"
 #include "window/statistics/statistics_panel.h"
-#include "window/viewer/safe_web_page.h"
-#include "window/viewer/view_page_stream.h"
+#include "window/viewer/viewer_panel.h"
 #include "ylogs/export/export.h"
 #include "ylogs/program/finally.h"
 #include "ylogs/views/view_builder.h"
@@ -31,35 +29,35 @@
 namespace orvex {
 
 const TextItems& TfrmMain::html_buffer() const {
-  return page_->html_buffer;
+  return PanBottom->html_buffer();
 }
 
 const TextItems& TfrmMain::text_buffer() const {
-  return page_->text_buffer;
+  return PanBottom->text_buffer();
 }
 
 const MessageCounters& TfrmMain::counters() const {
-  return page_->render.counters;
+  return PanBottom->counters();
 }
 
 const Theme& TfrmMain::theme() const {
-  return page_->theme;
+  return PanBottom->theme();
 }
 
 std::int32_t TfrmMain::view_page_counter() const {
-  return page_->view_page_counter;
+  return PanBottom->view_page_counter();
 }
 
 QString TfrmMain::last_page_path() const {
-  return page_->last_page_path;
+  return PanBottom->last_page_path();
 }
 
 bool TfrmMain::format_codes_enabled() const {
-  return page_->format_codes_enabled;
+  return PanBottom->format_codes_enabled();
 }
 
 const std::vector<std::string>& TfrmMain::theme_names() const {
-  return page_->theme_names;
+  return PanBottom->theme_names();
 }
 
 std::vector<std::pair<std::string, std::vector<std::string>>>& TfrmMain::search_list() {
@@ -76,13 +74,8 @@ QItemSelectionModel* TfrmMain::conversation_selection() const {
 
 RenderSettings TfrmMain::CurrentRenderSettings() const {
   RenderSettings s;
-  s.theme = &page_->theme;
-  s.options.date = ckDate->isChecked();
-  s.options.time = ckTime->isChecked();
-  s.options.bold = ckBold->isChecked();
-  s.options.fonts = ckFonts->isChecked();
-  s.options.smileys = ckSmilies->isChecked();
-  s.options.format_codes = page_->format_codes_enabled;
+  s.theme = &PanBottom->theme();
+  s.options = PanBottom->options();
   const int tab = TabSet->currentIndex();
   if (tab > 0 && static_cast<std::size_t>(tab - 1) < list_->search_list.size()) {
     s.highlight = list_->search_list[static_cast<std::size_t>(tab - 1)].first;
@@ -115,12 +108,6 @@ std::vector<int> TfrmMain::SelectedRowsInOrder() const {
   return rows;
 }
 
-QString TfrmMain::ViewPagePath() const {
-  QString folder = env_.temp_folder;
-  if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
-  return folder + QStringLiteral("orvex%1.html").arg(page_->view_page_counter % 10);
-}
-
 void TfrmMain::msgChange() {
   if (!panStats->isVisibleTo(this) && !PanBottom->isVisibleTo(this)) return;
   if (run_->runner->busy()) {
@@ -128,54 +115,12 @@ void TfrmMain::msgChange() {
     run_->view_again = true;
     return;
   }
-  page_->render.counters.Reset();
   const std::vector<int> rows = SelectedRowsInOrder();
-  const int n = static_cast<int>(rows.size());
   std::vector<std::string> paths;
   paths.reserve(rows.size());
   for (int row : rows) paths.push_back(list_->model->EntryAt(row).path);
-
-  // The view reads its own copy: nothing that runs while it yields can give
-  // one page two themes.
-  const Theme theme = page_->theme;
-  RenderSettings settings = CurrentRenderSettings();
-  settings.theme = &theme;
-  ViewBuffers buffers;
-  // The page goes to its file while the files are rendered: a whole
-  // history's page is written by the time its last file is.
-  const QString page_path = ViewPagePath();
-  std::optional<ViewPageStream> page_file;
-  const auto today = TodayText();
-  auto work = [&](LongActionRunner::Run& run) {
-    page_file.emplace(ToFileName(page_path), buffers.html);
-    BuildView(
-        paths, theme, settings, page_->render, buffers,
-        [&](std::size_t i) {
-          page_file->Publish(buffers.html.size());
-          run.SetPosition(static_cast<int>(i));
-          run.Yield();
-          run.SetText(QStringLiteral("%1 files processed out of %2").arg(i).arg(n));
-          return run.TakeCancel();
-        },
-        today);
-  };
-  auto finish = [&] {
-    const Finally repaint([this] { vsStatRepaint(); });
-    std::exception_ptr not_written;
-    try {
-      if (page_file) page_file->Finish(buffers.html.size());
-    } catch (...) {
-      not_written = std::current_exception();
-    }
-    page_->html_buffer = std::move(buffers.html);
-    page_->text_buffer = std::move(buffers.text);
-    if (not_written) std::rethrow_exception(not_written);
-    if (!page_file) return;  // the walk could not start its writer: its error goes on
-    page_->last_page_path = page_path;
-    web_page->LoadProgramPage(page_->last_page_path);
-    ++page_->view_page_counter;
-  };
-  run_->runner->Execute({run_->wait_display.get(), n, n > 20}, work, finish);
+  PanBottom->ShowConversations(paths, CurrentRenderSettings(), *run_->runner,
+                               run_->wait_display.get(), TodayText());
 }
 
 void TfrmMain::RefreshBrowser() {
@@ -183,7 +128,7 @@ void TfrmMain::RefreshBrowser() {
 }
 
 void TfrmMain::btnRawClick() {
-  page_->format_codes_enabled = !page_->format_codes_enabled;
+  PanBottom->FlipFormatCodes();
   msgChange();
 }
 
@@ -192,7 +137,7 @@ void TfrmMain::applyClick() {
 }
 
 void TfrmMain::LoadTheme() {
-  page_->theme = orvex::LoadTheme(env_.program_folder, ToFileName(cbxTheme->currentText()));
+  PanBottom->LoadTheme();
 }
 
 void TfrmMain::cbxThemeChange() {
@@ -201,7 +146,7 @@ void TfrmMain::cbxThemeChange() {
 }
 
 void TfrmMain::vsStatRepaint() {
-  panStats->ShowCounters(page_->render.counters);
+  panStats->ShowCounters(PanBottom->counters());
 }
 
 void TfrmMain::ShowRankColumn(bool show) {
