@@ -1,9 +1,11 @@
 #include "file_system.h"
 
 #include "gathered_writes.h"
+#include "stale_temporaries.h"
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +14,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <limits>
 #include <vector>
 
 namespace orvex::files {
@@ -181,6 +184,17 @@ int ReadWholeFile(const std::string& path, std::string& bytes) {
   return 0;
 }
 
+bool ProcessRunning(std::uint32_t pid) {
+  // No process has an id beyond pid_t's; kill() would take it for a group.
+  if (pid == 0 || pid > static_cast<std::uint32_t>(std::numeric_limits<pid_t>::max())) return false;
+  return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+bool IsPlainFile(const FileNameBytes& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 bool CanWrite(const std::string& path) {
   return ::access(path.c_str(), W_OK) == 0;
 }
@@ -198,6 +212,7 @@ int WriteFileAtomically(const std::string& path, const NextPiece& next_piece,
   if (existed && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode))
     return WriteInPlace(target, next_piece);
   if (existed && !S_ISDIR(old.st_mode) && !CanWrite(target)) return errno;
+  RemoveStaleTemporariesOnce(target);
   std::string temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {

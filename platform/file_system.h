@@ -60,9 +60,10 @@ bool CanWrite(const FileNameBytes& path);
 // flushes it to disk and renames it over the target: either the whole new
 // text is there or the old file is untouched, and a failed write leaves no
 // new file behind (a killed process may leave one, never in the target's
-// place). An existing file keeps its permissions, and one this user may not
-// write is refused (EACCES) as writing it in place would be. A target that is
-// no plain file (a device, a pipe) is written in place.
+// place; the first write of a later run into that folder removes it, see
+// RemoveStaleTemporaries). An existing file keeps its permissions, and one
+// this user may not write is refused (EACCES) as writing it in place would
+// be. A target that is no plain file (a device, a pipe) is written in place.
 int WriteFileAtomically(const FileNameBytes& path, std::string_view bytes);
 
 // The same with the text given piece by piece: `next_piece` is called until
@@ -76,6 +77,13 @@ using NextPiece = std::function<std::optional<std::string_view>()>;
 enum class Durability { kFlushed, kScratch };
 int WriteFileAtomically(const FileNameBytes& path, const NextPiece& next_piece,
                         Durability durability = Durability::kFlushed);
+
+// Removes the new files that killed writes left in a folder: every plain
+// file named "<name>.tmp<pid>-<n>" (as WriteFileAtomically names its new
+// file) whose process <pid> no longer runs. A file of a running process,
+// this one's included, and every other entry are left alone. Gives the
+// error number of the listing, or else of the first removal that failed.
+int RemoveStaleTemporaries(const FileNameBytes& folder);
 
 // Removes a file (never a folder).
 int RemoveFile(const FileNameBytes& path);

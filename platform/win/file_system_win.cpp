@@ -11,6 +11,7 @@
 
 #include "platform/file_system.h"
 #include "platform/gathered_writes.h"
+#include "platform/stale_temporaries.h"
 #include "wide_names.h"
 
 namespace orvex::files {
@@ -222,6 +223,22 @@ int ReadWholeFile(const FileNameBytes& path, std::string& bytes) {
   return 0;
 }
 
+bool ProcessRunning(std::uint32_t pid) {
+  const HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+  // No such process, or one this user may not look at (running).
+  if (!process) return ::GetLastError() != ERROR_INVALID_PARAMETER;
+  DWORD code = 0;
+  const bool running = !::GetExitCodeProcess(process, &code) || code == STILL_ACTIVE;
+  ::CloseHandle(process);
+  return running;
+}
+
+bool IsPlainFile(const FileNameBytes& path) {
+  const DWORD a = Attributes(path);
+  return a != INVALID_FILE_ATTRIBUTES &&
+         (a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+}
+
 bool CanWrite(const FileNameBytes& path) {
   // A folder's read-only mark means nothing to the system; a file's does.
   const DWORD a = Attributes(path);
@@ -241,6 +258,7 @@ int WriteFileAtomically(const FileNameBytes& path, const NextPiece& next_piece,
   const std::wstring wide_target = win::WidePath(target);
   const DWORD old_attributes = ::GetFileAttributesW(wide_target.c_str());
   if (IsFolderAttributes(old_attributes)) return EISDIR;
+  RemoveStaleTemporariesOnce(target);
   std::wstring temp;
   HANDLE created = INVALID_HANDLE_VALUE;
   for (int attempt = 0; attempt < 100 && created == INVALID_HANDLE_VALUE; ++attempt) {
