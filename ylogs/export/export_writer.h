@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -32,10 +33,29 @@ struct ExportSource {
 ExportSource ExportSourceFor(const ConversationEntry& entry);
 
 // What a back-end makes of one conversation before anything of it is shown
-// or written; each back-end keeps its own kind.
+// or written; each back-end keeps its own kind. `error` is what stopped the
+// making: it waits for the conversation's turn, when Commit raises it
+// (RaiseError) where writing the conversation in one go would have failed.
 struct PreparedConversation {
   virtual ~PreparedConversation() = default;
+  void RaiseError() const {
+    if (error) std::rethrow_exception(error);
+  }
+  std::exception_ptr error;
 };
+
+// A new prepared conversation of the back-end's kind P, filled by fill(P&);
+// what fill throws becomes its error.
+template <typename P, typename Fill>
+std::unique_ptr<PreparedConversation> MakePrepared(Fill&& fill) {
+  auto prepared = std::make_unique<P>();
+  try {
+    fill(*prepared);
+  } catch (...) {
+    prepared->error = std::current_exception();
+  }
+  return prepared;
+}
 
 // A back-end. Begin sees the whole list first and checks every name the
 // export will write against the context's guard, so a refused export writes
@@ -48,7 +68,8 @@ class ConversationWriter {
   virtual void Begin(const std::vector<ExportSource>& /*sources*/) {}
   // Reads and renders the conversation at `index` into a value. Runs beside
   // other Prepare and Commit calls: it only reads what Begin left, writes no
-  // file, shows nothing, and throws nothing (its error waits for Commit).
+  // file, shows nothing, and throws nothing (its error waits for Commit,
+  // see MakePrepared).
   virtual std::unique_ptr<PreparedConversation> Prepare(std::size_t index,
                                                         const ExportSource& source) const = 0;
   // Shows the conversation's messages, updates what the export keeps across

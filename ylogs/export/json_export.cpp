@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <ctime>
-#include <exception>
 #include <optional>
 
 #include "export.h"
@@ -136,36 +135,31 @@ void JsonWriter::Begin(const std::vector<ExportSource>& sources) {
   MakeOutputFolder(folder_);  // as the website does: a missing output folder is made
 }
 
-// The file's bytes and its row of index.json, or what made them fail.
+// The file's bytes and its row of index.json.
 struct JsonWriter::Prepared : PreparedConversation {
   std::string bytes;
   json entry;
-  std::exception_ptr error;
 };
 
 std::unique_ptr<PreparedConversation> JsonWriter::Prepare(std::size_t /*index*/,
                                                           const ExportSource& source) const {
-  auto prepared = std::make_unique<Prepared>();
-  try {
+  return MakePrepared<Prepared>([&](Prepared& prepared) {
     const json conversation = ConversationJson(source, settings_);
-    prepared->bytes = Dump(conversation);
+    prepared.bytes = Dump(conversation);
     const std::string path = FileOf(source);
-    prepared->entry = {
+    prepared.entry = {
         {"file", NameAsUtf8(FileNamePart(path))}, {"identity", conversation["identity"]},
         {"friend", conversation["friend"]},       {"file_name", conversation["file_name"]},
         {"date", conversation["date"]},           {"records", conversation["records"].size()},
         {"error", conversation["error"]},
     };
-  } catch (...) {
-    prepared->error = std::current_exception();  // raised when the conversation's turn comes
-  }
-  return prepared;
+  });
 }
 
 void JsonWriter::Commit(std::size_t /*index*/, const ExportSource& source,
                         PreparedConversation& prepared) {
   Prepared& p = static_cast<Prepared&>(prepared);
-  if (p.error) std::rethrow_exception(p.error);
+  p.RaiseError();
   WriteBytesToFile(FileOf(source), p.bytes);
   index_.push_back(std::move(p.entry));
 }

@@ -193,20 +193,18 @@ void SiteWriter::CopySmileys() {
 }
 
 // A day's page but its footer (which holds the time of writing), and its
-// counts; the error is one that is not shown on the page.
+// counts; its error is one that is not shown on the page.
 struct SiteWriter::Prepared : PreparedConversation {
   TextItems doc;
   std::string search_text;
   MessageCounters counters;
-  std::exception_ptr error;
 };
 
 std::unique_ptr<PreparedConversation> SiteWriter::Prepare(std::size_t index,
                                                           const ExportSource& source) const {
-  auto prepared = std::make_unique<Prepared>();
   // Only what Begin set is read here: the commits change days_ and friends_.
   const Day& day = days_[index];
-  try {
+  return MakePrepared<Prepared>([&](Prepared& prepared) {
     RenderedFile file = RenderOnItsOwn(source.path, false, settings_);
     std::vector<std::string> notes = std::move(file.messages);
     try {
@@ -214,13 +212,13 @@ std::unique_ptr<PreparedConversation> SiteWriter::Prepare(std::size_t index,
     } catch (const UserError& e) {
       notes.push_back(e.what());  // shown on the page; any other error ends the export
     }
-    prepared->counters = file.state.counters;
-    prepared->search_text = std::move(file.state.search_text);
+    prepared.counters = file.state.counters;
+    prepared.search_text = std::move(file.state.search_text);
 
     const FriendSummary& f = friends_[day.friend_index].summary;
     const std::string nav = DayNavigation(day.previous, "index.html", day.next, f.name);
     const std::string day_text = DayText(day.summary);
-    TextItems& doc = prepared->doc;
+    TextItems& doc = prepared.doc;
     doc = WithSiteDeclarations(SplitIntoItems(theme_.file_header),
                                f.name + " - " + day_text + " - " + f.identity);
     doc.push_back(DayHeading(f.identity, f.name, day_text));
@@ -233,10 +231,7 @@ std::unique_ptr<PreparedConversation> SiteWriter::Prepare(std::size_t index,
                     EscapeHtml(NameAsUtf8(note)) + "</p>");
     }
     doc.push_back(nav);
-  } catch (...) {
-    prepared->error = std::current_exception();  // raised when the day's turn comes
-  }
-  return prepared;
+  });
 }
 
 void SiteWriter::Commit(std::size_t index, const ExportSource& /*source*/,
@@ -248,7 +243,7 @@ void SiteWriter::Commit(std::size_t index, const ExportSource& /*source*/,
     MakeOutputFolder(root_ + f.folder);
     f.made = true;
   }
-  if (p.error) std::rethrow_exception(p.error);
+  p.RaiseError();
   const MessageCounters& c = p.counters;
   day.summary.sent = c.side[0].messages;
   day.summary.received = c.side[1].messages;
