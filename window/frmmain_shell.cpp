@@ -23,6 +23,7 @@
 
 #include "common/folder_picker.h"
 #include "opendat/dat_file_chooser.h"
+#include "platform/file_system.h"
 #include "platform/ini_registry.h"
 #include "qt_platform/dialogs.h"
 #include "qt_platform/qt_text.h"
@@ -43,6 +44,7 @@
 #include "window/viewer/viewer_panel.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/discovery/archive_places.h"
+#include "ylogs/discovery/conversation_entry.h"
 #include "ylogs/discovery/profiles_folder.h"
 #include "ylogs/program/clock.h"
 #include "ylogs/program/command_line.h"
@@ -205,6 +207,14 @@ std::string TfrmMain::StartProfilesFolder() const {
 void TfrmMain::FormCreate() {
   // The system's code page comes first: every text below is in it.
   Guard([this] { ApplySystemCodePage(); });
+  // What killed writes of earlier runs left in the folders the window writes
+  // goes first; the rest is cleaned the first time a folder is written.
+  const std::string settings_file = LocateSettingsFile(env_.program_folder).write_path;
+  for (const std::string& folder :
+       {settings_file.substr(0, settings_file.size() - FileNamePart(settings_file).size()),
+        ToFileName(env_.temp_folder)}) {
+    if (!folder.empty()) files::RemoveStaleTemporaries(folder);
+  }
   // 1. The lists start empty; nothing is pending.
   run_->cancel_request = false;
   PanBottom->EnableFormatCodes();

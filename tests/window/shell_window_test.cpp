@@ -13,6 +13,11 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "window_fixture.h"
 
 namespace orvex::testing {
@@ -44,6 +49,23 @@ TEST_F(ShellWindowTest, FirstStartShowsDefaultsAndClosingWritesExactlyTheKeys) {
   EXPECT_EQ(SettingsText(),
             "[Settings]\r\nDate=1\r\nTime=1\r\nTheme=default\r\nBold=1\r\nFonts=1\r\n"
             "Smileys=0\r\nStats=0\r\nFormat=1\r\nFavorites=0\r\n");
+}
+
+// What a killed run's writes left beside the settings file and the view pages
+// is gone once the window has started; what a running one left stays.
+TEST_F(ShellWindowTest, StartUpRemovesTheNewFilesOfKilledWrites) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+  const std::string dead = ".tmp" + std::to_string(child) + "-0";
+  const std::string alive = ".tmp" + std::to_string(::getpid()) + "-0";
+  const std::string files[] = {program / ("orvex.ini" + dead), temp / ("pages/orvex3.html" + dead),
+                               temp / ("pages/orvex4.html" + alive)};
+  for (const std::string& file : files) WriteBytes(file, "half");
+  Start();
+  EXPECT_FALSE(std::filesystem::exists(files[0]));
+  EXPECT_FALSE(std::filesystem::exists(files[1]));
+  EXPECT_TRUE(std::filesystem::exists(files[2]));
 }
 
 TEST_F(ShellWindowTest, ExitSavesTheSettingsAndFavouritesAsClosingDoes) {
