@@ -70,11 +70,11 @@ class Registry;
 class SaveDialogs;
 class SafeWebPage;
 class Shell;
+class ListPanel;
 class StatisticsPanel;
 class ViewerPanel;
 class TabStrip;
 struct DiscoveryState;
-struct ListState;
 struct RunState;
 struct SaveState;
 struct SettingsState;
@@ -185,7 +185,6 @@ class TfrmMain : public QMainWindow {
   void CloseActiveSearchTab();
   // Makes a tab the active one; TabSetChange runs for it.
   void ActivateTab(int tab);
-  void ShowRankColumn(bool show);
   void Selectallmessages2Click();
   void vsStatRepaint();
 
@@ -285,12 +284,8 @@ class TfrmMain : public QMainWindow {
   // The tree of the contact data, in place of what it showed.
   void RebuildTree();
   std::vector<QTreeWidgetItem*> NodesInTreeOrder() const;
-  void CloseAllSearchTabs();
 
   // views helpers
-  // Fills the conversation list, sorted again by the chosen column.
-  void FillList(std::vector<ConversationEntry> entries);
-  std::vector<int> SelectedRowsInOrder() const;
 
   // Controls, named as the program has always named them. They are the
   // window's own; tests and tools find them by these names as object names
@@ -300,10 +295,7 @@ class TfrmMain : public QMainWindow {
   QTreeWidget* ids = nullptr;
   QLabel* lblNoArchives = nullptr;  // over the tree: no archives in this folder
   QLineEdit* edtFilter = nullptr;
-  QLineEdit* txtSearch = nullptr;
-  QPushButton* btnSearchNext = nullptr;
-  QTreeView* msg = nullptr;
-  TabStrip* TabSet = nullptr;
+  ListPanel* conversations = nullptr;  // the list, its search row and tabs
   StatisticsPanel* panStats = nullptr;
   ViewerPanel* PanBottom = nullptr;
   QToolButton* btnFormat = nullptr;
@@ -336,7 +328,6 @@ class TfrmMain : public QMainWindow {
   // The window's state, one small struct per area, each declared in its
   // area's header so that a file reaches only the state it includes.
   std::unique_ptr<DiscoveryState> discovery_;  // discovery/frmmain_discovery_state.h
-  std::unique_ptr<ListState> list_;            // views/frmmain_list_state.h
   std::unique_ptr<RunState> run_;              // shell/frmmain_run_state.h
   std::unique_ptr<SaveState> save_;            // shell/frmmain_save_state.h
   std::unique_ptr<SettingsState> settings_;    // shell/frmmain_settings_state.h

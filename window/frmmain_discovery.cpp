@@ -14,8 +14,8 @@
 #include "widgets/tree_icons.h"
 #include "window/frmmain.h"
 #include "window/frmmain_discovery_state.h"
-#include "window/frmmain_list_state.h"
 #include "window/list/conversation_model.h"
+#include "window/list/list_panel.h"
 #include "ylogs/discovery/archiving_switch.h"
 #include "ylogs/discovery/conversation_index.h"
 #include "ylogs/discovery/profiles_scan.h"
@@ -146,10 +146,10 @@ void TfrmMain::idsChange() {
   std::vector<NodeId> selected;
   for (QTreeWidgetItem* item : ids->selectedItems()) selected.push_back(NodeOf(item));
   IndexBuild build = BuildConversationIndex(d.scanned_profiles, d.data, selected, d.favorites);
-  if (build.close_search_tabs) CloseAllSearchTabs();
+  if (build.close_search_tabs) conversations->CloseAllSearchTabs();
 
-  const bool had_selection = list_->selection->hasSelection();
-  FillList(std::move(build.entries));
+  const bool had_selection = conversations->selection()->hasSelection();
+  conversations->FillList(std::move(build.entries));
 
   if (std::optional<std::string> shown = ApplyIndexBuild(d.panel, build)) {
     ShowIdentityStatus(*shown);
@@ -210,8 +210,8 @@ void TfrmMain::spdSelectAllClick() {
 }
 
 void TfrmMain::Addtofavorite1Click() {
-  for (int row : SelectedRowsInOrder()) {
-    const ConversationEntry& e = list_->model->EntryAt(row);
+  for (int row : conversations->SelectedRowsInOrder()) {
+    const ConversationEntry& e = conversations->model()->EntryAt(row);
     discovery_->favorites.Add({e.path, e.identity, e.friend_name, e.size});
   }
 }
@@ -219,8 +219,8 @@ void TfrmMain::Addtofavorite1Click() {
 void TfrmMain::Removefromfavorites1Click() {
   DiscoveryState& d = *discovery_;
   std::size_t removed = 0;
-  for (int row : SelectedRowsInOrder()) {
-    removed += d.favorites.Remove(list_->model->EntryAt(row).path);
+  for (int row : conversations->SelectedRowsInOrder()) {
+    removed += d.favorites.Remove(conversations->model()->EntryAt(row).path);
   }
   // The favourites listed show what is left; another list stays as it is.
   NodeId first = kNoNode;

@@ -11,10 +11,10 @@
 #include "saveDir/frmsavedir.h"
 #include "window/frmmain.h"
 #include "window/frmmain_discovery_state.h"
-#include "window/frmmain_list_state.h"
 #include "window/frmmain_run_state.h"
 #include "window/frmmain_save_state.h"
 #include "window/list/conversation_model.h"
+#include "window/list/list_panel.h"
 #include "window/long_action.h"
 #include "window/viewer/viewer_panel.h"
 #include "ylogs/archive/file_error.h"
@@ -64,12 +64,14 @@ void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html
   if (run_->runner->busy()) return;  // one long action at a time
   if (scope == TfrmSaveDir::kAllTheArchive) spdSelectAllClick();
   std::vector<ExportSource> sources;
-  const std::vector<int> selected = SelectedRowsInOrder();
-  auto add = [&](int row) { sources.push_back(ExportSourceFor(list_->model->EntryAt(row))); };
+  const std::vector<int> selected = conversations->SelectedRowsInOrder();
+  auto add = [&](int row) {
+    sources.push_back(ExportSourceFor(conversations->model()->EntryAt(row)));
+  };
   if (scope == TfrmSaveDir::kSelectedConversations) {
     for (int row : selected) add(row);
   } else {
-    for (int row = 0; row < list_->model->rowCount(); ++row) add(row);
+    for (int row = 0; row < conversations->model()->rowCount(); ++row) add(row);
   }
   const ArchiveFileGuard guard = ArchiveGuard();
   RenderState state;  // the statistics keep counting the view
@@ -94,8 +96,8 @@ ArchiveFileGuard TfrmMain::ArchiveGuard() const {
     guard.AddFile(favorite.path);
   }
   for (const std::string& file : discovery_->loose_files) guard.AddFile(file);
-  for (int row = 0; row < list_->model->rowCount(); ++row) {
-    guard.AddFile(list_->model->EntryAt(row).path);
+  for (int row = 0; row < conversations->model()->rowCount(); ++row) {
+    guard.AddFile(conversations->model()->EntryAt(row).path);
   }
   return guard;
 }

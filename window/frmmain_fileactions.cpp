@@ -19,8 +19,8 @@
 #include "qt_platform/shell.h"
 #include "window/frmmain.h"
 #include "window/frmmain_discovery_state.h"
-#include "window/frmmain_list_state.h"
 #include "window/list/conversation_model.h"
+#include "window/list/list_panel.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/conversation_entry.h"
@@ -46,7 +46,7 @@ ConversationEntry EntryForLooseFile(const std::string& path, const std::string& 
 }  // namespace
 
 void TfrmMain::Delete2Click() {
-  const std::vector<int> rows = SelectedRowsInOrder();
+  const std::vector<int> rows = conversations->SelectedRowsInOrder();
   // The files go to the trash; without one the question says they go for good.
   const bool trash = files::TrashAvailable();
   const QString question = QStringLiteral("Are you sure you want to delete %1 files%2?\r\n")
@@ -54,7 +54,7 @@ void TfrmMain::Delete2Click() {
                                .arg(trash ? "" : " permanently");
   if (!env_.dialogs || !env_.dialogs->AskYesNoDefaultNo(this, "Confirmation", question)) return;
   std::vector<std::string> paths;
-  for (int row : rows) paths.push_back(list_->model->EntryAt(row).path);
+  for (int row : rows) paths.push_back(conversations->model()->EntryAt(row).path);
   // The first failure stops: files moved or deleted before it stay so and the
   // list stays as it is.
   std::vector<std::string> permanently;  // the files no trash can take
@@ -84,9 +84,9 @@ void TfrmMain::Delete2Click() {
 }
 
 void TfrmMain::Showinexplorer1Click() {
-  const std::vector<int> rows = SelectedRowsInOrder();
+  const std::vector<int> rows = conversations->SelectedRowsInOrder();
   if (rows.empty() || !env_.shell) return;
-  const std::string& path = list_->model->EntryAt(rows.front()).path;
+  const std::string& path = conversations->model()->EntryAt(rows.front()).path;
   const std::size_t cut = path.rfind('/');
   const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
   env_.shell->Open(QUrl::fromLocalFile(FromFileName(folder)));
@@ -126,7 +126,7 @@ void TfrmMain::Opendatfile1Click() {
   std::vector<ConversationEntry> entries;
   for (const std::string& path : d.loose_files)
     entries.push_back(EntryForLooseFile(path, d.loose_user_name, d.loose_friend_name));
-  FillList(std::move(entries));
+  conversations->FillList(std::move(entries));
   ShowNoArchivesNote(false);  // the files asked for are listed
 }
 

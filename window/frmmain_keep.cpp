@@ -11,9 +11,9 @@
 #include "qt_platform/shell.h"
 #include "saveDir/frmsavedir.h"
 #include "window/frmmain.h"
-#include "window/frmmain_list_state.h"
 #include "window/frmmain_run_state.h"
 #include "window/list/conversation_model.h"
+#include "window/list/list_panel.h"
 #include "window/long_action.h"
 #include "window/viewer/viewer_panel.h"
 #include "ylogs/archive/file_error.h"
@@ -49,14 +49,16 @@ void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {
   if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
   if (run_->runner->busy()) return;  // one long action at a time
   std::vector<ExportSource> sources;
-  auto add = [&](int row) { sources.push_back(ExportSourceFor(list_->model->EntryAt(row))); };
+  auto add = [&](int row) {
+    sources.push_back(ExportSourceFor(conversations->model()->EntryAt(row)));
+  };
   if (scope == kOnlySelected) {
-    for (int row : SelectedRowsInOrder()) add(row);
+    for (int row : conversations->SelectedRowsInOrder()) add(row);
   } else {
-    for (int row = 0; row < list_->model->rowCount(); ++row) {
+    for (int row = 0; row < conversations->model()->rowCount(); ++row) {
       // The list as shown leaves out what a search tab hides; the selected
       // contacts are all of their conversations.
-      if (scope == kSelectedContacts || list_->model->IsListed(row)) add(row);
+      if (scope == kSelectedContacts || conversations->model()->IsListed(row)) add(row);
     }
   }
   RenderState state;  // the view's statistics and buffers stay as they are

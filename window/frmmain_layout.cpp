@@ -29,21 +29,14 @@
 
 #include "widgets/caption_band.h"
 #include "widgets/link_icons.h"
-#include "widgets/right_click_keeps_selection.h"
-#include "widgets/tab_strip.h"
 #include "widgets/tree_icons.h"
 #include "window/frmmain.h"
-#include "window/frmmain_list_state.h"
 #include "window/frmmain_run_state.h"
-#include "window/list/conversation_model.h"
-#include "window/list/entry_selection.h"
-#include "window/list/listed_conversations.h"
-#include "window/list/rank_bar_delegate.h"
+#include "window/list/list_panel.h"
 #include "window/long_action.h"
 #include "window/panel_parts.h"
 #include "window/statistics/statistics_panel.h"
 #include "window/viewer/viewer_panel.h"
-#include "ylogs/archive/day_time.h"
 
 namespace orvex {
 namespace {
@@ -103,22 +96,6 @@ class IdentityPanel : public QLabel {
     return contentsRect().adjusted(margin() + step, margin(), -margin() - step, -margin());
   }
 };
-
-// Widens the list's date column to the widest date the regional format
-// writes: a two-digit day in every month, on every weekday. A few dozen
-// dates whatever the list's length; a wider column the user chose stays.
-void FitDateColumn(QTreeView* list, const ConversationModel& model) {
-  const QFontMetrics metrics = list->fontMetrics();
-  int widest = list->header()->sectionSizeHint(kDateColumn);
-  for (int month = 1; month <= 12; ++month) {
-    for (int day = 22; day <= 28; ++day) {
-      const QString date = model.DateText(CivilDateToDayCount(2000, month, day));
-      widest = std::max(widest, metrics.horizontalAdvance(date) + CellTextMargin(list));
-    }
-  }
-  if (list->header()->sectionSize(kDateColumn) < widest)
-    list->header()->resizeSection(kDateColumn, widest);
-}
 
 }  // namespace
 
@@ -324,20 +301,9 @@ QWidget* TfrmMain::CreateRightArea() {
   auto* col = new QVBoxLayout(right);
   NoMargins(col);
 
-  auto* search = new QWidget(right);
-  search->setFixedHeight(22);
-  auto* sr = new QHBoxLayout(search);
-  NoMargins(sr);
-  auto* band = new CaptionBand("Search", kCaptionBandColour, search);
-  band->setFixedWidth(95);
-  sr->addWidget(band);
-  txtSearch = new QLineEdit(search);
-  txtSearch->setFixedWidth(171);
-  sr->addWidget(txtSearch);
-  btnSearchNext = new QPushButton("Search", search);
-  sr->addWidget(btnSearchNext);
-  sr->addStretch();
-  col->addWidget(search);
+  conversations = new ListPanel(right);
+  conversations->AddListAction(mnuListDelete);  // Del deletes while the list has the focus
+  col->addWidget(conversations->search_row());
 
   splitter_bottom = new QSplitter(Qt::Vertical, right);
   splitter_bottom->setHandleWidth(4);
@@ -346,56 +312,7 @@ QWidget* TfrmMain::CreateRightArea() {
   auto* upper = new QWidget(splitter_bottom);
   auto* ur = new QHBoxLayout(upper);
   NoMargins(ur);
-  QFrame* conversations = Bordered(upper);
-  auto* cc = new QVBoxLayout(conversations);
-  NoMargins(cc);
-  auto* cband = new CaptionBand("Conversations", kCaptionBandColour, conversations);
-  cband->setFixedHeight(20);
-  cc->addWidget(cband);
-  msg = new QTreeView(conversations);
-  list_->model = new ConversationModel(this);
-  // The entries' selection hears the model before the rows shown do, so it
-  // has followed a sort when the shown rows read it.
-  list_->selection = new QItemSelectionModel(list_->model, this);
-  auto* listed = new ListedConversations(list_->model, this);
-  msg->setModel(listed);
-  QItemSelectionModel* unused = msg->selectionModel();
-  msg->setSelectionModel(new ShownSelection(listed, list_->selection, msg));
-  delete unused;
-  msg->setRootIsDecorated(false);
-  msg->setItemsExpandable(false);
-  msg->setUniformRowHeights(true);
-  msg->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  msg->setSelectionBehavior(QAbstractItemView::SelectRows);
-  msg->setAllColumnsShowFocus(true);
-  msg->setContextMenuPolicy(Qt::CustomContextMenu);
-  RightClickKeepsSelection::Install(msg);
-  msg->addAction(mnuListDelete);  // Del deletes while the list has the focus
-  msg->setItemDelegateForColumn(kRankColumn, new RankBarDelegate(list_->model, msg));
-  QHeaderView* header = msg->header();
-  header->setSectionsMovable(true);
-  header->setSectionsClickable(true);
-  header->setSortIndicatorShown(false);
-  header->setStretchLastSection(false);
-  for (int c = 0; c < kConversationColumns; ++c) {
-    header->resizeSection(c, ConversationColumnWidth(c));
-    msg->setColumnHidden(c, !ConversationColumnInitiallyShown(c));
-  }
-  // The file name takes what the other columns leave, so a wide window shows
-  // no empty band and a narrow one cuts no column off.
-  header->setSectionResizeMode(kFileNameColumn, QHeaderView::Stretch);
-  header->setMinimumSectionSize(40);
-  connect(list_->model, &QAbstractItemModel::modelReset, msg,
-          [this] { FitDateColumn(msg, *list_->model); });
-  msg->setStyleSheet(
-      "QTreeView::item:selected:!active { background: #A2C0EF; border: 1px solid #A2C0EF; "
-      "color: black; }");
-  cc->addWidget(msg, 1);
-  TabSet = new TabStrip(conversations);
-  TabSet->setFixedHeight(21);
-  TabSet->AddTab("Conversations", false);
-  TabSet->setVisible(false);
-  cc->addWidget(TabSet);
+  conversations->setParent(upper);
   ur->addWidget(conversations, 1);
 
   panStats = new StatisticsPanel(upper);
@@ -487,10 +404,6 @@ void TfrmMain::NameControls() {
       {ids, "ids"},
       {lblNoArchives, "lblNoArchives"},
       {edtFilter, "edtFilter"},
-      {txtSearch, "txtSearch"},
-      {btnSearchNext, "btnSearchNext"},
-      {msg, "msg"},
-      {TabSet, "TabSet"},
       {btnFormat, "btnFormat"},
       {btnStats, "btnStats"},
       {panID, "panID"},

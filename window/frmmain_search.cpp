@@ -9,9 +9,9 @@
 #include "qt_platform/qt_text.h"
 #include "widgets/tab_strip.h"
 #include "window/frmmain.h"
-#include "window/frmmain_list_state.h"
 #include "window/frmmain_run_state.h"
 #include "window/list/conversation_model.h"
+#include "window/list/list_panel.h"
 #include "window/long_action.h"
 #include "ylogs/program/finally.h"
 #include "ylogs/views/search.h"
@@ -19,15 +19,16 @@
 namespace orvex {
 
 void TfrmMain::btnSearchNextClick() {
-  if (txtSearch->text().isEmpty()) return;
+  const QString shown_text = conversations->search_text();
+  if (shown_text.isEmpty()) return;
   if (run_->runner->busy()) return;  // one long action at a time
-  const std::string text = ToAnsi(txtSearch->text());
+  const std::string text = ToAnsi(shown_text);
   std::vector<std::int32_t> counts;  // one per entry searched, in list order
 
-  const int total = list_->model->rowCount();
+  const int total = conversations->model()->rowCount();
   std::vector<std::string> paths;
   paths.reserve(static_cast<std::size_t>(total));
-  for (const ConversationEntry& e : list_->model->entries()) paths.push_back(e.path);
+  for (const ConversationEntry& e : conversations->model()->entries()) paths.push_back(e.path);
 
   // After the wait panel has gone, whatever happened: the new tab with the
   // counts gathered.
@@ -35,14 +36,14 @@ void TfrmMain::btnSearchNextClick() {
     std::vector<std::string> hit_counts;  // the search list keeps decimal texts
     hit_counts.reserve(counts.size());
     for (std::int32_t c : counts) hit_counts.push_back(std::to_string(c));
-    AddSearchTab(txtSearch->text(), text, std::move(hit_counts), std::move(paths));
+    AddSearchTab(shown_text, text, std::move(hit_counts), std::move(paths));
   });
   const RenderSettings settings = CurrentRenderSettings();
   RenderState state;  // the statistics keep counting the view, not the search
   run_->runner->Execute(
       {run_->wait_display.get(), total, total > 30}, [&](LongActionRunner::Run& run) {
         SearchFiles(paths, text, settings, state, counts, [&](std::size_t searched) {
-          list_->model->SetRank(static_cast<int>(searched) - 1, counts.back());
+          conversations->model()->SetRank(static_cast<int>(searched) - 1, counts.back());
           run.SetPosition(static_cast<int>(searched));
           run.SetText(QStringLiteral("%1 files searched out of %2").arg(searched).arg(total));
           if (run.TakeCancel()) return true;
@@ -55,11 +56,7 @@ void TfrmMain::btnSearchNextClick() {
 void TfrmMain::AddSearchTab(const QString& shown_text, const std::string& text,
                             std::vector<std::string> hit_counts,
                             std::vector<FileNameBytes> searched_paths) {
-  TabSet->setVisible(true);
-  ShowRankColumn(true);
-  list_->search_list.emplace_back(text, std::move(hit_counts));
-  list_->searched_paths.push_back(std::move(searched_paths));
-  ActivateTab(TabSet->AddTab("Search: " + shown_text, true));
+  conversations->AddSearchTab(shown_text, text, std::move(hit_counts), std::move(searched_paths));
 }
 
 }  // namespace orvex

@@ -33,11 +33,11 @@
 #include "widgets/tab_strip.h"
 #include "window/frmmain.h"
 #include "window/frmmain_discovery_state.h"
-#include "window/frmmain_list_state.h"
 #include "window/frmmain_run_state.h"
 #include "window/frmmain_save_state.h"
 #include "window/frmmain_settings_state.h"
 #include "window/list/conversation_model.h"
+#include "window/list/list_panel.h"
 #include "window/long_action.h"
 #include "window/menu_style.h"
 #include "window/statistics/statistics_panel.h"
@@ -89,14 +89,13 @@ TfrmMain::TfrmMain(FrmMainEnvironment env, QWidget* parent)
     : QMainWindow(parent),
       env_(std::move(env)),
       discovery_(std::make_unique<DiscoveryState>()),
-      list_(std::make_unique<ListState>()),
       run_(std::make_unique<RunState>()),
       save_(std::make_unique<SaveState>()),
       settings_(std::make_unique<SettingsState>()) {
   setObjectName("frmMain");
   if (!env_.now) env_.now = NowLocalDayCount;
   CreateControls();
-  list_->model->SetDateText([this](double day) {
+  conversations->model()->SetDateText([this](double day) {
     return env_.formatter ? FromAnsi(env_.formatter->ShortDate(day)) : QString();
   });
   ConnectHandlers();
@@ -157,28 +156,26 @@ void TfrmMain::ConnectHandlers() {
             }
           });
   connect(edtFilter, &QLineEdit::textChanged, this, guarded(&TfrmMain::edtFilterChange));
-  connect(list_->selection, &QItemSelectionModel::selectionChanged, this,
-          guarded(&TfrmMain::msgChange));
-  connect(msg->header(), &QHeaderView::sectionClicked, this,
+  connect(conversations, &ListPanel::selectionChanged, this, guarded(&TfrmMain::msgChange));
+  connect(conversations, &ListPanel::headerClicked, this,
           [this](int column) { Guard([this, column] { msgHeaderClick(column); }); });
-  connect(msg, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& pos) { PopupMenu1->popup(msg->viewport()->mapToGlobal(pos)); });
+  connect(conversations, &ListPanel::menuRequested, this,
+          [this](const QPoint& global) { PopupMenu1->popup(global); });
   connect(PanBottom, &ViewerPanel::optionsClicked, this, guarded(&TfrmMain::RefreshBrowser));
   connect(PanBottom, &ViewerPanel::themeChosen, this, guarded(&TfrmMain::cbxThemeChange));
   connect(PanBottom, &ViewerPanel::rawClicked, this, guarded(&TfrmMain::btnRawClick));
   // The statistics show the counts of each view as it ends.
   connect(PanBottom, &ViewerPanel::countersChanged, this, [this] { vsStatRepaint(); });
-  connect(btnSearchNext, &QPushButton::clicked, this, guarded(&TfrmMain::btnSearchNextClick));
-  connect(txtSearch, &QLineEdit::returnPressed, this, guarded(&TfrmMain::btnSearchNextClick));
+  connect(conversations, &ListPanel::searchRequested, this, guarded(&TfrmMain::btnSearchNextClick));
   connect(btnCancel, &QPushButton::clicked, this, guarded(&TfrmMain::applyClick));
   connect(spdArchiving, &QToolButton::clicked, this, guarded(&TfrmMain::spdArchivingClick));
   connect(btnSelDir, &QToolButton::clicked, this, guarded(&TfrmMain::btnSelDirClick));
   connect(btnHelp, &QToolButton::clicked, this, guarded(&TfrmMain::Onlinehelp1Click));
   connect(btnForum, &QToolButton::clicked, this, guarded(&TfrmMain::btnForumClick));
-  connect(TabSet, &QTabBar::currentChanged, this, [this](int tab) {
-    if (tab >= 0) Guard([this, tab] { TabSetChange(tab); });
-  });
-  connect(TabSet, &TabStrip::closeClicked, this, guarded(&TfrmMain::CloseActiveSearchTab));
+  connect(conversations, &ListPanel::tabChanged, this,
+          [this](int tab) { Guard([this, tab] { TabSetChange(tab); }); });
+  connect(conversations, &ListPanel::tabCloseClicked, this,
+          guarded(&TfrmMain::CloseActiveSearchTab));
 }
 
 void TfrmMain::ApplySystemCodePage() {

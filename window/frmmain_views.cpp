@@ -16,9 +16,9 @@
 #include "widgets/tab_strip.h"
 #include "window/frmmain.h"
 #include "window/frmmain_discovery_state.h"
-#include "window/frmmain_list_state.h"
 #include "window/frmmain_run_state.h"
 #include "window/list/conversation_model.h"
+#include "window/list/list_panel.h"
 #include "window/long_action.h"
 #include "window/statistics/statistics_panel.h"
 #include "window/viewer/viewer_panel.h"
@@ -61,25 +61,22 @@ const std::vector<std::string>& TfrmMain::theme_names() const {
 }
 
 std::vector<std::pair<std::string, std::vector<std::string>>>& TfrmMain::search_list() {
-  return list_->search_list;
+  return conversations->search_list();
 }
 
 ConversationModel* TfrmMain::conversation_model() const {
-  return list_->model;
+  return conversations->model();
 }
 
 QItemSelectionModel* TfrmMain::conversation_selection() const {
-  return list_->selection;
+  return conversations->selection();
 }
 
 RenderSettings TfrmMain::CurrentRenderSettings() const {
   RenderSettings s;
   s.theme = &PanBottom->theme();
   s.options = PanBottom->options();
-  const int tab = TabSet->currentIndex();
-  if (tab > 0 && static_cast<std::size_t>(tab - 1) < list_->search_list.size()) {
-    s.highlight = list_->search_list[static_cast<std::size_t>(tab - 1)].first;
-  }
+  s.highlight = conversations->highlight();
   s.smileys = &DefaultSmileyTable();
   s.program_folder = env_.program_folder;
   if (discovery_->loose_mode) {
@@ -94,20 +91,6 @@ RenderSettings TfrmMain::CurrentRenderSettings() const {
   return s;
 }
 
-void TfrmMain::FillList(std::vector<ConversationEntry> entries) {
-  msg->setUpdatesEnabled(false);
-  const Finally resume([this] { msg->setUpdatesEnabled(true); });
-  list_->model->SetEntries(std::move(entries));
-  list_->model->Sort(list_->sort);  // automatic re-sorting when refilled
-}
-
-std::vector<int> TfrmMain::SelectedRowsInOrder() const {
-  std::vector<int> rows;
-  for (const QModelIndex& index : list_->selection->selectedRows()) rows.push_back(index.row());
-  std::sort(rows.begin(), rows.end());
-  return rows;
-}
-
 void TfrmMain::msgChange() {
   if (!panStats->isVisibleTo(this) && !PanBottom->isVisibleTo(this)) return;
   if (run_->runner->busy()) {
@@ -115,10 +98,10 @@ void TfrmMain::msgChange() {
     run_->view_again = true;
     return;
   }
-  const std::vector<int> rows = SelectedRowsInOrder();
+  const std::vector<int> rows = conversations->SelectedRowsInOrder();
   std::vector<std::string> paths;
   paths.reserve(rows.size());
-  for (int row : rows) paths.push_back(list_->model->EntryAt(row).path);
+  for (int row : rows) paths.push_back(conversations->model()->EntryAt(row).path);
   PanBottom->ShowConversations(paths, CurrentRenderSettings(), *run_->runner,
                                run_->wait_display.get(), TodayText());
 }
@@ -149,78 +132,28 @@ void TfrmMain::vsStatRepaint() {
   panStats->ShowCounters(PanBottom->counters());
 }
 
-void TfrmMain::ShowRankColumn(bool show) {
-  msg->setColumnHidden(kRankColumn, !show);
-}
-
 void TfrmMain::msgHeaderClick(int column) {
-  list_->sort = HeaderClick(list_->sort, column);
-  list_->model->Sort(list_->sort);
+  conversations->SortBy(column);
 }
 
 void TfrmMain::TabSetChange(int tab) {
-  msg->setUpdatesEnabled(false);
-  const Finally resume([this] {
-    msg->setUpdatesEnabled(true);
-    msg->viewport()->update();
-  });
-  std::vector<std::int32_t> counts;  // a tab without stored counts lists nothing
-  static const std::vector<FileNameBytes> kNoPaths;
-  const std::vector<FileNameBytes>* counted_paths = &kNoPaths;
-  if (tab != 0 && static_cast<std::size_t>(tab - 1) < list_->search_list.size()) {
-    const auto pair = static_cast<std::size_t>(tab - 1);
-    counts = HitCountValues(list_->search_list[pair].second);
-    counted_paths = &list_->searched_paths[pair];
-  }
-  if (tab != 0) ShowRankColumn(true);
-  list_->model->ApplyTabCounts(tab != 0 ? &counts : nullptr, *counted_paths);
-  if (tab == 0) ShowRankColumn(false);
-  list_->model->Sort(list_->sort);  // automatic re-sorting when updates resume
+  conversations->ShowTab(tab);
 }
 
 void TfrmMain::TabSetTabClose(int tab) {
-  if (tab >= 1 && static_cast<std::size_t>(tab - 1) < list_->search_list.size()) {
-    list_->search_list.erase(list_->search_list.begin() + (tab - 1));
-    list_->searched_paths.erase(list_->searched_paths.begin() + (tab - 1));
-  }
-  if (TabSet->count() < 3) {
-    TabSet->setVisible(false);
-    ShowRankColumn(false);
-  }
+  conversations->ForgetTab(tab);
 }
 
 void TfrmMain::ActivateTab(int tab) {
-  // Whatever activates a tab (this, a click, the wheel, a key), the strip's
-  // change signal runs TabSetChange; activating the active tab runs it here.
-  if (TabSet->currentIndex() == tab) {
-    TabSetChange(tab);
-  } else {
-    TabSet->setCurrentIndex(tab);
-  }
+  conversations->ActivateTab(tab);
 }
 
 void TfrmMain::CloseActiveSearchTab() {
-  const int tab = TabSet->currentIndex();
-  if (tab < 1) return;
-  ActivateTab(tab - 1);
-  TabSetTabClose(tab);
-  TabSet->removeTab(tab);
-}
-
-void TfrmMain::CloseAllSearchTabs() {
-  while (TabSet->count() > 1) {
-    ActivateTab(0);
-    TabSetTabClose(1);
-    TabSet->removeTab(1);
-  }
+  conversations->CloseActiveSearchTab();
 }
 
 void TfrmMain::Selectallmessages2Click() {
-  const int rows = list_->model->rowCount();
-  if (rows == 0) return;
-  const QItemSelection all(list_->model->index(0, 0),
-                           list_->model->index(rows - 1, kConversationColumns - 1));
-  list_->selection->select(all, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  conversations->SelectAll();
 }
 
 }  // namespace orvex

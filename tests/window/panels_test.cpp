@@ -2,12 +2,15 @@
 // controls as a whole.
 #include <gtest/gtest.h>
 
+#include <QItemSelectionModel>
 #include <QSignalSpy>
 #include <QWidget>
 
 #include <map>
 
 #include "tests/window/window_fixture.h"
+#include "window/list/conversation_model.h"
+#include "window/list/list_panel.h"
 #include "window/long_action.h"
 #include "window/viewer/viewer_panel.h"
 #include "ylogs/archive/document.h"
@@ -65,6 +68,36 @@ TEST_F(PanelTest, ViewerWritesEachViewsPageAndTellsItsCounts) {
               std::string::npos);
   }
   EXPECT_EQ(viewer.view_page_counter(), 3);
+}
+
+// The list's selection belongs to its entries: after each sort the selected
+// rows are the same files, in the order the list now shows them (each click
+// flips the direction).
+TEST(ListPanelAlone, KeepsTheSelectionsFilesInDisplayOrderAfterEachSort) {
+  ListPanel list(nullptr);
+  std::vector<ConversationEntry> entries;
+  for (const auto& [name, size] : {std::pair{"a", 30}, {"b", 50}, {"c", 40}, {"d", 20}}) {
+    ConversationEntry e;
+    e.file_name = e.path = e.friend_name = name;
+    e.size = size;
+    entries.push_back(e);
+  }
+  list.FillList(entries);
+  for (int row : {1, 2}) {  // b and c
+    list.selection()->select(list.model()->index(row, 0),
+                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  }
+  auto selected = [&] {
+    std::string files;
+    for (int row : list.SelectedRowsInOrder()) files += list.model()->EntryAt(row).path;
+    return files;
+  };
+  const std::pair<int, std::string> sorts[] = {
+      {kSizeColumn, "bc"}, {kSizeColumn, "cb"}, {kFriendColumn, "cb"}, {kFriendColumn, "bc"}};
+  for (const auto& [column, expected] : sorts) {
+    list.SortBy(column);
+    EXPECT_EQ(selected(), expected) << column;
+  }
 }
 
 // Every control's name is given once in the whole window, by the main window
