@@ -70,6 +70,7 @@ class Registry;
 class SaveDialogs;
 class SafeWebPage;
 class Shell;
+class ContactTreePanel;
 class ListPanel;
 class StatisticsPanel;
 class ViewerPanel;
@@ -154,10 +155,7 @@ class TfrmMain : public QMainWindow {
   void Addtofavorite1Click();
   void Removefromfavorites1Click();
   void Refresh1Click();
-  void SelectRegistryUser();
-  void ShowIdentityStatus(const std::string& identity);
   void spdArchivingClick();
-  void ShowArchivingUsable();
 
   // --- file actions, loose archive files
   void Delete2Click();
@@ -275,34 +273,18 @@ class TfrmMain : public QMainWindow {
   // else the default when it holds profiles, the last one the user chose when
   // it still does, the first place that does, or else the default.
   std::string StartProfilesFolder() const;
-  // Shows or hides the word that the tree holds no archives, and places it
-  // below the tree's rows.
-  void ShowNoArchivesNote(bool shown);
-  void PlaceNoArchivesNote();
-  // Empties the contact tree without a selection change; the list stays.
-  void ClearTree();
-  // The tree of the contact data, in place of what it showed.
-  void RebuildTree();
-  std::vector<QTreeWidgetItem*> NodesInTreeOrder() const;
 
   // views helpers
 
   // Controls, named as the program has always named them. They are the
   // window's own; tests and tools find them by these names as object names
   // (NameControls).
-  QLineEdit* edtPath = nullptr;
-  QToolButton* btnSelDir = nullptr;
-  QTreeWidget* ids = nullptr;
-  QLabel* lblNoArchives = nullptr;  // over the tree: no archives in this folder
-  QLineEdit* edtFilter = nullptr;
-  ListPanel* conversations = nullptr;  // the list, its search row and tabs
+  ContactTreePanel* contacts = nullptr;  // the path box, tree, filter, identity panel
+  ListPanel* conversations = nullptr;    // the list, its search row and tabs
   StatisticsPanel* panStats = nullptr;
   ViewerPanel* PanBottom = nullptr;
   QToolButton* btnFormat = nullptr;
   QToolButton* btnStats = nullptr;
-  QLabel* panID = nullptr;
-  QFrame* panMesArch = nullptr;
-  QToolButton* spdArchiving = nullptr;
   QToolButton* btnHelp = nullptr;
   QToolButton* btnForum = nullptr;
   QFrame* pnlWait = nullptr;

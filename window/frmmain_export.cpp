@@ -16,6 +16,7 @@
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"
 #include "window/long_action.h"
+#include "window/tree/contact_tree_panel.h"
 #include "window/viewer/viewer_panel.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/export/export.h"
@@ -91,8 +92,8 @@ std::function<std::string()> TfrmMain::TodayText() const {
 
 ArchiveFileGuard TfrmMain::ArchiveGuard() const {
   ArchiveFileGuard guard;
-  guard.AddProfilesFolder(discovery_->scanned_profiles);
-  for (const FavoriteEntry& favorite : discovery_->favorites.entries()) {
+  guard.AddProfilesFolder(contacts->scanned_profiles());
+  for (const FavoriteEntry& favorite : contacts->favorites().entries()) {
     guard.AddFile(favorite.path);
   }
   for (const std::string& file : discovery_->loose_files) guard.AddFile(file);

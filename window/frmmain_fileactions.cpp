@@ -21,6 +21,7 @@
 #include "window/frmmain_discovery_state.h"
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"
+#include "window/tree/contact_tree_panel.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/conversation_entry.h"
@@ -101,7 +102,7 @@ void TfrmMain::btnSelDirClick() {
   // a disk) stands for the profiles folder below it.
   const std::optional<std::string> profiles = ProfilesFolderAtOrBelow(folder);
   if (profiles) folder = *profiles;
-  edtPath->setText(FromFileName(folder));  // scans only when the text changes
+  contacts->SetPath(FromFileName(folder));  // scans only when the text changes
   if (profiles) discovery_->chosen_profiles = folder;
 }
 
@@ -113,8 +114,7 @@ void TfrmMain::Opendatfile1Click() {
   if (dialog.files().empty()) return;
 
   DiscoveryState& d = *discovery_;
-  ClearTree();
-  d.data = ContactTreeData{};
+  contacts->ClearForLooseFiles();
   // The emptied tree rebuilds the list as any selection change does: the
   // search tabs close, the current identity goes, the list empties.
   idsChange();
@@ -127,7 +127,7 @@ void TfrmMain::Opendatfile1Click() {
   for (const std::string& path : d.loose_files)
     entries.push_back(EntryForLooseFile(path, d.loose_user_name, d.loose_friend_name));
   conversations->FillList(std::move(entries));
-  ShowNoArchivesNote(false);  // the files asked for are listed
+  contacts->ShowNoArchivesNote(false);  // the files asked for are listed
 }
 
 }  // namespace orvex

@@ -36,69 +36,10 @@
 #include "window/long_action.h"
 #include "window/panel_parts.h"
 #include "window/statistics/statistics_panel.h"
+#include "window/tree/contact_tree_panel.h"
 #include "window/viewer/viewer_panel.h"
 
 namespace orvex {
-namespace {
-
-// Calls back each time a widget changes size.
-class ResizeWatch : public QObject {
- public:
-  ResizeWatch(QWidget* widget, std::function<void()> resized)
-      : QObject(widget), resized_(std::move(resized)) {
-    widget->installEventFilter(this);
-  }
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Resize) resized_();
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  std::function<void()> resized_;
-};
-
-constexpr const char* kNoArchivesText =
-    "No message archives were found in this folder."
-    "\n\n"
-    "To choose the folder that holds them, click the \"...\" button beside the path box, "
-    "or choose \"Open message archive folder...\" in the File menu.";
-
-// The identity panel. Where the menu bar leaves it too little room for the
-// identity's name, the name ends in an ellipsis and the panel's tip shows it
-// whole, rather than being cut off against the archiving panel.
-class IdentityPanel : public QLabel {
- public:
-  using QLabel::QLabel;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    drawFrame(&painter);
-    const QRect area = TextArea();
-    style()->drawItemText(&painter, area, int(alignment()), palette(), isEnabled(),
-                          fontMetrics().elidedText(text(), Qt::ElideRight, area.width()),
-                          foregroundRole());
-  }
-  bool event(QEvent* e) override {
-    if (e->type() != QEvent::ToolTip) return QLabel::event(e);
-    if (fontMetrics().horizontalAdvance(text()) > TextArea().width()) {
-      QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), text(), this);
-    } else {
-      QToolTip::hideText();
-    }
-    return true;
-  }
-
- private:
-  // Where QLabel puts its text: inside the frame, indented by half an "x".
-  QRect TextArea() const {
-    const int step = indent() >= 0 ? indent() : fontMetrics().horizontalAdvance(QChar(u'x')) / 2;
-    return contentsRect().adjusted(margin() + step, margin(), -margin() - step, -margin());
-  }
-};
-
-}  // namespace
-
 QPoint CentredTopLeft(QSize window, const QRect& desktop) {
   return {std::max(desktop.left(), desktop.left() + (desktop.width() - window.width()) / 2),
           std::max(desktop.top(), desktop.top() + (desktop.height() - window.height()) / 2)};
@@ -194,27 +135,11 @@ QFrame* TfrmMain::CreateTopStrip() {
   }
   row->addSpacing(8);
 
-  panID = new IdentityPanel("Yahoo ID: ", strip);
-  // Its full width where there is room; narrower rather than widen the window.
-  panID->setMinimumWidth(90);
-  panID->setMaximumWidth(230);
-  panID->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-  panID->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  row->addWidget(panID, 1);
+  contacts = new ContactTreePanel(env_.registry, this);
+  contacts->CreateIdentityPanels(strip);
+  row->addWidget(contacts->identity_panel(), 1);
   row->addSpacing(4);
-
-  panMesArch = new QFrame(strip);
-  panMesArch->setMinimumWidth(176);  // wide enough for its label in any font
-  auto* arch = new QHBoxLayout(panMesArch);
-  NoMargins(arch);
-  arch->addWidget(new QLabel("Message archiving: ", panMesArch));
-  spdArchiving = FlatButton("enabled", panMesArch);
-  QFont bold = spdArchiving->font();
-  bold.setBold(true);
-  spdArchiving->setFont(bold);
-  arch->addWidget(spdArchiving);
-  arch->addStretch();
-  row->addWidget(panMesArch);
+  row->addWidget(contacts->archiving_panel());
 
   btnHelp = FlatButton("&Help", strip);
   btnHelp->setIcon(HelpIcon());
@@ -243,57 +168,8 @@ QFrame* TfrmMain::CreateTopStrip() {
 }
 
 QWidget* TfrmMain::CreateLeftColumn() {
-  auto* left = new QWidget(this);
-  left->setObjectName("LeftColumn");
-  auto* col = new QVBoxLayout(left);
-  NoMargins(col);
-
-  auto* top = new QWidget(left);
-  top->setFixedHeight(27);
-  auto* tr = new QHBoxLayout(top);
-  tr->setContentsMargins(2, 2, 2, 2);
-  tr->setSpacing(2);
-  edtPath = new QLineEdit(top);
-  btnSelDir = new QToolButton(top);
-  btnSelDir->setText("...");
-  tr->addWidget(edtPath);
-  tr->addWidget(btnSelDir);
-  col->addWidget(top);
-
-  ids = new QTreeWidget(left);
-  ids->setHeaderHidden(true);
-  ids->setColumnCount(1);
-  ids->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  ids->setSelectionBehavior(QAbstractItemView::SelectRows);
-  ids->setAllColumnsShowFocus(true);
-  ids->setRootIsDecorated(true);
-  ids->setIconSize(QSize(16, 16));
-  col->addWidget(ids, 1);
-  // Where the tree is empty, a word on how to find the archives; shown by the
-  // scans. Clicks go through to the tree.
-  lblNoArchives = new QLabel(QString::fromLatin1(kNoArchivesText), ids->viewport());
-  lblNoArchives->setWordWrap(true);
-  lblNoArchives->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lblNoArchives->setAttribute(Qt::WA_TransparentForMouseEvents);
-  lblNoArchives->setBackgroundRole(QPalette::Base);
-  lblNoArchives->setAutoFillBackground(true);
-  lblNoArchives->hide();
-  new ResizeWatch(ids->viewport(), [this] { PlaceNoArchivesNote(); });
-  // Rows that move take the note along.
-  connect(ids, &QTreeWidget::itemExpanded, this, [this] { PlaceNoArchivesNote(); });
-  connect(ids, &QTreeWidget::itemCollapsed, this, [this] { PlaceNoArchivesNote(); });
-  connect(ids->verticalScrollBar(), &QScrollBar::valueChanged, this,
-          [this] { PlaceNoArchivesNote(); });
-
-  auto* bottom = new QWidget(left);
-  bottom->setFixedHeight(45);
-  auto* br = new QHBoxLayout(bottom);
-  br->setContentsMargins(4, 4, 4, 4);
-  br->addWidget(new QLabel("Filter:", bottom));
-  edtFilter = new QLineEdit(bottom);
-  br->addWidget(edtFilter);
-  col->addWidget(bottom);
-  return left;
+  contacts->CreateColumn();
+  return contacts;
 }
 
 QWidget* TfrmMain::CreateRightArea() {
@@ -399,16 +275,8 @@ void TfrmMain::CreateControls() {
 
 void TfrmMain::NameControls() {
   const std::pair<QObject*, const char*> controls[] = {
-      {edtPath, "edtPath"},
-      {btnSelDir, "btnSelDir"},
-      {ids, "ids"},
-      {lblNoArchives, "lblNoArchives"},
-      {edtFilter, "edtFilter"},
       {btnFormat, "btnFormat"},
       {btnStats, "btnStats"},
-      {panID, "panID"},
-      {panMesArch, "panMesArch"},
-      {spdArchiving, "spdArchiving"},
       {btnHelp, "btnHelp"},
       {btnForum, "btnForum"},
       {pnlWait, "pnlWait"},

@@ -10,6 +10,7 @@
 #include "window/frmmain_discovery_state.h"
 #include "window/frmmain_settings_state.h"
 #include "window/statistics/statistics_panel.h"
+#include "window/tree/contact_tree_panel.h"
 #include "window/viewer/viewer_panel.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/theme.h"
@@ -40,7 +41,7 @@ void TfrmMain::LoadSettings() {
     panStats->setVisible(btnStats->isChecked());
     PanBottom->ShowFormatBar(btnFormat->isChecked());
     mnuFormatToolbar->setChecked(btnFormat->isChecked());
-    for (const FavoriteEntry& f : s.favorites) discovery_->favorites.AddLoaded(f);
+    for (const FavoriteEntry& f : s.favorites) contacts->LoadFavorite(f);
   });
   cbxThemeChange();
 }
@@ -57,7 +58,7 @@ void TfrmMain::SaveSettings() {
   s.smileys = shown.smileys;
   s.stats = btnStats->isChecked();
   s.format = btnFormat->isChecked();
-  s.favorites = discovery_->favorites.entries();
+  s.favorites = contacts->favorites().entries();
   s.profiles_folder = discovery_->chosen_profiles;
   const SettingsLocation location = LocateSettingsFile(env_.program_folder);
   if (settings_->unreadable) throw UserError("Unable to write to " + location.write_path);

@@ -41,6 +41,7 @@
 #include "window/long_action.h"
 #include "window/menu_style.h"
 #include "window/statistics/statistics_panel.h"
+#include "window/tree/contact_tree_panel.h"
 #include "window/viewer/viewer_panel.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/discovery/archive_places.h"
@@ -144,18 +145,9 @@ void TfrmMain::ConnectHandlers() {
   };
   connect(btnFormat, &QToolButton::clicked, this, guarded(&TfrmMain::btnFormatClick));
   connect(btnStats, &QToolButton::clicked, this, guarded(&TfrmMain::btnStatsClick));
-  connect(edtPath, &QLineEdit::textChanged, this, guarded(&TfrmMain::edtPathChange));
-  connect(ids, &QTreeWidget::itemSelectionChanged, this, guarded(&TfrmMain::idsChange));
-  connect(ids, &QTreeWidget::currentItemChanged, this,
-          [](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
-            // The focused node opens; a sibling that had the focus closes.
-            if (current) current->setExpanded(true);
-            if (previous && current && previous != current &&
-                previous->parent() == current->parent() && previous->isExpanded()) {
-              previous->setExpanded(false);
-            }
-          });
-  connect(edtFilter, &QLineEdit::textChanged, this, guarded(&TfrmMain::edtFilterChange));
+  connect(contacts, &ContactTreePanel::pathChanged, this, guarded(&TfrmMain::edtPathChange));
+  connect(contacts, &ContactTreePanel::selectionChanged, this, guarded(&TfrmMain::idsChange));
+  connect(contacts, &ContactTreePanel::filterChanged, this, guarded(&TfrmMain::edtFilterChange));
   connect(conversations, &ListPanel::selectionChanged, this, guarded(&TfrmMain::msgChange));
   connect(conversations, &ListPanel::headerClicked, this,
           [this](int column) { Guard([this, column] { msgHeaderClick(column); }); });
@@ -168,8 +160,9 @@ void TfrmMain::ConnectHandlers() {
   connect(PanBottom, &ViewerPanel::countersChanged, this, [this] { vsStatRepaint(); });
   connect(conversations, &ListPanel::searchRequested, this, guarded(&TfrmMain::btnSearchNextClick));
   connect(btnCancel, &QPushButton::clicked, this, guarded(&TfrmMain::applyClick));
-  connect(spdArchiving, &QToolButton::clicked, this, guarded(&TfrmMain::spdArchivingClick));
-  connect(btnSelDir, &QToolButton::clicked, this, guarded(&TfrmMain::btnSelDirClick));
+  connect(contacts, &ContactTreePanel::archivingClicked, this,
+          guarded(&TfrmMain::spdArchivingClick));
+  connect(contacts, &ContactTreePanel::browseClicked, this, guarded(&TfrmMain::btnSelDirClick));
   connect(btnHelp, &QToolButton::clicked, this, guarded(&TfrmMain::Onlinehelp1Click));
   connect(btnForum, &QToolButton::clicked, this, guarded(&TfrmMain::btnForumClick));
   connect(conversations, &ListPanel::tabChanged, this,
@@ -222,11 +215,11 @@ void TfrmMain::FormCreate() {
   // once.
   Guard([this] {
     const std::string folder = StartProfilesFolder();
-    edtPath->setText(FromFileName(folder));
+    contacts->SetPath(FromFileName(folder));
     // A folder asked for by name gets a word when there is nothing to show.
     if (!env_.profiles_folder || !env_.dialogs) return;
     const std::string problem =
-        StartFolderProblem(folder, !discovery_->data.identity_names.empty());
+        StartFolderProblem(folder, !contacts->data().identity_names.empty());
     if (!problem.empty()) env_.dialogs->Message(this, FromFileName(problem));
   });
   // 5. The theme list.
@@ -234,8 +227,8 @@ void TfrmMain::FormCreate() {
   // 6. The settings, which load the theme and render a first view.
   Guard([this] { LoadSettings(); });
   // 7. The messenger's current user.
-  Guard([this] { SelectRegistryUser(); });
-  ShowArchivingUsable();
+  Guard([this] { contacts->SelectRegistryUser(); });
+  contacts->ShowArchivingUsable();
   // 8.
   PanBottom->ResetPageCounter();
   // 9. The menus and the menu bar draw themselves.
