@@ -41,8 +41,8 @@ class BadInputWindowTest : public PlatformWindowTest {
   TfrmMain& StartOnAlice() {
     TfrmMain& w = Start();
     SelectNode(w, "alice");
-    w.msgHeaderClick(kFileNameColumn);
-    w.msgHeaderClick(kFileNameColumn);  // ascending
+    ClickHeader(w, kFileNameColumn);
+    ClickHeader(w, kFileNameColumn);  // ascending
     return w;
   }
 
@@ -61,7 +61,7 @@ class BadInputWindowTest : public PlatformWindowTest {
       closed = d.result() == QDialog::Accepted;
       return d.result();
     };
-    w.Guard([&] { w.SaveasindividualHTMLfiles1Click(); });  // text files
+    Choose(Ui(w).popFile, "Save as individual text files...");
     return closed;
   }
 
@@ -150,7 +150,7 @@ TEST_F(BadInputWindowTest, OddNamesAreListedRenderedAndExported) {
     EXPECT_TRUE(TreeTexts(w).contains("  " + QString::fromStdString(f))) << f;
   }
   SelectNode(w, "Show all");
-  w.Selectallmessages2Click();
+  Choose(Ui(w).popMessage, "Select all messages");
   ASSERT_EQ(w.text_buffer().size(), friends.size());
   const std::string page = Page(w);
   EXPECT_NE(page.find("alice  jones  said hello"), std::string::npos);
@@ -272,7 +272,7 @@ TEST_F(BadInputWindowTest, AFullDiskStopsSavingWithTheSystemsText) {
   // Save as text, through a link to the device.
   fs::create_symlink("/dev/full", out / "talk.txt");
   save_dialogs.answers = {QString::fromStdString(out / "talk.txt")};
-  w.Guard([&] { w.Saveastext2Click(); });
+  Choose(Ui(w).popFile, "Save as text...");
   EXPECT_EQ(dialogs.errors,
             QStringList({QString::fromStdString("Cannot create file \"" + out / "talk.txt" +
                                                 "\". " + full + ".")}));
@@ -311,7 +311,7 @@ TEST_F(BadInputWindowTest, ATemporaryFolderThatCannotBeWrittenIsReportedAndTheWi
 
   // Still usable: saving works, and the next view is tried (and reported) again.
   save_dialogs.answers = {QString::fromStdString(out / "talk")};
-  w.Guard([&] { w.Saveastext2Click(); });
+  Choose(Ui(w).popFile, "Save as text...");
   EXPECT_NE(ReadFile(out / "talk.txt").find("message 24"), std::string::npos);
   SelectRows(w, {3});
   EXPECT_EQ(dialogs.errors.size(), 2);

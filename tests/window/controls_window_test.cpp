@@ -62,8 +62,8 @@ class ControlsTest : public PlatformWindowTest, public ::testing::WithParamInter
     dialogs.answer_yes = false;
     TfrmMain& w = Start();
     SelectNode(w, "alice");
-    w.msgHeaderClick(kFileNameColumn);
-    w.msgHeaderClick(kFileNameColumn);
+    ClickHeader(w, kFileNameColumn);
+    ClickHeader(w, kFileNameColumn);
     SelectRows(w, {0});
     views = w.view_page_counter();
     return w;

@@ -100,7 +100,7 @@ class FaultWindowTest : public PlatformWindowTest, public ::testing::WithParamIn
 
  public:
   // Plays the export dialog: this folder of `out`, the first scope, "OK".
-  void ExportTo(TfrmMain& w, void (TfrmMain::*item)(), const char* folder) {
+  void ExportTo(TfrmMain& w, const QString& item, const char* folder) {
     on_dialog = [this, folder](QDialog& dialog) {
       auto& d = dynamic_cast<TfrmSaveDir&>(dialog);
       d.edtDirector->setText(QString::fromStdString(out / folder));
@@ -109,19 +109,19 @@ class FaultWindowTest : public PlatformWindowTest, public ::testing::WithParamIn
       d.Button2Click();
       return d.result();
     };
-    w.Guard([&] { (w.*item)(); });
+    Choose(Ui(w).popFile, item);
   }
   void SaveAs(TfrmMain& w) {
     save_dialogs.answers = {QString::fromStdString(out / "talk.html"),
                             QString::fromStdString(out / "talk.txt")};
-    w.Guard([&] { w.Save1Click(); });
-    w.Guard([&] { w.Saveastext2Click(); });
+    Choose(Ui(w).popFile, "Save as HTML...");
+    Choose(Ui(w).popFile, "Save as text...");
   }
 };
 
 void OnAlice(TfrmMain& w) {
   SelectNode(w, "alice");
-  w.msgHeaderClick(kFileNameColumn);
+  ClickHeader(w, kFileNameColumn);
 }
 
 void OnThree(TfrmMain& w) {
@@ -194,7 +194,7 @@ TEST_P(FaultWindowTest, EveryFaultAtEveryCallLosesNothingAndIsReported) {
         // Still usable: with the fault gone, a view shows the conversations.
         Restore(before);
         const int errors = dialogs.errors.size();
-        w.Guard([&] { w.Refresh1Click(); });
+        Choose(Ui(w).PopupMenu1, "Refresh");
         SelectRows(w, {0, 1, 2});
         EXPECT_EQ(w.text_buffer().size(), 3u);
         EXPECT_EQ(dialogs.errors.size(), errors);
@@ -217,29 +217,27 @@ INSTANTIATE_TEST_SUITE_P(
         Operation{"SaveAs", OnThree, [](FaultWindowTest& t, TfrmMain& w) { t.SaveAs(w); }},
         Operation{"BatchExport", OnThree,
                   [](FaultWindowTest& t, TfrmMain& w) {
-                    t.ExportTo(w, &TfrmMain::Saveasindividualfiles1Click, "batch");
+                    t.ExportTo(w, "Save as individual HTML files...", "batch");
                   },
                   false, true},
-        Operation{"Json", OnThree,
-                  [](FaultWindowTest& t, TfrmMain& w) {
-                    t.ExportTo(w, &TfrmMain::SaveasJSONfiles1Click, "json");
-                  },
-                  false, true},
-        Operation{"Website", OnThree,
-                  [](FaultWindowTest& t, TfrmMain& w) {
-                    t.ExportTo(w, &TfrmMain::Saveaswebsite1Click, "site");
-                  },
-                  false, true},
+        Operation{
+            "Json", OnThree,
+            [](FaultWindowTest& t, TfrmMain& w) { t.ExportTo(w, "Save as JSON files...", "json"); },
+            false, true},
+        Operation{
+            "Website", OnThree,
+            [](FaultWindowTest& t, TfrmMain& w) { t.ExportTo(w, "Save as website...", "site"); },
+            false, true},
         Operation{"FavouriteAndClose", OnThree,
                   [](FaultWindowTest&, TfrmMain& w) {
-                    w.Guard([&] { w.Addtofavorite1Click(); });
+                    Choose(Ui(w).popMessage, "Add to favorites");
                     w.close();
                   },
                   true},
         Operation{"ArchivingSwitch", OnAlice,
                   [](FaultWindowTest&, TfrmMain& w) { Ui(w).spdArchiving->click(); }},
         Operation{"Delete", OnThree,
-                  [](FaultWindowTest&, TfrmMain& w) { w.Guard([&] { w.Delete2Click(); }); }}),
+                  [](FaultWindowTest&, TfrmMain& w) { Choose(Ui(w).popMessage, "Delete"); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

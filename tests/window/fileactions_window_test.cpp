@@ -37,7 +37,7 @@ class FileActionsTest : public PlatformWindowTest {
              AddArchive("bob", "alice", "20050103", {"three"})};
     TfrmMain& w = Start();
     SelectNode(w, "alice");
-    w.msgHeaderClick(kDateColumn);  // the first click sorts descending
+    ClickHeader(w, kDateColumn);  // the first click sorts descending
     return w;
   }
   std::vector<std::string> paths;  // by date
@@ -68,7 +68,7 @@ TEST_F(FileActionsTest, YesDeletesTheSelectedFilesAndListsWhatIsLeft) {
 
   // Every file of the friend gone: an empty list, the friend still in the tree.
   SelectRows(w, {0});
-  w.Delete2Click();
+  Choose(Ui(w).popMessage, "Delete");
   EXPECT_EQ(w.conversation_model()->rowCount(), 0);
   EXPECT_TRUE(TreeTexts(w).contains("  alice"));
 }
@@ -87,8 +87,8 @@ TEST_F(FileActionsTest, AFileThatCannotBeDeletedStopsInListOrderAndKeepsTheList)
 TEST_F(FileActionsTest, DeletedFavouritesStayInTheFavourites) {
   TfrmMain& w = StartWithThree();
   SelectRows(w, {0, 1});
-  w.Addtofavorite1Click();
-  w.Delete2Click();
+  Choose(Ui(w).popMessage, "Add to favorites");
+  Choose(Ui(w).popMessage, "Delete");
   SelectNode(w, "Favorite conversations");
   EXPECT_EQ(w.conversation_model()->rowCount(), 2);
   EXPECT_FALSE(fs::exists(w.conversation_model()->EntryAt(0).path));
@@ -115,8 +115,8 @@ TEST_F(FileActionsTest, ShowInExplorerOpensTheFolderOfTheFirstSelectedRow) {
   AddArchive("bob", "alice", "20050101", {"hi"});
   const std::string carol = AddArchive("bob", "carol", "20050102", {"hi"});
   TfrmMain& w = Start();
-  w.spdSelectAllClick();
-  w.msgHeaderClick(kDateColumn);  // carol's conversation first
+  SelectAllNodes(w);
+  ClickHeader(w, kDateColumn);  // carol's conversation first
   Item(Ui(w).popMessage, "Show in Explorer")->trigger();
   EXPECT_TRUE(shell.opened.isEmpty());  // nothing selected
 
@@ -160,7 +160,7 @@ TEST_F(FileActionsTest, ChoosingTheFolderShownAlreadyDoesNotRescan) {
   EXPECT_EQ(w.conversation_model()->rowCount(), 1);
 
   picker.answer.reset();  // cancelled: nothing changes
-  w.btnSelDirClick();
+  Ui(w).btnSelDir->click();
   EXPECT_EQ(Ui(w).edtPath->text().toStdString(), shown);
   EXPECT_EQ(w.conversation_model()->rowCount(), 1);
 }

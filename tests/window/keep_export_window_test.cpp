@@ -31,8 +31,8 @@ class KeepExportWindowTest : public PlatformWindowTest {
     }
     TfrmMain& w = Start();
     SelectNode(w, "alice");
-    w.msgHeaderClick(kFileNameColumn);
-    w.msgHeaderClick(kFileNameColumn);  // ascending
+    ClickHeader(w, kFileNameColumn);
+    ClickHeader(w, kFileNameColumn);  // ascending
     return w;
   }
 
@@ -105,10 +105,8 @@ class CancelAtTheFirstFile : public QObject {
 TEST_F(KeepExportWindowTest, JsonFilesForEachScope) {
   TfrmMain& w = StartWith(3);
   SelectRows(w, {2});
-  Ui(w).txtSearch->setText("message");  // hides none yet
-  w.btnSearchNextClick();
-  Ui(w).txtSearch->setText("message 1");
-  w.btnSearchNextClick();
+  SearchFor(w, "message");  // hides none yet
+  SearchFor(w, "message 1");
   ASSERT_EQ(ShownFileNames(w), QStringList({"20050102-bob.dat"}));
   struct Case {
     int scope;

@@ -66,12 +66,11 @@ TEST_P(LargePageTest, WholePageScrollsToItsEndHighlightsAndPrints) {
   w.resize(1000, 800);
   w.show();
   SelectNode(w, "alice");
-  w.msgHeaderClick(kFileNameColumn);
-  w.msgHeaderClick(kFileNameColumn);  // ascending: the last day comes last
-  Ui(w).txtSearch->setText("needle");
-  w.Guard([&] { w.btnSearchNextClick(); });
+  ClickHeader(w, kFileNameColumn);
+  ClickHeader(w, kFileNameColumn);  // ascending: the last day comes last
+  SearchFor(w, "needle");
   ASSERT_EQ(Ui(w).TabSet->currentIndex(), 1);
-  ASSERT_TRUE(LoadAndWait(w, [&] { w.Selectallmessages2Click(); }));
+  ASSERT_TRUE(LoadAndWait(w, [&] { Choose(Ui(w).popMessage, "Select all messages"); }));
   ASSERT_EQ(w.conversation_model()->rowCount(), kConversations);
 
   // To the end, as far as it goes once the conversations there are laid out

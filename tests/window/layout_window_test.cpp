@@ -23,7 +23,7 @@ class LayoutTest : public WindowTest {
 TEST_F(LayoutTest, AtEightHundredBySixHundredFiguresAndDatesShowWhole) {
   AddArchive("bob", "alice", "20050928", std::vector<std::string>(40, "a few words said here"));
   TfrmMain& w = Start();
-  w.btnStatsClick();
+  Ui(w).btnStats->click();
   ShowWindow(w);
   w.resize(800, 600);
   SelectNode(w, "alice");

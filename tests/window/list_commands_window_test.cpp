@@ -13,12 +13,6 @@
 namespace orvex::testing {
 namespace {
 
-void Choose(QMenu* menu, const QString& caption) {
-  for (QAction* a : menu->actions()) {
-    if (a->text() == caption) a->trigger();
-  }
-}
-
 // Questions in real message boxes, each answered with the next key once it
 // shows (Escape when none is left); errors recorded.
 struct RealQuestions : RecordingDialogs {

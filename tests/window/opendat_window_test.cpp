@@ -98,7 +98,7 @@ TEST_F(OpenDatTest, OneFileIsListedWithTheNameFromItsFileName) {
   TfrmMain& w = Start();
   SelectNode(w, "alice");
   AnswerWith({QString::fromStdString(path)});
-  w.Opendatfile1Click();
+  Choose(Ui(w).popFile, "Open .dat file...");
 
   EXPECT_EQ(seen_files.toStdString(), path);
   EXPECT_EQ(seen_colour, "#000000");
@@ -122,7 +122,7 @@ TEST_F(OpenDatTest, SeveralFilesShowGreyAndAreListedInTheDialogsOrder) {
                              QString::fromStdString(LooseFile("20060102-bea.dat", "bea"))};
   TfrmMain& w = Start();
   AnswerWith(files, {}, "mary");
-  w.Opendatfile1Click();
+  Choose(Ui(w).popFile, "Open .dat file...");
 
   EXPECT_EQ(seen_files, "(multiple files)");
   EXPECT_EQ(seen_colour, "#808080");
@@ -147,7 +147,7 @@ TEST_F(OpenDatTest, ATypedPathCountsForOkButListsNothing) {
     dialog.btnOKClick();
     return dialog.result();
   };
-  w.Opendatfile1Click();
+  Choose(Ui(w).popFile, "Open .dat file...");
   EXPECT_EQ(ShownFileNames(w).join("|"), "20050101-bob.dat");
   EXPECT_TRUE(TreeTexts(w).contains("  alice"));
   EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -168,7 +168,7 @@ TEST_F(OpenDatTest, OkWithoutFilesAsksForOneAndCancelChangesNothing) {
     dialog.btnCancelClick();
     return dialog.result();
   };
-  w.Opendatfile1Click();
+  Choose(Ui(w).popFile, "Open .dat file...");
   EXPECT_EQ(dialogs.messages.join("|"), "Error: please select at least one file.");
   EXPECT_TRUE(stayed_open);
   EXPECT_EQ(ShownFileNames(w).join("|"), "20050101-bob.dat");
@@ -179,7 +179,7 @@ TEST_F(OpenDatTest, LooseFilesAreDecodedAndShownWithTheTypedNames) {
   const std::string path = LooseFile("20060102-x.dat", "john");
   TfrmMain& w = Start();
   AnswerWith({QString::fromStdString(path)}, "john", "mary");
-  w.Opendatfile1Click();
+  Choose(Ui(w).popFile, "Open .dat file...");
   ASSERT_EQ(w.conversation_model()->rowCount(), 1);
   const QString page = Page(w, 0);
   EXPECT_TRUE(page.contains("<p>mary said hello</p>")) << page.toStdString();
@@ -191,7 +191,7 @@ TEST_F(OpenDatTest, TheNamesLastAsLongAsTheLooseRowsAreListed) {
   const std::string path = LooseFile("20060102-x.dat", "john");
   TfrmMain& w = Start();
   AnswerWith({QString::fromStdString(path)}, "john", "mary");
-  w.Opendatfile1Click();
+  Choose(Ui(w).popFile, "Open .dat file...");
 
   // A later dialog that lists nothing, after names were typed and OK refused.
   on_dialog = [](QDialog& d) {
@@ -201,7 +201,7 @@ TEST_F(OpenDatTest, TheNamesLastAsLongAsTheLooseRowsAreListed) {
     dialog.btnCancelClick();
     return dialog.result();
   };
-  w.Opendatfile1Click();
+  Choose(Ui(w).popFile, "Open .dat file...");
   EXPECT_TRUE(Page(w, 0).contains("<p>mary said hello</p>"));
 
   // A scan of another profiles folder leaves the rows listed, and their names.

@@ -73,7 +73,7 @@ TEST_F(ShellWindowTest, ExitSavesTheSettingsAndFavouritesAsClosingDoes) {
   TfrmMain& w = Start();
   SelectNode(w, "alice");
   SelectRows(w, {0});
-  w.Addtofavorite1Click();
+  Choose(Ui(w).popMessage, "Add to favorites");
   Ui(w).ckDate->setChecked(false);
   for (QAction* a : Ui(w).popFile->actions()) {
     if (a->text() == "Exit") a->trigger();
@@ -87,20 +87,19 @@ TEST_F(ShellWindowTest, ExitSavesTheSettingsAndFavouritesAsClosingDoes) {
 TEST_F(ShellWindowTest, EachPanelSwitchKeepsMenuAndButtonInStepAndReturnsAfterTwo) {
   TfrmMain& w = Start();
   struct Switch {
-    void (TfrmMain::*handler)();
     QWidget* panel;
     QAction* item;
     QToolButton* button;
   };
   const Switch switches[] = {
-      {&TfrmMain::btnFormatClick, Ui(w).panFormat, Ui(w).mnuFormatToolbar, Ui(w).btnFormat},
-      {&TfrmMain::btnStatsClick, Ui(w).panStats, Ui(w).mnuStatistics, Ui(w).btnStats},
-      {&TfrmMain::mnuMsgviewClick, Ui(w).PanBottom, Ui(w).mnuMsgview, nullptr},
+      {Ui(w).panFormat, Ui(w).mnuFormatToolbar, Ui(w).btnFormat},
+      {Ui(w).panStats, Ui(w).mnuStatistics, Ui(w).btnStats},
+      {Ui(w).PanBottom, Ui(w).mnuMsgview, nullptr},
   };
   for (const Switch& s : switches) {
     const bool before = s.panel->isVisibleTo(&w);
     for (int click = 1; click <= 2; ++click) {
-      (w.*s.handler)();
+      s.item->trigger();
       const bool shown = s.panel->isVisibleTo(&w);
       EXPECT_EQ(shown, click == 1 ? !before : before);
       EXPECT_EQ(s.item->isChecked(), shown);
@@ -214,7 +213,7 @@ TEST_F(ShellWindowTest, TheWindowOpensCentredAndTheGridDrawsVerticalLinesOnly) {
   TfrmMain& w = Start();
   EXPECT_EQ(w.pos(), CentredTopLeft(w.size(), w.screen()->availableGeometry()));
 
-  w.btnStatsClick();
+  Ui(w).btnStats->click();
   Ui(w).vsStat->resize(288, 200);
   const QImage grid = Ui(w).vsStat->viewport()->grab().toImage();
   const int between_columns = Ui(w).vsStat->columnViewportPosition(1) - 1;

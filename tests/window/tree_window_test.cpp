@@ -98,7 +98,7 @@ TEST_F(TreeWindowTest, IdentityPanelFollowsTheListedIdentities) {
   EXPECT_EQ(Ui(w).panID->text(), "Yahoo ID: eve");
   EXPECT_TRUE(Ui(w).panMesArch->isVisibleTo(&w));
   EXPECT_EQ(Ui(w).spdArchiving->text(), "Disabled");
-  w.spdArchivingClick();
+  Ui(w).spdArchiving->click();
   EXPECT_EQ(Ui(w).spdArchiving->text(), "Enabled");
   EXPECT_EQ(registry->ReadInteger("Software/Yahoo/Pager/profiles/eve/Archive", "Enabled"), 1);
 }
@@ -109,8 +109,8 @@ TEST_F(TreeWindowTest, FavouritesAreListedWhateverElseIsSelectedAndKeptOnce) {
   TfrmMain& w = Start();
   SelectNode(w, "alice");
   SelectRows(w, {0, 1});
-  w.Addtofavorite1Click();
-  w.Addtofavorite1Click();
+  Choose(Ui(w).popMessage, "Add to favorites");
+  Choose(Ui(w).popMessage, "Add to favorites");
   SelectNode(w, "Favorite conversations");
   Ui(w).ids->findItems("alice", Qt::MatchExactly | Qt::MatchRecursive).first()->setSelected(true);
   EXPECT_EQ(w.conversation_model()->rowCount(), 2);
@@ -124,7 +124,7 @@ TEST_F(TreeWindowTest, SelectAllShownListsEveryConversation) {
   AddArchive("bob", "alice", "20050101", {"hi"});
   AddArchive("eve", "dave", "20050101", {"hi"});
   TfrmMain& w = Start();
-  w.spdSelectAllClick();
+  SelectAllNodes(w);
   EXPECT_EQ(w.conversation_model()->rowCount(), 2);
 }
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPrinter>
 #include <QTest>
@@ -100,6 +101,46 @@ void ClickTab(TfrmMain& w, int tab) {
   QTest::mouseClick(Ui(w).TabSet, Qt::LeftButton, {}, Ui(w).TabSet->tabRect(tab).center());
 }
 
+void ViewAgain(TfrmMain& w) {
+  Ui(w).ckDate->click();
+  Ui(w).ckDate->click();
+}
+
+void Choose(QMenu* menu, const QString& caption) {
+  for (QAction* item : menu->actions()) {
+    if (item->text() != caption) continue;
+    if (!item->isEnabled()) {
+      ADD_FAILURE() << caption.toStdString() << " is disabled";
+      return;
+    }
+    item->trigger();
+    return;
+  }
+  ADD_FAILURE() << "no menu item " << caption.toStdString();
+}
+
+void ClickHeader(TfrmMain& w, int column) {
+  QHeaderView* header = Ui(w).msg->header();
+  if (header->isSectionHidden(column)) {
+    ADD_FAILURE() << "column " << column << " is hidden";
+    return;
+  }
+  if (!header->isVisible()) {
+    // A header not shown is not laid out, and loses its first click: the
+    // signal a click gives, instead.
+    emit header->sectionClicked(column);
+    return;
+  }
+  const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                  header->height() / 2);
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+}
+
+void SearchFor(TfrmMain& w, const QString& text) {
+  Ui(w).txtSearch->setText(text);
+  QTest::mouseClick(Ui(w).btnSearchNext, Qt::LeftButton);
+}
+
 QStringList TreeTexts(const TfrmMain& w) {
   QStringList texts;
   for (int i = 0; i < Ui(w).ids->topLevelItemCount(); ++i) {
@@ -115,6 +156,10 @@ void SelectNode(TfrmMain& w, const QString& text) {
   ASSERT_FALSE(found.isEmpty()) << text.toStdString();
   // As a click does it: one selection change.
   Ui(w).ids->setCurrentItem(found.first(), 0, QItemSelectionModel::ClearAndSelect);
+}
+
+void SelectAllNodes(TfrmMain& w) {
+  QTest::keyClick(Ui(w).ids, Qt::Key_A, Qt::ControlModifier);
 }
 
 void SelectRows(TfrmMain& w, const std::vector<int>& rows) {

@@ -160,6 +160,9 @@ class WindowTest : public ::testing::Test {
 QStringList TreeTexts(const TfrmMain& w);
 // Selects the tree node with this text (exactly), alone.
 void SelectNode(TfrmMain& w, const QString& text);
+// Ctrl+A in the contact tree: every node shown is selected, in one
+// selection change.
+void SelectAllNodes(TfrmMain& w);
 // Selects rows of the conversation list, alone.
 void SelectRows(TfrmMain& w, const std::vector<int>& rows);
 // Shows the window, as the mouse and the keys need it laid out on a screen.
@@ -168,6 +171,18 @@ void ShowWindow(TfrmMain& w);
 Qt::Key OtherThemeKey(const TfrmMain& w);
 // A left click on a tab of the strip under the list.
 void ClickTab(TfrmMain& w, int tab);
+// The view built again with the options as they are: "Date" clicked twice,
+// each click a view of its own.
+void ViewAgain(TfrmMain& w);
+// Chooses the item of a menu with this caption (exactly), as a click on it
+// does; fails the test when the menu has no such item or it is disabled.
+void Choose(QMenu* menu, const QString& caption);
+// A left click in the middle of a column's section of the list's header (on
+// a window not shown, the header's signal for the click).
+void ClickHeader(TfrmMain& w, int column);
+// Types the text into the search box, in place of what it held, and clicks
+// "Search".
+void SearchFor(TfrmMain& w, const QString& text);
 // Runs the event loop until `done` holds, at most `ms` milliseconds; whether
 // it held.
 bool WaitFor(const std::function<bool()>& done, int ms = 20000);
