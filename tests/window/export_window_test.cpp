@@ -65,8 +65,8 @@ class ExportWindowTest : public PlatformWindowTest {
     }
     TfrmMain& w = Start();
     SelectNode(w, "alice");
-    w.msgHeaderClick(kFileNameColumn);
-    w.msgHeaderClick(kFileNameColumn);  // ascending
+    ClickHeader(w, kFileNameColumn);
+    ClickHeader(w, kFileNameColumn);  // ascending
     return w;
   }
   static std::string Day(int i) { return "2005010" + std::to_string(i + 1); }
@@ -87,7 +87,8 @@ class ExportWindowTest : public PlatformWindowTest {
       user(save_dir);
       return save_dir.result();
     };
-    w.Guard([&] { html ? w.Saveasindividualfiles1Click() : w.SaveasindividualHTMLfiles1Click(); });
+    Choose(Ui(w).popFile,
+           html ? "Save as individual HTML files..." : "Save as individual text files...");
   }
 
   // Types the folder and clicks "OK"; whether the dialog closed.
@@ -116,13 +117,13 @@ TEST_F(ExportWindowTest, SaveAsHtmlWritesThePageUnderTheTestedName) {
                                                        {"a.html.bak", "a.html.bak"}};
   for (const auto& [chosen, saved] : names) {
     save_dialogs.answers.push_back(QString::fromStdString(out / chosen));
-    w.Save1Click();
+    Choose(Ui(w).popFile, "Save as HTML...");
     EXPECT_EQ(ReadFile(out / saved), page) << chosen;
   }
   EXPECT_EQ(Written(),
             (std::vector<std::string>{"Notes.HTML", "a.html.bak", "notes.htm.html", "notes.html"}));
   // The dialog remembers the name chosen last; cancelling writes nothing.
-  w.Save1Click();
+  Choose(Ui(w).popFile, "Save as HTML...");
   EXPECT_EQ(save_dialogs.asked, QStringList({Asked(kHtmlFilter), Asked(kHtmlFilter, out / "notes"),
                                              Asked(kHtmlFilter, out / "notes.htm"),
                                              Asked(kHtmlFilter, out / "Notes.HTML"),
@@ -135,25 +136,25 @@ TEST_F(ExportWindowTest, SaveAsTextWritesTheTranscriptsInListOrder) {
   SelectRows(w, {2, 0, 1});
   save_dialogs.answers = {QString::fromStdString(out / "talk"),
                           QString::fromStdString(out / "TALK.TXT")};
-  w.Saveastext2Click();
-  w.Saveastext2Click();
+  Choose(Ui(w).popFile, "Save as text...");
+  Choose(Ui(w).popFile, "Save as text...");
   const std::string text = Transcript("alice", "message 0") + "\r\n" +
                            Transcript("alice", "message 1") + "\r\n" +
                            Transcript("alice", "message 2") + "\r\n";
   EXPECT_EQ(ReadFile(out / "talk.txt"), text);
   EXPECT_EQ(ReadFile(out / "TALK.TXT"), text);
   // Each dialog keeps a name of its own.
-  w.Save1Click();
+  Choose(Ui(w).popFile, "Save as HTML...");
   EXPECT_EQ(save_dialogs.asked, QStringList({Asked(kTextFilter), Asked(kTextFilter, out / "talk"),
                                              Asked(kHtmlFilter)}));
 }
 
 TEST_F(ExportWindowTest, NothingSelectedSavesTheFramedPageAndAnEmptyText) {
   TfrmMain& w = StartWith(1);
-  w.msgChange();
+  ViewAgain(w);
   save_dialogs.answers = {QString::fromStdString(out / "p"), QString::fromStdString(out / "t")};
-  w.Save1Click();
-  w.Saveastext2Click();
+  Choose(Ui(w).popFile, "Save as HTML...");
+  Choose(Ui(w).popFile, "Save as text...");
   EXPECT_EQ(ReadFile(out / "p.html"), std::string(kPageHead) + kPageFoot);
   EXPECT_TRUE(fs::exists(out / "t.txt"));
   EXPECT_EQ(ReadFile(out / "t.txt"), "");
@@ -162,7 +163,7 @@ TEST_F(ExportWindowTest, NothingSelectedSavesTheFramedPageAndAnEmptyText) {
 TEST_F(ExportWindowTest, AFileThatCannotBeCreatedIsReported) {
   TfrmMain& w = StartWith(1);
   save_dialogs.answers = {QString::fromStdString(out / "missing/x")};
-  w.Guard([&] { w.Save1Click(); });
+  Choose(Ui(w).popFile, "Save as HTML...");
   EXPECT_EQ(dialogs.errors,
             QStringList({QString::fromStdString("Cannot create file \"" + out / "missing/x.html" +
                                                 "\". " + std::strerror(ENOENT) + ".")}));
@@ -191,15 +192,14 @@ TEST_F(ExportWindowTest, SelectedConversationsGiveOnePageEach) {
   // The text buffer now holds the last exported transcript; the page stays.
   EXPECT_EQ(w.text_buffer(), TextItems{Transcript("alice", "message 2")});
   EXPECT_EQ(JoinItems(w.html_buffer()), page);
-  w.Copytoclipboard1Click();
+  Choose(Ui(w).popMessage, "Copy to clipboard");
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
             Transcript("alice", "message 2") + "\r\n");
 }
 
 TEST_F(ExportWindowTest, SelectedContactsTakeEveryEntryAlsoHiddenOnes) {
   TfrmMain& w = StartWith(3);
-  Ui(w).txtSearch->setText("message 1");
-  w.btnSearchNextClick();
+  SearchFor(w, "message 1");
   ASSERT_EQ(ShownFileNames(w).size(), 1);
   BatchExport(w, false, [&](TfrmSaveDir& d) {
     EXPECT_TRUE(ClickOk(d, out.path(), TfrmSaveDir::kSelectedContacts));
@@ -262,11 +262,11 @@ TEST_F(ExportWindowTest, NoSelectedConversationOrCancelWritesNothing) {
 
 TEST_F(ExportWindowTest, ClipboardWithNothingShown) {
   TfrmMain& w = StartWith(1);
-  w.msgChange();
+  ViewAgain(w);
   QGuiApplication::clipboard()->setText("before");
-  w.Copytoclipboard1Click();
+  Choose(Ui(w).popMessage, "Copy to clipboard");
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
-  w.Copyhtmlcodetoclipboard1Click();
+  Choose(Ui(w).popMessage, "Copy html code to clipboard");
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), std::string(kPageHead) + kPageFoot);
 }
 
@@ -275,14 +275,14 @@ TEST_F(ExportWindowTest, ClipboardWithTwoConversations) {
   AddArchive("bob", "alice", "20050102", {"second"});
   TfrmMain& w = Start();
   SelectNode(w, "alice");
-  w.msgHeaderClick(kFileNameColumn);
-  w.msgHeaderClick(kFileNameColumn);
-  w.Selectallmessages2Click();
-  w.Copytoclipboard1Click();
+  ClickHeader(w, kFileNameColumn);
+  ClickHeader(w, kFileNameColumn);
+  Choose(Ui(w).popMessage, "Select all messages");
+  Choose(Ui(w).popMessage, "Copy to clipboard");
   EXPECT_EQ(QGuiApplication::clipboard()->text(),
             QString::fromStdString(Transcript("alice", "caf\xC3\xA9") + "\r\n" +
                                    Transcript("alice", "second") + "\r\n"));
-  w.Copyhtmlcodetoclipboard1Click();
+  Choose(Ui(w).popMessage, "Copy html code to clipboard");
   EXPECT_EQ(QGuiApplication::clipboard()->text(),
             QString::fromStdString(kPageHead + Conversation("alice", "caf\xC3\xA9") +
                                    Conversation("alice", "second") + kPageFoot));
@@ -309,11 +309,11 @@ TEST_F(ExportWindowTest, PrintingSendsTheShownPageToThePrinter) {
   EXPECT_GT(direct.size(), 500u);
   EXPECT_EQ(direct.substr(0, 5), "%PDF-");
 
-  w.Print1Click();  // the print dialog is cancelled
+  Choose(Ui(w).popFile, "Print...");  // the print dialog is cancelled
   // A PDF file chosen in the dialog, A4 across: the browser's own PDF, its text kept.
   w.printer()->setPageOrientation(QPageLayout::Landscape);
   save_dialogs.pdf_file = QString::fromStdString(out / "asked.pdf");
-  w.Print1Click();
+  Choose(Ui(w).popFile, "Print...");
   EXPECT_EQ(save_dialogs.print_dialogs, 2);
   QProcess poppler;  // poppler-utils: the PDF's text, then its page size
   poppler.start("sh", {"-c", "pdftotext \"$0\" - && pdfinfo \"$0\"", save_dialogs.pdf_file});
@@ -322,9 +322,9 @@ TEST_F(ExportWindowTest, PrintingSendsTheShownPageToThePrinter) {
   EXPECT_NE(printed.find("alice said message 0"), std::string::npos);
   EXPECT_NE(printed.find("841.92 x 59"), std::string::npos);  // A4 across
   save_dialogs.pdf_file = QString::fromStdString(out / "no such folder/asked.pdf");
-  w.Guard([&] { w.Print1Click(); });
+  Choose(Ui(w).popFile, "Print...");
   EXPECT_EQ(dialogs.errors.join("|"), "The page could not be printed.");
-  w.Printersetup1Click();
+  Choose(Ui(w).popFile, "Page setup...");
   EXPECT_EQ(save_dialogs.page_setups, 1);
 
   // The preview draws the page once it is up; closing it prints nothing.
@@ -342,7 +342,7 @@ TEST_F(ExportWindowTest, PrintingSendsTheShownPageToThePrinter) {
     }
   });
   poll.start(100);
-  w.Printpreview1Click();
+  Choose(Ui(w).popFile, "Print preview...");
   EXPECT_EQ(previews, 1);
   EXPECT_GE(pages, 1);
   EXPECT_EQ(Written(), (std::vector<std::string>{"asked.pdf", "direct.pdf"}));

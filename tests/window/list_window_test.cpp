@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 
 #include "widgets/tab_strip.h"
@@ -31,6 +32,30 @@ class ListWindowTest : public WindowTest {
     return sizes;
   }
 
+  // A search for the text once each listed conversation holds it as often
+  // as its count says (in list order): their files are written anew.
+  void SearchWithHits(TfrmMain& w, const std::string& text,
+                      const std::vector<std::string>& counts) {
+    const std::vector<ConversationEntry> entries = w.conversation_model()->entries();
+    ASSERT_EQ(counts.size(), entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      RecordToWrite r;
+      r.text = "no hits";
+      for (int n = std::stoi(counts[i]); n > 0; --n) r.text += " " + text;
+      WriteBytes(entries[i].path, EncodeArchive({r}, "bob"));
+    }
+    SearchFor(w, QString::fromStdString(text));
+  }
+
+  // The close button of the active search tab.
+  static void CloseActiveTab(TfrmMain& w) {
+    TabStrip* tabs = Ui(w).TabSet;
+    auto* close =
+        qobject_cast<QToolButton*>(tabs->tabButton(tabs->currentIndex(), QTabBar::RightSide));
+    ASSERT_NE(close, nullptr);
+    QTest::mouseClick(close, Qt::LeftButton);
+  }
+
   // What a search stores: one count per entry, in list order.
   void AddSearchTab(TfrmMain& w, const std::string& text, std::vector<std::string> counts) {
     std::vector<std::string> paths;
@@ -42,7 +67,7 @@ class ListWindowTest : public WindowTest {
 TEST_F(ListWindowTest, ThreeClicksOnSizeSortDescendingAscendingDescending) {
   TfrmMain& w = StartWithTenConversations();
   for (int click = 1; click <= 3; ++click) {
-    w.msgHeaderClick(kSizeColumn);
+    ClickHeader(w, kSizeColumn);
     std::vector<int> sizes = Sizes(w);
     std::vector<int> expected = sizes;
     std::sort(expected.begin(), expected.end());
@@ -53,14 +78,14 @@ TEST_F(ListWindowTest, ThreeClicksOnSizeSortDescendingAscendingDescending) {
 
 TEST_F(ListWindowTest, RefillingKeepsTheChosenSortOrder) {
   TfrmMain& w = StartWithTenConversations();
-  w.msgHeaderClick(kFileNameColumn);  // descending
-  w.Refresh1Click();
+  ClickHeader(w, kFileNameColumn);  // descending
+  Choose(Ui(w).PopupMenu1, "Refresh");
   EXPECT_EQ(w.conversation_model()->EntryAt(0).file_name, "20050110-bob.dat");
 }
 
 TEST_F(ListWindowTest, SearchTabShowsOnlyEntriesWithHitsAndConversationsShowsAll) {
   TfrmMain& w = StartWithTenConversations();
-  AddSearchTab(w, "x", {"0", "2", "0", "0", "5", "0", "0", "1", "0", "0"});
+  SearchWithHits(w, "x", {"0", "2", "0", "0", "5", "0", "0", "1", "0", "0"});
   const auto& entries = w.conversation_model()->entries();
   EXPECT_EQ(ShownFileNames(w).size(), 3);
   EXPECT_EQ(w.conversation_model()->highest_rank(), 5);
@@ -82,16 +107,16 @@ TEST_F(ListWindowTest, EntriesBeyondTheStoredCountsAreHidden) {
 
 TEST_F(ListWindowTest, ClosingTabsActivatesTheLeftOneAndTheLastHidesTheStrip) {
   TfrmMain& w = StartWithTenConversations();
-  AddSearchTab(w, "x", {"1", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
-  AddSearchTab(w, "y", {"1", "1", "0", "0", "0", "0", "0", "0", "0", "0"});
+  SearchWithHits(w, "x", {"1", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
+  SearchWithHits(w, "y", {"1", "1", "0", "0", "0", "0", "0", "0", "0", "0"});
   EXPECT_EQ(ShownFileNames(w).size(), 2);
-  w.CloseActiveSearchTab();
+  CloseActiveTab(w);
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
   EXPECT_EQ(ShownFileNames(w).size(), 1);
   EXPECT_TRUE(Ui(w).TabSet->isVisibleTo(&w));
   ASSERT_EQ(w.search_list().size(), 1u);
   EXPECT_EQ(w.search_list()[0].first, "x");
-  w.CloseActiveSearchTab();
+  CloseActiveTab(w);
   EXPECT_FALSE(Ui(w).TabSet->isVisibleTo(&w));
   EXPECT_TRUE(Ui(w).msg->isColumnHidden(kRankColumn));
   EXPECT_EQ(ShownFileNames(w).size(), 10);
@@ -100,7 +125,7 @@ TEST_F(ListWindowTest, ClosingTabsActivatesTheLeftOneAndTheLastHidesTheStrip) {
 
 TEST_F(ListWindowTest, ATreeBuildClosesSearchTabsButTheFavouritesKeepThem) {
   TfrmMain& w = StartWithTenConversations();
-  AddSearchTab(w, "x", {"1"});
+  SearchFor(w, "message");
   SelectNode(w, "Favorite conversations");
   EXPECT_EQ(Ui(w).TabSet->count(), 2);
   SelectNode(w, "alice");
@@ -111,8 +136,8 @@ TEST_F(ListWindowTest, ATreeBuildClosesSearchTabsButTheFavouritesKeepThem) {
 
 TEST_F(ListWindowTest, SelectAllMessagesSelectsHiddenEntriesTooAndRendersThem) {
   TfrmMain& w = StartWithTenConversations();
-  AddSearchTab(w, "x", {"1", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
-  w.Selectallmessages2Click();
+  SearchWithHits(w, "x", {"1", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
+  Choose(Ui(w).popMessage, "Select all messages");
   EXPECT_EQ(w.conversation_selection()->selectedRows().size(), 10);
   EXPECT_EQ(w.text_buffer().size(), 10u);
 }
@@ -124,7 +149,7 @@ TEST_F(ListWindowTest, EntriesATabLeavesOutStaySelectedUntilAClickChoosesAgain) 
   ShowWindow(w);
   SelectRows(w, {0, 1, 2});
   const std::int32_t views = w.view_page_counter();
-  AddSearchTab(w, "x", {"1", "0", "1", "0", "0", "0", "0", "0", "0", "0"});
+  SearchWithHits(w, "x", {"1", "0", "1", "0", "0", "0", "0", "0", "0", "0"});
   EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), 2);
   EXPECT_EQ(w.conversation_selection()->selectedRows().size(), 3);
   ClickTab(w, 0);

@@ -42,8 +42,8 @@ class SearchWindowTest : public WindowTest {
   // Shows the friend's conversations, listed by file name.
   void List(TfrmMain& w, const QString& friend_name) {
     SelectNode(w, friend_name);
-    w.msgHeaderClick(kFileNameColumn);
-    w.msgHeaderClick(kFileNameColumn);  // ascending
+    ClickHeader(w, kFileNameColumn);
+    ClickHeader(w, kFileNameColumn);  // ascending
   }
 
   TfrmMain& StartWith(const std::vector<std::string>& texts) {
@@ -51,12 +51,6 @@ class SearchWindowTest : public WindowTest {
     TfrmMain& w = Start();
     List(w, "alice");
     return w;
-  }
-
-  // Types the text and clicks "Search", through the error guard as a click is.
-  void Search(TfrmMain& w, const QString& text) {
-    Ui(w).txtSearch->setText(text);
-    w.Guard([&] { w.btnSearchNextClick(); });
   }
 
   static QStringList Captions(const TfrmMain& w) {
@@ -72,7 +66,7 @@ TEST_F(SearchWindowTest, NewTabShowsTheEntriesWithHitsAndKeepsThePage) {
   const std::string page = JoinItems(w.html_buffer());
   const std::int32_t views = w.view_page_counter();
 
-  Search(w, "flat");
+  SearchFor(w, "flat");
   EXPECT_TRUE(Ui(w).TabSet->isVisibleTo(&w));
   EXPECT_EQ(Captions(w), QStringList({"Conversations", "Search: flat"}));
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
@@ -94,7 +88,7 @@ TEST_F(SearchWindowTest, NewTabShowsTheEntriesWithHitsAndKeepsThePage) {
 TEST_F(SearchWindowTest, ATabShowsItsConversationsAfterTheListIsSorted) {
   TfrmMain& w = StartWith({"pizza", "nothing", "pizza pizza", "none", "none"});
   ShowWindow(w);
-  Search(w, "pizza");
+  SearchFor(w, "pizza");
   QHeaderView* header = Ui(w).msg->header();
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                     QPoint(header->sectionViewportPosition(kDateColumn) + 5, header->height() / 2));
@@ -114,7 +108,7 @@ TEST_F(SearchWindowTest, EnterSearchesAndAnEmptyBoxDoesNothing) {
 
   Ui(w).txtSearch->clear();
   QTest::keyClick(Ui(w).txtSearch, Qt::Key_Enter);
-  w.btnSearchNextClick();
+  QTest::mouseClick(Ui(w).btnSearchNext, Qt::LeftButton);
   EXPECT_EQ(Ui(w).TabSet->count(), 2);
   EXPECT_EQ(w.search_list().size(), 1u);
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
@@ -122,9 +116,9 @@ TEST_F(SearchWindowTest, EnterSearchesAndAnEmptyBoxDoesNothing) {
 
 TEST_F(SearchWindowTest, TwoSearchesForOneTextGiveTwoTabsWithTheirOwnCounts) {
   TfrmMain& w = StartWith({"flat", "none"});
-  Search(w, "flat");
+  SearchFor(w, "flat");
   AddArchive("bob", "alice", Day(1), {"flat flat"});  // the file changes in between
-  Search(w, "flat");
+  SearchFor(w, "flat");
   EXPECT_EQ(Captions(w), QStringList({"Conversations", "Search: flat", "Search: flat"}));
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 2);
   ASSERT_EQ(w.search_list().size(), 2u);
@@ -141,7 +135,7 @@ TEST_F(SearchWindowTest, AnEmptyListAddsItsTabAtOnce) {
   bool panel_seen = false;
   QObject::connect(Ui(w).WaitProgress, &QProgressBar::valueChanged, &w,
                    [&] { panel_seen = panel_seen || Ui(w).pnlWait->isVisibleTo(&w); });
-  Search(w, "flat");
+  SearchFor(w, "flat");
   EXPECT_EQ(Captions(w), QStringList({"Conversations", "Search: flat"}));
   EXPECT_EQ(w.search_list()[0].second, Counts{});
   EXPECT_EQ(w.conversation_model()->rowCount(), 0);
@@ -162,7 +156,7 @@ TEST_F(SearchWindowTest, WaitPanelFromThirtyOneEntriesWithCancelUsable) {
       cancel_usable = cancel_usable && Ui(w).btnCancel->isEnabled();
       window_disabled = window_disabled && !Ui(w).txtSearch->isEnabled();
     });
-    Search(w, "flat");
+    SearchFor(w, "flat");
     QObject::disconnect(probe);
     EXPECT_EQ(panel_seen, n == 31) << n;
     EXPECT_TRUE(cancel_usable) << n;
@@ -186,7 +180,7 @@ TEST_F(SearchWindowTest, CancelKeepsTheCountsOfTheEntriesSearched) {
     if (n == 2)
       QMetaObject::invokeMethod(Ui(w).btnCancel, &QPushButton::click, Qt::QueuedConnection);
   });
-  Search(w, "flat");
+  SearchFor(w, "flat");
   ASSERT_EQ(w.search_list().size(), 1u);
   EXPECT_EQ(w.search_list()[0].second, (Counts{"1", "1", "1"}));
   EXPECT_EQ(ShownFileNames(w), QStringList({FileName(0), FileName(1), FileName(2)}));
@@ -198,8 +192,8 @@ TEST_F(SearchWindowTest, CancelKeepsTheCountsOfTheEntriesSearched) {
 
 TEST_F(SearchWindowTest, AStaleCancelDoesNotStopTheNextSearch) {
   TfrmMain& w = StartWith({"flat", "flat", "flat"});
-  w.set_cancel_request(true);  // a click that no walk saw
-  Search(w, "flat");
+  Ui(w).btnCancel->click();  // a click that no walk saw
+  SearchFor(w, "flat");
   ASSERT_EQ(w.search_list().size(), 1u);
   EXPECT_EQ(w.search_list()[0].second, (Counts{"1", "1", "1"}));
 }
@@ -212,7 +206,7 @@ TEST_F(SearchWindowTest, AFailingFileKeepsTheTabWithTheCountsSoFar) {
   WriteBytes(paths[1], EncodeArchive({r, r}, "bob").substr(0, cut));
   TfrmMain& w = Start();
   List(w, "alice");
-  Search(w, "flat");
+  SearchFor(w, "flat");
   EXPECT_EQ(dialogs.errors, QStringList({"Read beyond end of file."}));
   EXPECT_EQ(Captions(w), QStringList({"Conversations", "Search: flat"}));
   ASSERT_EQ(w.search_list().size(), 1u);
@@ -225,14 +219,14 @@ TEST_F(SearchWindowTest, TheNextViewHighlightsTheTextInItsOwnCase) {
   SelectRows(w, {0});
   const std::string plain = "<p>alice said the flat, FLAT</p>";
   EXPECT_NE(JoinItems(w.html_buffer()).find(plain), std::string::npos);
-  Search(w, "flat");
-  w.RefreshBrowser();
+  SearchFor(w, "flat");
+  ViewAgain(w);
   EXPECT_NE(JoinItems(w.html_buffer())
                 .find("<p>alice said the <span style=\"background:yellow\">flat</span>, FLAT</p>"),
             std::string::npos);
   EXPECT_EQ(JoinItems(w.text_buffer()), "\r\nalice (2006-01-01 03:00:00): the flat, FLAT\r\n");
   ClickTab(w, 0);
-  w.RefreshBrowser();
+  ViewAgain(w);
   EXPECT_NE(JoinItems(w.html_buffer()).find(plain), std::string::npos);
 }
 

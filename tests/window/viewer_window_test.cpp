@@ -30,8 +30,8 @@ class ViewerWindowTest : public WindowTest {
     }
     TfrmMain& w = Start();
     SelectNode(w, "alice");
-    w.msgHeaderClick(kFileNameColumn);
-    w.msgHeaderClick(kFileNameColumn);  // ascending by name
+    ClickHeader(w, kFileNameColumn);
+    ClickHeader(w, kFileNameColumn);  // ascending by name
     return w;
   }
 
@@ -44,7 +44,7 @@ class ViewerWindowTest : public WindowTest {
 
 TEST_F(ViewerWindowTest, NothingSelectedGivesHeaderAndFooterOnly) {
   TfrmMain& w = StartWith(2);
-  w.msgChange();
+  ViewAgain(w);
   EXPECT_EQ(JoinItems(w.html_buffer()),
             "\r\n<html><body>\r\n\r\n<p>2026-12-07 12:00:00</p></body></html>\r\n");
   EXPECT_TRUE(w.text_buffer().empty());
@@ -80,7 +80,7 @@ TEST_F(ViewerWindowTest, WaitPanelShowsFromTwentyOneEntries) {
 TEST_F(ViewerWindowTest, CancelWhileTheFifthIsRenderedKeepsFiveConversations) {
   TfrmMain& w = StartWith(30);
   QObject::connect(Ui(w).WaitProgress, &QProgressBar::valueChanged, &w, [&](int position) {
-    if (position == 4) w.applyClick();  // the click arrives while entry 5 is rendered
+    if (position == 4) Ui(w).btnCancel->click();  // the click arrives while entry 5 is rendered
   });
   SelectRows(w, FirstRows(30));
   EXPECT_EQ(w.text_buffer().size(), 5u);
@@ -96,7 +96,7 @@ TEST_F(ViewerWindowTest, TenPageNamesAreUsedInTurn) {
   const std::int32_t start = w.view_page_counter();
   QStringList names;
   for (int i = 0; i < 11; ++i) {
-    w.RefreshBrowser();
+    Ui(w).ckDate->click();
     names << QFileInfo(w.last_page_path()).fileName();
   }
   EXPECT_EQ(w.view_page_counter(), start + 11);
@@ -108,10 +108,10 @@ TEST_F(ViewerWindowTest, TenPageNamesAreUsedInTurn) {
 TEST_F(ViewerWindowTest, SkippedWhenStatisticsAndViewerAreBothHidden) {
   TfrmMain& w = StartWith(2);
   SelectRows(w, {0});
-  w.mnuMsgviewClick();  // statistics hidden too by default
+  Choose(Ui(w).popView, "Message viewer");  // statistics hidden too by default
   SelectRows(w, {0, 1});
   EXPECT_EQ(w.text_buffer().size(), 1u);  // the last view's buffers stay
-  w.btnStatsClick();
+  Ui(w).btnStats->click();
   SelectRows(w, {1});
   ASSERT_EQ(w.text_buffer().size(), 1u);
   EXPECT_NE(w.text_buffer()[0].find("message 1"), std::string::npos);
@@ -121,9 +121,9 @@ TEST_F(ViewerWindowTest, StatisticsCountTheShownConversations) {
   AddArchive("bob", "alice", "20050101", {"one two three", "four five", "six"}, 0);
   AddArchive("bob", "alice", "20050102", {"seven eight"}, 1);
   TfrmMain& w = Start();
-  w.btnStatsClick();
+  Ui(w).btnStats->click();
   SelectNode(w, "alice");
-  w.Selectallmessages2Click();
+  Choose(Ui(w).popMessage, "Select all messages");
   auto cell = [&](int row, int column) {
     return Ui(w).vsStat->model()->index(row, column).data().toString().toStdString();
   };
@@ -134,8 +134,7 @@ TEST_F(ViewerWindowTest, StatisticsCountTheShownConversations) {
   EXPECT_EQ(cell(6, 1), "1");  // conversations started
   EXPECT_EQ(cell(6, 2), "1");
   EXPECT_EQ(cell(6, 3), "2");
-  Ui(w).ids->clearSelection();
-  w.msgChange();
+  Ui(w).ids->clearSelection();  // the list empties, and the view with it
   EXPECT_EQ(cell(0, 3), "0");
 }
 
@@ -145,13 +144,12 @@ TEST_F(ViewerWindowTest, FormatOptionsRenderTheSelectionAgain) {
   SelectNode(w, "alice");
   SelectRows(w, {0});
   EXPECT_NE(JoinItems(w.html_buffer()).find("<b>bold</b> :)"), std::string::npos);
-  Ui(w).ckBold->setChecked(false);
-  w.RefreshBrowser();
+  Ui(w).ckBold->click();
   EXPECT_NE(JoinItems(w.html_buffer()).find("said bold :)"), std::string::npos);
   Ui(w).ckSmilies->click();
   EXPECT_NE(JoinItems(w.html_buffer()).find("<img src=\"" + program.path() + "Smileys/01.gif\">"),
             std::string::npos);
-  w.btnRawClick();
+  Ui(w).btnRaw->click();
   EXPECT_NE(JoinItems(w.html_buffer()).find("\x1B[1mbold"), std::string::npos);
 }
 
@@ -160,10 +158,10 @@ TEST_F(ViewerWindowTest, ErrorWhileRenderingShowsWhatWasRenderedAndReportsIt) {
   const std::string broken = AddArchive("bob", "alice", "20050102", {"second"});
   TfrmMain& w = Start();
   SelectNode(w, "alice");
-  w.msgHeaderClick(kFileNameColumn);
-  w.msgHeaderClick(kFileNameColumn);
+  ClickHeader(w, kFileNameColumn);
+  ClickHeader(w, kFileNameColumn);
   std::filesystem::remove(broken);
-  w.Guard([&] { SelectRows(w, {0, 1}); });
+  SelectRows(w, {0, 1});
   EXPECT_EQ(dialogs.errors.join("|"), "File not found.");
   EXPECT_EQ(w.text_buffer().size(), 1u);
   EXPECT_NE(JoinItems(w.html_buffer()).find("</body></html>"), std::string::npos);
