@@ -210,7 +210,7 @@ class ViewSpeed : public WindowTest {
     }
     LoadAndSettle(w, [&] { ChooseTheme(w, theme); });
     EXPECT_EQ(Ui(w).cbxTheme->currentText().toStdString(), theme);
-    EXPECT_EQ(w.conversation_model()->rowCount(), n);
+    EXPECT_EQ(w.list().model()->rowCount(), n);
     return TimeView(
         w, [&] { Choose(Ui(w).popMessage, "Select all messages"); },
         theme + "-" + std::to_string(n));

@@ -132,6 +132,28 @@ class TfrmMain : public QMainWindow {
   // goes no further. Whether the action ran to its end.
   bool Guard(const std::function<void()>& action);
 
+  // The areas, for reading what they show.
+  const ContactTreePanel& contacts_panel() const { return *contacts; }
+  const ListPanel& list() const { return *conversations; }
+  const ViewerPanel& viewer() const { return *PanBottom; }
+  const StatisticsPanel& statistics() const { return *panStats; }
+
+  // Whether a view, a search, a batch export or printing is running.
+  bool long_action_running() const;
+  // "Cancel" on the wait panel, not yet taken by the running action.
+  bool cancel_request() const;
+  // The printer the print dialogs set up; made on first use.
+  QPrinter* printer();
+  // Prints the page the browser view holds; waits until it is done.
+  bool PrintPage(QPrinter* printer);
+
+  enum KeepScope { kAllListed = 0, kOnlySelected = 1, kSelectedContacts = 2 };
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // The handlers: each runs behind its control or menu item, in the guard.
   // --- shell
   void btnFormatClick();
   void btnStatsClick();
@@ -181,17 +203,11 @@ class TfrmMain : public QMainWindow {
   void TabSetChange(int tab);
   void TabSetTabClose(int tab);
   void CloseActiveSearchTab();
-  // Makes a tab the active one; TabSetChange runs for it.
-  void ActivateTab(int tab);
   void Selectallmessages2Click();
   void vsStatRepaint();
 
   // --- search
   void btnSearchNextClick();
-  // Shows the strip and the rank column, keeps a search's counts with the
-  // paths of the files they were counted for, and activates its new tab.
-  void AddSearchTab(const QString& shown_text, const std::string& text,
-                    std::vector<std::string> hit_counts, std::vector<FileNameBytes> searched_paths);
 
   // --- export, clipboard, printing
   void Save1Click();
@@ -203,7 +219,6 @@ class TfrmMain : public QMainWindow {
   void ExportIndividualFiles(int scope, const QString& folder, bool html);
   // The exports made for keeping ("Save as website...", "Save as JSON
   // files..."); their dialog numbers the scopes as KeepScope does.
-  enum KeepScope { kAllListed = 0, kOnlySelected = 1, kSelectedContacts = 2 };
   void Saveaswebsite1Click();
   void SaveasJSONfiles1Click();
   void ExportForKeeping(int scope, const QString& folder, bool site);
@@ -222,38 +237,13 @@ class TfrmMain : public QMainWindow {
   void Print1Click();
   void Printpreview1Click();
   void Printersetup1Click();
-  // Prints the page the browser view holds; waits until it is done.
-  bool PrintPage(QPrinter* printer);
   // Writes the page as the browser's own PDF, its text kept, into a file;
   // waits until it is done.
   bool PrintPageToPdf(const QString& file, const QPageLayout& layout, const QPageRanges& pages);
-  QPrinter* printer();
 
-  // State the tests and other areas read.
-  const TextItems& html_buffer() const;
-  const TextItems& text_buffer() const;
-  const MessageCounters& counters() const;
-  const Theme& theme() const;
-  std::int32_t view_page_counter() const;
-  QString last_page_path() const;
-  bool format_codes_enabled() const;
-  std::vector<std::pair<std::string, std::vector<std::string>>>& search_list();
-  ConversationModel* conversation_model() const;
-  // The list's selection by entry, also of entries a search tab leaves out.
-  QItemSelectionModel* conversation_selection() const;
-  const std::vector<std::string>& theme_names() const;
-  std::string program_folder() const { return env_.program_folder; }
-  bool cancel_request() const;
-  // Whether a view, a search, a batch export or printing is running.
-  bool long_action_running() const;
-  void set_cancel_request(bool on);
   // The settings a rendering reads, as the window holds them now.
   RenderSettings CurrentRenderSettings() const;
 
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
- private:
   void CreateControls();
   void CreateMenus();
   QFrame* CreateTopStrip();
@@ -273,8 +263,6 @@ class TfrmMain : public QMainWindow {
   // else the default when it holds profiles, the last one the user chose when
   // it still does, the first place that does, or else the default.
   std::string StartProfilesFolder() const;
-
-  // views helpers
 
   // Controls, named as the program has always named them. They are the
   // window's own; tests and tools find them by these names as object names

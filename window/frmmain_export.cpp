@@ -26,10 +26,10 @@
 namespace orvex {
 namespace {
 
-void SaveBuffer(TfrmMain* w, SaveDialogs* dialogs, const QString& filter, QString& last_name,
-                const char* tested, const char* suffix, const TextItems& items) {
+void SaveBuffer(TfrmMain* w, const ArchiveFileGuard& guard, SaveDialogs* dialogs,
+                const QString& filter, QString& last_name, const char* tested, const char* suffix,
+                const TextItems& items) {
   if (!dialogs) return;
-  const ArchiveFileGuard guard = w->ArchiveGuard();
   for (;;) {
     std::optional<QString> chosen = dialogs->SaveFileName(w, filter, last_name);
     if (!chosen) return;
@@ -50,13 +50,13 @@ void SaveBuffer(TfrmMain* w, SaveDialogs* dialogs, const QString& filter, QStrin
 }  // namespace
 
 void TfrmMain::Save1Click() {
-  SaveBuffer(this, env_.save_dialogs, "HTML file (*.html);;All files (*)", save_->last_html_name,
-             ".HTML", ".html", PanBottom->html_buffer());
+  SaveBuffer(this, ArchiveGuard(), env_.save_dialogs, "HTML file (*.html);;All files (*)",
+             save_->last_html_name, ".HTML", ".html", PanBottom->html_buffer());
 }
 
 void TfrmMain::Saveastext2Click() {
-  SaveBuffer(this, env_.save_dialogs, "Text file (*.txt);;All files (*)", save_->last_text_name,
-             ".TXT", ".txt", PanBottom->text_buffer());
+  SaveBuffer(this, ArchiveGuard(), env_.save_dialogs, "Text file (*.txt);;All files (*)",
+             save_->last_text_name, ".TXT", ".txt", PanBottom->text_buffer());
 }
 
 void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html) {
@@ -129,11 +129,9 @@ namespace {
 
 // The batch-export dialog; `show` runs it modally (tests answer it there).
 void RunSaveDir(TfrmMain* w, bool html, FolderPicker* picker,
-                const std::function<int(QDialog&)>& show) {
+                const std::function<int(QDialog&)>& show,
+                const std::function<bool(TfrmSaveDir::Scope, const QString&)>& run) {
   auto browse = OutputFolderBrowser(picker, w);
-  auto run = [w, html](TfrmSaveDir::Scope scope, const QString& folder) {
-    return w->Guard([&] { w->ExportIndividualFiles(scope, folder, html); });
-  };
   TfrmSaveDir dialog(html, browse, run, w);
   show(dialog);
 }
@@ -141,11 +139,19 @@ void RunSaveDir(TfrmMain* w, bool html, FolderPicker* picker,
 }  // namespace
 
 void TfrmMain::Saveasindividualfiles1Click() {
-  RunSaveDir(this, true, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); });
+  RunSaveDir(
+      this, true, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); },
+      [this](TfrmSaveDir::Scope scope, const QString& folder) {
+        return Guard([&] { ExportIndividualFiles(scope, folder, true); });
+      });
 }
 
 void TfrmMain::SaveasindividualHTMLfiles1Click() {
-  RunSaveDir(this, false, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); });
+  RunSaveDir(
+      this, false, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); },
+      [this](TfrmSaveDir::Scope scope, const QString& folder) {
+        return Guard([&] { ExportIndividualFiles(scope, folder, false); });
+      });
 }
 
 void TfrmMain::Copytoclipboard1Click() {

@@ -23,11 +23,9 @@ namespace orvex {
 namespace {
 
 void RunKeepDialog(TfrmMain* w, bool site, FolderPicker* picker,
-                   const std::function<int(QDialog&)>& show) {
+                   const std::function<int(QDialog&)>& show,
+                   const std::function<bool(TfrmSaveDir::Scope, const QString&)>& run) {
   auto browse = OutputFolderBrowser(picker, w);
-  auto run = [w, site](TfrmSaveDir::Scope scope, const QString& folder) {
-    return w->Guard([&] { w->ExportForKeeping(scope, folder, site); });
-  };
   const SaveDirCaptions captions{
       site ? "Save conversations as a website" : "Save conversations as JSON files",
       {"All conversations listed", "Only selected", "Selected contacts"}};
@@ -38,11 +36,19 @@ void RunKeepDialog(TfrmMain* w, bool site, FolderPicker* picker,
 }  // namespace
 
 void TfrmMain::Saveaswebsite1Click() {
-  RunKeepDialog(this, true, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); });
+  RunKeepDialog(
+      this, true, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); },
+      [this](TfrmSaveDir::Scope scope, const QString& folder) {
+        return Guard([&] { ExportForKeeping(scope, folder, true); });
+      });
 }
 
 void TfrmMain::SaveasJSONfiles1Click() {
-  RunKeepDialog(this, false, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); });
+  RunKeepDialog(
+      this, false, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); },
+      [this](TfrmSaveDir::Scope scope, const QString& folder) {
+        return Guard([&] { ExportForKeeping(scope, folder, false); });
+      });
 }
 
 void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {

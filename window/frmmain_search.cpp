@@ -36,7 +36,7 @@ void TfrmMain::btnSearchNextClick() {
     std::vector<std::string> hit_counts;  // the search list keeps decimal texts
     hit_counts.reserve(counts.size());
     for (std::int32_t c : counts) hit_counts.push_back(std::to_string(c));
-    AddSearchTab(shown_text, text, std::move(hit_counts), std::move(paths));
+    conversations->AddSearchTab(shown_text, text, std::move(hit_counts), std::move(paths));
   });
   const RenderSettings settings = CurrentRenderSettings();
   RenderState state;  // the statistics keep counting the view, not the search
@@ -51,12 +51,6 @@ void TfrmMain::btnSearchNextClick() {
           return false;
         });
       });
-}
-
-void TfrmMain::AddSearchTab(const QString& shown_text, const std::string& text,
-                            std::vector<std::string> hit_counts,
-                            std::vector<FileNameBytes> searched_paths) {
-  conversations->AddSearchTab(shown_text, text, std::move(hit_counts), std::move(searched_paths));
 }
 
 }  // namespace orvex

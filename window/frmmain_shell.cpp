@@ -117,10 +117,6 @@ bool TfrmMain::cancel_request() const {
   return run_->cancel_request;
 }
 
-void TfrmMain::set_cancel_request(bool on) {
-  run_->cancel_request = on;
-}
-
 TfrmMain::~TfrmMain() = default;
 
 bool TfrmMain::Guard(const std::function<void()>& action) {

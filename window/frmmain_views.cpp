@@ -28,50 +28,6 @@
 
 namespace orvex {
 
-const TextItems& TfrmMain::html_buffer() const {
-  return PanBottom->html_buffer();
-}
-
-const TextItems& TfrmMain::text_buffer() const {
-  return PanBottom->text_buffer();
-}
-
-const MessageCounters& TfrmMain::counters() const {
-  return PanBottom->counters();
-}
-
-const Theme& TfrmMain::theme() const {
-  return PanBottom->theme();
-}
-
-std::int32_t TfrmMain::view_page_counter() const {
-  return PanBottom->view_page_counter();
-}
-
-QString TfrmMain::last_page_path() const {
-  return PanBottom->last_page_path();
-}
-
-bool TfrmMain::format_codes_enabled() const {
-  return PanBottom->format_codes_enabled();
-}
-
-const std::vector<std::string>& TfrmMain::theme_names() const {
-  return PanBottom->theme_names();
-}
-
-std::vector<std::pair<std::string, std::vector<std::string>>>& TfrmMain::search_list() {
-  return conversations->search_list();
-}
-
-ConversationModel* TfrmMain::conversation_model() const {
-  return conversations->model();
-}
-
-QItemSelectionModel* TfrmMain::conversation_selection() const {
-  return conversations->selection();
-}
-
 RenderSettings TfrmMain::CurrentRenderSettings() const {
   RenderSettings s;
   s.theme = &PanBottom->theme();
@@ -142,10 +98,6 @@ void TfrmMain::TabSetChange(int tab) {
 
 void TfrmMain::TabSetTabClose(int tab) {
   conversations->ForgetTab(tab);
-}
-
-void TfrmMain::ActivateTab(int tab) {
-  conversations->ActivateTab(tab);
 }
 
 void TfrmMain::CloseActiveSearchTab() {

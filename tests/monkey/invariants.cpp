@@ -59,7 +59,7 @@ std::vector<std::string> Invariants::Check(TfrmMain& w) {
 void Invariants::CheckList(TfrmMain& w, std::vector<std::string>& failed) const {
   const int tabs = Ui(w).TabSet->count();
   const int active = Ui(w).TabSet->currentIndex();
-  auto& searches = w.search_list();
+  auto& searches = w.list().search_list();
   if (static_cast<int>(searches.size()) != tabs - 1) {
     failed.push_back("tabs " + std::to_string(tabs) + " but searches " +
                      std::to_string(searches.size()));
@@ -102,8 +102,8 @@ void Invariants::CheckList(TfrmMain& w, std::vector<std::string>& failed) const 
     for (int r : expected) text += " " + std::to_string(r);
     failed.push_back(text);
   }
-  if (w.conversation_model()->highest_rank() != highest)
-    failed.push_back("highest rank " + std::to_string(w.conversation_model()->highest_rank()) +
+  if (w.list().model()->highest_rank() != highest)
+    failed.push_back("highest rank " + std::to_string(w.list().model()->highest_rank()) +
                      " but shown " + std::to_string(highest));
 }
 

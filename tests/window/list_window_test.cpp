@@ -28,7 +28,7 @@ class ListWindowTest : public WindowTest {
 
   std::vector<int> Sizes(const TfrmMain& w) {
     std::vector<int> sizes;
-    for (const auto& e : w.conversation_model()->entries()) sizes.push_back(e.size);
+    for (const auto& e : w.list().model()->entries()) sizes.push_back(e.size);
     return sizes;
   }
 
@@ -36,7 +36,7 @@ class ListWindowTest : public WindowTest {
   // as its count says (in list order): their files are written anew.
   void SearchWithHits(TfrmMain& w, const std::string& text,
                       const std::vector<std::string>& counts) {
-    const std::vector<ConversationEntry> entries = w.conversation_model()->entries();
+    const std::vector<ConversationEntry> entries = w.list().model()->entries();
     ASSERT_EQ(counts.size(), entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
       RecordToWrite r;
@@ -54,13 +54,6 @@ class ListWindowTest : public WindowTest {
         qobject_cast<QToolButton*>(tabs->tabButton(tabs->currentIndex(), QTabBar::RightSide));
     ASSERT_NE(close, nullptr);
     QTest::mouseClick(close, Qt::LeftButton);
-  }
-
-  // What a search stores: one count per entry, in list order.
-  void AddSearchTab(TfrmMain& w, const std::string& text, std::vector<std::string> counts) {
-    std::vector<std::string> paths;
-    for (const auto& e : w.conversation_model()->entries()) paths.push_back(e.path);
-    w.AddSearchTab(QString::fromStdString(text), text, std::move(counts), std::move(paths));
   }
 };
 
@@ -80,29 +73,21 @@ TEST_F(ListWindowTest, RefillingKeepsTheChosenSortOrder) {
   TfrmMain& w = StartWithTenConversations();
   ClickHeader(w, kFileNameColumn);  // descending
   Choose(Ui(w).PopupMenu1, "Refresh");
-  EXPECT_EQ(w.conversation_model()->EntryAt(0).file_name, "20050110-bob.dat");
+  EXPECT_EQ(w.list().model()->EntryAt(0).file_name, "20050110-bob.dat");
 }
 
 TEST_F(ListWindowTest, SearchTabShowsOnlyEntriesWithHitsAndConversationsShowsAll) {
   TfrmMain& w = StartWithTenConversations();
   SearchWithHits(w, "x", {"0", "2", "0", "0", "5", "0", "0", "1", "0", "0"});
-  const auto& entries = w.conversation_model()->entries();
+  const auto& entries = w.list().model()->entries();
   EXPECT_EQ(ShownFileNames(w).size(), 3);
-  EXPECT_EQ(w.conversation_model()->highest_rank(), 5);
+  EXPECT_EQ(w.list().model()->highest_rank(), 5);
   EXPECT_FALSE(Ui(w).msg->isColumnHidden(kRankColumn));
   EXPECT_EQ(entries[4].rank, 5);
 
   ClickTab(w, 0);
   EXPECT_EQ(ShownFileNames(w).size(), 10);
   EXPECT_TRUE(Ui(w).msg->isColumnHidden(kRankColumn));
-}
-
-TEST_F(ListWindowTest, EntriesBeyondTheStoredCountsAreHidden) {
-  TfrmMain& w = StartWithTenConversations();
-  AddSearchTab(w, "x", {"1", "1", "1"});
-  EXPECT_EQ(ShownFileNames(w).size(), 3);
-  AddSearchTab(w, "y", {});
-  EXPECT_EQ(ShownFileNames(w).size(), 0);
 }
 
 TEST_F(ListWindowTest, ClosingTabsActivatesTheLeftOneAndTheLastHidesTheStrip) {
@@ -114,13 +99,13 @@ TEST_F(ListWindowTest, ClosingTabsActivatesTheLeftOneAndTheLastHidesTheStrip) {
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
   EXPECT_EQ(ShownFileNames(w).size(), 1);
   EXPECT_TRUE(Ui(w).TabSet->isVisibleTo(&w));
-  ASSERT_EQ(w.search_list().size(), 1u);
-  EXPECT_EQ(w.search_list()[0].first, "x");
+  ASSERT_EQ(w.list().search_list().size(), 1u);
+  EXPECT_EQ(w.list().search_list()[0].first, "x");
   CloseActiveTab(w);
   EXPECT_FALSE(Ui(w).TabSet->isVisibleTo(&w));
   EXPECT_TRUE(Ui(w).msg->isColumnHidden(kRankColumn));
   EXPECT_EQ(ShownFileNames(w).size(), 10);
-  EXPECT_TRUE(w.search_list().empty());
+  EXPECT_TRUE(w.list().search_list().empty());
 }
 
 TEST_F(ListWindowTest, ATreeBuildClosesSearchTabsButTheFavouritesKeepThem) {
@@ -130,7 +115,7 @@ TEST_F(ListWindowTest, ATreeBuildClosesSearchTabsButTheFavouritesKeepThem) {
   EXPECT_EQ(Ui(w).TabSet->count(), 2);
   SelectNode(w, "alice");
   EXPECT_EQ(Ui(w).TabSet->count(), 1);
-  EXPECT_TRUE(w.search_list().empty());
+  EXPECT_TRUE(w.list().search_list().empty());
   EXPECT_EQ(ShownFileNames(w).size(), 10);
 }
 
@@ -138,8 +123,8 @@ TEST_F(ListWindowTest, SelectAllMessagesSelectsHiddenEntriesTooAndRendersThem) {
   TfrmMain& w = StartWithTenConversations();
   SearchWithHits(w, "x", {"1", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
   Choose(Ui(w).popMessage, "Select all messages");
-  EXPECT_EQ(w.conversation_selection()->selectedRows().size(), 10);
-  EXPECT_EQ(w.text_buffer().size(), 10u);
+  EXPECT_EQ(w.list().selection()->selectedRows().size(), 10);
+  EXPECT_EQ(w.viewer().text_buffer().size(), 10u);
 }
 
 // Hiding an entry does not deselect it, and switching tabs renders nothing;
@@ -148,21 +133,21 @@ TEST_F(ListWindowTest, EntriesATabLeavesOutStaySelectedUntilAClickChoosesAgain) 
   TfrmMain& w = StartWithTenConversations();
   ShowWindow(w);
   SelectRows(w, {0, 1, 2});
-  const std::int32_t views = w.view_page_counter();
+  const std::int32_t views = w.viewer().view_page_counter();
   SearchWithHits(w, "x", {"1", "0", "1", "0", "0", "0", "0", "0", "0", "0"});
   EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), 2);
-  EXPECT_EQ(w.conversation_selection()->selectedRows().size(), 3);
+  EXPECT_EQ(w.list().selection()->selectedRows().size(), 3);
   ClickTab(w, 0);
   EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), 3);
-  EXPECT_EQ(w.view_page_counter(), views);
+  EXPECT_EQ(w.viewer().view_page_counter(), views);
 
   ClickTab(w, 1);
   const QPoint second = Ui(w).msg->visualRect(Ui(w).msg->model()->index(1, 1)).center();
   QTest::mouseClick(Ui(w).msg->viewport(), Qt::LeftButton, {}, second);
-  const QModelIndexList chosen = w.conversation_selection()->selectedRows();
+  const QModelIndexList chosen = w.list().selection()->selectedRows();
   ASSERT_EQ(chosen.size(), 1);
   EXPECT_EQ(chosen.front().row(), 2);
-  EXPECT_EQ(w.view_page_counter(), views + 1);
+  EXPECT_EQ(w.viewer().view_page_counter(), views + 1);
   ClickTab(w, 0);
   EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), 1);
 }
@@ -171,15 +156,15 @@ TEST_F(ListWindowTest, ARightClickKeepsTheSelectionTheMenuActsOn) {
   TfrmMain& w = StartWithTenConversations();
   ShowWindow(w);
   SelectRows(w, {1});
-  const std::int32_t views = w.view_page_counter();
+  const std::int32_t views = w.viewer().view_page_counter();
   const QPoint row3 = Ui(w).msg->visualRect(Ui(w).msg->model()->index(3, 1)).center();
   QTest::mouseClick(Ui(w).msg->viewport(), Qt::RightButton, {}, row3);
   EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), 1);
   EXPECT_TRUE(Ui(w).msg->selectionModel()->isRowSelected(1, {}));
-  EXPECT_EQ(w.view_page_counter(), views);
+  EXPECT_EQ(w.viewer().view_page_counter(), views);
   QTest::mouseClick(Ui(w).msg->viewport(), Qt::LeftButton, {}, row3);  // a left click selects
   EXPECT_TRUE(Ui(w).msg->selectionModel()->isRowSelected(3, {}));
-  EXPECT_EQ(w.view_page_counter(), views + 1);
+  EXPECT_EQ(w.viewer().view_page_counter(), views + 1);
 }
 
 // Each column sorts by its own key, first click descending: text columns by
@@ -213,7 +198,7 @@ TEST_P(SortColumns, SortsByTheColumnsKey) {
   const QPoint at(header->sectionViewportPosition(c.column) + 5, header->height() / 2);
   for (int i = 0; i < c.clicks; ++i) QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
   QStringList order;
-  for (const ConversationEntry& e : w.conversation_model()->entries())
+  for (const ConversationEntry& e : w.list().model()->entries())
     order << QString::fromStdString(e.friend_name);
   EXPECT_EQ(order.join(' '), c.order);
   QLocale::setDefault(before);

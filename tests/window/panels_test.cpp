@@ -4,6 +4,7 @@
 
 #include <QItemSelectionModel>
 #include <QSignalSpy>
+#include <QTreeView>
 #include <QWidget>
 
 #include <map>
@@ -98,6 +99,26 @@ TEST(ListPanelAlone, KeepsTheSelectionsFilesInDisplayOrderAfterEachSort) {
     list.SortBy(column);
     EXPECT_EQ(selected(), expected) << column;
   }
+}
+
+// A search tab lists the entries its counts reach, in list order, and no
+// entry beyond them; a tab without counts lists nothing.
+TEST(ListPanelAlone, EntriesBeyondTheStoredCountsAreHidden) {
+  ListPanel list(nullptr);
+  std::vector<ConversationEntry> entries(10);
+  std::vector<FileNameBytes> paths;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    entries[i].file_name = entries[i].path = "f" + std::to_string(i);
+    paths.push_back(entries[i].path);
+  }
+  list.FillList(entries);
+  // The window shows a tab when the strip says it changed.
+  QObject::connect(&list, &ListPanel::tabChanged, &list, &ListPanel::ShowTab);
+  const auto* shown = list.findChild<QTreeView*>("msg")->model();
+  list.AddSearchTab("x", "x", {"1", "1", "1"}, paths);
+  EXPECT_EQ(shown->rowCount(), 3);
+  list.AddSearchTab("y", "y", {}, paths);
+  EXPECT_EQ(shown->rowCount(), 0);
 }
 
 // Every control's name is given once in the whole window, by the main window

@@ -63,23 +63,23 @@ class SearchWindowTest : public WindowTest {
 TEST_F(SearchWindowTest, NewTabShowsTheEntriesWithHitsAndKeepsThePage) {
   TfrmMain& w = StartWith({"the flat", "nothing", "FLAT and Flat", "a flatmate"});
   SelectRows(w, {1});
-  const std::string page = JoinItems(w.html_buffer());
-  const std::int32_t views = w.view_page_counter();
+  const std::string page = JoinItems(w.viewer().html_buffer());
+  const std::int32_t views = w.viewer().view_page_counter();
 
   SearchFor(w, "flat");
   EXPECT_TRUE(Ui(w).TabSet->isVisibleTo(&w));
   EXPECT_EQ(Captions(w), QStringList({"Conversations", "Search: flat"}));
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
-  ASSERT_EQ(w.search_list().size(), 1u);
-  EXPECT_EQ(w.search_list()[0].first, "flat");
-  EXPECT_EQ(w.search_list()[0].second, (Counts{"1", "0", "2", "1"}));
+  ASSERT_EQ(w.list().search_list().size(), 1u);
+  EXPECT_EQ(w.list().search_list()[0].first, "flat");
+  EXPECT_EQ(w.list().search_list()[0].second, (Counts{"1", "0", "2", "1"}));
   EXPECT_EQ(ShownFileNames(w), QStringList({FileName(0), FileName(2), FileName(3)}));
   EXPECT_FALSE(Ui(w).msg->isColumnHidden(kRankColumn));
-  EXPECT_EQ(w.conversation_model()->highest_rank(), 2);
-  EXPECT_EQ(w.conversation_model()->EntryAt(2).rank, 2);
+  EXPECT_EQ(w.list().model()->highest_rank(), 2);
+  EXPECT_EQ(w.list().model()->EntryAt(2).rank, 2);
   // Nothing is rendered again until the next view.
-  EXPECT_EQ(JoinItems(w.html_buffer()), page);
-  EXPECT_EQ(w.view_page_counter(), views);
+  EXPECT_EQ(JoinItems(w.viewer().html_buffer()), page);
+  EXPECT_EQ(w.viewer().view_page_counter(), views);
   EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
@@ -92,11 +92,11 @@ TEST_F(SearchWindowTest, ATabShowsItsConversationsAfterTheListIsSorted) {
   QHeaderView* header = Ui(w).msg->header();
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                     QPoint(header->sectionViewportPosition(kDateColumn) + 5, header->height() / 2));
-  ASSERT_EQ(w.conversation_model()->EntryAt(0).file_name, FileName(4).toStdString());
+  ASSERT_EQ(w.list().model()->EntryAt(0).file_name, FileName(4).toStdString());
   ClickTab(w, 0);
   ClickTab(w, 1);
   EXPECT_EQ(ShownFileNames(w), QStringList({FileName(2), FileName(0)}));
-  EXPECT_EQ(w.conversation_model()->EntryAt(2).rank, 2);  // the file of day 2, now third
+  EXPECT_EQ(w.list().model()->EntryAt(2).rank, 2);  // the file of day 2, now third
 }
 
 TEST_F(SearchWindowTest, EnterSearchesAndAnEmptyBoxDoesNothing) {
@@ -110,7 +110,7 @@ TEST_F(SearchWindowTest, EnterSearchesAndAnEmptyBoxDoesNothing) {
   QTest::keyClick(Ui(w).txtSearch, Qt::Key_Enter);
   QTest::mouseClick(Ui(w).btnSearchNext, Qt::LeftButton);
   EXPECT_EQ(Ui(w).TabSet->count(), 2);
-  EXPECT_EQ(w.search_list().size(), 1u);
+  EXPECT_EQ(w.list().search_list().size(), 1u);
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
 }
 
@@ -121,9 +121,9 @@ TEST_F(SearchWindowTest, TwoSearchesForOneTextGiveTwoTabsWithTheirOwnCounts) {
   SearchFor(w, "flat");
   EXPECT_EQ(Captions(w), QStringList({"Conversations", "Search: flat", "Search: flat"}));
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 2);
-  ASSERT_EQ(w.search_list().size(), 2u);
-  EXPECT_EQ(w.search_list()[0].second, (Counts{"1", "0"}));
-  EXPECT_EQ(w.search_list()[1].second, (Counts{"1", "2"}));
+  ASSERT_EQ(w.list().search_list().size(), 2u);
+  EXPECT_EQ(w.list().search_list()[0].second, (Counts{"1", "0"}));
+  EXPECT_EQ(w.list().search_list()[1].second, (Counts{"1", "2"}));
   ClickTab(w, 1);
   EXPECT_EQ(ShownFileNames(w), QStringList({FileName(0)}));
 }
@@ -137,8 +137,8 @@ TEST_F(SearchWindowTest, AnEmptyListAddsItsTabAtOnce) {
                    [&] { panel_seen = panel_seen || Ui(w).pnlWait->isVisibleTo(&w); });
   SearchFor(w, "flat");
   EXPECT_EQ(Captions(w), QStringList({"Conversations", "Search: flat"}));
-  EXPECT_EQ(w.search_list()[0].second, Counts{});
-  EXPECT_EQ(w.conversation_model()->rowCount(), 0);
+  EXPECT_EQ(w.list().search_list()[0].second, Counts{});
+  EXPECT_EQ(w.list().model()->rowCount(), 0);
   EXPECT_FALSE(panel_seen);
   EXPECT_EQ(Ui(w).lblProgress->text(), "");
 }
@@ -165,8 +165,8 @@ TEST_F(SearchWindowTest, WaitPanelFromThirtyOneEntriesWithCancelUsable) {
     EXPECT_TRUE(Ui(w).txtSearch->isEnabled()) << n;
     EXPECT_EQ(Ui(w).WaitProgress->maximum(), n);
     EXPECT_EQ(Ui(w).lblProgress->text(), QString("%1 files searched out of %1").arg(n));
-    ASSERT_FALSE(w.search_list().empty());
-    EXPECT_EQ(w.search_list().back().second.size(), static_cast<std::size_t>(n));
+    ASSERT_FALSE(w.list().search_list().empty());
+    EXPECT_EQ(w.list().search_list().back().second.size(), static_cast<std::size_t>(n));
   }
 }
 
@@ -181,8 +181,8 @@ TEST_F(SearchWindowTest, CancelKeepsTheCountsOfTheEntriesSearched) {
       QMetaObject::invokeMethod(Ui(w).btnCancel, &QPushButton::click, Qt::QueuedConnection);
   });
   SearchFor(w, "flat");
-  ASSERT_EQ(w.search_list().size(), 1u);
-  EXPECT_EQ(w.search_list()[0].second, (Counts{"1", "1", "1"}));
+  ASSERT_EQ(w.list().search_list().size(), 1u);
+  EXPECT_EQ(w.list().search_list()[0].second, (Counts{"1", "1", "1"}));
   EXPECT_EQ(ShownFileNames(w), QStringList({FileName(0), FileName(1), FileName(2)}));
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
   EXPECT_FALSE(w.cancel_request());
@@ -194,8 +194,8 @@ TEST_F(SearchWindowTest, AStaleCancelDoesNotStopTheNextSearch) {
   TfrmMain& w = StartWith({"flat", "flat", "flat"});
   Ui(w).btnCancel->click();  // a click that no walk saw
   SearchFor(w, "flat");
-  ASSERT_EQ(w.search_list().size(), 1u);
-  EXPECT_EQ(w.search_list()[0].second, (Counts{"1", "1", "1"}));
+  ASSERT_EQ(w.list().search_list().size(), 1u);
+  EXPECT_EQ(w.list().search_list()[0].second, (Counts{"1", "1", "1"}));
 }
 
 TEST_F(SearchWindowTest, AFailingFileKeepsTheTabWithTheCountsSoFar) {
@@ -209,8 +209,8 @@ TEST_F(SearchWindowTest, AFailingFileKeepsTheTabWithTheCountsSoFar) {
   SearchFor(w, "flat");
   EXPECT_EQ(dialogs.errors, QStringList({"Read beyond end of file."}));
   EXPECT_EQ(Captions(w), QStringList({"Conversations", "Search: flat"}));
-  ASSERT_EQ(w.search_list().size(), 1u);
-  EXPECT_EQ(w.search_list()[0].second, Counts{"1"});
+  ASSERT_EQ(w.list().search_list().size(), 1u);
+  EXPECT_EQ(w.list().search_list()[0].second, Counts{"1"});
   EXPECT_EQ(ShownFileNames(w), QStringList({FileName(0)}));
 }
 
@@ -218,16 +218,17 @@ TEST_F(SearchWindowTest, TheNextViewHighlightsTheTextInItsOwnCase) {
   TfrmMain& w = StartWith({"the flat, FLAT"});
   SelectRows(w, {0});
   const std::string plain = "<p>alice said the flat, FLAT</p>";
-  EXPECT_NE(JoinItems(w.html_buffer()).find(plain), std::string::npos);
+  EXPECT_NE(JoinItems(w.viewer().html_buffer()).find(plain), std::string::npos);
   SearchFor(w, "flat");
   ViewAgain(w);
-  EXPECT_NE(JoinItems(w.html_buffer())
+  EXPECT_NE(JoinItems(w.viewer().html_buffer())
                 .find("<p>alice said the <span style=\"background:yellow\">flat</span>, FLAT</p>"),
             std::string::npos);
-  EXPECT_EQ(JoinItems(w.text_buffer()), "\r\nalice (2006-01-01 03:00:00): the flat, FLAT\r\n");
+  EXPECT_EQ(JoinItems(w.viewer().text_buffer()),
+            "\r\nalice (2006-01-01 03:00:00): the flat, FLAT\r\n");
   ClickTab(w, 0);
   ViewAgain(w);
-  EXPECT_NE(JoinItems(w.html_buffer()).find(plain), std::string::npos);
+  EXPECT_NE(JoinItems(w.viewer().html_buffer()).find(plain), std::string::npos);
 }
 
 }  // namespace

@@ -82,8 +82,8 @@ TEST_F(TabsWindowTest, OnlyTheActiveSearchTabHasACloseButtonAndItClosesThatTab) 
   EXPECT_EQ(Ui(w).TabSet->tabText(1), "Search: red");
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
   EXPECT_EQ(Shown(w), kRed);
-  ASSERT_EQ(w.search_list().size(), 1u);
-  EXPECT_EQ(w.search_list()[0].first, "red");
+  ASSERT_EQ(w.list().search_list().size(), 1u);
+  EXPECT_EQ(w.list().search_list()[0].first, "red");
 
   // The one search tab left closes with its own button.
   ASSERT_NE(CloseButton(w, 1), nullptr);
@@ -91,7 +91,7 @@ TEST_F(TabsWindowTest, OnlyTheActiveSearchTabHasACloseButtonAndItClosesThatTab) 
   EXPECT_EQ(Ui(w).TabSet->count(), 1);
   EXPECT_FALSE(Ui(w).TabSet->isVisibleTo(&w));
   EXPECT_EQ(Shown(w), kAll);
-  EXPECT_TRUE(w.search_list().empty());
+  EXPECT_TRUE(w.list().search_list().empty());
 }
 
 TEST_F(TabsWindowTest, ClicksWheelAndArrowKeysSwitchTabsAndTheListFollows) {
@@ -101,7 +101,7 @@ TEST_F(TabsWindowTest, ClicksWheelAndArrowKeysSwitchTabsAndTheListFollows) {
   ClickTab(w, 1);
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
   EXPECT_EQ(Shown(w), kRed);
-  EXPECT_EQ(w.conversation_model()->highest_rank(), 2);
+  EXPECT_EQ(w.list().model()->highest_rank(), 2);
   EXPECT_NE(CloseButton(w, 1), nullptr);
   EXPECT_EQ(CloseButton(w, 2), nullptr);
 

@@ -21,7 +21,10 @@
 #include <vector>
 
 #include "widgets/tab_strip.h"
+#include "window/list/conversation_model.h"
+#include "window/list/list_panel.h"
 #include "window/viewer/safe_web_page.h"
+#include "window/viewer/viewer_panel.h"
 
 namespace orvex {
 

@@ -164,10 +164,10 @@ void SelectAllNodes(TfrmMain& w) {
 
 void SelectRows(TfrmMain& w, const std::vector<int>& rows) {
   QItemSelection selection;
-  auto* model = w.conversation_model();
+  auto* model = w.list().model();
   for (int row : rows) selection.select(model->index(row, 0), model->index(row, 8));
-  w.conversation_selection()->select(
-      selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  w.list().selection()->select(selection,
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 QStringList ShownFileNames(const TfrmMain& w) {
@@ -175,7 +175,7 @@ QStringList ShownFileNames(const TfrmMain& w) {
   const auto* shown = static_cast<const QAbstractProxyModel*>(Ui(w).msg->model());
   for (int row = 0; row < shown->rowCount(); ++row) {
     const int entry = shown->mapToSource(shown->index(row, 0)).row();
-    names << QString::fromStdString(w.conversation_model()->EntryAt(entry).file_name);
+    names << QString::fromStdString(w.list().model()->EntryAt(entry).file_name);
   }
   return names;
 }

@@ -43,7 +43,7 @@ class ListPanel : public QFrame {
   std::vector<int> SelectedRowsInOrder() const;
   // Per search tab: the words searched and the hit count of each file, as
   // decimal texts.
-  std::vector<std::pair<std::string, std::vector<std::string>>>& search_list() {
+  const std::vector<std::pair<std::string, std::vector<std::string>>>& search_list() const {
     return search_list_;
   }
   // The active search tab's words; none on the "Conversations" tab.
