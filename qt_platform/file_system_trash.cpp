@@ -1,6 +1,5 @@
 #include "file_system_trash.h"
 
-#include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -10,6 +9,7 @@
 
 #include "platform/file_faults.h"
 #include "platform/file_system.h"
+#include "qt_platform/qt_text.h"
 
 namespace orvex::files {
 
@@ -38,9 +38,8 @@ int MoveToTrash(const FileNameBytes& path) {
   if (const int fault = InjectedFault(FileCall::kRemove); fault > 0) return fault;
   if (!TrashAvailable()) return kNoTrash;
   // A name Qt cannot spell back to the same bytes would lead it to another file.
-  const QByteArray bytes = QByteArray::fromStdString(path);
-  const QString name = QFile::decodeName(bytes);
-  if (QFile::encodeName(name) == bytes && QFile::moveToTrash(name)) return 0;
+  const QString name = FromFileName(path);
+  if (ToFileName(name) == path && QFile::moveToTrash(name)) return 0;
   if (!FileIdentity(path)) return ENOENT;
   const std::size_t cut = path.rfind('/');
   if (!CanWrite(cut == FileNameBytes::npos ? "." : path.substr(0, cut + 1))) return EACCES;

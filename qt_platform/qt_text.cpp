@@ -7,8 +7,7 @@
 namespace orvex {
 
 QString FromAnsi(std::string_view ansi) {
-  const std::string utf8 = AnsiToUtf8(ansi);
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  return FromUtf8(AnsiToUtf8(ansi));
 }
 
 std::string ToAnsi(const QString& text) {
@@ -24,8 +23,16 @@ std::string ToFileName(const QString& name) {
   return QFile::encodeName(name).toStdString();
 }
 
+QString FromUtf8(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string ToUtf8(const QString& text) {
+  return text.toStdString();
+}
+
 QString FromFileNameOrAnsi(std::string_view text) {
-  QString decoded = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  QString decoded = FromUtf8(text);
   if (!decoded.contains(QChar::ReplacementCharacter)) return decoded;
   return FromAnsi(text);
 }

@@ -19,6 +19,11 @@ AnsiText ToAnsi(const QString& text);
 QString FromFileName(FileNameView name);
 FileNameBytes ToFileName(const QString& name);
 
+// UTF-8 text (the program's own captions, figures and names of encodings),
+// and back.
+QString FromUtf8(Utf8View utf8);
+Utf8Text ToUtf8(const QString& text);
+
 // Bytes that are file-name bytes or ANSI text, or both at once: a tree node's
 // name, a list cell, a message quoting a path. Read as UTF-8 where they are
 // (a name on this system), else as ANSI text (the program's own texts, a

@@ -8,6 +8,7 @@
 #include <QStyleOptionMenuItem>
 #include <QToolButton>
 
+#include "qt_platform/qt_text.h"
 #include "window/menu_drawing.h"
 
 namespace orvex {
@@ -113,7 +114,7 @@ QSize MenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
   const QString caption = CaptionOf(item->text);
   const bool has_shortcut =
       !separator && !ShortcutOf(item->text, ActionByCaption(widget, caption)).isEmpty();
-  const QString shown = QString::fromStdString(StripAccelerator(caption.toStdString()));
+  const QString shown = FromUtf8(StripAccelerator(ToUtf8(caption)));
   const QFontMetrics& fm = item->fontMetrics;
   // The text height of "Wp": the font's full height, ascent and descent.
   const MenuItemSize s =
@@ -202,7 +203,7 @@ bool MenuBarButtonPainter::eventFilter(QObject* watched, QEvent* event) {
                                                           : Colour(colours.background));
   painter.setPen(Colour(colours.text));
   painter.setFont(button->font());
-  const QString caption = QString::fromStdString(StripAccelerator(button->text().toStdString()));
+  const QString caption = FromUtf8(StripAccelerator(ToUtf8(button->text())));
   int caption_left = kMenuBarCaptionOffset;
   if (!button->icon().isNull()) {
     // A link button: its picture first, the caption after it.

@@ -1,5 +1,6 @@
 #include "stats_model.h"
 
+#include "qt_platform/qt_text.h"
 #include "ylogs/archive/statistics.h"
 
 namespace orvex {
@@ -18,7 +19,7 @@ int StatsModel::columnCount(const QModelIndex& parent) const {
 QVariant StatsModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   if (role == Qt::DisplayRole) {
-    return QString::fromStdString(StatisticsCellText(*counters_, index.row(), index.column()));
+    return FromUtf8(StatisticsCellText(*counters_, index.row(), index.column()));
   }
   if (role == Qt::TextAlignmentRole && index.column() > 0) {
     return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -28,7 +29,7 @@ QVariant StatsModel::data(const QModelIndex& index, int role) const {
 
 QVariant StatsModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-    return QString::fromStdString(StatisticsColumnCaption(section));
+    return FromUtf8(StatisticsColumnCaption(section));
   }
   return {};
 }
