@@ -64,16 +64,9 @@ void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html
   if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
   if (run_->runner->busy()) return;  // one long action at a time
   if (scope == TfrmSaveDir::kAllTheArchive) spdSelectAllClick();
-  std::vector<ExportSource> sources;
-  const std::vector<int> selected = conversations->SelectedRowsInOrder();
-  auto add = [&](int row) {
-    sources.push_back(ExportSourceFor(conversations->model()->EntryAt(row)));
-  };
-  if (scope == TfrmSaveDir::kSelectedConversations) {
-    for (int row : selected) add(row);
-  } else {
-    for (int row = 0; row < conversations->model()->rowCount(); ++row) add(row);
-  }
+  const std::vector<ExportSource> sources = conversations->ExportSources(
+      scope == TfrmSaveDir::kSelectedConversations ? ListPanel::Rows::kSelected
+                                                   : ListPanel::Rows::kAll);
   const ArchiveFileGuard guard = ArchiveGuard();
   RenderState state;  // the statistics keep counting the view
   const ExportContext context{ToFileName(folder),
@@ -117,8 +110,7 @@ bool TfrmMain::WriteExport(const std::vector<ExportSource>& sources, ExportForma
         finished = ExportConversations(
             sources, *MakeConversationWriter(format, context), [&](std::size_t written) {
               run.SetPosition(static_cast<int>(written));  // yields while shown
-              run.SetText(
-                  QStringLiteral("%1 files saved out of %2").arg(written).arg(sources.size()));
+              run.SetText(FilesDoneText(written, sources.size(), "saved"));
               return run.TakeCancel();
             });
       });

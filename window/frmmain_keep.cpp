@@ -54,19 +54,12 @@ void TfrmMain::SaveasJSONfiles1Click() {
 void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {
   if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
   if (run_->runner->busy()) return;  // one long action at a time
-  std::vector<ExportSource> sources;
-  auto add = [&](int row) {
-    sources.push_back(ExportSourceFor(conversations->model()->EntryAt(row)));
-  };
-  if (scope == kOnlySelected) {
-    for (int row : conversations->SelectedRowsInOrder()) add(row);
-  } else {
-    for (int row = 0; row < conversations->model()->rowCount(); ++row) {
-      // The list as shown leaves out what a search tab hides; the selected
-      // contacts are all of their conversations.
-      if (scope == kSelectedContacts || conversations->model()->IsListed(row)) add(row);
-    }
-  }
+  // The list as shown leaves out what a search tab hides; the selected
+  // contacts are all of their conversations.
+  const std::vector<ExportSource> sources =
+      conversations->ExportSources(scope == kOnlySelected       ? ListPanel::Rows::kSelected
+                                   : scope == kSelectedContacts ? ListPanel::Rows::kAll
+                                                                : ListPanel::Rows::kListed);
   RenderState state;  // the view's statistics and buffers stay as they are
   TextItems text_buffer;
   const ArchiveFileGuard guard = ArchiveGuard();

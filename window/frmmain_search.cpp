@@ -45,7 +45,7 @@ void TfrmMain::btnSearchNextClick() {
         SearchFiles(paths, text, settings, state, counts, [&](std::size_t searched) {
           conversations->model()->SetRank(static_cast<int>(searched) - 1, counts.back());
           run.SetPosition(static_cast<int>(searched));
-          run.SetText(QStringLiteral("%1 files searched out of %2").arg(searched).arg(total));
+          run.SetText(FilesDoneText(searched, paths.size(), "searched"));
           if (run.TakeCancel()) return true;
           run.Yield();
           return false;

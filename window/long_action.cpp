@@ -113,6 +113,10 @@ void LongActionRunner::Run::Yield() {
   QCoreApplication::processEvents();
 }
 
+QString FilesDoneText(std::size_t files, std::size_t total, const char* done) {
+  return QStringLiteral("%1 files %2 out of %3").arg(files).arg(QLatin1String(done)).arg(total);
+}
+
 void WaitBesideTheWindow(std::future<void>& done) {
   while (done.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
     QCoreApplication::processEvents();

@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <cstddef>
 #include <functional>
 #include <future>
 #include <optional>
@@ -82,6 +83,10 @@ class DialogDisplay : public ProgressDisplay {
 // its events (at least every 10 ms); raises the work's error. For a step too
 // long for the window's thread, such as writing the page of a whole history.
 void WaitBesideTheWindow(std::future<void>& done);
+
+// The wait panel's and the progress dialog's line after each file: "N files
+// <done> out of T".
+QString FilesDoneText(std::size_t files, std::size_t total, const char* done);
 
 class LongActionRunner : public QObject {
  public:

@@ -138,6 +138,19 @@ std::optional<std::string> ListPanel::highlight() const {
   return std::nullopt;
 }
 
+std::vector<ExportSource> ListPanel::ExportSources(Rows rows) const {
+  std::vector<ExportSource> sources;
+  auto add = [&](int row) { sources.push_back(ExportSourceFor(model_->EntryAt(row))); };
+  if (rows == Rows::kSelected) {
+    for (int row : SelectedRowsInOrder()) add(row);
+  } else {
+    for (int row = 0; row < model_->rowCount(); ++row) {
+      if (rows == Rows::kAll || model_->IsListed(row)) add(row);
+    }
+  }
+  return sources;
+}
+
 QString ListPanel::search_text() const {
   return txtSearch->text();
 }

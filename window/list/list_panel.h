@@ -15,6 +15,7 @@
 
 #include "platform/text_kinds.h"
 #include "ylogs/discovery/conversation_entry.h"
+#include "ylogs/export/export_writer.h"
 #include "ylogs/views/conversation_list.h"
 
 class QAction;
@@ -49,6 +50,10 @@ class ListPanel : public QFrame {
   // The active search tab's words; none on the "Conversations" tab.
   std::optional<std::string> highlight() const;
   QString search_text() const;
+  // What an export writes of the list, in list order: the selected rows,
+  // every row, or the rows the active tab lists.
+  enum class Rows { kSelected, kAll, kListed };
+  std::vector<ExportSource> ExportSources(Rows rows) const;
   int tab_count() const;
 
   // Fills the list, sorted again by the chosen column.

@@ -126,7 +126,7 @@ bool ViewerPanel::ShowConversations(const std::vector<std::string>& paths, Rende
           page_file->Publish(buffers.html.size());
           run.SetPosition(static_cast<int>(i));
           run.Yield();
-          run.SetText(QStringLiteral("%1 files processed out of %2").arg(i).arg(n));
+          run.SetText(FilesDoneText(i, paths.size(), "processed"));
           return run.TakeCancel();
         },
         today);
@@ -177,8 +177,8 @@ void ViewerPanel::SetStyles(bool bold, bool fonts, bool smileys) {
 }
 
 void ViewerPanel::SetPageCharset(const std::string& charset) {
-  web_page->SetPageCharset(QByteArray::fromStdString(charset));
-  web_page->settings()->setDefaultTextEncoding(QString::fromStdString(charset));
+  web_page->SetPageCharset(FromUtf8(charset).toLatin1());  // a charset name is ASCII
+  web_page->settings()->setDefaultTextEncoding(FromUtf8(charset));
 }
 
 bool ViewerPanel::ToggleFormatBar(const QWidget* window) {
