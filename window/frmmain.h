@@ -1,6 +1,8 @@
-// The main window. One class holds the controls and the handler of each; its
-// state is one small struct per area (declared at the end), and its member
-// functions live in one file per area, in this folder:
+// The main window: the composition root. It builds the four area panels
+// (window/tree, window/list, window/viewer, window/statistics) and the menus,
+// connects one area to another, guards every handler, and runs what spans
+// the areas; its own state is a few small structs (declared at the end). Its
+// member functions live in one file per area, in this folder:
 //   frmmain_layout.cpp             regions, controls and menus
 //   frmmain_shell.cpp              start-up, panel switches, closing, the error guard
 //   frmmain_settings.cpp           the settings file
@@ -8,9 +10,9 @@
 //   frmmain_keep.cpp               the website and JSON exports
 //   frmmain_print.cpp              printing, preview and page setup
 //   frmmain_help.cpp               the guide and the About box
-//   frmmain_discovery.cpp          path box, contact tree, filter, index, archiving switch
+//   frmmain_discovery.cpp          the contact tree's edges: scan, index, filter, favourites
 //   frmmain_fileactions.cpp        deleting files, showing folders, loose files
-//   frmmain_views.cpp              conversation list, tabs, viewer, statistics
+//   frmmain_views.cpp              the view of a selection, the list's and viewer's edges
 //   frmmain_search.cpp             the search
 // docs/ARCHITECTURE.md maps every control to its handler and file.
 #pragma once
@@ -38,43 +40,30 @@
 #include "ylogs/views/conversation_list.h"
 
 class QAction;
-class QCheckBox;
-class QComboBox;
 class QDialog;
 class QFrame;
-class QItemSelectionModel;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QProgressBar;
 class QPushButton;
 class QSplitter;
-class QTableView;
 class QToolButton;
-class QTreeView;
-class QTreeWidget;
-class QTreeWidgetItem;
 class QPageLayout;
 class QPageRanges;
 class QPrinter;
-class QWebEngineView;
 
 namespace orvex {
 
-class CaptionBand;
-class ConversationModel;
 class DatFileChooser;
 class Dialogs;
 class FolderPicker;
 class Registry;
 class SaveDialogs;
-class SafeWebPage;
 class Shell;
 class ContactTreePanel;
 class ListPanel;
 class StatisticsPanel;
 class ViewerPanel;
-class TabStrip;
 struct DiscoveryState;
 struct RunState;
 struct SaveState;
