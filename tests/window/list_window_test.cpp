@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 #include <QTreeView>
 
 #include "widgets/tab_strip.h"
@@ -46,15 +45,6 @@ class ListWindowTest : public WindowTest {
     }
     SearchFor(w, QString::fromStdString(text));
   }
-
-  // The close button of the active search tab.
-  static void CloseActiveTab(TfrmMain& w) {
-    TabStrip* tabs = Ui(w).TabSet;
-    auto* close =
-        qobject_cast<QToolButton*>(tabs->tabButton(tabs->currentIndex(), QTabBar::RightSide));
-    ASSERT_NE(close, nullptr);
-    QTest::mouseClick(close, Qt::LeftButton);
-  }
 };
 
 TEST_F(ListWindowTest, ThreeClicksOnSizeSortDescendingAscendingDescending) {
@@ -95,13 +85,13 @@ TEST_F(ListWindowTest, ClosingTabsActivatesTheLeftOneAndTheLastHidesTheStrip) {
   SearchWithHits(w, "x", {"1", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
   SearchWithHits(w, "y", {"1", "1", "0", "0", "0", "0", "0", "0", "0", "0"});
   EXPECT_EQ(ShownFileNames(w).size(), 2);
-  CloseActiveTab(w);
+  QTest::mouseClick(TabCloseButton(w, Ui(w).TabSet->currentIndex()), Qt::LeftButton);
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
   EXPECT_EQ(ShownFileNames(w).size(), 1);
   EXPECT_TRUE(Ui(w).TabSet->isVisibleTo(&w));
   ASSERT_EQ(w.list().search_list().size(), 1u);
   EXPECT_EQ(w.list().search_list()[0].first, "x");
-  CloseActiveTab(w);
+  QTest::mouseClick(TabCloseButton(w, Ui(w).TabSet->currentIndex()), Qt::LeftButton);
   EXPECT_FALSE(Ui(w).TabSet->isVisibleTo(&w));
   EXPECT_TRUE(Ui(w).msg->isColumnHidden(kRankColumn));
   EXPECT_EQ(ShownFileNames(w).size(), 10);

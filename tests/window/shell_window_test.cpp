@@ -58,14 +58,14 @@ TEST_F(ShellWindowTest, StartUpRemovesTheNewFilesOfKilledWrites) {
   if (child == 0) ::_exit(0);
   ASSERT_EQ(::waitpid(child, nullptr, 0), child);
   const std::string dead = ".tmp" + std::to_string(child) + "-0";
-  const std::string alive = ".tmp" + std::to_string(::getpid()) + "-0";
-  const std::string files[] = {program / ("orvex.ini" + dead), temp / ("pages/orvex3.html" + dead),
-                               temp / ("pages/orvex4.html" + alive)};
-  for (const std::string& file : files) WriteBytes(file, "half");
+  // Each file, and whether it stays.
+  const std::pair<std::string, bool> files[] = {
+      {program / ("orvex.ini" + dead), false},
+      {temp / ("pages/orvex3.html" + dead), false},
+      {temp / ("pages/orvex4.html.tmp" + std::to_string(::getpid()) + "-0"), true}};
+  for (const auto& [file, stays] : files) WriteBytes(file, "half");
   Start();
-  EXPECT_FALSE(std::filesystem::exists(files[0]));
-  EXPECT_FALSE(std::filesystem::exists(files[1]));
-  EXPECT_TRUE(std::filesystem::exists(files[2]));
+  for (const auto& [file, stays] : files) EXPECT_EQ(std::filesystem::exists(file), stays) << file;
 }
 
 TEST_F(ShellWindowTest, ExitSavesTheSettingsAndFavouritesAsClosingDoes) {

@@ -2,9 +2,6 @@
 // "Search", the close button of the active tab, clicks, the mouse wheel and
 // the arrow keys on the strip. Whatever activates a tab, the list follows it.
 #include <QApplication>
-#include <QHeaderView>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
@@ -28,28 +25,11 @@ class TabsWindowTest : public WindowTest {
     TfrmMain& w = Start();
     ShowWindow(w);
     SelectNode(w, "alice");
-    QTest::mouseClick(Ui(w).msg->header()->viewport(), Qt::LeftButton, {},
-                      SectionCentre(w, kFileNameColumn));
-    QTest::mouseClick(Ui(w).msg->header()->viewport(), Qt::LeftButton, {},
-                      SectionCentre(w, kFileNameColumn));  // ascending by name
-    Search(w, "red");
-    Search(w, "blue");
+    ClickHeader(w, kFileNameColumn);
+    ClickHeader(w, kFileNameColumn);  // ascending by name
+    SearchFor(w, "red");
+    SearchFor(w, "blue");
     return w;
-  }
-
-  static QPoint SectionCentre(TfrmMain& w, int column) {
-    QHeaderView* h = Ui(w).msg->header();
-    return {h->sectionViewportPosition(column) + h->sectionSize(column) / 2, h->height() / 2};
-  }
-
-  static void Search(TfrmMain& w, const QString& text) {
-    Ui(w).txtSearch->clear();
-    QTest::keyClicks(Ui(w).txtSearch, text);
-    QTest::mouseClick(Ui(w).btnSearchNext, Qt::LeftButton);
-  }
-
-  static QToolButton* CloseButton(TfrmMain& w, int tab) {
-    return qobject_cast<QToolButton*>(Ui(w).TabSet->tabButton(tab, QTabBar::RightSide));
   }
 
   // What the list shows: the file names, and whether the "Rank" column is.
@@ -73,11 +53,11 @@ TEST_F(TabsWindowTest, OnlyTheActiveSearchTabHasACloseButtonAndItClosesThatTab) 
   TfrmMain& w = StartWithSearches();
   ASSERT_EQ(Ui(w).TabSet->count(), 3);
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 2);
-  EXPECT_EQ(CloseButton(w, 0), nullptr);
-  EXPECT_EQ(CloseButton(w, 1), nullptr);
-  ASSERT_NE(CloseButton(w, 2), nullptr);
+  EXPECT_EQ(TabCloseButton(w, 0), nullptr);
+  EXPECT_EQ(TabCloseButton(w, 1), nullptr);
+  ASSERT_NE(TabCloseButton(w, 2), nullptr);
 
-  QTest::mouseClick(CloseButton(w, 2), Qt::LeftButton);
+  QTest::mouseClick(TabCloseButton(w, 2), Qt::LeftButton);
   ASSERT_EQ(Ui(w).TabSet->count(), 2);
   EXPECT_EQ(Ui(w).TabSet->tabText(1), "Search: red");
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
@@ -86,8 +66,8 @@ TEST_F(TabsWindowTest, OnlyTheActiveSearchTabHasACloseButtonAndItClosesThatTab) 
   EXPECT_EQ(w.list().search_list()[0].first, "red");
 
   // The one search tab left closes with its own button.
-  ASSERT_NE(CloseButton(w, 1), nullptr);
-  QTest::mouseClick(CloseButton(w, 1), Qt::LeftButton);
+  ASSERT_NE(TabCloseButton(w, 1), nullptr);
+  QTest::mouseClick(TabCloseButton(w, 1), Qt::LeftButton);
   EXPECT_EQ(Ui(w).TabSet->count(), 1);
   EXPECT_FALSE(Ui(w).TabSet->isVisibleTo(&w));
   EXPECT_EQ(Shown(w), kAll);
@@ -102,8 +82,8 @@ TEST_F(TabsWindowTest, ClicksWheelAndArrowKeysSwitchTabsAndTheListFollows) {
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
   EXPECT_EQ(Shown(w), kRed);
   EXPECT_EQ(w.list().model()->highest_rank(), 2);
-  EXPECT_NE(CloseButton(w, 1), nullptr);
-  EXPECT_EQ(CloseButton(w, 2), nullptr);
+  EXPECT_NE(TabCloseButton(w, 1), nullptr);
+  EXPECT_EQ(TabCloseButton(w, 2), nullptr);
 
   Wheel(w, 1);  // towards the first tab
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 0);

@@ -109,11 +109,8 @@ void ViewAgain(TfrmMain& w) {
 void Choose(QMenu* menu, const QString& caption) {
   for (QAction* item : menu->actions()) {
     if (item->text() != caption) continue;
-    if (!item->isEnabled()) {
-      ADD_FAILURE() << caption.toStdString() << " is disabled";
-      return;
-    }
-    item->trigger();
+    EXPECT_TRUE(item->isEnabled()) << caption.toStdString();
+    if (item->isEnabled()) item->trigger();
     return;
   }
   ADD_FAILURE() << "no menu item " << caption.toStdString();
@@ -121,10 +118,7 @@ void Choose(QMenu* menu, const QString& caption) {
 
 void ClickHeader(TfrmMain& w, int column) {
   QHeaderView* header = Ui(w).msg->header();
-  if (header->isSectionHidden(column)) {
-    ADD_FAILURE() << "column " << column << " is hidden";
-    return;
-  }
+  ASSERT_FALSE(header->isSectionHidden(column)) << column;
   if (!header->isVisible()) {
     // A header not shown is not laid out, and loses its first click: the
     // signal a click gives, instead.
@@ -137,8 +131,13 @@ void ClickHeader(TfrmMain& w, int column) {
 }
 
 void SearchFor(TfrmMain& w, const QString& text) {
-  Ui(w).txtSearch->setText(text);
+  Ui(w).txtSearch->clear();
+  QTest::keyClicks(Ui(w).txtSearch, text);
   QTest::mouseClick(Ui(w).btnSearchNext, Qt::LeftButton);
+}
+
+QToolButton* TabCloseButton(const TfrmMain& w, int tab) {
+  return qobject_cast<QToolButton*>(Ui(w).TabSet->tabButton(tab, QTabBar::RightSide));
 }
 
 QStringList TreeTexts(const TfrmMain& w) {

@@ -183,6 +183,8 @@ void ClickHeader(TfrmMain& w, int column);
 // Types the text into the search box, in place of what it held, and clicks
 // "Search".
 void SearchFor(TfrmMain& w, const QString& text);
+// The close button of a tab under the list; none on a tab without one.
+QToolButton* TabCloseButton(const TfrmMain& w, int tab);
 // Runs the event loop until `done` holds, at most `ms` milliseconds; whether
 // it held.
 bool WaitFor(const std::function<bool()>& done, int ms = 20000);
