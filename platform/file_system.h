@@ -81,7 +81,8 @@ int WriteFileAtomically(const FileNameBytes& path, const NextPiece& next_piece,
 // Removes the new files that killed writes left in a folder: every plain
 // file named "<name>.tmp<pid>-<n>" (as WriteFileAtomically names its new
 // file) whose process <pid> no longer runs. A file of a running process,
-// this one's included, and every other entry are left alone. Gives the
+// this one's included, and every other entry are left alone; the first
+// write into the folder later in this run does not list it again. Gives the
 // error number of the listing, or else of the first removal that failed.
 int RemoveStaleTemporaries(const FileNameBytes& folder);
 

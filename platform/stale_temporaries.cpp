@@ -37,11 +37,21 @@ std::optional<std::uint32_t> WriterOf(std::string_view name) {
   return value;
 }
 
+// Records that the folder (ending in a separator) is cleaned in this run;
+// whether it was not before.
+bool FirstCleaning(const FileNameBytes& folder) {
+  static std::mutex mutex;
+  static std::set<FileNameBytes> cleaned;
+  const std::lock_guard<std::mutex> lock(mutex);
+  return cleaned.insert(folder).second;
+}
+
 }  // namespace
 
 int RemoveStaleTemporaries(const FileNameBytes& folder) {
   std::string prefix = folder;
   if (!prefix.empty() && kSeparators.find(prefix.back()) == std::string_view::npos) prefix += '/';
+  FirstCleaning(prefix);  // a write into it later in this run need not list it again
   int first_error = 0;
   const int listed = ListFolder(folder, nullptr, [&](const ListedItem& item) {
     const std::optional<std::uint32_t> writer = WriterOf(item.name);
@@ -55,16 +65,10 @@ int RemoveStaleTemporaries(const FileNameBytes& folder) {
 }
 
 void RemoveStaleTemporariesOnce(const FileNameBytes& target) {
-  static std::mutex mutex;
-  static std::set<FileNameBytes> cleaned;
   const std::size_t separator = target.find_last_of(kSeparators);
   const FileNameBytes folder =
       separator == FileNameBytes::npos ? FileNameBytes("./") : target.substr(0, separator + 1);
-  {
-    const std::lock_guard<std::mutex> lock(mutex);
-    if (!cleaned.insert(folder).second) return;
-  }
-  RemoveStaleTemporaries(folder);
+  if (FirstCleaning(folder)) RemoveStaleTemporaries(folder);
 }
 
 }  // namespace orvex::files

@@ -122,10 +122,8 @@ class TfrmMain : public QMainWindow {
   bool Guard(const std::function<void()>& action);
 
   // The areas, for reading what they show.
-  const ContactTreePanel& contacts_panel() const { return *contacts; }
   const ListPanel& list() const { return *conversations; }
   const ViewerPanel& viewer() const { return *PanBottom; }
-  const StatisticsPanel& statistics() const { return *panStats; }
 
   // Whether a view, a search, a batch export or printing is running.
   bool long_action_running() const;
@@ -206,6 +204,9 @@ class TfrmMain : public QMainWindow {
   // The batch export of the dialog: scope as the dialog numbers it. Throws on
   // failure; files written before it stay.
   void ExportIndividualFiles(int scope, const QString& folder, bool html);
+  // The dialogs that ask for the folder and scope of an export, then run it.
+  void AskBatchExport(bool html);
+  void AskKeepingExport(bool site);
   // The exports made for keeping ("Save as website...", "Save as JSON
   // files..."); their dialog numbers the scopes as KeepScope does.
   void Saveaswebsite1Click();

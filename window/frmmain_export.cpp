@@ -117,33 +117,21 @@ bool TfrmMain::WriteExport(const std::vector<ExportSource>& sources, ExportForma
   return finished;
 }
 
-namespace {
-
-// The batch-export dialog; `show` runs it modally (tests answer it there).
-void RunSaveDir(TfrmMain* w, bool html, FolderPicker* picker,
-                const std::function<int(QDialog&)>& show,
-                const std::function<bool(TfrmSaveDir::Scope, const QString&)>& run) {
-  auto browse = OutputFolderBrowser(picker, w);
-  TfrmSaveDir dialog(html, browse, run, w);
-  show(dialog);
+void TfrmMain::AskBatchExport(bool html) {
+  auto browse = OutputFolderBrowser(env_.folder_picker, this);
+  auto run = [this, html](TfrmSaveDir::Scope scope, const QString& folder) {
+    return Guard([&] { ExportIndividualFiles(scope, folder, html); });
+  };
+  TfrmSaveDir dialog(html, browse, run, this);
+  ShowModal(dialog);
 }
 
-}  // namespace
-
 void TfrmMain::Saveasindividualfiles1Click() {
-  RunSaveDir(
-      this, true, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); },
-      [this](TfrmSaveDir::Scope scope, const QString& folder) {
-        return Guard([&] { ExportIndividualFiles(scope, folder, true); });
-      });
+  AskBatchExport(true);
 }
 
 void TfrmMain::SaveasindividualHTMLfiles1Click() {
-  RunSaveDir(
-      this, false, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); },
-      [this](TfrmSaveDir::Scope scope, const QString& folder) {
-        return Guard([&] { ExportIndividualFiles(scope, folder, false); });
-      });
+  AskBatchExport(false);
 }
 
 void TfrmMain::Copytoclipboard1Click() {

@@ -20,35 +20,24 @@
 #include "ylogs/export/export_writer.h"
 
 namespace orvex {
-namespace {
-
-void RunKeepDialog(TfrmMain* w, bool site, FolderPicker* picker,
-                   const std::function<int(QDialog&)>& show,
-                   const std::function<bool(TfrmSaveDir::Scope, const QString&)>& run) {
-  auto browse = OutputFolderBrowser(picker, w);
+void TfrmMain::AskKeepingExport(bool site) {
+  auto browse = OutputFolderBrowser(env_.folder_picker, this);
+  auto run = [this, site](TfrmSaveDir::Scope scope, const QString& folder) {
+    return Guard([&] { ExportForKeeping(scope, folder, site); });
+  };
   const SaveDirCaptions captions{
       site ? "Save conversations as a website" : "Save conversations as JSON files",
       {"All conversations listed", "Only selected", "Selected contacts"}};
-  TfrmSaveDir dialog(captions, browse, run, w);
-  show(dialog);
+  TfrmSaveDir dialog(captions, browse, run, this);
+  ShowModal(dialog);
 }
 
-}  // namespace
-
 void TfrmMain::Saveaswebsite1Click() {
-  RunKeepDialog(
-      this, true, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); },
-      [this](TfrmSaveDir::Scope scope, const QString& folder) {
-        return Guard([&] { ExportForKeeping(scope, folder, true); });
-      });
+  AskKeepingExport(true);
 }
 
 void TfrmMain::SaveasJSONfiles1Click() {
-  RunKeepDialog(
-      this, false, env_.folder_picker, [this](QDialog& d) { return ShowModal(d); },
-      [this](TfrmSaveDir::Scope scope, const QString& folder) {
-        return Guard([&] { ExportForKeeping(scope, folder, false); });
-      });
+  AskKeepingExport(false);
 }
 
 void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {

@@ -155,10 +155,6 @@ QString ListPanel::search_text() const {
   return txtSearch->text();
 }
 
-int ListPanel::tab_count() const {
-  return TabSet->count();
-}
-
 void ListPanel::FillList(std::vector<ConversationEntry> entries) {
   msg->setUpdatesEnabled(false);
   const Finally resume([this] { msg->setUpdatesEnabled(true); });

@@ -54,7 +54,6 @@ class ListPanel : public QFrame {
   // every row, or the rows the active tab lists.
   enum class Rows { kSelected, kAll, kListed };
   std::vector<ExportSource> ExportSources(Rows rows) const;
-  int tab_count() const;
 
   // Fills the list, sorted again by the chosen column.
   void FillList(std::vector<ConversationEntry> entries);
