@@ -4,7 +4,8 @@
 Fails (exit 1, one line per fault) when
 - a file or folder named in the document does not exist;
 - a function written `Name()` or `Class::Name()`, or a handler written
-  `TfrmMain::Name`, is defined nowhere (CONTRIBUTING.md's names too);
+  `TfrmMain::Name` or `<Area>Actions::Name`, is defined nowhere
+  (CONTRIBUTING.md's names too);
 - in the tables of controls: a handler is not defined in the row's file, a
   function of the "ends in" column is not defined in the file named with it,
   a historic name occurs nowhere in the sources, or a quoted caption is not
@@ -13,14 +14,21 @@ Fails (exit 1, one line per fault) when
   the tables leave out;
 - a file includes across the layers the document draws (a core file a Qt or
   window header, a widget a core header, ...), an area panel under window/
-  includes the main window's header or another panel's, or files include
-  each other in a loop.
+  includes the main window's header or another panel's, an area's actions
+  (window/actions/) include the main window's header, more than three files
+  outside tests/ include it, or files include each other in a loop.
 
 Usage: check-architecture.py [ROOT]   (ROOT: the source tree, default: ..)
 """
 import re
 import sys
 from pathlib import Path
+
+# A handler: a member of a form, or of an area's actions (window/actions/).
+HANDLER = r"(?:Tfrm\w+|\w+Actions)::\w+"
+# The main window's header; at most this many files outside tests/ include it.
+MAIN_WINDOW_HEADER = "window/frmmain.h"
+MAIN_WINDOW_INCLUDERS = 3
 
 ROOT = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent)
 DOC = ROOT / "docs" / "ARCHITECTURE.md"
@@ -126,7 +134,7 @@ def check_names(doc, where=""):
         elif re.fullmatch(r"[A-Za-z_][\w:]*\(\)", token):
             if not is_defined(token[:-2]):
                 fault(f"no such function{where}: {token}")
-        elif re.fullmatch(r"Tfrm\w+::\w+", token):
+        elif re.fullmatch(HANDLER, token):
             if not is_defined(token):
                 fault(f"no such handler{where}: {token}")
 
@@ -159,7 +167,7 @@ def check_rows(rows):
                     fault(f"no such function: {name}")
             elif name not in WORDS and not any(w.startswith(name) for w in WORDS):
                 fault(f"historic name {name} occurs nowhere ({seen})")
-        for handler in re.findall(r"`(Tfrm\w+::\w+)`", row["handler"]):
+        for handler in re.findall(f"`({HANDLER})`", row["handler"]):
             if not is_defined(handler, files):
                 fault(f"{handler} is not defined in {', '.join(files)}")
         for function, path in re.findall(r"`([\w:]+)\(\)` in `([^`]+)`", row["ends in"]):
@@ -179,13 +187,13 @@ def connect_statements(text):
 
 
 def check_complete(rows):
-    handlers = {h for row in rows for h in re.findall(r"`(Tfrm\w+::\w+)`", row["handler"])}
+    handlers = {h for row in rows for h in re.findall(f"`({HANDLER})`", row["handler"])}
     historic = {n for row in rows for n in backticked(row["historic name"])}
     seen = "\n".join(row["what the user sees"] for row in rows)
     for path, text in SOURCES.items():
         if path.startswith("cli/"):
             continue
-        used = set(re.findall(r"&(Tfrm\w+::\w+)", text))
+        used = set(re.findall(f"&({HANDLER})", text))
         for statement in connect_statements(text):
             used |= {"TfrmMain::" + n
                      for n in re.findall(r"Guard\(\[[^\]]*\]\s*\{\s*(\w+)\(", statement)}
@@ -225,12 +233,14 @@ def layer_of(path):
 
 
 def panel_of(path):
-    """The area panel a window file belongs to: its folder under window/, if any."""
+    """The area panel a window file belongs to: its folder under window/, if any
+    (window/actions/ holds the areas' actions, which reach every panel)."""
     parts = path.split("/")
-    return parts[1] if parts[0] == "window" and len(parts) > 2 else None
+    return parts[1] if parts[0] == "window" and len(parts) > 2 and parts[1] != "actions" else None
 
 
 def check_layers():
+    includers = []
     for path, text in SOURCES.items():
         layer = layer_of(path)
         allowed, qt = LAYER_INCLUDES[layer]
@@ -242,12 +252,20 @@ def check_layers():
             other = layer_of(target) if target in SOURCES else None
             if other and other not in allowed:
                 fault(f"{path} ({layer}) includes {included} ({other})")
+            if target == MAIN_WINDOW_HEADER and path != "window/frmmain.h":
+                includers.append(path)
+                # The actions reach the window through their context alone.
+                if path.startswith("window/actions/"):
+                    fault(f"{path} (actions) includes the main window's {included}")
             # A panel stands alone: it hears from the others through signals.
             if panel and other == "window":
                 if Path(target).name.startswith("frmmain"):
                     fault(f"{path} (panel {panel}) includes the main window's {included}")
                 elif panel_of(target) not in (None, panel):
                     fault(f"{path} (panel {panel}) includes {included} (panel {panel_of(target)})")
+    if len(includers) > MAIN_WINDOW_INCLUDERS:
+        fault(f"{MAIN_WINDOW_HEADER} is included by {len(includers)} files outside tests "
+              f"(at most {MAIN_WINDOW_INCLUDERS}): {', '.join(sorted(includers))}")
 
 
 def check_include_loops():

@@ -30,11 +30,12 @@
 #include "widgets/caption_band.h"
 #include "widgets/link_icons.h"
 #include "widgets/tree_icons.h"
+#include "window/actions/window_actions.h"
 #include "window/frmmain.h"
-#include "window/frmmain_run_state.h"
 #include "window/list/list_panel.h"
 #include "window/long_action.h"
 #include "window/panel_parts.h"
+#include "window/run_state.h"
 #include "window/statistics/statistics_panel.h"
 #include "window/tree/contact_tree_panel.h"
 #include "window/viewer/viewer_panel.h"
@@ -45,74 +46,83 @@ QPoint CentredTopLeft(QSize window, const QRect& desktop) {
           std::max(desktop.top(), desktop.top() + (desktop.height() - window.height()) / 2)};
 }
 
-QAction* TfrmMain::AddItem(QMenu* menu, const QString& caption, void (TfrmMain::*handler)(),
-                           bool enabled) {
+QAction* TfrmMain::AddItem(QMenu* menu, const QString& caption, std::function<void()> handler) {
   QAction* a = menu->addAction(caption);
-  a->setEnabled(enabled);
-  if (handler)
-    connect(a, &QAction::triggered, this,
-            [this, handler] { Guard([this, handler] { (this->*handler)(); }); });
+  connect(a, &QAction::triggered, this, std::move(handler));
   return a;
 }
 
 void TfrmMain::CreateMenus() {
+  WindowActions& a = *actions_;
   popFile = new QMenu(this);
-  AddItem(popFile, "Open message archive folder...", &TfrmMain::btnSelDirClick);
-  AddItem(popFile, "Open .dat file...", &TfrmMain::Opendatfile1Click);
+  AddItem(popFile, "Open message archive folder...",
+          Guarded(&a.files, &FileActions::btnSelDirClick));
+  AddItem(popFile, "Open .dat file...", Guarded(&a.files, &FileActions::Opendatfile1Click));
   popFile->addSeparator();
-  AddItem(popFile, "Save as HTML...", &TfrmMain::Save1Click);
-  AddItem(popFile, "Save as text...", &TfrmMain::Saveastext2Click);
-  AddItem(popFile, "Save as individual HTML files...", &TfrmMain::Saveasindividualfiles1Click);
-  AddItem(popFile, "Save as individual text files...", &TfrmMain::SaveasindividualHTMLfiles1Click);
-  AddItem(popFile, "Save as website...", &TfrmMain::Saveaswebsite1Click);
-  AddItem(popFile, "Save as JSON files...", &TfrmMain::SaveasJSONfiles1Click);
+  AddItem(popFile, "Save as HTML...", Guarded(&a.exports, &ExportActions::Save1Click));
+  AddItem(popFile, "Save as text...", Guarded(&a.exports, &ExportActions::Saveastext2Click));
+  AddItem(popFile, "Save as individual HTML files...",
+          Guarded(&a.exports, &ExportActions::Saveasindividualfiles1Click));
+  AddItem(popFile, "Save as individual text files...",
+          Guarded(&a.exports, &ExportActions::SaveasindividualHTMLfiles1Click));
+  AddItem(popFile, "Save as website...", Guarded(&a.keep, &KeepActions::Saveaswebsite1Click));
+  AddItem(popFile, "Save as JSON files...", Guarded(&a.keep, &KeepActions::SaveasJSONfiles1Click));
   popFile->addSeparator();
-  AddItem(popFile, "Print...", &TfrmMain::Print1Click);
-  AddItem(popFile, "Print preview...", &TfrmMain::Printpreview1Click);
-  AddItem(popFile, "Page setup...", &TfrmMain::Printersetup1Click);
+  AddItem(popFile, "Print...", Guarded(&a.print, &PrintActions::Print1Click));
+  AddItem(popFile, "Print preview...", Guarded(&a.print, &PrintActions::Printpreview1Click));
+  AddItem(popFile, "Page setup...", Guarded(&a.print, &PrintActions::Printersetup1Click));
   popFile->addSeparator();
-  AddItem(popFile, "Exit", &TfrmMain::Exit1Click);
+  AddItem(popFile, "Exit", Guarded(this, &TfrmMain::Exit1Click));
 
   popView = new QMenu(this);
-  mnuFormatToolbar = AddItem(popView, "Format toolbar", &TfrmMain::btnFormatClick);
-  mnuStatistics = AddItem(popView, "Statistics", &TfrmMain::btnStatsClick);
-  mnuMsgview = AddItem(popView, "Message viewer", &TfrmMain::mnuMsgviewClick);
-  for (QAction* a : {mnuFormatToolbar, mnuStatistics, mnuMsgview}) a->setCheckable(true);
+  mnuFormatToolbar = AddItem(popView, "Format toolbar", Guarded(this, &TfrmMain::btnFormatClick));
+  mnuStatistics = AddItem(popView, "Statistics", Guarded(this, &TfrmMain::btnStatsClick));
+  mnuMsgview = AddItem(popView, "Message viewer", Guarded(this, &TfrmMain::mnuMsgviewClick));
+  for (QAction* item : {mnuFormatToolbar, mnuStatistics, mnuMsgview}) item->setCheckable(true);
   mnuMsgview->setChecked(true);
 
   popMessage = new QMenu(this);
-  AddItem(popMessage, "Add to favorites", &TfrmMain::Addtofavorite1Click);
+  AddItem(popMessage, "Add to favorites",
+          Guarded(&a.discovery, &DiscoveryActions::Addtofavorite1Click));
   popMessage->addSeparator();
-  AddItem(popMessage, "Copy to clipboard", &TfrmMain::Copytoclipboard1Click);
-  AddItem(popMessage, "Copy html code to clipboard", &TfrmMain::Copyhtmlcodetoclipboard1Click);
+  AddItem(popMessage, "Copy to clipboard",
+          Guarded(&a.exports, &ExportActions::Copytoclipboard1Click));
+  AddItem(popMessage, "Copy html code to clipboard",
+          Guarded(&a.exports, &ExportActions::Copyhtmlcodetoclipboard1Click));
   popMessage->addSeparator();
-  AddItem(popMessage, "Delete", &TfrmMain::Delete2Click);
-  AddItem(popMessage, "Show in Explorer", &TfrmMain::Showinexplorer1Click);
+  AddItem(popMessage, "Delete", Guarded(&a.files, &FileActions::Delete2Click));
+  AddItem(popMessage, "Show in Explorer", Guarded(&a.files, &FileActions::Showinexplorer1Click));
   popMessage->addSeparator();
-  AddItem(popMessage, "Select all messages", &TfrmMain::Selectallmessages2Click);
+  AddItem(popMessage, "Select all messages",
+          Guarded(&a.views, &ViewActions::Selectallmessages2Click));
 
   popHelp = new QMenu(this);
-  AddItem(popHelp, "Help", &TfrmMain::Onlinehelp1Click);
-  AddItem(popHelp, "Homepage", &TfrmMain::Orvexhomepage1Click);
-  AddItem(popHelp, "Forum", &TfrmMain::btnForumClick);
-  AddItem(popHelp, "Suggestions and bugs reports", &TfrmMain::Suggestionsandbugsreports1Click);
+  AddItem(popHelp, "Help", Guarded(&a.help, &HelpActions::Onlinehelp1Click));
+  AddItem(popHelp, "Homepage", Guarded(&a.help, &HelpActions::Orvexhomepage1Click));
+  AddItem(popHelp, "Forum", Guarded(&a.help, &HelpActions::btnForumClick));
+  AddItem(popHelp, "Suggestions and bugs reports",
+          Guarded(&a.help, &HelpActions::Suggestionsandbugsreports1Click));
   popHelp->addSeparator();
-  AddItem(popHelp, "About...", &TfrmMain::About1Click);
+  AddItem(popHelp, "About...", Guarded(&a.help, &HelpActions::About1Click));
 
   PopupMenu1 = new QMenu(this);
-  AddItem(PopupMenu1, "Add to favorites", &TfrmMain::Addtofavorite1Click);
-  AddItem(PopupMenu1, "Remove from favorites", &TfrmMain::Removefromfavorites1Click);
-  AddItem(PopupMenu1, "Refresh", &TfrmMain::Refresh1Click);
+  AddItem(PopupMenu1, "Add to favorites",
+          Guarded(&a.discovery, &DiscoveryActions::Addtofavorite1Click));
+  AddItem(PopupMenu1, "Remove from favorites",
+          Guarded(&a.discovery, &DiscoveryActions::Removefromfavorites1Click));
+  AddItem(PopupMenu1, "Refresh", Guarded(&a.discovery, &DiscoveryActions::Refresh1Click));
   PopupMenu1->addSeparator();
-  AddItem(PopupMenu1, "Copy to clipboard", &TfrmMain::Copytoclipboard1Click);
-  AddItem(PopupMenu1, "Save as HTML...", &TfrmMain::Save1Click);
-  AddItem(PopupMenu1, "Save as text...", &TfrmMain::Saveastext2Click);
-  mnuListDelete = AddItem(PopupMenu1, "Delete", &TfrmMain::Delete2Click);
+  AddItem(PopupMenu1, "Copy to clipboard",
+          Guarded(&a.exports, &ExportActions::Copytoclipboard1Click));
+  AddItem(PopupMenu1, "Save as HTML...", Guarded(&a.exports, &ExportActions::Save1Click));
+  AddItem(PopupMenu1, "Save as text...", Guarded(&a.exports, &ExportActions::Saveastext2Click));
+  mnuListDelete = AddItem(PopupMenu1, "Delete", Guarded(&a.files, &FileActions::Delete2Click));
   mnuListDelete->setShortcut(QKeySequence(Qt::Key_Delete));
   mnuListDelete->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   PopupMenu1->addSeparator();
-  AddItem(PopupMenu1, "Show in Explorer", &TfrmMain::Showinexplorer1Click);
-  AddItem(PopupMenu1, "Select all messages", &TfrmMain::Selectallmessages2Click);
+  AddItem(PopupMenu1, "Show in Explorer", Guarded(&a.files, &FileActions::Showinexplorer1Click));
+  AddItem(PopupMenu1, "Select all messages",
+          Guarded(&a.views, &ViewActions::Selectallmessages2Click));
 }
 
 QFrame* TfrmMain::CreateTopStrip() {

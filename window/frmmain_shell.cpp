@@ -1,4 +1,5 @@
-// Start-up, the panel switches, closing, and the guard every action runs in.
+// Start-up, the connections from area to area, the panel switches, the
+// settings file, closing, and the guard every action runs in.
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -31,25 +32,29 @@
 #include "qt_platform/save_dialogs.h"
 #include "qt_platform/shell.h"
 #include "widgets/tab_strip.h"
+#include "window/actions/window_actions.h"
+#include "window/discovery_state.h"
 #include "window/frmmain.h"
-#include "window/frmmain_discovery_state.h"
-#include "window/frmmain_run_state.h"
-#include "window/frmmain_save_state.h"
 #include "window/frmmain_settings_state.h"
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"
 #include "window/long_action.h"
 #include "window/menu_style.h"
+#include "window/run_state.h"
 #include "window/statistics/statistics_panel.h"
 #include "window/tree/contact_tree_panel.h"
 #include "window/viewer/viewer_panel.h"
+#include "window/window_context.h"
 #include "ylogs/archive/codepage.h"
+#include "ylogs/archive/file_error.h"
+#include "ylogs/archive/theme.h"
 #include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/conversation_entry.h"
 #include "ylogs/discovery/profiles_folder.h"
 #include "ylogs/program/clock.h"
 #include "ylogs/program/command_line.h"
 #include "ylogs/program/error_text.h"
+#include "ylogs/program/finally.h"
 #include "ylogs/program/settings.h"
 #include "ylogs/program/settings_location.h"
 #include "ylogs/program/temp_folder.h"
@@ -91,11 +96,22 @@ TfrmMain::TfrmMain(FrmMainEnvironment env, QWidget* parent)
       env_(std::move(env)),
       discovery_(std::make_unique<DiscoveryState>()),
       run_(std::make_unique<RunState>()),
-      save_(std::make_unique<SaveState>()),
-      settings_(std::make_unique<SettingsState>()) {
+      settings_(std::make_unique<SettingsState>()),
+      context_(std::make_unique<WindowContext>()),
+      actions_(std::make_unique<WindowActions>(*context_)) {
   setObjectName("frmMain");
   if (!env_.now) env_.now = NowLocalDayCount;
+  WindowContext& c = *context_;
+  c.window = this;
+  c.env = &env_;
+  c.run = run_.get();
+  c.discovery = discovery_.get();
+  c.guard = [this](const std::function<void()>& action) { return Guard(action); };
   CreateControls();
+  c.contacts = contacts;
+  c.conversations = conversations;
+  c.viewer = PanBottom;
+  c.statistics = panStats;
   conversations->model()->SetDateText([this](double day) {
     return env_.formatter ? FromAnsi(env_.formatter->ShortDate(day)) : QString();
   });
@@ -104,8 +120,8 @@ TfrmMain::TfrmMain(FrmMainEnvironment env, QWidget* parent)
     // A view asked for while the action ran is built now that it has ended.
     if (!run_->view_again) return;
     run_->view_again = false;
-    QMetaObject::invokeMethod(
-        this, [this] { Guard([this] { msgChange(); }); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, Guarded(&actions_->views, &ViewActions::msgChange),
+                              Qt::QueuedConnection);
   });
 }
 
@@ -131,40 +147,50 @@ bool TfrmMain::Guard(const std::function<void()>& action) {
   return false;
 }
 
-int TfrmMain::ShowModal(QDialog& dialog) {
-  return env_.show_modal ? env_.show_modal(dialog) : dialog.exec();
+QPrinter* TfrmMain::printer() {
+  return actions_->print.printer();
+}
+
+bool TfrmMain::PrintPage(QPrinter* target) {
+  return actions_->print.PrintPage(target);
 }
 
 void TfrmMain::ConnectHandlers() {
-  auto guarded = [this](void (TfrmMain::*handler)()) {
-    return [this, handler] { Guard([this, handler] { (this->*handler)(); }); };
-  };
-  connect(btnFormat, &QToolButton::clicked, this, guarded(&TfrmMain::btnFormatClick));
-  connect(btnStats, &QToolButton::clicked, this, guarded(&TfrmMain::btnStatsClick));
-  connect(contacts, &ContactTreePanel::pathChanged, this, guarded(&TfrmMain::edtPathChange));
-  connect(contacts, &ContactTreePanel::selectionChanged, this, guarded(&TfrmMain::idsChange));
-  connect(contacts, &ContactTreePanel::filterChanged, this, guarded(&TfrmMain::edtFilterChange));
-  connect(conversations, &ListPanel::selectionChanged, this, guarded(&TfrmMain::msgChange));
+  WindowActions& a = *actions_;
+  connect(btnFormat, &QToolButton::clicked, this, Guarded(this, &TfrmMain::btnFormatClick));
+  connect(btnStats, &QToolButton::clicked, this, Guarded(this, &TfrmMain::btnStatsClick));
+  connect(contacts, &ContactTreePanel::pathChanged, this,
+          Guarded(&a.discovery, &DiscoveryActions::edtPathChange));
+  connect(contacts, &ContactTreePanel::selectionChanged, this,
+          Guarded(&a.discovery, &DiscoveryActions::idsChange));
+  connect(contacts, &ContactTreePanel::filterChanged, this,
+          Guarded(&a.discovery, &DiscoveryActions::edtFilterChange));
+  connect(conversations, &ListPanel::selectionChanged, this,
+          Guarded(&a.views, &ViewActions::msgChange));
   connect(conversations, &ListPanel::headerClicked, this,
-          [this](int column) { Guard([this, column] { msgHeaderClick(column); }); });
+          Guarded(&a.views, &ViewActions::msgHeaderClick));
   connect(conversations, &ListPanel::menuRequested, this,
           [this](const QPoint& global) { PopupMenu1->popup(global); });
-  connect(PanBottom, &ViewerPanel::optionsClicked, this, guarded(&TfrmMain::RefreshBrowser));
-  connect(PanBottom, &ViewerPanel::themeChosen, this, guarded(&TfrmMain::cbxThemeChange));
-  connect(PanBottom, &ViewerPanel::rawClicked, this, guarded(&TfrmMain::btnRawClick));
+  connect(PanBottom, &ViewerPanel::optionsClicked, this,
+          Guarded(&a.views, &ViewActions::RefreshBrowser));
+  connect(PanBottom, &ViewerPanel::themeChosen, this,
+          Guarded(&a.views, &ViewActions::cbxThemeChange));
+  connect(PanBottom, &ViewerPanel::rawClicked, this, Guarded(&a.views, &ViewActions::btnRawClick));
   // The statistics show the counts of each view as it ends.
-  connect(PanBottom, &ViewerPanel::countersChanged, this, [this] { vsStatRepaint(); });
-  connect(conversations, &ListPanel::searchRequested, this, guarded(&TfrmMain::btnSearchNextClick));
-  connect(btnCancel, &QPushButton::clicked, this, guarded(&TfrmMain::applyClick));
+  connect(PanBottom, &ViewerPanel::countersChanged, this, [&a] { a.views.vsStatRepaint(); });
+  connect(conversations, &ListPanel::searchRequested, this,
+          Guarded(&a.search, &SearchActions::btnSearchNextClick));
+  connect(btnCancel, &QPushButton::clicked, this, Guarded(&a.views, &ViewActions::applyClick));
   connect(contacts, &ContactTreePanel::archivingClicked, this,
-          guarded(&TfrmMain::spdArchivingClick));
-  connect(contacts, &ContactTreePanel::browseClicked, this, guarded(&TfrmMain::btnSelDirClick));
-  connect(btnHelp, &QToolButton::clicked, this, guarded(&TfrmMain::Onlinehelp1Click));
-  connect(btnForum, &QToolButton::clicked, this, guarded(&TfrmMain::btnForumClick));
+          Guarded(&a.discovery, &DiscoveryActions::spdArchivingClick));
+  connect(contacts, &ContactTreePanel::browseClicked, this,
+          Guarded(&a.files, &FileActions::btnSelDirClick));
+  connect(btnHelp, &QToolButton::clicked, this, Guarded(&a.help, &HelpActions::Onlinehelp1Click));
+  connect(btnForum, &QToolButton::clicked, this, Guarded(&a.help, &HelpActions::btnForumClick));
   connect(conversations, &ListPanel::tabChanged, this,
-          [this](int tab) { Guard([this, tab] { TabSetChange(tab); }); });
+          Guarded(&a.views, &ViewActions::TabSetChange));
   connect(conversations, &ListPanel::tabCloseClicked, this,
-          guarded(&TfrmMain::CloseActiveSearchTab));
+          Guarded(&a.views, &ViewActions::CloseActiveSearchTab));
 }
 
 void TfrmMain::ApplySystemCodePage() {
@@ -233,6 +259,46 @@ void TfrmMain::FormCreate() {
   bar.push_back(btnHelp);
   bar.push_back(btnForum);
   AttachMenuDrawing({popFile, popView, popMessage, popHelp, PopupMenu1}, bar, this);
+}
+
+void TfrmMain::LoadSettings() {
+  const AppSettings s = ReadSettings(LocateSettingsFile(env_.program_folder).read_path);
+  settings_->theme = s.theme;
+  settings_->unreadable = s.unreadable;
+  PanBottom->SetDateAndTime(s.date, s.time);
+  PanBottom->SelectTheme(s.theme);
+  // A theme that cannot be loaded is reported; the other keys still apply.
+  const Finally other_keys([&] {
+    PanBottom->SetStyles(s.bold, s.fonts, s.smileys);
+    btnStats->setChecked(s.stats);
+    btnFormat->setChecked(s.format);
+    mnuStatistics->setChecked(btnStats->isChecked());
+    panStats->setVisible(btnStats->isChecked());
+    PanBottom->ShowFormatBar(btnFormat->isChecked());
+    mnuFormatToolbar->setChecked(btnFormat->isChecked());
+    for (const FavoriteEntry& f : s.favorites) contacts->LoadFavorite(f);
+  });
+  actions_->views.cbxThemeChange();
+}
+
+void TfrmMain::SaveSettings() {
+  AppSettings s;
+  const DisplayOptions shown = PanBottom->options();
+  s.date = shown.date;
+  s.time = shown.time;
+  // With no entry selected, the name that was read is kept for the next start.
+  s.theme = PanBottom->chosen_theme().value_or(settings_->theme);
+  s.bold = shown.bold;
+  s.fonts = shown.fonts;
+  s.smileys = shown.smileys;
+  s.stats = btnStats->isChecked();
+  s.format = btnFormat->isChecked();
+  s.favorites = contacts->favorites().entries();
+  s.profiles_folder = discovery_->chosen_profiles;
+  const SettingsLocation location = LocateSettingsFile(env_.program_folder);
+  if (settings_->unreadable) throw UserError("Unable to write to " + location.write_path);
+  PrepareSettingsFile(location);
+  WriteSettings(location.write_path, s);
 }
 
 void TfrmMain::btnFormatClick() {

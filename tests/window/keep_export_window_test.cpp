@@ -14,6 +14,7 @@
 
 #include "platform_answers.h"
 #include "saveDir/frmsavedir.h"
+#include "window/actions/keep_actions.h"
 #include "window_fixture.h"
 
 namespace orvex::testing {
@@ -113,8 +114,8 @@ TEST_F(KeepExportWindowTest, JsonFilesForEachScope) {
     std::vector<std::string> files;
   };
   const Case cases[] = {
-      {TfrmMain::kAllListed, {"20050102-bob-alice.json", "index.json"}},
-      {TfrmMain::kSelectedContacts,
+      {KeepActions::kAllListed, {"20050102-bob-alice.json", "index.json"}},
+      {KeepActions::kSelectedContacts,
        {"20050101-bob-alice.json", "20050102-bob-alice.json", "20050103-bob-alice.json",
         "index.json"}},
   };
@@ -135,8 +136,8 @@ TEST_F(KeepExportWindowTest, WebsiteOfTheSelectionAndAnEmptyFolderRefused) {
   SelectRows(w, {0, 2});
   const TextItems text_before = w.viewer().text_buffer();
   Choose(w, "Save as website...", [&](TfrmSaveDir& d) {
-    EXPECT_FALSE(ClickOk(d, " ", TfrmMain::kOnlySelected));
-    EXPECT_TRUE(ClickOk(d, out / "site", TfrmMain::kOnlySelected));
+    EXPECT_FALSE(ClickOk(d, " ", KeepActions::kOnlySelected));
+    EXPECT_TRUE(ClickOk(d, out / "site", KeepActions::kOnlySelected));
   });
   EXPECT_EQ(shown.front(), "Save conversations as a website");
   EXPECT_EQ(dialogs.errors, QStringList({"Please choose an output directory first."}));
@@ -160,7 +161,7 @@ TEST_F(KeepExportWindowTest, AWebsiteStoppedByCancelIsNotOfferedToOpen) {
   TfrmMain& w = StartWith(3);
   const CancelAtTheFirstFile cancel(w);
   Choose(w, "Save as website...",
-         [&](TfrmSaveDir& d) { ClickOk(d, out / "site", TfrmMain::kAllListed); });
+         [&](TfrmSaveDir& d) { ClickOk(d, out / "site", KeepActions::kAllListed); });
   EXPECT_EQ(Written(out / "site"), std::vector<std::string>{"bob/alice/20050101-bob.html"});
   EXPECT_TRUE(dialogs.questions.isEmpty());
   EXPECT_TRUE(shell.opened.isEmpty());

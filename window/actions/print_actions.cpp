@@ -1,4 +1,5 @@
-// Printing the page the browser view holds: print, preview and page setup.
+#include "window/actions/print_actions.h"
+
 #include <QEventLoop>
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
@@ -9,12 +10,12 @@
 #include <functional>
 
 #include "qt_platform/save_dialogs.h"
-#include "window/frmmain.h"
-#include "window/frmmain_run_state.h"
-#include "window/frmmain_save_state.h"
 #include "window/long_action.h"
+#include "window/run_state.h"
 #include "window/viewer/safe_web_page.h"
 #include "window/viewer/viewer_panel.h"
+#include "window/window_context.h"
+#include "window/window_environment.h"
 #include "ylogs/archive/file_error.h"
 
 namespace orvex {
@@ -62,34 +63,38 @@ bool RunPrint(LongActionRunner& runner, const std::function<void(PrintWait&)>& s
 
 }  // namespace
 
-QPrinter* TfrmMain::printer() {
+PrintActions::PrintActions(const WindowContext& context) : ctx_(context) {}
+
+PrintActions::~PrintActions() = default;
+
+QPrinter* PrintActions::printer() {
   // One printer for the run, so that the page setup holds for later prints.
-  if (!save_->printer) save_->printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  return save_->printer.get();
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return printer_.get();
 }
 
-bool TfrmMain::PrintPage(QPrinter* target) {
-  return RunPrint(*run_->runner, [this, target](PrintWait& wait) {
-    connect(PanBottom->browser(), &QWebEngineView::printFinished, wait.context(),
-            [&wait](bool ok) { wait.Finished(ok); });
-    PanBottom->browser()->print(target);
+bool PrintActions::PrintPage(QPrinter* target) {
+  return RunPrint(*ctx_.run->runner, [this, target](PrintWait& wait) {
+    QObject::connect(ctx_.viewer->browser(), &QWebEngineView::printFinished, wait.context(),
+                     [&wait](bool ok) { wait.Finished(ok); });
+    ctx_.viewer->browser()->print(target);
   });
 }
 
-bool TfrmMain::PrintPageToPdf(const QString& file, const QPageLayout& layout,
-                              const QPageRanges& pages) {
-  return RunPrint(*run_->runner, [&](PrintWait& wait) {
-    connect(PanBottom->page(), &QWebEnginePage::pdfPrintingFinished, wait.context(),
-            [&wait, file](const QString& written, bool ok) {
-              if (written == file) wait.Finished(ok);
-            });
-    PanBottom->page()->printToPdf(file, layout, pages);
+bool PrintActions::PrintPageToPdf(const QString& file, const QPageLayout& layout,
+                                  const QPageRanges& pages) {
+  return RunPrint(*ctx_.run->runner, [&](PrintWait& wait) {
+    QObject::connect(ctx_.viewer->page(), &QWebEnginePage::pdfPrintingFinished, wait.context(),
+                     [&wait, file](const QString& written, bool ok) {
+                       if (written == file) wait.Finished(ok);
+                     });
+    ctx_.viewer->page()->printToPdf(file, layout, pages);
   });
 }
 
-void TfrmMain::Print1Click() {
+void PrintActions::Print1Click() {
   QPrinter* target = printer();
-  if (!env_.save_dialogs || !env_.save_dialogs->AskPrint(this, target)) return;
+  if (!ctx_.env->save_dialogs || !ctx_.env->save_dialogs->AskPrint(ctx_.window, target)) return;
   // A PDF file gets the browser's own PDF: text that can be found and copied,
   // in the dialog's paper, orientation, margins and pages. Other printers get
   // the page drawn for them.
@@ -101,15 +106,15 @@ void TfrmMain::Print1Click() {
   if (!printed) throw UserError("The page could not be printed");
 }
 
-void TfrmMain::Printpreview1Click() {
-  QPrintPreviewDialog preview(printer(), this);
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-          [this](QPrinter* target) { PrintPage(target); });
+void PrintActions::Printpreview1Click() {
+  QPrintPreviewDialog preview(printer(), ctx_.window);
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [this](QPrinter* target) { PrintPage(target); });
   preview.exec();
 }
 
-void TfrmMain::Printersetup1Click() {
-  if (env_.save_dialogs) env_.save_dialogs->AskPageSetup(this, printer());
+void PrintActions::Printersetup1Click() {
+  if (ctx_.env->save_dialogs) ctx_.env->save_dialogs->AskPageSetup(ctx_.window, printer());
 }
 
 }  // namespace orvex

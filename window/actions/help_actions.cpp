@@ -1,4 +1,5 @@
-// The guide shipped with the program, and the About box.
+#include "window/actions/help_actions.h"
+
 #include <QFileInfo>
 #include <QUrl>
 
@@ -6,7 +7,8 @@
 #include "qt_platform/dialogs.h"
 #include "qt_platform/qt_text.h"
 #include "qt_platform/shell.h"
-#include "window/frmmain.h"
+#include "window/window_context.h"
+#include "window/window_environment.h"
 
 namespace orvex {
 namespace {
@@ -36,27 +38,27 @@ void OpenGuide(const FrmMainEnvironment& env, QWidget* parent, const char* secti
 
 }  // namespace
 
-void TfrmMain::Onlinehelp1Click() {
-  OpenGuide(env_, this);
+void HelpActions::Onlinehelp1Click() {
+  OpenGuide(*ctx_.env, ctx_.window);
 }
 
 // The program's home is the guide that comes with it.
-void TfrmMain::Orvexhomepage1Click() {
-  OpenGuide(env_, this);
+void HelpActions::Orvexhomepage1Click() {
+  OpenGuide(*ctx_.env, ctx_.window);
 }
 
 // Where others would ask in a forum: the guide's common questions.
-void TfrmMain::btnForumClick() {
-  OpenGuide(env_, this, kQuestionsSection);
+void HelpActions::btnForumClick() {
+  OpenGuide(*ctx_.env, ctx_.window, kQuestionsSection);
 }
 
-void TfrmMain::Suggestionsandbugsreports1Click() {
-  OpenGuide(env_, this, kReportSection);
+void HelpActions::Suggestionsandbugsreports1Click() {
+  OpenGuide(*ctx_.env, ctx_.window, kReportSection);
 }
 
-void TfrmMain::About1Click() {
-  TfrmAbout box(env_.shell, this);  // a new box each time, gone when it closes
-  ShowModal(box);
+void HelpActions::About1Click() {
+  TfrmAbout box(ctx_.env->shell, ctx_.window);  // a new box each time, gone when it closes
+  ctx_.ShowModal(box);
 }
 
 }  // namespace orvex

@@ -1,6 +1,5 @@
-// Deleting the listed conversations' files (to the trash), showing a
-// conversation's folder, choosing the profiles folder, and listing archive
-// files opened from anywhere (loose files).
+#include "window/actions/file_actions.h"
+
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QTreeView>
@@ -17,11 +16,13 @@
 #include "qt_platform/file_system_trash.h"
 #include "qt_platform/qt_text.h"
 #include "qt_platform/shell.h"
-#include "window/frmmain.h"
-#include "window/frmmain_discovery_state.h"
+#include "window/actions/discovery_actions.h"
+#include "window/discovery_state.h"
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"
 #include "window/tree/contact_tree_panel.h"
+#include "window/window_context.h"
+#include "window/window_environment.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/conversation_entry.h"
@@ -46,16 +47,18 @@ ConversationEntry EntryForLooseFile(const std::string& path, const std::string& 
 
 }  // namespace
 
-void TfrmMain::Delete2Click() {
-  const std::vector<int> rows = conversations->SelectedRowsInOrder();
+void FileActions::Delete2Click() {
+  const std::vector<int> rows = ctx_.conversations->SelectedRowsInOrder();
   // The files go to the trash; without one the question says they go for good.
   const bool trash = files::TrashAvailable();
   const QString question = QStringLiteral("Are you sure you want to delete %1 files%2?\r\n")
                                .arg(rows.size())
                                .arg(trash ? "" : " permanently");
-  if (!env_.dialogs || !env_.dialogs->AskYesNoDefaultNo(this, "Confirmation", question)) return;
+  if (!ctx_.env->dialogs ||
+      !ctx_.env->dialogs->AskYesNoDefaultNo(ctx_.window, "Confirmation", question))
+    return;
   std::vector<std::string> paths;
-  for (int row : rows) paths.push_back(conversations->model()->EntryAt(row).path);
+  for (int row : rows) paths.push_back(ctx_.conversations->model()->EntryAt(row).path);
   // The first failure stops: files moved or deleted before it stay so and the
   // list stays as it is.
   std::vector<std::string> permanently;  // the files no trash can take
@@ -74,50 +77,53 @@ void TfrmMain::Delete2Click() {
             : QStringLiteral("%1 files cannot be moved to the trash. Delete them permanently?")
                   .arg(permanently.size());
     // No keeps them; the list shows what the trash took.
-    if (!env_.dialogs->AskYesNoDefaultNo(this, "Confirmation", again)) permanently.clear();
+    if (!ctx_.env->dialogs->AskYesNoDefaultNo(ctx_.window, "Confirmation", again))
+      permanently.clear();
   }
   for (const std::string& path : permanently) {
     if (const int error = files::RemoveFile(path); error != 0) {
       throw FileError(FileErrorText(error));
     }
   }
-  idsChange();
+  discovery_.idsChange();
 }
 
-void TfrmMain::Showinexplorer1Click() {
-  const std::vector<int> rows = conversations->SelectedRowsInOrder();
-  if (rows.empty() || !env_.shell) return;
-  const std::string& path = conversations->model()->EntryAt(rows.front()).path;
+void FileActions::Showinexplorer1Click() {
+  const std::vector<int> rows = ctx_.conversations->SelectedRowsInOrder();
+  if (rows.empty() || !ctx_.env->shell) return;
+  const std::string& path = ctx_.conversations->model()->EntryAt(rows.front()).path;
   const std::size_t cut = path.rfind('/');
   const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-  env_.shell->Open(QUrl::fromLocalFile(FromFileName(folder)));
+  ctx_.env->shell->Open(QUrl::fromLocalFile(FromFileName(folder)));
 }
 
-void TfrmMain::btnSelDirClick() {
-  if (!env_.folder_picker) return;
+void FileActions::btnSelDirClick() {
+  if (!ctx_.env->folder_picker) return;
   std::string folder;
-  if (!BrowseForFolder(*env_.folder_picker, this, kSelectArchiveFolderTitle, "", folder)) return;
+  if (!BrowseForFolder(*ctx_.env->folder_picker, ctx_.window, kSelectArchiveFolderTitle, "",
+                       folder))
+    return;
   if (folder.empty() || folder.back() != '/') folder += '/';
   // A folder above the profiles folder (the messenger's, a programs folder,
   // a disk) stands for the profiles folder below it.
   const std::optional<std::string> profiles = ProfilesFolderAtOrBelow(folder);
   if (profiles) folder = *profiles;
-  contacts->SetPath(FromFileName(folder));  // scans only when the text changes
-  if (profiles) discovery_->chosen_profiles = folder;
+  ctx_.contacts->SetPath(FromFileName(folder));  // scans only when the text changes
+  if (profiles) ctx_.discovery->chosen_profiles = folder;
 }
 
-void TfrmMain::Opendatfile1Click() {
-  TfrmOpenDat dialog(env_.dat_files, env_.dialogs, this);
-  ShowModal(dialog);
+void FileActions::Opendatfile1Click() {
+  TfrmOpenDat dialog(ctx_.env->dat_files, ctx_.env->dialogs, ctx_.window);
+  ctx_.ShowModal(dialog);
   // Without files nothing changes: rows listed from loose files before keep
   // the names they are decoded with.
   if (dialog.files().empty()) return;
 
-  DiscoveryState& d = *discovery_;
-  contacts->ClearForLooseFiles();
+  DiscoveryState& d = *ctx_.discovery;
+  ctx_.contacts->ClearForLooseFiles();
   // The emptied tree rebuilds the list as any selection change does: the
   // search tabs close, the current identity goes, the list empties.
-  idsChange();
+  discovery_.idsChange();
 
   d.loose_mode = true;
   d.loose_files = dialog.files();
@@ -126,8 +132,8 @@ void TfrmMain::Opendatfile1Click() {
   std::vector<ConversationEntry> entries;
   for (const std::string& path : d.loose_files)
     entries.push_back(EntryForLooseFile(path, d.loose_user_name, d.loose_friend_name));
-  conversations->FillList(std::move(entries));
-  contacts->ShowNoArchivesNote(false);  // the files asked for are listed
+  ctx_.conversations->FillList(std::move(entries));
+  ctx_.contacts->ShowNoArchivesNote(false);  // the files asked for are listed
 }
 
 }  // namespace orvex

@@ -1,6 +1,4 @@
-// "Save as website..." and "Save as JSON files...": the whole of a list of
-// conversations kept in UTF-8, with the batch export's dialog, progress and
-// a way to stop between files.
+#include "window/actions/keep_actions.h"
 
 #include <QDir>
 #include <QUrl>
@@ -10,67 +8,68 @@
 #include "qt_platform/qt_text.h"
 #include "qt_platform/shell.h"
 #include "saveDir/frmsavedir.h"
-#include "window/frmmain.h"
-#include "window/frmmain_run_state.h"
+#include "window/actions/export_actions.h"
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"
-#include "window/long_action.h"
 #include "window/viewer/viewer_panel.h"
+#include "window/window_context.h"
+#include "window/window_environment.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/export/export_writer.h"
 
 namespace orvex {
-void TfrmMain::AskKeepingExport(bool site) {
-  auto browse = OutputFolderBrowser(env_.folder_picker, this);
+
+void KeepActions::AskKeepingExport(bool site) {
+  auto browse = OutputFolderBrowser(ctx_.env->folder_picker, ctx_.window);
   auto run = [this, site](TfrmSaveDir::Scope scope, const QString& folder) {
-    return Guard([&] { ExportForKeeping(scope, folder, site); });
+    return ctx_.guard([&] { ExportForKeeping(scope, folder, site); });
   };
   const SaveDirCaptions captions{
       site ? "Save conversations as a website" : "Save conversations as JSON files",
       {"All conversations listed", "Only selected", "Selected contacts"}};
-  TfrmSaveDir dialog(captions, browse, run, this);
-  ShowModal(dialog);
+  TfrmSaveDir dialog(captions, browse, run, ctx_.window);
+  ctx_.ShowModal(dialog);
 }
 
-void TfrmMain::Saveaswebsite1Click() {
+void KeepActions::Saveaswebsite1Click() {
   AskKeepingExport(true);
 }
 
-void TfrmMain::SaveasJSONfiles1Click() {
+void KeepActions::SaveasJSONfiles1Click() {
   AskKeepingExport(false);
 }
 
-void TfrmMain::ExportForKeeping(int scope, const QString& folder, bool site) {
+void KeepActions::ExportForKeeping(int scope, const QString& folder, bool site) {
   if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
-  if (run_->runner->busy()) return;  // one long action at a time
   // The list as shown leaves out what a search tab hides; the selected
   // contacts are all of their conversations.
   const std::vector<ExportSource> sources =
-      conversations->ExportSources(scope == kOnlySelected       ? ListPanel::Rows::kSelected
-                                   : scope == kSelectedContacts ? ListPanel::Rows::kAll
-                                                                : ListPanel::Rows::kListed);
+      ctx_.conversations->ExportSources(scope == kOnlySelected       ? ListPanel::Rows::kSelected
+                                        : scope == kSelectedContacts ? ListPanel::Rows::kAll
+                                                                     : ListPanel::Rows::kListed);
   RenderState state;  // the view's statistics and buffers stay as they are
   TextItems text_buffer;
-  const ArchiveFileGuard guard = ArchiveGuard();
+  const ArchiveFileGuard guard = ctx_.ArchiveGuard();
   const ExportContext context{ToFileName(folder),
-                              &PanBottom->theme(),
-                              CurrentRenderSettings(),
+                              &ctx_.viewer->theme(),
+                              ctx_.CurrentRenderSettings(),
                               &state,
                               &text_buffer,
-                              TodayText(),
+                              ctx_.TodayText(),
                               &guard};
   const bool finished =
-      WriteExport(sources, site ? ExportFormat::kSite : ExportFormat::kJson, context);
+      exports_.WriteExport(sources, site ? ExportFormat::kSite : ExportFormat::kJson, context);
   if (finished && site) OfferToOpenWebsite(folder);
 }
 
-void TfrmMain::OfferToOpenWebsite(const QString& folder) {
-  if (!env_.dialogs) return;
+void KeepActions::OfferToOpenWebsite(const QString& folder) {
+  if (!ctx_.env->dialogs) return;
   const QString index = QDir(folder).filePath(QStringLiteral("index.html"));
   const QString text = QStringLiteral("The website has been saved in\n%1\n\nOpen it now?")
                            .arg(QDir::toNativeSeparators(folder));
-  if (env_.dialogs->AskYesNo(this, QStringLiteral("Save as website"), text) && env_.shell) {
-    env_.shell->Open(QUrl::fromLocalFile(index));
+  if (ctx_.env->dialogs->AskYesNo(ctx_.window, QStringLiteral("Save as website"), text) &&
+      ctx_.env->shell) {
+    ctx_.env->shell->Open(QUrl::fromLocalFile(index));
   }
 }
 

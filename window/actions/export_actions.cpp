@@ -1,4 +1,5 @@
-// Saving the view as one file, one file per conversation, and the clipboard.
+#include "window/actions/export_actions.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QProgressDialog>
@@ -9,15 +10,15 @@
 #include "qt_platform/qt_text.h"
 #include "qt_platform/save_dialogs.h"
 #include "saveDir/frmsavedir.h"
-#include "window/frmmain.h"
-#include "window/frmmain_discovery_state.h"
-#include "window/frmmain_run_state.h"
-#include "window/frmmain_save_state.h"
+#include "window/actions/discovery_actions.h"
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"
 #include "window/long_action.h"
+#include "window/run_state.h"
 #include "window/tree/contact_tree_panel.h"
 #include "window/viewer/viewer_panel.h"
+#include "window/window_context.h"
+#include "window/window_environment.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/export/export.h"
 #include "ylogs/export/export_writer.h"
@@ -26,18 +27,19 @@
 namespace orvex {
 namespace {
 
-void SaveBuffer(TfrmMain* w, const ArchiveFileGuard& guard, SaveDialogs* dialogs,
-                const QString& filter, QString& last_name, const char* tested, const char* suffix,
+void SaveBuffer(const WindowContext& ctx, SaveDialogs* dialogs, const QString& filter,
+                QString& last_name, const char* tested, const char* suffix,
                 const TextItems& items) {
   if (!dialogs) return;
+  const ArchiveFileGuard guard = ctx.ArchiveGuard();
   for (;;) {
-    std::optional<QString> chosen = dialogs->SaveFileName(w, filter, last_name);
+    std::optional<QString> chosen = dialogs->SaveFileName(ctx.window, filter, last_name);
     if (!chosen) return;
     last_name = *chosen;
     const std::string name = SaveAsFileName(ToFileName(*chosen), tested, suffix);
     // A refused name is said and offered again, so the user can choose another.
     bool refused = true;
-    w->Guard([&] {
+    ctx.guard([&] {
       guard.CheckTarget(name);
       refused = false;
     });
@@ -49,63 +51,45 @@ void SaveBuffer(TfrmMain* w, const ArchiveFileGuard& guard, SaveDialogs* dialogs
 
 }  // namespace
 
-void TfrmMain::Save1Click() {
-  SaveBuffer(this, ArchiveGuard(), env_.save_dialogs, "HTML file (*.html);;All files (*)",
-             save_->last_html_name, ".HTML", ".html", PanBottom->html_buffer());
+void ExportActions::Save1Click() {
+  SaveBuffer(ctx_, ctx_.env->save_dialogs, "HTML file (*.html);;All files (*)", last_html_name_,
+             ".HTML", ".html", ctx_.viewer->html_buffer());
 }
 
-void TfrmMain::Saveastext2Click() {
-  SaveBuffer(this, ArchiveGuard(), env_.save_dialogs, "Text file (*.txt);;All files (*)",
-             save_->last_text_name, ".TXT", ".txt", PanBottom->text_buffer());
+void ExportActions::Saveastext2Click() {
+  SaveBuffer(ctx_, ctx_.env->save_dialogs, "Text file (*.txt);;All files (*)", last_text_name_,
+             ".TXT", ".txt", ctx_.viewer->text_buffer());
 }
 
-void TfrmMain::ExportIndividualFiles(int scope, const QString& folder, bool html) {
+void ExportActions::ExportIndividualFiles(int scope, const QString& folder, bool html) {
   // An empty folder would put the files at the root of the file system.
   if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
-  if (run_->runner->busy()) return;  // one long action at a time
-  if (scope == TfrmSaveDir::kAllTheArchive) spdSelectAllClick();
-  const std::vector<ExportSource> sources = conversations->ExportSources(
+  if (scope == TfrmSaveDir::kAllTheArchive) discovery_.spdSelectAllClick();
+  const std::vector<ExportSource> sources = ctx_.conversations->ExportSources(
       scope == TfrmSaveDir::kSelectedConversations ? ListPanel::Rows::kSelected
                                                    : ListPanel::Rows::kAll);
-  const ArchiveFileGuard guard = ArchiveGuard();
+  const ArchiveFileGuard guard = ctx_.ArchiveGuard();
   RenderState state;  // the statistics keep counting the view
   const ExportContext context{ToFileName(folder),
-                              &PanBottom->theme(),
-                              CurrentRenderSettings(),
+                              &ctx_.viewer->theme(),
+                              ctx_.CurrentRenderSettings(),
                               &state,
-                              PanBottom->text_buffer_for_export(),
-                              TodayText(),
+                              ctx_.viewer->text_buffer_for_export(),
+                              ctx_.TodayText(),
                               &guard};
   WriteExport(sources, html ? ExportFormat::kPage : ExportFormat::kTranscript, context);
 }
 
-std::function<std::string()> TfrmMain::TodayText() const {
-  return [this] { return env_.formatter ? env_.formatter->DateTime(env_.now()) : std::string(); };
-}
-
-ArchiveFileGuard TfrmMain::ArchiveGuard() const {
-  ArchiveFileGuard guard;
-  guard.AddProfilesFolder(contacts->scanned_profiles());
-  for (const FavoriteEntry& favorite : contacts->favorites().entries()) {
-    guard.AddFile(favorite.path);
-  }
-  for (const std::string& file : discovery_->loose_files) guard.AddFile(file);
-  for (int row = 0; row < conversations->model()->rowCount(); ++row) {
-    guard.AddFile(conversations->model()->EntryAt(row).path);
-  }
-  return guard;
-}
-
-bool TfrmMain::WriteExport(const std::vector<ExportSource>& sources, ExportFormat format,
-                           const ExportContext& context) {
+bool ExportActions::WriteExport(const std::vector<ExportSource>& sources, ExportFormat format,
+                                const ExportContext& context) {
   bool finished = false;
   // Progress with a way to stop between files; the files written stay.
   QProgressDialog progress("Saving conversations...", "Cancel", 0, static_cast<int>(sources.size()),
-                           this);
+                           ctx_.window);
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(500);
   DialogDisplay display(&progress);
-  run_->runner->Execute(
+  ctx_.run->runner->Execute(
       {&display, static_cast<int>(sources.size()), true}, [&](LongActionRunner::Run& run) {
         finished = ExportConversations(
             sources, *MakeConversationWriter(format, context), [&](std::size_t written) {
@@ -117,33 +101,33 @@ bool TfrmMain::WriteExport(const std::vector<ExportSource>& sources, ExportForma
   return finished;
 }
 
-void TfrmMain::AskBatchExport(bool html) {
-  auto browse = OutputFolderBrowser(env_.folder_picker, this);
+void ExportActions::AskBatchExport(bool html) {
+  auto browse = OutputFolderBrowser(ctx_.env->folder_picker, ctx_.window);
   auto run = [this, html](TfrmSaveDir::Scope scope, const QString& folder) {
-    return Guard([&] { ExportIndividualFiles(scope, folder, html); });
+    return ctx_.guard([&] { ExportIndividualFiles(scope, folder, html); });
   };
-  TfrmSaveDir dialog(html, browse, run, this);
-  ShowModal(dialog);
+  TfrmSaveDir dialog(html, browse, run, ctx_.window);
+  ctx_.ShowModal(dialog);
 }
 
-void TfrmMain::Saveasindividualfiles1Click() {
+void ExportActions::Saveasindividualfiles1Click() {
   AskBatchExport(true);
 }
 
-void TfrmMain::SaveasindividualHTMLfiles1Click() {
+void ExportActions::SaveasindividualHTMLfiles1Click() {
   AskBatchExport(false);
 }
 
-void TfrmMain::Copytoclipboard1Click() {
+void ExportActions::Copytoclipboard1Click() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (!clipboard) throw UserError("Cannot open clipboard");
-  clipboard->setText(FromAnsi(JoinItems(PanBottom->text_buffer())));
+  clipboard->setText(FromAnsi(JoinItems(ctx_.viewer->text_buffer())));
 }
 
-void TfrmMain::Copyhtmlcodetoclipboard1Click() {
+void ExportActions::Copyhtmlcodetoclipboard1Click() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (!clipboard) throw UserError("Cannot open clipboard");
-  clipboard->setText(FromAnsi(JoinItems(PanBottom->html_buffer())));
+  clipboard->setText(FromAnsi(JoinItems(ctx_.viewer->html_buffer())));
 }
 
 }  // namespace orvex

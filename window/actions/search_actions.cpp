@@ -1,49 +1,50 @@
-// The search: every listed conversation ranked by the hits of a text, shown
-// on a tab of its own.
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QTreeView>
+#include "window/actions/search_actions.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
 
 #include "qt_platform/qt_text.h"
-#include "widgets/tab_strip.h"
-#include "window/frmmain.h"
-#include "window/frmmain_run_state.h"
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"
 #include "window/long_action.h"
+#include "window/run_state.h"
+#include "window/window_context.h"
 #include "ylogs/program/finally.h"
 #include "ylogs/views/search.h"
 
 namespace orvex {
 
-void TfrmMain::btnSearchNextClick() {
-  const QString shown_text = conversations->search_text();
+void SearchActions::btnSearchNextClick() {
+  ListPanel& list = *ctx_.conversations;
+  const QString shown_text = list.search_text();
   if (shown_text.isEmpty()) return;
-  if (run_->runner->busy()) return;  // one long action at a time
   const std::string text = ToAnsi(shown_text);
   std::vector<std::int32_t> counts;  // one per entry searched, in list order
 
-  const int total = conversations->model()->rowCount();
+  const int total = list.model()->rowCount();
   std::vector<std::string> paths;
   paths.reserve(static_cast<std::size_t>(total));
-  for (const ConversationEntry& e : conversations->model()->entries()) paths.push_back(e.path);
+  for (const ConversationEntry& e : list.model()->entries()) paths.push_back(e.path);
 
   // After the wait panel has gone, whatever happened: the new tab with the
-  // counts gathered.
+  // counts gathered. A search the runner refused (another long action runs)
+  // adds none.
+  bool started = false;
   const Finally add_tab([&] {
+    if (!started) return;
     std::vector<std::string> hit_counts;  // the search list keeps decimal texts
     hit_counts.reserve(counts.size());
     for (std::int32_t c : counts) hit_counts.push_back(std::to_string(c));
-    conversations->AddSearchTab(shown_text, text, std::move(hit_counts), std::move(paths));
+    list.AddSearchTab(shown_text, text, std::move(hit_counts), std::move(paths));
   });
-  const RenderSettings settings = CurrentRenderSettings();
+  const RenderSettings settings = ctx_.CurrentRenderSettings();
   RenderState state;  // the statistics keep counting the view, not the search
-  run_->runner->Execute(
-      {run_->wait_display.get(), total, total > 30}, [&](LongActionRunner::Run& run) {
+  ctx_.run->runner->Execute(
+      {ctx_.run->wait_display.get(), total, total > 30}, [&](LongActionRunner::Run& run) {
+        started = true;
         SearchFiles(paths, text, settings, state, counts, [&](std::size_t searched) {
-          conversations->model()->SetRank(static_cast<int>(searched) - 1, counts.back());
+          list.model()->SetRank(static_cast<int>(searched) - 1, counts.back());
           run.SetPosition(static_cast<int>(searched));
           run.SetText(FilesDoneText(searched, paths.size(), "searched"));
           if (run.TakeCancel()) return true;

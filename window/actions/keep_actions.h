@@ -1,0 +1,35 @@
+// "Save as website..." and "Save as JSON files...": the whole of a list of
+// conversations kept in UTF-8, with the batch export's dialog, progress and
+// a way to stop between files.
+#pragma once
+
+#include <QString>
+
+namespace orvex {
+
+class ExportActions;
+struct WindowContext;
+
+class KeepActions {
+ public:
+  // The scopes as their dialog numbers them.
+  enum KeepScope { kAllListed = 0, kOnlySelected = 1, kSelectedContacts = 2 };
+
+  KeepActions(const WindowContext& context, ExportActions& exports)
+      : ctx_(context), exports_(exports) {}
+
+  void Saveaswebsite1Click();
+  void SaveasJSONfiles1Click();
+  void ExportForKeeping(int scope, const QString& folder, bool site);
+
+ private:
+  // The dialog that asks for the folder and scope, then runs the export.
+  void AskKeepingExport(bool site);
+  // When a website is done: says so and offers to open its index.html.
+  void OfferToOpenWebsite(const QString& folder);
+
+  const WindowContext& ctx_;
+  ExportActions& exports_;
+};
+
+}  // namespace orvex

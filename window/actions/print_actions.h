@@ -1,0 +1,38 @@
+// Printing the page the browser view holds: print, preview and page setup.
+#pragma once
+
+#include <memory>
+
+class QPageLayout;
+class QPageRanges;
+class QPrinter;
+class QString;
+
+namespace orvex {
+
+struct WindowContext;
+
+class PrintActions {
+ public:
+  explicit PrintActions(const WindowContext& context);
+  ~PrintActions();
+
+  void Print1Click();
+  void Printpreview1Click();
+  void Printersetup1Click();
+
+  // The printer the print dialogs set up; made on first use.
+  QPrinter* printer();
+  // Prints the page the browser view holds; waits until it is done.
+  bool PrintPage(QPrinter* target);
+
+ private:
+  // Writes the page as the browser's own PDF, its text kept, into a file;
+  // waits until it is done.
+  bool PrintPageToPdf(const QString& file, const QPageLayout& layout, const QPageRanges& pages);
+
+  const WindowContext& ctx_;
+  std::unique_ptr<QPrinter> printer_;  // one for the run: the page setup holds
+};
+
+}  // namespace orvex
