@@ -109,18 +109,23 @@ bool LongActionRunner::Run::TakeCancel() {
   return display_ && display_->TakeCancel();
 }
 
-void LongActionRunner::Run::Yield() {
+void YieldToTheWindow() {
   QCoreApplication::processEvents();
+}
+
+void LongActionRunner::Run::Yield() {
+  YieldToTheWindow();
+}
+
+bool LongActionRunner::Run::FileDone(int position, const QString& text) {
+  SetPosition(position);
+  Yield();
+  SetText(text);
+  return TakeCancel();
 }
 
 QString FilesDoneText(std::size_t files, std::size_t total, const char* done) {
   return QStringLiteral("%1 files %2 out of %3").arg(files).arg(QLatin1String(done)).arg(total);
-}
-
-void WaitBesideTheWindow(std::future<void>& done) {
-  while (done.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
-    QCoreApplication::processEvents();
-  done.get();
 }
 
 LongActionRunner::LongActionRunner(QWidget* commands, QObject* parent)

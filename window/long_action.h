@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <future>
@@ -79,10 +80,27 @@ class DialogDisplay : public ProgressDisplay {
   QProgressDialog* dialog_;
 };
 
-// Waits for work running on another thread while the window keeps handling
-// its events (at least every 10 ms); raises the work's error. For a step too
-// long for the window's thread, such as writing the page of a whole history.
-void WaitBesideTheWindow(std::future<void>& done);
+// The one way long work gives the window its turn: the events pending now
+// are handled (a repaint, "Cancel"). Between files through
+// LongActionRunner::Run::Yield; while waiting for work done beside the window
+// through WaitBesideTheWindow.
+void YieldToTheWindow();
+
+// Waits for work done beside the window (on another thread, or by the
+// browser view) while the window has its turn at least every 10 ms; whether
+// it was done within `limit`. For a step too long for the window's thread,
+// such as writing the page of a whole history, or printing.
+template <class T>
+bool WaitBesideTheWindow(std::future<T>& done,
+                         std::chrono::milliseconds limit = std::chrono::milliseconds::max()) {
+  const auto start = std::chrono::steady_clock::now();
+  while (done.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+    const auto waited = std::chrono::steady_clock::now() - start;
+    if (std::chrono::duration_cast<std::chrono::milliseconds>(waited) >= limit) return false;
+    YieldToTheWindow();
+  }
+  return true;
+}
 
 // The wait panel's and the progress dialog's line after each file: "N files
 // <done> out of T".
@@ -108,6 +126,10 @@ class LongActionRunner : public QObject {
     bool TakeCancel();
     // Lets the window handle what is pending (repainting, "Cancel").
     void Yield();
+    // After each file of a view or an export: its position, the window's
+    // turn, its text; whether "Cancel" was pressed (so a press during the
+    // turn stops at this file).
+    bool FileDone(int position, const QString& text);
 
    private:
     ProgressDisplay* display_;

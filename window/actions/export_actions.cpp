@@ -93,9 +93,8 @@ bool ExportActions::WriteExport(const std::vector<ExportSource>& sources, Export
       {&display, static_cast<int>(sources.size()), true}, [&](LongActionRunner::Run& run) {
         finished = ExportConversations(
             sources, *MakeConversationWriter(format, context), [&](std::size_t written) {
-              run.SetPosition(static_cast<int>(written));  // yields while shown
-              run.SetText(FilesDoneText(written, sources.size(), "saved"));
-              return run.TakeCancel();
+              return run.FileDone(static_cast<int>(written),
+                                  FilesDoneText(written, sources.size(), "saved"));
             });
       });
   return finished;

@@ -1,13 +1,13 @@
 #include "window/actions/print_actions.h"
 
-#include <QEventLoop>
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QTimer>
 #include <QWebEngineView>
 
+#include <chrono>
 #include <functional>
+#include <future>
 
 #include "qt_platform/save_dialogs.h"
 #include "window/long_action.h"
@@ -21,29 +21,29 @@
 namespace orvex {
 namespace {
 
-// One print under way: started, then waited for until the browser view
-// reports back. A browser view that never reports must not hang the window,
-// so the wait ends after two minutes, as a failure.
+// One print under way: started, then waited for beside the window until the
+// browser view reports back. A browser view that never reports must not hang
+// the window, so the wait ends after two minutes, as a failure.
 class PrintWait {
  public:
   void Finished(bool ok) {
-    done_ = true;
-    ok_ = ok;
-    loop_.quit();
+    if (reported_) return;
+    reported_ = true;
+    report_.set_value(ok);
   }
-  // Runs `start`, which connects the report to Finished (with the wait's loop
-  // as the connection's context) and starts the print; whether it printed.
+  // Runs `start`, which connects the report to Finished (with context() as
+  // the connection's context) and starts the print; whether it printed.
   bool Run(const std::function<void(PrintWait&)>& start) {
-    QTimer::singleShot(120000, &loop_, &QEventLoop::quit);
+    std::future<bool> printed = report_.get_future();
     start(*this);
-    if (!done_) loop_.exec();
-    return done_ && ok_;
+    return WaitBesideTheWindow(printed, std::chrono::minutes(2)) && printed.get();
   }
-  QObject* context() { return &loop_; }
+  QObject* context() { return &context_; }
 
  private:
-  QEventLoop loop_;
-  bool done_ = false, ok_ = false;
+  std::promise<bool> report_;
+  bool reported_ = false;
+  QObject context_;  // the report's connections end with the wait, first
 };
 
 // Runs a print through the long-action runner and waits for it; whether it

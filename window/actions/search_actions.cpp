@@ -45,6 +45,8 @@ void SearchActions::btnSearchNextClick() {
         started = true;
         SearchFiles(paths, text, settings, state, counts, [&](std::size_t searched) {
           list.model()->SetRank(static_cast<int>(searched) - 1, counts.back());
+          // "Cancel" is taken before the window's turn: a press during the
+          // turn stops the search after the next file.
           run.SetPosition(static_cast<int>(searched));
           run.SetText(FilesDoneText(searched, paths.size(), "searched"));
           if (run.TakeCancel()) return true;

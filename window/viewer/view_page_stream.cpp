@@ -60,6 +60,7 @@ void ViewPageStream::Finish(std::size_t count) {
   more_.notify_all();
   finished_ = true;
   WaitBesideTheWindow(writing_);
+  writing_.get();  // the writer's error goes on
 }
 
 }  // namespace orvex

@@ -124,10 +124,7 @@ bool ViewerPanel::ShowConversations(const std::vector<std::string>& paths, Rende
         paths, theme, settings, render_, buffers,
         [&](std::size_t i) {
           page_file->Publish(buffers.html.size());
-          run.SetPosition(static_cast<int>(i));
-          run.Yield();
-          run.SetText(FilesDoneText(i, paths.size(), "processed"));
-          return run.TakeCancel();
+          return run.FileDone(static_cast<int>(i), FilesDoneText(i, paths.size(), "processed"));
         },
         today);
   };
