@@ -74,6 +74,7 @@ QPrinter* PrintActions::printer() {
 }
 
 bool PrintActions::PrintPage(QPrinter* target) {
+  ctx_.viewer->CompletePage();  // a long view prints whole
   return RunPrint(*ctx_.run->runner, [this, target](PrintWait& wait) {
     QObject::connect(ctx_.viewer->browser(), &QWebEngineView::printFinished, wait.context(),
                      [&wait](bool ok) { wait.Finished(ok); });
@@ -83,6 +84,7 @@ bool PrintActions::PrintPage(QPrinter* target) {
 
 bool PrintActions::PrintPageToPdf(const QString& file, const QPageLayout& layout,
                                   const QPageRanges& pages) {
+  ctx_.viewer->CompletePage();
   return RunPrint(*ctx_.run->runner, [&](PrintWait& wait) {
     QObject::connect(ctx_.viewer->page(), &QWebEnginePage::pdfPrintingFinished, wait.context(),
                      [&wait, file](const QString& written, bool ok) {

@@ -1,5 +1,6 @@
 #include "safe_web_page.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QWebEngineProfile>
@@ -35,9 +36,11 @@ constexpr int kLongLoadMs = 200;
 
 }  // namespace
 
-void ProgramPageHandler::SetPage(const QString& file_path, const QByteArray& charset) {
+void ProgramPageHandler::SetPage(const QString& file_path, const QByteArray& charset,
+                                 const QByteArray& body) {
   page_path_ = file_path;
   charset_ = charset;
+  body_ = body;
 }
 
 void ProgramPageHandler::requestStarted(QWebEngineUrlRequestJob* job) {
@@ -46,6 +49,13 @@ void ProgramPageHandler::requestStarted(QWebEngineUrlRequestJob* job) {
     // A picture or anything else the page names: the local file, as for a
     // file: page.
     job->redirect(QUrl::fromLocalFile(path));
+    return;
+  }
+  if (!body_.isNull()) {
+    auto* buffer = new QBuffer(job);
+    buffer->setData(body_);
+    buffer->open(QIODevice::ReadOnly);
+    job->reply("text/html;charset=" + charset_, buffer);
     return;
   }
   // The job reads the file as the browser takes it (the job owns it): the
@@ -117,14 +127,14 @@ SafeWebPage::SafeWebPage(LocalOnlyInterceptor* interceptor, ProgramPageHandler* 
   profile()->setParent(this);
 }
 
-void SafeWebPage::LoadProgramPage(const QString& file_path) {
-  handler_->SetPage(file_path, charset_);
+void SafeWebPage::LoadProgramPage(const QString& file_path, const QByteArray& first_piece) {
+  handler_->SetPage(file_path, charset_, first_piece);
   program_page_ = QUrl();
   program_page_.setScheme(kPageScheme);
   program_page_.setHost(QStringLiteral("view"));
   program_page_.setPath(file_path);
   load(program_page_);
-  still_->LoadStarted(QFileInfo(file_path).size());
+  still_->LoadStarted(first_piece.isNull() ? QFileInfo(file_path).size() : first_piece.size());
 }
 
 bool SafeWebPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool is_main_frame) {

@@ -1,7 +1,8 @@
 // The browser view's page: message texts are shown as they were sent, tags
-// and all, so the page is untrusted. It runs no script, loads nothing but
-// local files, opens no window and navigates nowhere but to the page the
-// program itself loads.
+// and all, so the page is untrusted. It runs none of its scripts (the
+// program's own run in a world of their own), loads nothing but local
+// files, opens no window and navigates nowhere but to the page the program
+// itself loads.
 #pragma once
 
 #include <QByteArray>
@@ -37,11 +38,14 @@ class ProgramPageHandler : public QWebEngineUrlSchemeHandler {
  public:
   using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
   void requestStarted(QWebEngineUrlRequestJob* job) override;
-  void SetPage(const QString& file_path, const QByteArray& charset);
+  // The page at `file_path`; its bytes are `body` in place of the file's
+  // when given (the first piece of a long page).
+  void SetPage(const QString& file_path, const QByteArray& charset, const QByteArray& body = {});
 
  private:
   QString page_path_;
   QByteArray charset_;
+  QByteArray body_;
 };
 
 class SafeWebPage : public QWebEnginePage {
@@ -53,8 +57,10 @@ class SafeWebPage : public QWebEnginePage {
   // The encoding of the program's pages ("windows-1253", "UTF-8", ...).
   void SetPageCharset(const QByteArray& charset) { charset_ = charset; }
   // Loads a page file written by the program, in that encoding; the only
-  // navigation allowed.
-  void LoadProgramPage(const QString& file_path);
+  // navigation allowed. `first_piece`, when given, is what the browser gets
+  // in place of the file's bytes: the first piece of a long page.
+  void LoadProgramPage(const QString& file_path, const QByteArray& first_piece = {});
+  QByteArray charset() const { return charset_; }
   QUrl program_page() const { return program_page_; }
   const LocalOnlyInterceptor* interceptor() const { return interceptor_; }
   int refused_navigations() const { return refused_; }

@@ -15,12 +15,15 @@
 #include "widgets/wrapping_row.h"
 #include "window/long_action.h"
 #include "window/panel_parts.h"
+#include "window/viewer/live_page.h"
 #include "window/viewer/safe_web_page.h"
 #include "window/viewer/view_page_stream.h"
 #include "ylogs/program/finally.h"
+#include "ylogs/views/page_pieces.h"
 #include "ylogs/views/view_builder.h"
 
 namespace orvex {
+namespace {}  // namespace
 
 ViewerPanel::ViewerPanel(std::string program_folder, QString temp_folder, QWidget* parent)
     : QFrame(parent),
@@ -63,6 +66,7 @@ ViewerPanel::ViewerPanel(std::string program_folder, QString temp_folder, QWidge
   WebBrowser = new QWebEngineView(this);
   web_page = new SafeWebPage(WebBrowser);
   WebBrowser->setPage(web_page);
+  live_page_ = new LivePage(web_page);
   WebBrowser->setContextMenuPolicy(Qt::NoContextMenu);
   bc->addWidget(WebBrowser, 1);
 
@@ -97,6 +101,23 @@ std::optional<std::string> ViewerPanel::chosen_theme() const {
   return ToFileName(cbxTheme->currentText());
 }
 
+void ViewerPanel::ShowPage(std::size_t header_items) {
+  std::size_t bytes = 0;
+  for (const std::string& item : html_buffer_) bytes += item.size() + 2;
+  if (bytes >= piece_sizes_.from) {
+    if (std::optional<PagePieces> pieces =
+            CutIntoPieces(html_buffer_, header_items, piece_sizes_.first, piece_sizes_.piece)) {
+      live_page_->Start(last_page_path_, &html_buffer_, std::move(*pieces));
+      return;
+    }
+  }
+  web_page->LoadProgramPage(last_page_path_);
+}
+
+void ViewerPanel::CompletePage() {
+  live_page_->Complete();
+}
+
 QString ViewerPanel::ViewPagePath() const {
   QString folder = temp_folder_;
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
@@ -119,6 +140,8 @@ bool ViewerPanel::ShowConversations(const std::vector<std::string>& paths, Rende
   const QString page_path = ViewPagePath();
   std::optional<ViewPageStream> page_file;
   auto work = [&](LongActionRunner::Run& run) {
+    // The pieces of the last view stop at once: its page goes.
+    live_page_->Stop();
     page_file.emplace(ToFileName(page_path), buffers.html);
     BuildView(
         paths, theme, settings, render_, buffers,
@@ -141,7 +164,7 @@ bool ViewerPanel::ShowConversations(const std::vector<std::string>& paths, Rende
     if (not_written) std::rethrow_exception(not_written);
     if (!page_file) return;  // the walk could not start its writer: its error goes on
     last_page_path_ = page_path;
-    web_page->LoadProgramPage(last_page_path_);
+    ShowPage(SplitIntoItems(theme.file_header).size());
     ++view_page_counter_;
   };
   return runner.Execute({display, n, n > 20}, work, finish);

@@ -23,6 +23,7 @@ class QWebEngineView;
 
 namespace orvex {
 
+class LivePage;
 class LongActionRunner;
 class ProgressDisplay;
 class SafeWebPage;
@@ -31,6 +32,16 @@ class ViewerPanel : public QFrame {
   Q_OBJECT
 
  public:
+  // Where a long view's page is cut (bytes): a page of `from` or more is
+  // shown in pieces, the first of about `first`, the others of about
+  // `piece`. Below 8 MB (about 1,500 conversations) one page loads about as
+  // fast; 1 MB pieces keep each step of the browser short.
+  struct PieceSizes {
+    std::size_t from = 8 << 20;
+    std::size_t first = 256 << 10;  // the first screens
+    std::size_t piece = 1 << 20;
+  };
+
   // `program_folder` (ends in a separator) holds the themes; the view pages
   // are written into `temp_folder`.
   ViewerPanel(std::string program_folder, QString temp_folder, QWidget* parent);
@@ -52,6 +63,11 @@ class ViewerPanel : public QFrame {
   bool format_codes_enabled() const { return format_codes_enabled_; }
   QWebEngineView* browser() const { return WebBrowser; }
   SafeWebPage* page() const { return web_page; }
+  // A long view's page while its pieces go in.
+  LivePage* live_page() const { return live_page_; }
+  // Waits until the page shows the whole view (printing takes it all).
+  void CompletePage();
+  void SetPieceSizes(PieceSizes sizes) { piece_sizes_ = sizes; }
 
   // Renders the files into one page through the runner, as its one long
   // action, and shows it; `settings` comes with all but the theme and the
@@ -93,6 +109,9 @@ class ViewerPanel : public QFrame {
  private:
   // The view page file the next view writes.
   QString ViewPagePath() const;
+  // Shows the page just written: a long one in pieces, live from its first
+  // screen; `header_items`: its file header's items.
+  void ShowPage(std::size_t header_items);
 
   std::string program_folder_;
   QString temp_folder_;
@@ -115,6 +134,8 @@ class ViewerPanel : public QFrame {
   QPushButton* btnRaw = nullptr;
   QWebEngineView* WebBrowser = nullptr;
   SafeWebPage* web_page = nullptr;
+  LivePage* live_page_ = nullptr;
+  PieceSizes piece_sizes_;
 };
 
 }  // namespace orvex

@@ -1,0 +1,124 @@
+#include "window/viewer/live_page.h"
+
+#include <QTimer>
+#include <QVariant>
+#include <QWebEngineScript>
+
+#include <chrono>
+#include <future>
+#include <utility>
+
+#include "window/long_action.h"
+#include "window/viewer/safe_web_page.h"
+
+namespace orvex {
+namespace {
+
+// Finds the marker the first page holds where the rest goes in (the last
+// such comment: a message may hold its text too), and keeps what adds a
+// piece: decoded as the page is, then parsed in the marker's place.
+QString InstallScript(const QByteArray& charset) {
+  return QStringLiteral(
+             "(function(){var it=document.createNodeIterator(document,NodeFilter.SHOW_COMMENT),"
+             "n,m=null;while((n=it.nextNode()))if(n.data==='orvex-pieces')m=n;"
+             "if(!m)return false;var d=new TextDecoder('%1',{ignoreBOM:true});"
+             "window.orvexAddPiece=function(b){var s=atob(b),a=new Uint8Array(s.length);"
+             "for(var i=0;i<s.length;++i)a[i]=s.charCodeAt(i);var r=document.createRange();"
+             "r.setStartBefore(m);m.parentNode.insertBefore(r.createContextualFragment("
+             "d.decode(a)),m);return true;};"
+             "window.orvexPiecesDone=function(){m.remove();return true;};return true;})()")
+      .arg(QString::fromLatin1(charset));
+}
+
+}  // namespace
+
+LivePage::LivePage(SafeWebPage* page) : QObject(page), page_(page) {
+  connect(page_, &QWebEnginePage::loadFinished, this, &LivePage::FirstPageLoaded);
+}
+
+void LivePage::Start(const QString& path, const TextItems* items, PagePieces pieces) {
+  Stop();
+  items_ = items;
+  pieces_ = std::move(pieces);
+  next_ = 0;
+  std::string first = ItemBytes(*items_, pieces_.first);
+  first += kPiecesMarker;  // directly before the footer, as the last piece will be
+  first += ItemBytes(*items_, {pieces_.footer, pieces_.footer + 1});
+  page_->LoadProgramPage(path, QByteArray(first.data(), static_cast<qsizetype>(first.size())));
+}
+
+void LivePage::Stop() {
+  const bool was_adding = adding();
+  ++generation_;
+  items_ = nullptr;
+  in_flight_ = false;
+  first_loaded_ = false;
+  if (was_adding) emit stopped();
+}
+
+void LivePage::FirstPageLoaded(bool ok) {
+  if (!items_ || first_loaded_) return;
+  if (!ok) {
+    End();
+    return;
+  }
+  first_loaded_ = true;
+  const unsigned generation = generation_;
+  page_->runJavaScript(InstallScript(page_->charset()), QWebEngineScript::ApplicationWorld,
+                       [this, generation](const QVariant& installed) {
+                         if (generation != generation_) return;
+                         if (!installed.toBool()) {
+                           End();
+                           return;
+                         }
+                         AddNext();
+                       });
+}
+
+void LivePage::AddNext() {
+  if (!items_ || in_flight_) return;
+  const unsigned generation = generation_;
+  if (next_ == pieces_.rest.size()) {
+    page_->runJavaScript(QStringLiteral("orvexPiecesDone()"), QWebEngineScript::ApplicationWorld,
+                         [this, generation](const QVariant&) {
+                           if (generation == generation_) End();
+                         });
+    in_flight_ = true;
+    return;
+  }
+  const std::string bytes = ItemBytes(*items_, pieces_.rest[next_++]);
+  const QByteArray encoded =
+      QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())).toBase64();
+  in_flight_ = true;
+  page_->runJavaScript(QStringLiteral("orvexAddPiece('%1')").arg(QLatin1String(encoded)),
+                       QWebEngineScript::ApplicationWorld, [this, generation](const QVariant&) {
+                         if (generation != generation_) return;
+                         in_flight_ = false;
+                         // The page's turn to draw and take input before the
+                         // next piece.
+                         QTimer::singleShot(0, this, [this, generation] {
+                           if (generation == generation_) AddNext();
+                         });
+                       });
+}
+
+void LivePage::End() {
+  ++generation_;
+  items_ = nullptr;
+  in_flight_ = false;
+  first_loaded_ = false;
+  emit completed();
+}
+
+void LivePage::Complete() {
+  if (!adding()) return;
+  std::promise<void> done;
+  std::future<void> ended = done.get_future();
+  const auto whole = connect(this, &LivePage::completed, this, [&done] { done.set_value(); });
+  const auto stop = connect(this, &LivePage::stopped, this, [&done] { done.set_value(); });
+  WaitBesideTheWindow(ended, std::chrono::minutes(5));
+  disconnect(whole);
+  disconnect(stop);
+}
+
+}  // namespace orvex
