@@ -9,7 +9,6 @@
 #include <QProcess>
 #include <QTimer>
 #include <QVariant>
-#include <QWebEngineScript>
 #include <QWebEngineView>
 
 #include <string>
@@ -46,19 +45,6 @@ class LargePageTest : public WindowTest, public ::testing::WithParamInterface<co
       AddArchive("bob", "alice", day, texts);
     }
   }
-
-  static QVariant Script(TfrmMain& w, const QString& script) {
-    QVariant result;
-    QEventLoop loop;
-    Ui(w).web_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                                  [&](const QVariant& v) {
-                                    result = v;
-                                    loop.quit();
-                                  });
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    loop.exec();
-    return result;
-  }
 };
 
 TEST_P(LargePageTest, WholePageScrollsToItsEndHighlightsAndPrints) {
@@ -78,13 +64,13 @@ TEST_P(LargePageTest, WholePageScrollsToItsEndHighlightsAndPrints) {
   // last highlight, in the last conversation, on the screen.
   QVariantList seen;
   const bool at_end = WaitFor([&] {
-    Script(w, "window.scrollTo(0, document.scrollingElement.scrollHeight)");
-    seen = Script(w,
-                  "(function(){var e=document.scrollingElement;"
-                  "var s=document.querySelectorAll('span[style=\"background:yellow\"]');"
-                  "var r=s[s.length-1].getBoundingClientRect();"
-                  "return [s.length, e.scrollTop+innerHeight>=e.scrollHeight-1&&"
-                  "r.top>=0&&r.bottom<=innerHeight, s[s.length-1].parentNode.textContent];})()")
+    RunScript(w, "window.scrollTo(0, document.scrollingElement.scrollHeight)");
+    seen = RunScript(w,
+                     "(function(){var e=document.scrollingElement;"
+                     "var s=document.querySelectorAll('span[style=\"background:yellow\"]');"
+                     "var r=s[s.length-1].getBoundingClientRect();"
+                     "return [s.length, e.scrollTop+innerHeight>=e.scrollHeight-1&&"
+                     "r.top>=0&&r.bottom<=innerHeight, s[s.length-1].parentNode.textContent];})()")
                .toList();
     return seen.size() == 3 && seen[1].toBool();
   });

@@ -1,12 +1,9 @@
 // A long view is shown in pieces: live from its first page, the single
 // page's own once every piece is in, printed whole, and gone as soon as
 // another view starts.
-#include <QEventLoop>
 #include <QProcess>
 #include <QTest>
-#include <QTimer>
 #include <QVariant>
-#include <QWebEngineScript>
 
 #include <cstdio>
 #include <string>
@@ -56,19 +53,6 @@ class LivePageTest : public WindowTest {
     return w;
   }
 
-  static QVariant Script(TfrmMain& w, const QString& script) {
-    QVariant result;
-    QEventLoop loop;
-    Ui(w).web_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
-                                  [&](const QVariant& v) {
-                                    result = v;
-                                    loop.quit();
-                                  });
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    loop.exec();
-    return result;
-  }
-
   static bool Adding(const TfrmMain& w) { return w.viewer().live_page()->adding(); }
 
   RecordingSaveDialogs save_dialogs;
@@ -80,7 +64,7 @@ TEST_F(LivePageTest, ScrollsBeforeItIsWholeThenIsTheSinglePageAndPrintsWhole) {
   // The first page has loaded and no piece has gone in yet: it scrolls, and
   // holds the first conversations without the last.
   const QVariantList first =
-      Script(w, "scrollBy(0, 300); [scrollY, document.body.innerText]").toList();
+      RunScript(w, "scrollBy(0, 300); [scrollY, document.body.innerText]").toList();
   ASSERT_EQ(first.size(), 2);
   EXPECT_GT(first[0].toInt(), 0);
   const std::string first_text = first[1].toString().toStdString();
@@ -88,12 +72,12 @@ TEST_F(LivePageTest, ScrollsBeforeItIsWholeThenIsTheSinglePageAndPrintsWhole) {
   EXPECT_EQ(first_text.find(LastWords(kConversations)), std::string::npos);
 
   ASSERT_TRUE(WaitFor([&] { return !Adding(w); }, 20000));
-  EXPECT_NE(Script(w, "document.title").toString(), "ran");
+  EXPECT_NE(RunScript(w, "document.title").toString(), "ran");
   const QString kWhole = "[document.documentElement.outerHTML, document.body.innerText]";
-  const QVariant live = Script(w, kWhole);
+  const QVariant live = RunScript(w, kWhole);
   ASSERT_TRUE(
       LoadAndWait(w, [&] { Ui(w).web_page->LoadProgramPage(w.viewer().last_page_path()); }));
-  const QVariant single = Script(w, kWhole);
+  const QVariant single = RunScript(w, kWhole);
   EXPECT_EQ(live.toList().value(0).toString(), single.toList().value(0).toString());
   EXPECT_EQ(live.toList().value(1).toString(), single.toList().value(1).toString());
   EXPECT_NE(live.toList().value(1).toString().toStdString().find(LastWords(kConversations)),
@@ -120,7 +104,7 @@ TEST_F(LivePageTest, ANewSelectionStopsTheAddingAndShowsOnlyItself) {
   ASSERT_TRUE(LoadAndWait(w, [&] { SelectRows(w, {0}); }));
   EXPECT_FALSE(Adding(w));
   for (int look = 0; look < 2; ++look) {
-    const QString text = Script(w, "document.body.innerText").toString();
+    const QString text = RunScript(w, "document.body.innerText").toString();
     EXPECT_TRUE(text.contains("only carol")) << text.toStdString();
     EXPECT_FALSE(text.contains("conversation")) << text.toStdString();
     QTest::qWait(300);  // no piece of the old view comes after

@@ -13,7 +13,9 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
+#include <QVariant>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 
 #include <fstream>
 #include <sstream>
@@ -75,6 +77,18 @@ bool LoadAndWait(TfrmMain& w, const std::function<void()>& action) {
   if (!finished) loop.exec();
   QObject::disconnect(connection);
   return finished;
+}
+
+QVariant RunScript(TfrmMain& w, const QString& script) {
+  QVariant result;
+  QEventLoop loop;
+  Ui(w).web_page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& v) {
+    result = v;
+    loop.quit();
+  });
+  QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+  loop.exec();
+  return result;
 }
 
 bool WaitFor(const std::function<bool()>& done, int ms) {

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <deque>
 #include <filesystem>
@@ -188,6 +189,9 @@ QToolButton* TabCloseButton(const TfrmMain& w, int tab);
 // Runs the event loop until `done` holds, at most `ms` milliseconds; whether
 // it held.
 bool WaitFor(const std::function<bool()>& done, int ms = 20000);
+// Runs a script of the test's own, in a world of its own, on the view's page;
+// what it returned (nothing after 10 s).
+QVariant RunScript(TfrmMain& w, const QString& script);
 // The file names of the list's rows in display order, hidden rows left out.
 QStringList ShownFileNames(const TfrmMain& w);
 std::string ReadFile(const std::string& path);
