@@ -317,6 +317,9 @@ class ViewSpeed : public WindowTest {
       if (scroll->scrollable >= 0 ||
           (scroll->asking && clock.nsecsElapsed() - scroll->asked_at < 500000000))
         return;
+      // Not before the first screen: a page not shown is not scrolled, and
+      // a question to the browser then would slow what is timed.
+      if (s.first < 0) return;
       // A page held still while it loads shows a picture, which takes the
       // wheel: the page itself cannot be scrolled yet.
       if (Ui(w).web_page->still_while_loading()->holding()) return;
