@@ -83,7 +83,8 @@ TEST_F(LivePageTest, ScrollsBeforeItIsWholeThenIsTheSinglePageAndPrintsWhole) {
   EXPECT_NE(live.toList().value(1).toString().toStdString().find(LastWords(kConversations)),
             std::string::npos);
 
-  // Printed while pieces are still to go in, the page prints whole.
+  // Printed while pieces are still to go in (more than where pieces pay),
+  // the page file loads whole and prints whole.
   ASSERT_TRUE(LoadAndWait(w, [&] { ViewAgain(w); }));
   ASSERT_TRUE(Adding(w));
   save_dialogs.pdf_file = QString::fromStdString(temp / "long.pdf");

@@ -36,8 +36,11 @@ LivePage::LivePage(SafeWebPage* page) : QObject(page), page_(page) {
   connect(page_, &QWebEnginePage::loadFinished, this, &LivePage::FirstPageLoaded);
 }
 
-void LivePage::Start(const QString& path, const TextItems* items, PagePieces pieces) {
+void LivePage::Start(const QString& path, const TextItems* items, PagePieces pieces,
+                     std::size_t whole_from) {
   Stop();
+  path_ = path;
+  whole_from_ = whole_from;
   items_ = items;
   pieces_ = std::move(pieces);
   next_ = 0;
@@ -112,10 +115,26 @@ void LivePage::End() {
 
 void LivePage::Complete() {
   if (!adding()) return;
+  std::size_t left = 0;
+  for (std::size_t i = next_; i < pieces_.rest.size(); ++i)
+    for (std::size_t item = pieces_.rest[i].first; item < pieces_.rest[i].second; ++item)
+      left += (*items_)[item].size() + 2;
   std::promise<void> done;
   std::future<void> ended = done.get_future();
-  const auto whole = connect(this, &LivePage::completed, this, [&done] { done.set_value(); });
-  const auto stop = connect(this, &LivePage::stopped, this, [&done] { done.set_value(); });
+  bool reported = false;
+  const auto report = [&done, &reported] {
+    if (!reported) done.set_value();
+    reported = true;
+  };
+  QMetaObject::Connection whole, stop;
+  if (left >= whole_from_) {
+    Stop();
+    whole = connect(page_, &QWebEnginePage::loadFinished, this, report);
+    page_->LoadProgramPage(path_);
+  } else {
+    whole = connect(this, &LivePage::completed, this, report);
+    stop = connect(this, &LivePage::stopped, this, report);
+  }
   WaitBesideTheWindow(ended, std::chrono::minutes(5));
   disconnect(whole);
   disconnect(stop);

@@ -27,14 +27,17 @@ class LivePage : public QObject {
   explicit LivePage(SafeWebPage* page);
 
   // Shows `items` (the page the file `path` holds) in `pieces`. The items
-  // must stay as they are until the adding has ended or stopped.
-  void Start(const QString& path, const TextItems* items, PagePieces pieces);
+  // must stay as they are until the adding has ended or stopped. With
+  // `whole_from` bytes or more still to add, Complete loads the file whole.
+  void Start(const QString& path, const TextItems* items, PagePieces pieces,
+             std::size_t whole_from);
   // Stops adding at once: a new view starts.
   void Stop();
   // Whether pieces are still to go in.
   bool adding() const { return items_ != nullptr; }
-  // Waits beside the window until every piece is in (printing takes the
-  // whole page), or the adding stops.
+  // Waits beside the window until the page is whole (printing takes the
+  // whole page), or the adding stops. With much left to add, the page file
+  // loads as one page instead: the browser's fastest way to all of it.
   void Complete();
 
  signals:
@@ -50,6 +53,8 @@ class LivePage : public QObject {
   void End();
 
   SafeWebPage* page_;
+  QString path_;
+  std::size_t whole_from_ = 0;
   const TextItems* items_ = nullptr;
   PagePieces pieces_;
   std::size_t next_ = 0;       // the next of pieces_.rest

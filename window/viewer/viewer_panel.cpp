@@ -107,7 +107,8 @@ void ViewerPanel::ShowPage(std::size_t header_items) {
   if (bytes >= piece_sizes_.from) {
     if (std::optional<PagePieces> pieces =
             CutIntoPieces(html_buffer_, header_items, piece_sizes_.first, piece_sizes_.piece)) {
-      live_page_->Start(last_page_path_, &html_buffer_, std::move(*pieces));
+      // Where pieces pay, one load of the rest pays too.
+      live_page_->Start(last_page_path_, &html_buffer_, std::move(*pieces), piece_sizes_.from);
       return;
     }
   }
