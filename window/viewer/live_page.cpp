@@ -71,7 +71,11 @@ void LivePage::FirstPageLoaded(bool ok) {
                        [this, generation](const QVariant& installed) {
                          if (generation != generation_) return;
                          if (!installed.toBool()) {
+                           // No marker (a message's open comment took it in):
+                           // the page file loads whole, as a short view's does.
+                           const QString path = path_;
                            End();
+                           page_->LoadProgramPage(path);
                            return;
                          }
                          AddNext();
