@@ -23,7 +23,6 @@
 #include "ylogs/views/view_builder.h"
 
 namespace orvex {
-namespace {}  // namespace
 
 ViewerPanel::ViewerPanel(std::string program_folder, QString temp_folder, QWidget* parent)
     : QFrame(parent),
