@@ -41,8 +41,8 @@ class LivePage : public QObject {
   void Complete();
 
  signals:
-  // Every piece is in (or the first page could not take them: the rest is
-  // then left out).
+  // Every piece is in (or the first page could not take them, and the page
+  // file loads whole; or it did not load at all).
   void completed();
   // The adding stopped before every piece was in.
   void stopped();

@@ -34,8 +34,8 @@ class ViewerPanel : public QFrame {
  public:
   // Where a long view's page is cut (bytes): a page of `from` or more is
   // shown in pieces, the first of about `first`, the others of about
-  // `piece`. Below 8 MB (about 1,500 conversations) one page loads about as
-  // fast; 1 MB pieces keep each step of the browser short.
+  // `piece`. Below 8 MB (about 1,500 conversations) one page loads in under
+  // a second; 1 MB pieces keep each step of the browser short.
   struct PieceSizes {
     std::size_t from = 8 << 20;
     std::size_t first = 256 << 10;  // the first screens
