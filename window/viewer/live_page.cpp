@@ -60,11 +60,9 @@ void LivePage::Stop() {
 }
 
 void LivePage::FirstPageLoaded(bool ok) {
-  if (!items_ || first_loaded_) return;
-  if (!ok) {
-    End();
-    return;
-  }
+  // A load that did not finish is not the first page's: the load of the page
+  // before it, stopped by this one, reports so too.
+  if (!items_ || first_loaded_ || !ok) return;
   first_loaded_ = true;
   const unsigned generation = generation_;
   page_->runJavaScript(InstallScript(page_->charset()), QWebEngineScript::ApplicationWorld,

@@ -42,7 +42,7 @@ class LivePage : public QObject {
 
  signals:
   // Every piece is in (or the first page could not take them, and the page
-  // file loads whole; or it did not load at all).
+  // file loads whole).
   void completed();
   // The adding stopped before every piece was in.
   void stopped();
