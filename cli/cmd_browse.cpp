@@ -9,6 +9,7 @@
 #include "platform/file_system.h"
 #include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/profiles_folder.h"
+#include "ylogs/export/site_folder.h"
 
 namespace orvex::cli {
 namespace {
@@ -18,6 +19,7 @@ constexpr char kWebsiteFolderName[] = "Orvex Messenger Archive";
 struct BrowseArgs {
   SelectionArgs selection;
   std::string out;
+  bool out_given = false;
   bool no_open = false;
   RenderOptions options;
 };
@@ -48,34 +50,6 @@ std::optional<std::string> ProfilesToRead(const std::string& given) {
   return std::nullopt;
 }
 
-// An earlier website may be replaced; any other folder with something in it
-// is the user's and stays as it is.
-bool MayReplace(const std::string& folder) {
-  if (!files::IsFolder(folder)) return true;
-  bool empty = true;
-  files::ListFolder(
-      folder, [](std::string_view) { return false; },
-      [&](const files::ListedItem&) { empty = false; });
-  return empty || (files::FileIdentity(folder + "/index.html") &&
-                   files::FileIdentity(folder + "/search.html"));
-}
-
-// Puts the finished website in the place of the earlier one.
-int Replace(const std::string& finished, const std::string& folder) {
-  const std::string earlier = folder + ".old";
-  files::RemoveTree(earlier);
-  const bool had_one = files::IsFolder(folder);
-  if (had_one) {
-    if (const int error = files::RenamePath(folder, earlier); error != 0) return error;
-  }
-  if (const int error = files::RenamePath(finished, folder); error != 0) {
-    if (had_one) files::RenamePath(earlier, folder);
-    return error;
-  }
-  files::RemoveTree(earlier);
-  return 0;
-}
-
 int RunBrowse(const CLI::App& app, BrowseArgs args) {
   const std::optional<std::string> profiles = ProfilesToRead(args.selection.profiles);
   if (!profiles) return kExitError;
@@ -93,28 +67,16 @@ int RunBrowse(const CLI::App& app, BrowseArgs args) {
   Say("Reading the message archives in " + *profiles + ": " + std::to_string(count) +
       " conversations of " + std::to_string(selection.data.identity_names.size()) + " identities.");
 
-  const std::string folder = WithoutFinalSeparator(
-      args.out.empty() ? UserDocumentsFolder() + kWebsiteFolderName : args.out);
-  if (!MayReplace(folder)) {
-    std::cerr << "The folder " << folder
-              << " holds other files: choose an empty folder, or one that holds a website "
-                 "written before, with --out.\n";
-    return kExitError;
+  const std::string folder =
+      WithoutFinalSeparator(args.out_given ? args.out : UserDocumentsFolder() + kWebsiteFolderName);
+  if (const std::string refusal = SiteFolderRefusal(folder, {*profiles}); !refusal.empty()) {
+    ReportMessage(refusal);
+    return kExitUsage;
   }
-  // The new website is written beside the earlier one, which stays until
-  // the new one is complete.
-  const std::string partial = folder + ".partial";
-  files::RemoveTree(partial);
   Say("Writing the website to " + folder);
-  if (const int status = WriteExport(app, selection, partial, ExportFormat::kSite, args.options);
+  if (const int status = WriteSiteInPlace(app, selection, folder, args.options);
       status != kExitOk) {
-    files::RemoveTree(partial);
     return status;
-  }
-  if (const int error = Replace(partial, folder); error != 0) {
-    std::cerr << "The website was written to " << partial << " but could not take the place of "
-              << folder << " (error " << error << "): close what has it open and try again.\n";
-    return kExitError;
   }
   const std::string index = folder + "/index.html";
   if (args.no_open) {
@@ -135,7 +97,8 @@ Command AddBrowseCommand(CLI::App& app) {
       "browse", "write the website of the whole archive and open it in the browser");
   AddSelectionOptions(*sub, args->selection, false);
   sub->add_option("--out", args->out, "the folder the website is written to")
-      ->transform(PathArgument());
+      ->transform(PathArgument())
+      ->each([args](const std::string&) { args->out_given = true; });
   sub->add_flag("--no-open", args->no_open, "write the website without opening a browser");
   AddRenderOptions(*sub, args->options);
   return {sub, [sub, args] { return RunBrowse(*sub, *args); }};

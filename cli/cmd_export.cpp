@@ -60,6 +60,9 @@ int RunExport(const CLI::App& app, const ExportArgs& args) {
                               : args.json ? ExportFormat::kJson
                               : args.text ? ExportFormat::kTranscript
                                           : ExportFormat::kPage;
+  if (format == ExportFormat::kSite) {
+    return WriteSiteInPlace(app, selection, args.outdir, args.options);
+  }
   return WriteExport(app, selection, args.outdir, format, args.options);
 }
 

@@ -16,4 +16,12 @@ namespace orvex::cli {
 int WriteExport(const CLI::App& app, const Selection& selection, const std::string& outdir,
                 ExportFormat format, const RenderOptions& options);
 
+// Writes the website into a work folder beside `folder` and puts it in
+// `folder`'s place once it is complete. A folder that may hold no website
+// (SiteFolderRefusal) is a usage error; one that holds anything the program
+// did not write is refused with the list of it; either way nothing is
+// written or removed.
+int WriteSiteInPlace(const CLI::App& app, const Selection& selection, const std::string& folder,
+                     const RenderOptions& options);
+
 }  // namespace orvex::cli

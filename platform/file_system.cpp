@@ -251,6 +251,10 @@ int MakeFolders(const std::string& path) {
   return error;
 }
 
+int MakeNewFolder(const std::string& path) {
+  return Made(FileCall::kMakeFolder, [&] { return ::mkdir(path.c_str(), 0777); });
+}
+
 int RenamePath(const std::string& from, const std::string& to) {
   return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }

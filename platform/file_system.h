@@ -92,6 +92,10 @@ int RemoveFile(const FileNameBytes& path);
 // Makes a folder and the folders above it; an existing folder is no error.
 int MakeFolders(const FileNameBytes& path);
 
+// Makes one folder whose name nothing holds yet: an existing entry of that
+// name, whatever it is, gives EEXIST and is left alone.
+int MakeNewFolder(const FileNameBytes& path);
+
 // Renames a file or folder; the new name must not exist yet.
 int RenamePath(const FileNameBytes& from, const FileNameBytes& to);
 

@@ -310,6 +310,11 @@ int MakeFolders(const FileNameBytes& path) {
   return IsFolder(path) ? 0 : ENOTDIR;
 }
 
+int MakeNewFolder(const FileNameBytes& path) {
+  if (::CreateDirectoryW(win::WidePath(path).c_str(), nullptr)) return 0;
+  return win::ErrnoFromSystemError(::GetLastError());
+}
+
 int RenamePath(const FileNameBytes& from, const FileNameBytes& to) {
   if (::MoveFileExW(win::WidePath(from).c_str(), win::WidePath(to).c_str(), 0)) return 0;
   return win::ErrnoFromSystemError(::GetLastError());

@@ -153,8 +153,9 @@ TEST_F(CliExport, JsonAndSiteInUtf8) {
 }
 
 // Exporting into a friend folder, where a generated name is already an
-// archive file (one given as a symbolic link for the website): refused, the
-// archive as it was, nothing written.
+// archive file (for the website, one given as a symbolic link in its
+// folder, which the program did not write): refused, the archive as it was,
+// nothing written.
 TEST_F(CliExport, NeverWritesOverAnArchiveFile) {
   Write("bob", "hi");
   const std::string bob = profiles_ / "alice/Archive/Messages/bob/";
@@ -162,15 +163,21 @@ TEST_F(CliExport, NeverWritesOverAnArchiveFile) {
   fs::create_directories(out_ / "site");
   fs::create_symlink(bob + "20060412-alice.dat", out_ / "site/index.html");
   struct Case {
-    std::string outdir, format, refused;
+    std::string outdir, format, said;
   };
-  const Case cases[] = {{bob, "--html", bob + "20060412-alice-bob.html"},
-                        {out_ / "site", "--site", out_ / "site/index.html"}};
+  const Case cases[] = {
+      {bob, "--html",
+       "Cannot write \"" + bob +
+           "20060412-alice-bob.html\": it is an archive file, and archive files are never "
+           "changed.\n"},
+      {out_ / "site", "--site",
+       "The folder " + out_ / "site" +
+           " holds what this program did not write there: index.html. Nothing was changed: move "
+           "those out of it, or choose another folder for the website.\n"}};
   for (const Case& c : cases) {
     const testing::FolderSnapshot before = testing::TakeSnapshot(profiles_.path());
     const testing::ProgramResult r = Export(c.outdir, {c.format});
-    EXPECT_EQ(r.err, "Cannot write \"" + c.refused +
-                         "\": it is an archive file, and archive files are never changed.\n");
+    EXPECT_EQ(r.err, c.said);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(testing::TakeSnapshot(profiles_.path()), before) << c.format;
   }

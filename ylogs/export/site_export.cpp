@@ -7,6 +7,7 @@
 
 #include "export.h"
 #include "safe_file_name.h"
+#include "site_folder.h"
 #include "site_search.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/day_time.h"
@@ -46,6 +47,27 @@ class FolderNames {
  private:
   std::set<std::string> folded_;
 };
+
+// SafeFileName kept short enough for every file system and for the paths
+// of three levels below the site's folder: a long name is cut (never inside
+// an escape or a character, never before a final dot or blank); FolderNames
+// then tells apart names that the cut made equal.
+std::string ShortSafeName(std::string_view name) {
+  constexpr std::size_t kLongest = 96;
+  std::string safe = SafeFileName(name);
+  if (safe.size() <= kLongest) return safe;
+  std::size_t cut = kLongest;
+  const auto inside_escape = [&] {
+    return safe[cut - 1] == '%' || (cut >= 2 && safe[cut - 2] == '%');
+  };
+  const auto inside_character = [&] { return (safe[cut] & 0xC0) == 0x80; };
+  while (cut > 1 &&
+         (inside_escape() || inside_character() || safe[cut - 1] == '.' || safe[cut - 1] == ' ')) {
+    --cut;
+  }
+  safe.resize(cut);
+  return safe;
+}
 
 std::string StemOf(std::string_view file_name) {
   const std::size_t dot = file_name.find_last_of('.');
@@ -95,18 +117,18 @@ void SiteWriter::Begin(const std::vector<ExportSource>& sources) {
   days_.assign(sources.size(), Day{});
   friends_.clear();
   // Folders: one per identity, in it one per friend, in list order.
-  FolderNames identity_names({"index.html", "Smileys", "search.html", "search"});
+  FolderNames identity_names({"index.html", "Smileys", "search.html", "search", kSiteManifestName});
   std::map<std::string, std::string> identity_folder;
   std::map<std::string, FolderNames> friend_names;
   std::map<std::pair<std::string, std::string>, std::size_t> friend_index;
   for (std::size_t i = 0; i < sources.size(); ++i) {
     const ExportSource& s = sources[i];
     auto [id_it, new_identity] = identity_folder.try_emplace(s.identity);
-    if (new_identity) id_it->second = identity_names.Assign(SafeFileName(s.identity), "");
+    if (new_identity) id_it->second = identity_names.Assign(ShortSafeName(s.identity), "");
     auto [f_it, new_friend] = friend_index.try_emplace({s.identity, s.friend_name});
     if (new_friend) {
       f_it->second = friends_.size();
-      const std::string folder = friend_names[s.identity].Assign(SafeFileName(s.friend_name), "");
+      const std::string folder = friend_names[s.identity].Assign(ShortSafeName(s.friend_name), "");
       Friend f;
       f.folder = id_it->second + "/" + folder + "/";
       f.summary.identity = NameAsUtf8(s.identity);
@@ -132,7 +154,7 @@ void SiteWriter::Begin(const std::vector<ExportSource>& sources) {
     });
     FolderNames pages({"index.html"});
     for (std::size_t d : f.days) {
-      days_[d].page = pages.Assign(SafeFileName(StemOf(sources[d].file_name)), ".html");
+      days_[d].page = pages.Assign(ShortSafeName(StemOf(sources[d].file_name)), ".html");
       days_[d].summary.href = UrlSegment(days_[d].page);
     }
     for (std::size_t k = 0; k < f.days.size(); ++k) {
@@ -174,6 +196,7 @@ std::vector<std::string> SiteWriter::Targets() const {
   targets.push_back(root_ + "search/more.js");
   targets.push_back(root_ + "search.html");
   targets.push_back(root_ + "index.html");
+  targets.push_back(root_ + kSiteManifestName);  // last: it marks a complete site
   return targets;
 }
 
@@ -290,6 +313,12 @@ void SiteWriter::Finish() {
   WriteBytesToFile(root_ + "search/more.js", SearchMoreScript());
   WriteBytesToFile(root_ + "search.html", SearchPage());
   WriteBytesToFile(root_ + "index.html", SiteIndexPage(summaries));
+  // What the program wrote here, so that a later run replaces this site and
+  // nothing a user put beside it.
+  std::vector<std::string> written = Targets();
+  written.pop_back();
+  for (std::string& file : written) file.erase(0, root_.size());
+  WriteBytesToFile(root_ + kSiteManifestName, SiteManifestText(written));
 }
 
 }  // namespace orvex
