@@ -7,6 +7,7 @@
 
 #include "codepage.h"
 #include "markup.h"
+#include "self_contained_message.h"
 #include "template_fill.h"
 #include "text_replace.h"
 #include "utf8_text.h"
@@ -108,7 +109,9 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
 
   // Storage reused from message to message: nothing is allocated per
   // message once these have grown to the largest one.
-  std::string v, plain, filled, spare, datetime, utf8, searched;
+  std::string v, plain, filled, spare, datetime, utf8, searched, contained;
+  SelfContainedOptions contained_options;
+  if (opt.smileys) contained_options = {settings.smileys, image_folder};
   const MessageTemplate template1(message1), template2(message2);
   auto on_record = [&](DecodedRecord& record) {
     v.swap(record.fragment);  // the reader refills the storage handed back
@@ -168,6 +171,11 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
     if (!settings.build_body) return;
 
     if (highlight) ReplaceAllInPlace(v, *settings.highlight, span, spare);
+    if (settings.self_contained_messages) {
+      contained.clear();
+      AppendSelfContainedMessage(v, contained_options, contained);
+      v.swap(contained);
+    }
     datetime.clear();
     if (opt.date || opt.time) datetime.append("(").append(d).append(h).append(")");
     (side == 0 ? template1 : template2)
@@ -175,7 +183,7 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
     FontSizeRewriteInPlace(filled, spare);
     if (!opt.bold) StripStyleTagsInPlace(filled);
     if (!opt.fonts) StripFontTagsInPlace(filled);
-    if (opt.smileys && settings.smileys) {
+    if (opt.smileys && settings.smileys && !settings.self_contained_messages) {
       SubstituteSmileysInPlace(filled, *settings.smileys, image_folder, spare);
     }
     body += "\r\n";

@@ -69,6 +69,10 @@ struct RenderSettings {
   // Also keep, in RenderState::search_text, the text-only transcript as the
   // search counts it with UTF-8 as the code page (the website's search data).
   bool search_text = false;
+  // Each message's HTML made to stand on its own (AppendSelfContainedMessage),
+  // its smileys pictures with their emoticon as text: for pages where one
+  // message must not reach into the next or into the page's own parts.
+  bool self_contained_messages = false;
 };
 
 // What a rendering leaves behind for its caller.

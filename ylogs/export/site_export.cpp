@@ -109,6 +109,8 @@ SiteWriter::SiteWriter(const ExportContext& context)
   settings_.utf8_text = true;
   settings_.build_body = true;
   settings_.search_text = true;
+  // A message's markup stays inside its message, whatever it holds.
+  settings_.self_contained_messages = true;
   settings_.highlight.reset();  // the search of the moment is not part of the archive
   settings_.program_folder = kRootFromFriend;  // smileys: <root>/Smileys/
 }
