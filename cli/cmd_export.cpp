@@ -10,6 +10,7 @@
 #include "ylogs/archive/file_error.h"
 #include "ylogs/export/export.h"
 #include "ylogs/export/export_writer.h"
+#include "ylogs/export/site_style.h"
 #include "ylogs/program/clock.h"
 #include "ylogs/program/command_line.h"
 
@@ -71,9 +72,11 @@ int RunExport(const CLI::App& app, const ExportArgs& args) {
 int WriteExport(const CLI::App& app, const Selection& selection, const std::string& outdir,
                 ExportFormat format, const RenderOptions& o) {
   const std::string folder = ProgramFolder();
+  const std::string theme_path =
+      o.theme_path.empty() ? ThemeFilePath(folder, "default") : o.theme_path;
   Theme theme;
   try {
-    theme = LoadThemeFile(o.theme_path.empty() ? ThemeFilePath(folder, "default") : o.theme_path);
+    theme = LoadThemeFile(theme_path);
   } catch (const UserError& e) {
     ReportError(e.what());
     return kExitError;
@@ -92,7 +95,7 @@ int WriteExport(const CLI::App& app, const Selection& selection, const std::stri
   const ExportContext context{outdir,       &theme,
                               settings,     &state,
                               &text_buffer, [&] { return formatter.DateTime(NowLocalDayCount()); },
-                              &guard};
+                              &guard,       IsDefaultThemeFile(theme_path)};
   try {
     MakeOutputFolder(outdir);  // whatever the format
     ConversationProgress progress(sources.size());

@@ -1,12 +1,48 @@
 // Fuzzes the markup conversion and the tag operations on arbitrary text.
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "fuzz_input.h"
 #include "ylogs/archive/archive_reader.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/file_error.h"
 #include "ylogs/archive/markup.h"
+#include "ylogs/archive/self_contained_message.h"
 #include "ylogs/archive/smileys.h"
+
+namespace {
+
+// Walks a self-contained message: every "<" begins a kept element's start
+// or end tag, a line break or a smiley's picture; ends close what is open,
+// innermost first, and nothing stays open.
+void CheckSelfContained(std::string_view html) {
+  static constexpr std::string_view kKept[] = {"b",  "i",      "u",   "s",   "strike",
+                                               "em", "strong", "sub", "sup", "font"};
+  std::vector<std::string> open;
+  for (std::size_t at = html.find('<'); at != std::string_view::npos; at = html.find('<', at + 1)) {
+    const std::size_t close = html.find('>', at);
+    if (close == std::string_view::npos) std::abort();
+    std::string_view tag = html.substr(at + 1, close - at - 1);
+    if (tag == "br" || tag.starts_with("img src=\"S/")) continue;
+    const bool end = tag.starts_with('/');
+    if (end) tag.remove_prefix(1);
+    const std::string_view name = tag.substr(0, tag.find(' '));
+    if (std::find(std::begin(kKept), std::end(kKept), name) == std::end(kKept)) std::abort();
+    if (!end) {
+      open.emplace_back(name);
+    } else if (open.empty() || open.back() != name) {
+      std::abort();
+    } else {
+      open.pop_back();
+    }
+  }
+  if (!open.empty()) std::abort();
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   orvex::fuzz::Input in(data, size);
@@ -37,6 +73,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)orvex::CountOccurrences(in.Take(3), text);
   if (flags & 2) {
     (void)orvex::SubstituteSmileys(text, orvex::DefaultSmileyTable(), "/opt/orvex/Smileys/");
+  }
+  // A message made to stand on its own opens only the formatting it keeps,
+  // closes all of it, and says nothing else with "<".
+  {
+    std::string contained;
+    orvex::AppendSelfContainedMessage(
+        text, {flags & 4 ? &orvex::DefaultSmileyTable() : nullptr, "S/"}, contained);
+    CheckSelfContained(contained);
   }
   // The Western page, one with letters written as base and mark, and UTF-8;
   // decoding never makes a text longer.

@@ -18,6 +18,8 @@ PACKAGES=(
   poppler-utils
   chromium
 )
+# The website's browser checks run on Node; any Node 18 or later will do.
+if ! command -v node >/dev/null 2>&1; then PACKAGES+=(nodejs npm); fi
 # More packages may be named as arguments (scripts/setup-windows.sh does).
 PACKAGES+=("$@")
 
@@ -34,4 +36,11 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update
   $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The browser checks' npm packages (tests/browser), at the locked versions.
+BROWSER_CHECKS="$(cd "$(dirname "${BASH_SOURCE[0]}")/../tests/browser" && pwd)"
+if [ ! -f "$BROWSER_CHECKS/node_modules/.package-lock.json" ] ||
+  [ "$BROWSER_CHECKS/package-lock.json" -nt "$BROWSER_CHECKS/node_modules/.package-lock.json" ]; then
+  (cd "$BROWSER_CHECKS" && npm ci --no-audit --no-fund)
 fi

@@ -304,7 +304,12 @@ TEST_F(KeepExportTest, SiteLinksAllResolveAndNamesAreSafeEverywhere) {
   AddTexts("alice", "CON", "20060412", {"device"});
   AddTexts("alice", "a:b?*", "20060412", {"odd"});
   AddTexts("alice", "dots. ", "20060412", {"trailing"});
+  // Names whose safe forms would be too long for a file system, and alike
+  // in the part that is kept.
+  AddTexts("alice", std::string(90, ':') + "one", "20060412", {"long one"});
+  AddTexts("alice", std::string(90, ':') + "two", "20060412", {"long two"});
   AddTexts("zoë", "bob", "20070102", {"second identity"});
+  AddTexts("R&B <i>x", "R&B <i>x", "20070104", {"named in markup"});
   AddTexts("zoë", "cut", "20070103", {"read"});
   testing::WriteBytes(sources_.back().path, ReadWholeFile(sources_.back().path) + "\x01\x02");
   Export(ExportFormat::kSite);
@@ -319,6 +324,7 @@ TEST_F(KeepExportTest, SiteLinksAllResolveAndNamesAreSafeEverywhere) {
     fs::path parent;
     for (const fs::path& part : fs::path(file)) {
       EXPECT_TRUE(SafeEverywhere(part.string())) << file;
+      EXPECT_LE(part.string().size(), 100u) << file;
       std::string lower = part.string();
       for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
       folded[parent.string()].insert(lower);
@@ -326,26 +332,34 @@ TEST_F(KeepExportTest, SiteLinksAllResolveAndNamesAreSafeEverywhere) {
     }
     if (!file.ends_with(".html")) continue;
     const std::string page = ReadWholeFile(root + file);
+    EXPECT_EQ(page.find("<i>x"), std::string::npos) << file;  // names are text
     EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos) << file;
     EXPECT_LT(page.find("<meta charset"), 1024u) << file;
-    // Only the search page runs a script, and only the site's own.
+    // Only the site's own scripts run: the search page's, and on a day page
+    // the one that marks a search's hits, alone.
+    const std::size_t script = page.find("<script");
     if (file == "search.html") {
       EXPECT_EQ(page.find("<script>"), std::string::npos);
-    } else {
-      EXPECT_EQ(page.find("<script"), std::string::npos) << file;
+    } else if (script != std::string::npos) {
+      EXPECT_EQ(page.substr(script, 44), "<script src=\"../../search/mark.js\"></script>") << file;
+      EXPECT_EQ(page.find("<script", script + 1), std::string::npos) << file;
     }
   }
-  // Six friend folders below alice although two differ only in case.
-  EXPECT_EQ(folded["alice"].size(), 5u);
+  // Seven friend folders below alice: two differ only in case, two only past the cut.
+  EXPECT_EQ(folded["alice"].size(), 7u);
   EXPECT_EQ(folded[""].count("smileys"), 1u);
   std::set<std::string> friend_folders;
   for (const auto& e : fs::directory_iterator(root + "alice"))
     friend_folders.insert(e.path().filename());
-  EXPECT_EQ(friend_folders.size(), 5u);
+  EXPECT_EQ(friend_folders.size(), 7u);
   // Folder names lead back to the names they stand for.
   std::set<std::string> originals;
   for (const std::string& f : friend_folders) originals.insert(OriginalName(f));
   EXPECT_TRUE(originals.count("CON") && originals.count("a:b?*") && originals.count("dots. "));
+  for (const char* page : {"index.html", "R&B %3Ci%3Ex/R&B %3Ci%3Ex/index.html",
+                           "R&B %3Ci%3Ex/R&B %3Ci%3Ex/20070104-R&B %3Ci%3Ex.html"}) {
+    EXPECT_NE(ReadWholeFile(root + page).find("R&amp;B &lt;i&gt;x"), std::string::npos) << page;
+  }
 }
 
 TEST_F(KeepExportTest, SitePagesCarryTheTextsCountsChartAndNeighbours) {
@@ -366,8 +380,9 @@ TEST_F(KeepExportTest, SitePagesCarryTheTextsCountsChartAndNeighbours) {
 
   const std::string friend_page = ReadWholeFile(out_ / "alice/bob/index.html");
   // Greek 3 words, Russian 3, Chinese 1; messages 2 received and 1 sent.
-  EXPECT_NE(friend_page.find("2006-04-12</a></td><td>20060412-alice.dat</td><td class=\"n\">3"
-                             "</td><td class=\"n\">7</td>"),
+  EXPECT_NE(friend_page.find(
+                "2006-04-12</a></td><td class=\"name\">20060412-alice.dat</td><td class=\"n\">3"
+                "</td><td class=\"n\">7</td>"),
             std::string::npos);
   EXPECT_NE(friend_page.find("<title>2006-04: 1 sent</title>"), std::string::npos);
   EXPECT_NE(friend_page.find("<title>2006-04: 3 received</title>"), std::string::npos);

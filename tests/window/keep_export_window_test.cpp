@@ -135,17 +135,28 @@ TEST_F(KeepExportWindowTest, WebsiteOfTheSelectionAndAnEmptyFolderRefused) {
   TfrmMain& w = StartWith(3);
   SelectRows(w, {0, 2});
   const TextItems text_before = w.viewer().text_buffer();
+  // A folder with a page of the user's where the site would write its own.
+  WriteBytes(out / "mine/index.html", "mine");
   Choose(w, "Save as website...", [&](TfrmSaveDir& d) {
     EXPECT_FALSE(ClickOk(d, " ", KeepActions::kOnlySelected));
+    EXPECT_FALSE(ClickOk(d, out / "mine", KeepActions::kOnlySelected));
     EXPECT_TRUE(ClickOk(d, out / "site", KeepActions::kOnlySelected));
   });
   EXPECT_EQ(shown.front(), "Save conversations as a website");
-  EXPECT_EQ(dialogs.errors, QStringList({"Please choose an output directory first."}));
-  EXPECT_EQ(Written(out / "site"),
-            (std::vector<std::string>{"bob/alice/20050101-bob.html", "bob/alice/20050103-bob.html",
-                                      "bob/alice/index.html", "index.html", "search.html",
-                                      "search/index.js", "search/more.js", "search/search.js",
-                                      "search/text-1.js"}));
+  EXPECT_EQ(dialogs.errors,
+            QStringList({"Please choose an output directory first.",
+                         QString::fromStdString("Cannot write \"" + out / "mine/index.html" +
+                                                "\": the folder holds a file of that name that "
+                                                "this program did not write. Choose an empty "
+                                                "folder, or one that holds a website saved "
+                                                "before.")}));
+  EXPECT_EQ(Written(out / "mine"), std::vector<std::string>{"index.html"});
+  EXPECT_EQ(
+      Written(out / "site"),
+      (std::vector<std::string>{"bob/alice/20050101-bob.html", "bob/alice/20050103-bob.html",
+                                "bob/alice/index.html", "index.html", "orvex-website-files.txt",
+                                "search.html", "search/index.js", "search/mark.js",
+                                "search/search.js", "search/text-1.js", "style.css"}));
   const std::string day = ReadFile(out / "site/bob/alice/20050101-bob.html");
   EXPECT_NE(day.find("message 0"), std::string::npos);
   EXPECT_NE(day.find("<a href=\"20050103-bob.html\" rel=\"next\">"), std::string::npos);

@@ -56,7 +56,8 @@ void KeepActions::ExportForKeeping(int scope, const QString& folder, bool site) 
                               &state,
                               &text_buffer,
                               ctx_.TodayText(),
-                              &guard};
+                              &guard,
+                              ctx_.viewer->chosen_theme() == "default"};
   const bool finished =
       exports_.WriteExport(sources, site ? ExportFormat::kSite : ExportFormat::kJson, context);
   if (finished && site) OfferToOpenWebsite(folder);

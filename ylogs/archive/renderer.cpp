@@ -111,6 +111,12 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
   // message once these have grown to the largest one.
   std::string v, plain, filled, spare, datetime, utf8, searched, contained;
   SelfContainedOptions contained_options;
+  // Where messages stand on their own, the names are text too.
+  std::string shown_html[2];
+  if (settings.self_contained_messages) {
+    AppendEscapedHtml(shown.key, shown_html[0]);
+    AppendEscapedHtml(shown.friend_name, shown_html[1]);
+  }
   if (opt.smileys) contained_options = {settings.smileys, image_folder};
   const MessageTemplate template1(message1), template2(message2);
   auto on_record = [&](DecodedRecord& record) {
@@ -179,7 +185,9 @@ std::string RenderArchiveFile(const std::string& path, bool text_only,
     datetime.clear();
     if (opt.date || opt.time) datetime.append("(").append(d).append(h).append(")");
     (side == 0 ? template1 : template2)
-        .Fill({name, datetime, d, h, CutToLength(h, 6), v}, filled, spare);
+        .Fill({settings.self_contained_messages ? shown_html[side] : name, datetime, d, h,
+               CutToLength(h, 6), v},
+              filled, spare);
     FontSizeRewriteInPlace(filled, spare);
     if (!opt.bold) StripStyleTagsInPlace(filled);
     if (!opt.fonts) StripFontTagsInPlace(filled);

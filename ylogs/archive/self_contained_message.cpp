@@ -135,29 +135,6 @@ std::size_t ReferenceLength(std::string_view text, std::size_t at) {
   return i < text.size() && text[i] == ';' ? i + 1 - at : 0;
 }
 
-void AppendAttributeValue(std::string_view value, std::string& out) {
-  for (char c : value) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\0':
-        break;
-      default:
-        out.push_back(c);
-    }
-  }
-}
-
 bool IsFontSize(std::string_view size) {
   if (!size.empty() && (size.front() == '+' || size.front() == '-')) size.remove_prefix(1);
   if (size.empty() || size.size() > 3) return false;
@@ -213,7 +190,7 @@ class Writer {
       std::string style;
       if (const auto face = value("face")) {
         start += " face=\"";
-        AppendAttributeValue(*face, start);
+        AppendEscapedHtml(*face, start);
         start += '"';
       }
       if (const auto size = value("size"); size && IsFontSize(*size)) {
@@ -298,7 +275,7 @@ class Writer {
             out_ += options_.image_folder;
             out_ += entry.image_file;
             out_ += "\" alt=\"";
-            AppendAttributeValue(entry.emoticon, out_);
+            AppendEscapedHtml(entry.emoticon, out_);
             out_ += "\">";
           }
           break;
@@ -316,6 +293,32 @@ class Writer {
 };
 
 }  // namespace
+
+void AppendEscapedHtml(std::string_view text, std::string& out) {
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
+      case '\0':
+        break;  // a parse error in a page: a browser drops it
+      default:
+        out.push_back(c);
+    }
+  }
+}
 
 void AppendSelfContainedMessage(std::string_view html, const SelfContainedOptions& options,
                                 std::string& out) {

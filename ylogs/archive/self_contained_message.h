@@ -30,4 +30,8 @@ struct SelfContainedOptions {
 void AppendSelfContainedMessage(std::string_view html, const SelfContainedOptions& options,
                                 std::string& out);
 
+// Appends `text` with & < > " ' written as character references and NUL
+// left out, as text or as an attribute's value.
+void AppendEscapedHtml(std::string_view text, std::string& out);
+
 }  // namespace orvex

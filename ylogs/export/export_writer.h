@@ -98,6 +98,9 @@ struct ExportContext {
   TextItems* text_buffer = nullptr;
   std::function<std::string()> today;       // the "%today" text
   const ArchiveFileGuard* guard = nullptr;  // none: nothing is refused
+  // The theme is the program's own "default": a website in it follows the
+  // browser's dark mode, whose colours for that theme the site knows.
+  bool default_theme = false;
 };
 
 std::unique_ptr<ConversationWriter> MakeConversationWriter(ExportFormat format,

@@ -6,9 +6,11 @@
 #include <set>
 
 #include "export.h"
+#include "platform/file_system.h"
 #include "safe_file_name.h"
 #include "site_folder.h"
 #include "site_search.h"
+#include "site_style.h"
 #include "ylogs/archive/codepage.h"
 #include "ylogs/archive/day_time.h"
 #include "ylogs/archive/file_error.h"
@@ -113,13 +115,15 @@ SiteWriter::SiteWriter(const ExportContext& context)
   settings_.self_contained_messages = true;
   settings_.highlight.reset();  // the search of the moment is not part of the archive
   settings_.program_folder = kRootFromFriend;  // smileys: <root>/Smileys/
+  look_ = context.theme ? LookOfTheme(*context.theme, context.default_theme) : SiteLook::kLight;
 }
 
 void SiteWriter::Begin(const std::vector<ExportSource>& sources) {
   days_.assign(sources.size(), Day{});
   friends_.clear();
   // Folders: one per identity, in it one per friend, in list order.
-  FolderNames identity_names({"index.html", "Smileys", "search.html", "search", kSiteManifestName});
+  FolderNames identity_names(
+      {"index.html", "Smileys", "search.html", "search", kSiteManifestName, kSiteStyleName});
   std::map<std::string, std::string> identity_folder;
   std::map<std::string, FolderNames> friend_names;
   std::map<std::pair<std::string, std::string>, std::size_t> friend_index;
@@ -171,6 +175,11 @@ void SiteWriter::Begin(const std::vector<ExportSource>& sources) {
   piece_ = 0;
   piece_text_.clear();
   if (guard_) guard_->CheckTargets(Targets());
+  const auto listed = SiteManifestFiles(root_);
+  written_before_ = listed.value_or(std::set<std::string>());
+  std::set<std::string> ours = written_before_;
+  if (listed) ours.insert(kSiteManifestName);  // the list itself
+  CheckSiteTargets(root_, Targets(), ours);
   MakeOutputFolder(root_);
   CopySmileys();
 }
@@ -195,8 +204,9 @@ std::vector<std::string> SiteWriter::Targets() const {
     targets.push_back(root_ + SearchPieceFile(p));
   targets.push_back(root_ + "search/index.js");
   targets.push_back(root_ + "search/search.js");
-  targets.push_back(root_ + "search/more.js");
+  targets.push_back(root_ + "search/mark.js");
   targets.push_back(root_ + "search.html");
+  targets.push_back(root_ + kSiteStyleName);
   targets.push_back(root_ + "index.html");
   targets.push_back(root_ + kSiteManifestName);  // last: it marks a complete site
   return targets;
@@ -241,21 +251,25 @@ std::unique_ptr<PreparedConversation> SiteWriter::Prepare(std::size_t index,
     prepared.search_text = std::move(file.state.search_text);
 
     const FriendSummary& f = friends_[day.friend_index].summary;
-    const std::string nav = DayNavigation(day.previous, "index.html", day.next, f.name);
+    const std::string nav =
+        DayNavigation("Days, end of page", day.previous, "index.html", day.next, f.name);
     const std::string day_text = DayText(day.summary);
     TextItems& doc = prepared.doc;
     doc = WithSiteDeclarations(SplitIntoItems(theme_.file_header),
-                               f.name + " - " + day_text + " - " + f.identity);
+                               f.name + " - " + day_text + " - " + f.identity, kRootFromFriend);
     doc.push_back(DayHeading(f.identity, f.name, day_text));
-    doc.push_back(DayNavigation(day.previous, "index.html", day.next, f.name, true));
+    doc.push_back(DayNavigation("Days", day.previous, "index.html", day.next, f.name, true));
+    doc.push_back("<main>");  // the conversation and what is said about it
     AddConversation(doc, theme_, file.body);
     for (std::string note : notes) {
       // A message names the archive by its full path; the page names the file.
       if (note.starts_with(source.path)) note = source.file_name + note.substr(source.path.size());
-      doc.push_back("<p style=\"color: #b03020; font: 13px sans-serif;\">" +
+      doc.push_back("<p class=\"note\" style=\"font: 13px sans-serif;\">" +
                     EscapeHtml(NameAsUtf8(note)) + "</p>");
     }
+    doc.push_back("</main>");
     doc.push_back(nav);
+    doc.push_back("<script src=\"../../search/mark.js\"></script>");  // marks a search's hits
   });
 }
 
@@ -312,14 +326,20 @@ void SiteWriter::Finish() {
   MakeOutputFolder(root_ + "search/");
   WriteBytesToFile(root_ + "search/index.js", SearchIndexScript(entries, piece_starts_));
   WriteBytesToFile(root_ + "search/search.js", SearchPageScript());
-  WriteBytesToFile(root_ + "search/more.js", SearchMoreScript());
+  WriteBytesToFile(root_ + "search/mark.js", SearchMarkScript());
   WriteBytesToFile(root_ + "search.html", SearchPage());
+  WriteBytesToFile(root_ + kSiteStyleName, SiteStyleSheet(look_));
   WriteBytesToFile(root_ + "index.html", SiteIndexPage(summaries));
   // What the program wrote here, so that a later run replaces this site and
-  // nothing a user put beside it.
+  // nothing a user put beside it. What an earlier site here wrote and this
+  // one did not write again is still the program's.
   std::vector<std::string> written = Targets();
   written.pop_back();
-  for (std::string& file : written) file.erase(0, root_.size());
+  std::set<std::string> listed;
+  for (std::string& file : written) listed.insert(file.erase(0, root_.size()));
+  for (const std::string& file : written_before_) {
+    if (!listed.contains(file) && files::FileIdentity(root_ + file)) written.push_back(file);
+  }
   WriteBytesToFile(root_ + kSiteManifestName, SiteManifestText(written));
 }
 

@@ -6,11 +6,13 @@
 // system (SafeFileName).
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
 #include "export_writer.h"
 #include "site_pages.h"
+#include "site_style.h"
 
 namespace orvex {
 
@@ -59,7 +61,11 @@ class SiteWriter : public ConversationWriter {
   void AddToSearchData(std::size_t index, std::string_view text);
 
   std::string root_;  // ends in "/"
-  Theme theme_;       // the context's theme in UTF-8
+  // The files an earlier site of the program's in the folder lists: the
+  // only ones a site written into it may write over.
+  std::set<std::string> written_before_;
+  Theme theme_;  // the context's theme in UTF-8
+  SiteLook look_ = SiteLook::kLight;
   Utf8Formatter formatter_;
   RenderSettings settings_;
   std::function<std::string()> today_;

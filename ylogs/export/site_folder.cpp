@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/file_system.h"
+#include "ylogs/archive/file_error.h"
 
 namespace orvex {
 namespace {
@@ -59,8 +60,9 @@ bool IsPlainFile(const std::string& path) {
   return files::FileIdentity(path).has_value() && !files::IsFolder(path);
 }
 
-// The files a manifest names; none when the folder holds no manifest.
-std::optional<std::set<std::string>> ManifestFiles(const std::string& folder) {
+}  // namespace
+
+std::optional<std::set<std::string>> SiteManifestFiles(const std::string& folder) {
   std::string text;
   if (files::ReadWholeFile(folder + "/" + kSiteManifestName, text) != 0) return std::nullopt;
   std::set<std::string> listed;
@@ -81,6 +83,21 @@ std::optional<std::set<std::string>> ManifestFiles(const std::string& folder) {
   if (first) return std::nullopt;
   return listed;
 }
+
+void CheckSiteTargets(const std::string& folder, const std::vector<std::string>& targets,
+                      const std::set<std::string>& written) {
+  const std::string root = WithoutFinalSeparators(folder) + "/";
+  for (const std::string& target : targets) {
+    if (!target.starts_with(root) || written.contains(target.substr(root.size()))) continue;
+    if (files::FileIdentity(target) || files::IsFolder(target)) {
+      throw UserError("Cannot write \"" + target +
+                      "\": the folder holds a file of that name that this program did not write. "
+                      "Choose an empty folder, or one that holds a website saved before.");
+    }
+  }
+}
+
+namespace {
 
 struct ForeignWalk {
   const std::set<std::string>& files;
@@ -165,7 +182,7 @@ std::vector<std::string> ForeignEntries(const std::string& folder, std::size_t l
   const std::string root = WithoutFinalSeparators(folder);
   static const std::set<std::string> kNone;
   const std::optional<std::set<std::string>> listed =
-      files::IsFolder(root) ? ManifestFiles(root) : std::nullopt;
+      files::IsFolder(root) ? SiteManifestFiles(root) : std::nullopt;
   ForeignWalk walk{listed ? *listed : kNone, {}, limit, {}, 0};
   for (const std::string& file : walk.files) {
     for (std::size_t sep = file.find('/'); sep != std::string::npos;

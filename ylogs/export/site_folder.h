@@ -7,6 +7,8 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,15 @@ inline constexpr char kSiteManifestName[] = "orvex-website-files.txt";
 // The manifest's text: a line that says what it is, then each file the site
 // wrote, from the site's root with "/" between folders, CR LF after each.
 std::string SiteManifestText(const std::vector<std::string>& files);
+
+// The files the manifest in `folder` names; none when it holds no manifest.
+std::optional<std::set<std::string>> SiteManifestFiles(const std::string& folder);
+
+// Throws UserError for the first of `targets` (paths below `folder`) that
+// exists and is not named by `written` (SiteManifestFiles): a site written
+// into a folder never writes over a file the program did not write there.
+void CheckSiteTargets(const std::string& folder, const std::vector<std::string>& targets,
+                      const std::set<std::string>& written);
 
 // Why a website may not be written to `folder` at all (empty when it may):
 // an empty name, a file, a folder inside (or equal to) one of the profiles

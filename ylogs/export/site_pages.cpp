@@ -3,12 +3,21 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "site_style.h"
 #include "ylogs/archive/day_time.h"
+#include "ylogs/archive/self_contained_message.h"
 
 namespace orvex {
 namespace {
 
-constexpr std::string_view kNewline = "\r\n";
+// The site's pages are in English; a phone shows them at its own width.
+constexpr std::string_view kLanguage = "en";
+constexpr std::string_view kViewport =
+    "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">";
+
+std::string StyleSheetLink(std::string_view root) {
+  return "<link rel=\"stylesheet\" href=\"" + std::string(root) + kSiteStyleName + "\">";
+}
 
 constexpr std::string_view kStyle =
     "body { margin: 0 auto; max-width: 980px; padding: 16px 20px; color: #1f2733; "
@@ -18,6 +27,7 @@ constexpr std::string_view kStyle =
     "table { border-collapse: collapse; background: #fff; border: 1px solid #d5dbe3; }\r\n"
     "th, td { padding: 3px 10px; border-bottom: 1px solid #eef0f3; text-align: left; }\r\n"
     "td.n, th.n { text-align: right; } .sub { color: #5b6676; margin: 0 0 12px; }\r\n"
+    "table.list td { white-space: nowrap; } table.list td.name { white-space: normal; }\r\n"
     "a { color: #2a62b0; } svg { background: #fff; border: 1px solid #d5dbe3; }\r\n"
     "form.search { margin: 0 0 10px; } form.search input { width: 240px; }\r\n"
     "ol.results { padding-left: 24px; } ol.results li { margin: 0 0 10px; }\r\n"
@@ -38,14 +48,19 @@ std::string Date(const std::optional<std::int32_t>& date) {
 
 std::string PageStart(std::string_view title, std::string_view root,
                       std::string_view declarations = SiteHeadDeclarations()) {
-  std::string out = "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n";
+  std::string out = "<!DOCTYPE html>\r\n<html lang=\"";
+  out += kLanguage;
+  out += "\">\r\n<head>\r\n";
   out += declarations;
-  out += "<title>";
+  out += kViewport;
+  out += "\r\n<title>";
   out += EscapeHtml(title);
   out += "</title>\r\n<style>\r\n";
   out += kStyle;
-  out += "</style>\r\n</head>\r\n<body>\r\n";
-  out += "<p>";
+  out += "</style>\r\n";
+  out += StyleSheetLink(root);
+  out += "\r\n</head>\r\n<body>\r\n";
+  out += "<nav aria-label=\"Site\">";
   if (!root.empty()) {
     out += "<a href=\"";
     out += root;
@@ -53,13 +68,13 @@ std::string PageStart(std::string_view title, std::string_view root,
   }
   out += "<a href=\"";
   out += root;
-  out += "search.html\">Search</a></p>\r\n";
+  out += "search.html\">Search</a></nav>\r\n";
   out += SearchForm(root, "");
-  out += "\r\n";
+  out += "\r\n<main>\r\n";
   return out;
 }
 
-constexpr std::string_view kPageEnd = "</body>\r\n</html>\r\n";
+constexpr std::string_view kPageEnd = "</main>\r\n</body>\r\n</html>\r\n";
 
 struct Totals {
   std::int64_t messages = 0;
@@ -86,34 +101,14 @@ std::string Number(std::int64_t n) {
 std::string EscapeHtml(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&#39;";
-        break;
-      default:
-        out.push_back(c);
-    }
-  }
+  AppendEscapedHtml(text, out);
   return out;
 }
 
 std::string_view SiteHeadDeclarations() {
   return "<meta charset=\"utf-8\">\r\n"
          "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
-         "img-src 'self'; style-src 'self' 'unsafe-inline'; base-uri 'none'; "
+         "script-src 'self'; img-src 'self'; style-src 'self' 'unsafe-inline'; base-uri 'none'; "
          "form-action 'self'\">\r\n";
 }
 
@@ -132,9 +127,9 @@ std::string SearchForm(std::string_view root, std::string_view style) {
   return out;
 }
 
-TextItems WithSiteDeclarations(TextItems header, std::string_view title) {
+TextItems WithSiteDeclarations(TextItems header, std::string_view title, std::string_view root) {
   std::string declarations(SiteHeadDeclarations());
-  declarations.resize(declarations.size() - kNewline.size());  // an item gets its own
+  declarations += kViewport;
   const std::string own_title = "<title>" + EscapeHtml(title) + "</title>";
   // The theme's own title gives way to the page's.
   bool titled = false;
@@ -148,6 +143,31 @@ TextItems WithSiteDeclarations(TextItems header, std::string_view title) {
     break;
   }
   if (!titled) declarations += "\r\n" + own_title;
+  // The site's style after the theme's, so that it wins: before </head>, else
+  // with the declarations.
+  bool linked = false;
+  for (std::string& item : header) {
+    const std::size_t end = LowerAscii(item).find("</head>");
+    if (end == std::string::npos) continue;
+    item.insert(end, StyleSheetLink(root));
+    linked = true;
+    break;
+  }
+  if (!linked) declarations += "\r\n" + StyleSheetLink(root);
+  // The language on the theme's <html> tag, unless it names one.
+  for (std::string& item : header) {
+    const std::string lower = LowerAscii(item);
+    const std::size_t at = lower.find("<html");
+    if (at == std::string::npos || (at + 5 < lower.size() && lower[at + 5] != '>' &&
+                                    lower[at + 5] != ' ' && lower[at + 5] != '\t')) {
+      continue;
+    }
+    const std::size_t close = lower.find('>', at);
+    if (lower.substr(at, close - at).find("lang=") == std::string::npos) {
+      item.insert(at + 5, " lang=\"" + std::string(kLanguage) + "\"");
+    }
+    break;
+  }
   for (std::string& item : header) {
     const std::string lower = LowerAscii(item);
     std::size_t at = lower.find("<head");
@@ -219,9 +239,12 @@ std::string ActivityChartSvg(const std::vector<MonthCount>& months) {
   const int height = kTop + kHeight + kBottom;
   const int base = kTop + kHeight;
   std::string out;
+  // Its own size where there is room, scaled down to a narrower column.
   out += "<svg xmlns=\"http://www.w3.org/2000/svg\" role=\"img\" width=\"" + Number(width) +
          "\" height=\"" + Number(height) + "\" viewBox=\"0 0 " + Number(width) + " " +
-         Number(height) + "\" font-family=\"sans-serif\" font-size=\"10\">\r\n";
+         Number(height) +
+         "\" style=\"max-width: 100%; height: auto;\" font-family=\"sans-serif\" "
+         "font-size=\"10\">\r\n";
   out += "<title>Messages per month, sent and received</title>\r\n";
   out += "<rect x=\"" + Number(kLeft) + "\" y=\"6\" width=\"10\" height=\"10\" fill=\"#2a62b0\"/>";
   out += "<text x=\"" + Number(kLeft + 14) + "\" y=\"15\">sent</text>";
@@ -279,9 +302,9 @@ std::string DayText(const DaySummary& day) {
 std::string DayHeading(std::string_view identity, std::string_view friend_name,
                        std::string_view day) {
   std::string out =
-      "<div style=\"font: 13px/1.5 sans-serif; margin: 8px auto 0; max-width: 960px; "
-      "padding: 0 4px;\"><a href=\"../../index.html\">All conversations</a> &rsaquo; <a "
-      "href=\"index.html\">";
+      "<div class=\"day-head\" style=\"font: 13px/1.5 sans-serif; margin: 8px auto 0; "
+      "max-width: 960px; padding: 0 4px;\"><a href=\"../../index.html\">All conversations</a> "
+      "&rsaquo; <a href=\"index.html\">";
   out += EscapeHtml(friend_name);
   out += "</a> &rsaquo; ";
   out += EscapeHtml(day);
@@ -289,7 +312,7 @@ std::string DayHeading(std::string_view identity, std::string_view friend_name,
   out += EscapeHtml(friend_name);
   out += " &middot; ";
   out += EscapeHtml(day);
-  out += "</h1><div style=\"color: #5b6676;\">Conversation of ";
+  out += "</h1><div class=\"whose\">Conversation of ";
   out += EscapeHtml(identity);
   out += " with ";
   out += EscapeHtml(friend_name);
@@ -297,11 +320,12 @@ std::string DayHeading(std::string_view identity, std::string_view friend_name,
   return out;
 }
 
-std::string DayNavigation(const std::string& previous, const std::string& friend_page,
-                          const std::string& next, std::string_view friend_name, bool with_search) {
-  std::string out =
-      "<nav style=\"font: 13px/1.6 sans-serif; margin: 6px auto; max-width: 960px; "
-      "padding: 0 4px;\">";
+std::string DayNavigation(std::string_view label, const std::string& previous,
+                          const std::string& friend_page, const std::string& next,
+                          std::string_view friend_name, bool with_search) {
+  std::string out = "<nav aria-label=\"" + EscapeHtml(label) +
+                    "\" style=\"font: 13px/1.6 sans-serif; margin: 6px auto; max-width: 960px; "
+                    "padding: 0 4px;\">";
   if (!previous.empty())
     out += "<a href=\"" + previous + "\" rel=\"prev\">&larr; Previous day</a> | ";
   out += "<a href=\"" + friend_page + "\" rel=\"up\">" + EscapeHtml(friend_name) + "</a>";
@@ -350,11 +374,11 @@ std::string FriendPage(const FriendSummary& f, std::string_view root) {
            Number(static_cast<std::int64_t>(y.end - y.first)) + " days, " + Number(y.messages) +
            " messages</span></h3>\r\n";
     out +=
-        "<table>\r\n<tr><th>Date</th><th>File</th><th class=\"n\">Messages"
+        "<table class=\"list\">\r\n<tr><th>Date</th><th>File</th><th class=\"n\">Messages"
         "</th><th class=\"n\">Words</th></tr>\r\n";
     for (std::size_t k = y.first; k < y.end; ++k) {
       const DaySummary& d = f.days[k];
-      out += "<tr><td><a href=\"" + d.href + "\">" + Date(d.date) + "</a></td><td>" +
+      out += "<tr><td><a href=\"" + d.href + "\">" + Date(d.date) + "</a></td><td class=\"name\">" +
              EscapeHtml(d.file_name) + "</td><td class=\"n\">" + Number(d.sent + d.received) +
              "</td><td class=\"n\">" + Number(d.words) + "</td></tr>\r\n";
     }
@@ -392,13 +416,13 @@ std::string SiteIndexPage(const std::vector<FriendSummary>& friends) {
          "</p>\r\n";
   for (const std::string& identity : identities) {
     out += "<h2>" + EscapeHtml(identity) +
-           "</h2>\r\n<table>\r\n<tr><th>Friend</th>"
+           "</h2>\r\n<table class=\"list\">\r\n<tr><th>Friend</th>"
            "<th class=\"n\">Conversations</th><th class=\"n\">Messages</th><th>First</th>"
            "<th>Last</th></tr>\r\n";
     for (const FriendSummary& f : friends) {
       if (f.identity != identity) continue;
       const Totals t = TotalsOf(f);
-      out += "<tr><td><a href=\"" + f.href + "\">" + EscapeHtml(f.name) +
+      out += "<tr><td class=\"name\"><a href=\"" + f.href + "\">" + EscapeHtml(f.name) +
              "</a></td><td class=\"n\">" + Number(static_cast<std::int64_t>(f.days.size())) +
              "</td><td class=\"n\">" + Number(t.messages) + "</td><td>" + Date(t.first) +
              "</td><td>" + Date(t.last) + "</td></tr>\r\n";
@@ -410,17 +434,14 @@ std::string SiteIndexPage(const std::vector<FriendSummary>& friends) {
 }
 
 std::string_view SearchPageDeclarations() {
-  // The one page that runs a script: the site's own, nothing inline.
-  return "<meta charset=\"utf-8\">\r\n"
-         "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
-         "script-src 'self'; img-src 'self'; style-src 'self' 'unsafe-inline'; base-uri 'none'; "
-         "form-action 'self'\">\r\n";
+  // Every page may run the site's own scripts, nothing inline.
+  return SiteHeadDeclarations();
 }
 
 std::string SearchPage() {
   std::string out = PageStart("Search", "./", SearchPageDeclarations());
   out +=
-      "<h1>Search</h1>\r\n"
+      "<h1 id=\"heading\">Search</h1>\r\n"
       "<noscript><p>The search needs JavaScript, which is turned off in this browser. Every "
       "conversation can still be read from <a href=\"index.html\">the list of all "
       "conversations</a>.</p></noscript>\r\n"

@@ -54,8 +54,10 @@ std::string_view SearchPageDeclarations();
 
 // The theme's file header with the declarations and the page's title put in:
 // after its <head> tag when it has one, else in front of everything; the
-// theme's own <title> gives way to the page's.
-TextItems WithSiteDeclarations(TextItems header, std::string_view title);
+// theme's own <title> gives way to the page's. The site's stylesheet (at
+// `root`) goes before </head>, after the theme's style, and <html> gets the
+// site's language unless it names one.
+TextItems WithSiteDeclarations(TextItems header, std::string_view title, std::string_view root);
 
 // The day a day page stands for: its date, or the archive file's name when
 // the name holds none.
@@ -72,11 +74,12 @@ std::vector<MonthCount> MonthlyCounts(const std::vector<DaySummary>& days);
 // Messages per month of both sides as bars (inline SVG, no script).
 std::string ActivityChartSvg(const std::vector<MonthCount>& months);
 
-// The links of a day page: previous day, the friend's page, next day (an empty
-// href leaves that link out), and the search box when asked for.
-std::string DayNavigation(const std::string& previous, const std::string& friend_page,
-                          const std::string& next, std::string_view friend_name,
-                          bool with_search = false);
+// The links of a day page, a navigation named `label`: previous day, the
+// friend's page, next day (an empty href leaves that link out), and the search
+// box when asked for.
+std::string DayNavigation(std::string_view label, const std::string& previous,
+                          const std::string& friend_page, const std::string& next,
+                          std::string_view friend_name, bool with_search = false);
 
 // A friend's page; `root` leads back to the site's index ("../../").
 std::string FriendPage(const FriendSummary& friend_summary, std::string_view root);

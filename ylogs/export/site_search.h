@@ -43,8 +43,8 @@ std::string_view SearchPieceEnd();
 std::string SearchPieceFile(std::size_t piece);
 
 // search/search.js (search.html is made with the other pages), and
-// search/more.js, which lists the next batch of results.
+// search/mark.js, which marks the hits on the day page a result opens.
 std::string_view SearchPageScript();
-std::string_view SearchMoreScript();
+std::string_view SearchMarkScript();
 
 }  // namespace orvex

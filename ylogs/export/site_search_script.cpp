@@ -1,14 +1,11 @@
-// The script of the website's search page, written beside it as
-// search/search.js. It runs from the files alone (file://, no server): the
-// data comes as script files (search/index.js, then search/text-N.js in
-// turn), since a page opened from disk may not fetch files.
+// The scripts of the website: the search page's, written beside it as
+// search/search.js, and the day pages', search/mark.js. They run from the
+// files alone (file://, no server): the data comes as script files
+// (search/index.js, then search/text-N.js in turn), since a page opened from
+// disk may not fetch files.
 #include "site_search.h"
 
 namespace orvex {
-
-std::string_view SearchMoreScript() {
-  return "OrvexSearch.more();\r\n";
-}
 
 std::string_view SearchPageScript() {
   return R"JS(// Searches every conversation of this website for the text in ?q=.
@@ -23,6 +20,7 @@ std::string_view SearchPageScript() {
   var note = document.getElementById("note");
   var list = document.getElementById("results");
   var box = document.getElementById("q");
+  var heading = document.getElementById("heading");
   var FIRST_SHOWN = 20;
 
   function say(text) {
@@ -31,6 +29,10 @@ std::string_view SearchPageScript() {
 
   var query = new URLSearchParams(window.location.search).get("q") || "";
   box.value = query;
+  if (query !== "") {
+    document.title = query + " - Search";
+    heading.textContent = query + " - Search";
+  }
   if (!index) {
     say("The search data of this website is missing: export the website again.");
     return;
@@ -103,7 +105,7 @@ std::string_view SearchPageScript() {
     var c = index.conversations[hit.at];  // href, friend, identity, date
     var li = document.createElement("li");
     var a = document.createElement("a");
-    a.href = c[0];
+    a.href = c[0] + "#q=" + encodeURIComponent(query);  // its page marks the hits
     a.setAttribute("data-hits", String(hit.count));
     var head = document.createElement("span");
     head.className = "head";
@@ -122,7 +124,8 @@ std::string_view SearchPageScript() {
     return li;
   }
 
-  // When the first results and the last showed, from the page's opening.
+  // When the first results showed and when the search ended, from the
+  // page's opening.
   function stamp(name) {
     document.body.setAttribute(name, String(Math.round(performance.now())));
   }
@@ -137,33 +140,48 @@ std::string_view SearchPageScript() {
     list.appendChild(parts);
   }
 
-  // The ranked list goes in a batch at a time: a long one would hold the
-  // page still while all of it is laid out. Each next batch comes through a
-  // script of the site's own, so the browser shows the page in between and
-  // the page's loading ends only once the list is whole.
-  var BATCH = 1000;
-  var final = [], listed = 0;
+  // The final list is laid out as it is scrolled to, a batch at a time: a
+  // long one would hold the page still while all of it is laid out.
+  var BATCH = 200;
+  var final = [], listed = 0, end = null, watch = null;
   function listMore() {
     var parts = document.createDocumentFragment();
-    var end = Math.min(listed + BATCH, final.length);
-    for (; listed < end; ++listed) parts.appendChild(item(final[listed]));
+    var stop = Math.min(listed + BATCH, final.length);
+    for (; listed < stop; ++listed) parts.appendChild(item(final[listed]));
     list.appendChild(parts);
+    if (!watch) return;
     if (listed === final.length) {
-      stamp("data-listed-ms");
+      watch.disconnect();
       return;
     }
-    var s = document.createElement("script");
-    s.src = "search/more.js";
-    document.body.appendChild(s);
+    // Watched anew, so that an end still in sight asks for the next batch.
+    watch.unobserve(end);
+    watch.observe(end);
+  }
+
+  function plural(n, one, many) {
+    return n + " " + (n === 1 ? one : many);
   }
 
   function finish(missing) {
     if (hits.length > 0 && !document.body.hasAttribute("data-first-ms")) stamp("data-first-ms");
     final = ranked();
     list.textContent = "";
+    if ("IntersectionObserver" in window) {
+      end = document.createElement("div");
+      list.parentNode.insertBefore(end, list.nextSibling);
+      watch = new IntersectionObserver(function (seen) {
+        if (seen[seen.length - 1].isIntersecting) listMore();
+      }, { rootMargin: "0px 0px 1500px 0px" });
+    } else {
+      BATCH = final.length;
+    }
     listMore();
     stamp("data-search-ms");
-    say("searched " + searched + " of " + total);
+    var found = 0;
+    for (var k = 0; k < hits.length; ++k) found += hits[k].count;
+    say(plural(hits.length, "conversation", "conversations") + ", " + plural(found, "hit", "hits") +
+        " \u00b7 searched " + searched + " of " + total);
     if (missing) {
       note.textContent = "Some of the search data is missing: export the website again.";
     } else if (hits.length === 0) {
@@ -174,7 +192,6 @@ std::string_view SearchPageScript() {
   var pieces = index.pieces;  // the first conversation of each piece
   var next = 0;
   window.OrvexSearch = {
-    more: listMore,
     piece: function (number, texts) {
       if (number !== next) return;
       var first = pieces[number];
@@ -206,6 +223,88 @@ std::string_view SearchPageScript() {
     s.onerror = failed;
     document.body.appendChild(s);
   }
+})();
+)JS";
+}
+
+std::string_view SearchMarkScript() {
+  return R"JS(// Marks, on a day page opened from a search result (day.html#q=TEXT), every
+// place of TEXT in the messages, with the search's rule (letters A-Z and a-z
+// taken as equal, every other character only as itself; of overlapping
+// places, those that do not overlap from the left), and shows the first.
+// Text only ever stays text: marks wrap the page's own text nodes.
+(function () {
+  "use strict";
+  var found = /^#q=(.*)$/.exec(window.location.hash);
+  var query = "";
+  try {
+    query = found ? decodeURIComponent(found[1]) : "";
+  } catch (e) {
+    return;  // not a fragment the search page wrote
+  }
+  if (query === "") return;
+  var source = "";
+  for (var i = 0; i < query.length; ++i) {
+    var c = query.charAt(i);
+    if (/^[A-Za-z]$/.test(c)) {
+      source += "[" + c.toUpperCase() + c.toLowerCase() + "]";
+    } else {
+      source += "\\u" + ("000" + query.charCodeAt(i).toString(16)).slice(-4);
+    }
+  }
+  var pattern = new RegExp(source, "g");
+
+  // The messages' text in runs: a run's text nodes read as one text (a place
+  // may cross a bold word's edge) and ends where a block or a line does, so
+  // no place runs from one message into the next.
+  var SKIPPED = /^(NAV|FORM|SCRIPT|STYLE|NOSCRIPT|TEXTAREA|SELECT|SVG|MARK)$/i;
+  var INLINE = /^(A|ABBR|B|BIG|CITE|CODE|EM|FONT|I|Q|S|SMALL|SPAN|STRIKE|STRONG|SUB|SUP|TT|U)$/i;
+  var runs = [], run = null;
+  function walk(element) {
+    for (var n = element.firstChild; n; n = n.nextSibling) {
+      if (n.nodeType === 3) {
+        if (!run) runs.push(run = { text: "", nodes: [], starts: [] });
+        run.nodes.push(n);
+        run.starts.push(run.text.length);
+        run.text += n.data;
+      } else if (n.nodeType === 1) {
+        var inline = INLINE.test(n.nodeName);
+        if (!inline) run = null;
+        if (!SKIPPED.test(n.nodeName)) walk(n);
+        if (!inline) run = null;
+      }
+    }
+  }
+  walk(document.querySelector("main") || document.body);
+
+  // Marks text[from, to) of a run: a part in each text node it covers, the
+  // last first, so that the offsets still to mark stay where they were.
+  function markPlace(r, from, to) {
+    var first = null;
+    for (var k = r.nodes.length - 1; k >= 0; --k) {
+      var start = r.starts[k], end = start + r.nodes[k].data.length;
+      if (start >= to || end <= from || end === start) continue;
+      var range = document.createRange();
+      range.setStart(r.nodes[k], Math.max(from, start) - start);
+      range.setEnd(r.nodes[k], Math.min(to, end) - start);
+      first = document.createElement("mark");
+      range.surroundContents(first);
+    }
+    return first;
+  }
+
+  var shown = null;
+  for (var k = runs.length - 1; k >= 0; --k) {
+    var places = [], m;
+    pattern.lastIndex = 0;
+    while ((m = pattern.exec(runs[k].text)) !== null) places.push(m.index);
+    for (var p = places.length - 1; p >= 0; --p) {
+      shown = markPlace(runs[k], places[p], places[p] + query.length) || shown;
+    }
+  }
+  if (shown) shown.scrollIntoView({ block: "center" });
+  var box = document.getElementById("q");  // the page's search box, to search on
+  if (box && box.value === "") box.value = query;
 })();
 )JS";
 }
