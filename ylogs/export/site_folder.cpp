@@ -39,16 +39,20 @@ std::string WithoutFinalSeparators(std::string path) {
 std::vector<std::string> FolderAndAbove(std::string path) {
   std::vector<std::string> chain;
   path = WithoutFinalSeparators(std::move(path));
+  // "C:\x" and "/x" end at their root; only a relative path has "." above.
+  const bool relative =
+      !path.empty() && !IsSeparator(path[0]) && !(path.size() > 1 && path[1] == ':');
   while (!path.empty()) {
     chain.push_back(path);
     std::size_t sep = path.size();
     while (sep > 0 && !IsSeparator(path[sep - 1])) --sep;
     if (sep == 0) {
-      if (path != ".") chain.push_back(".");
+      if (relative && path != ".") chain.push_back(".");
       break;
     }
-    if (sep == 1) {
-      if (path.size() > 1) chain.push_back(path.substr(0, 1));
+    // The root: "/" or a drive's "C:\".
+    if (sep == 1 || (sep == 3 && path[1] == ':')) {
+      if (path.size() > sep) chain.push_back(path.substr(0, sep));
       break;
     }
     path = WithoutFinalSeparators(path.substr(0, sep - 1));
