@@ -1,7 +1,5 @@
 // Fuzzes the markup conversion and the tag operations on arbitrary text.
-#include <algorithm>
 #include <cstdlib>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -15,29 +13,20 @@
 
 namespace {
 
-// Walks a self-contained message: every "<" begins a kept element's start
-// or end tag, a line break or a smiley's picture; ends close what is open,
-// innermost first, and nothing stays open.
+// Walks a self-contained message: every "<" begins a kept element's tag, a
+// line break or a smiley's picture; ends close the innermost open element,
+// and nothing stays open.
 void CheckSelfContained(std::string_view html) {
-  static constexpr std::string_view kKept[] = {"b",  "i",      "u",   "s",   "strike",
-                                               "em", "strong", "sub", "sup", "font"};
+  static const std::string kKept = " b i u s strike em strong sub sup font ";
   std::vector<std::string> open;
   for (std::size_t at = html.find('<'); at != std::string_view::npos; at = html.find('<', at + 1)) {
-    const std::size_t close = html.find('>', at);
-    if (close == std::string_view::npos) std::abort();
-    std::string_view tag = html.substr(at + 1, close - at - 1);
+    std::string_view tag = html.substr(at + 1, html.find('>', at) - at - 1);
     if (tag == "br" || tag.starts_with("img src=\"S/")) continue;
     const bool end = tag.starts_with('/');
-    if (end) tag.remove_prefix(1);
-    const std::string_view name = tag.substr(0, tag.find(' '));
-    if (std::find(std::begin(kKept), std::end(kKept), name) == std::end(kKept)) std::abort();
-    if (!end) {
-      open.emplace_back(name);
-    } else if (open.empty() || open.back() != name) {
-      std::abort();
-    } else {
-      open.pop_back();
-    }
+    const std::string name(tag.substr(end, tag.find(' ') - end));
+    if (kKept.find(" " + name + " ") == std::string::npos) std::abort();
+    if (end && (open.empty() || open.back() != name)) std::abort();
+    end ? open.pop_back() : open.push_back(name);
   }
   if (!open.empty()) std::abort();
 }

@@ -3,14 +3,13 @@
 // browser's dark mode, at 360 px no page is wider than the screen, and on a
 // day page the heading, navigations and footer stay the body's own.
 //
-//   node axe_check.mjs SITE [--shots DIR]
+//   node axe_check.mjs SITE
 //
 // The pages: index.html, search.html with a search that finds something, every
 // friend's page and each friend's first day; axe reads every kind of
 // page but, of the friends' pages, only the smallest (it takes long on a friend
-// with a thousand days, whose page is like any other). --shots also writes
-// screenshots of the index, a friend's page and a day at 360 px, on paper and
-// dark. Exit status 0 when all is well, 1 with the faults listed.
+// with a thousand days, whose page is like any other). Exit status 0 when all
+// is well, 1 with the faults listed.
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
@@ -22,10 +21,8 @@ const axeSource = fs.readFileSync(require.resolve("axe-core/axe.min.js"), "utf8"
 
 const args = process.argv.slice(2);
 const site = path.resolve(args[0] || "");
-const shotsAt = args.indexOf("--shots");
-const shots = shotsAt >= 0 ? path.resolve(args[shotsAt + 1]) : "";
 if (!args[0] || !fs.existsSync(path.join(site, "index.html"))) {
-  console.error("usage: node axe_check.mjs SITE [--shots DIR] (SITE holds index.html)");
+  console.error("usage: node axe_check.mjs SITE (SITE holds index.html)");
   process.exit(2);
 }
 
@@ -132,24 +129,6 @@ try {
     await open(page, 360, "light");
     const width = await tab.evaluate(() => document.documentElement.scrollWidth);
     if (width > 360) faults.push(`${page}: ${width} px wide at 360 px`);
-  }
-  if (shots) {
-    fs.mkdirSync(shots, { recursive: true });
-    const samples = {
-      index: "index.html",
-      friend: smallest,
-      day: pages.find((p) => p.startsWith(path.dirname(smallest) + "/") && p !== smallest),
-    };
-    for (const [name, page] of Object.entries(samples)) {
-      await open(page, 360, "light");
-      await tab.screenshot({ path: path.join(shots, `${name}-360.png`), fullPage: true });
-      await open(page, 1024, "dark");
-      await tab.screenshot({ path: path.join(shots, `${name}-dark.png`), fullPage: true });
-      // Features first: setting them alone sets the media type back to screen.
-      await tab.emulateMediaFeatures([{ name: "prefers-color-scheme", value: "light" }]);
-      await tab.emulateMediaType("print");
-      await tab.screenshot({ path: path.join(shots, `${name}-print.png`), fullPage: true });
-    }
   }
 } finally {
   await browser.close();

@@ -2,7 +2,6 @@
 // kept and balanced, everything else shown as text, colours readable.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <string>
 
@@ -62,15 +61,17 @@ TEST(SelfContainedMessage, KeepsFormattingBalancedAndShowsEveryOtherTagAsText) {
 // Contrast as the accessibility rule defines it, computed here on its own.
 double Contrast(const std::string& a, const std::string& b) {
   const auto luminance = [](const std::string& hex) {
-    std::array<double, 3> c{};
+    double l = 0;
     for (int k = 0; k < 3; ++k) {
       const double v = std::stoi(hex.substr(1 + 2 * k, 2), nullptr, 16) / 255.0;
-      c[k] = v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+      l += (k == 0   ? 0.2126
+            : k == 1 ? 0.7152
+                     : 0.0722) *
+           (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
     }
-    return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2];
+    return l + 0.05;
   };
-  const double la = luminance(a), lb = luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+  return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
 }
 
 TEST(ReadableColour, ReachesTheContrastOnLightAndDarkPagesAndKeepsWhatReadsAlready) {
