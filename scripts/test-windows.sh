@@ -171,11 +171,22 @@ STORE="$WIN_USER_FOLDER/AppData/Local/VirtualStore/Program Files (x86)/Yahoo!/Me
 mkdir -p "$STORE"
 cp -r "$P" "$STORE/Profiles"
 SITE="$WORK/browse-site"
-mkdir -p "$SITE"
-echo "an earlier website" >"$SITE/index.html"
-touch "$SITE/search.html"
-LC_ALL=C.UTF-8 $WINE "$WIN_BUILD/bin/orvex-cli.exe" browse --no-open --out "Z:$SITE" \
-  >"$WORK/browse.out" 2>&1 || { cat "$WORK/browse.out" >&2; exit 1; }
+# An earlier website of the program's (its index changed since) is replaced;
+# a folder holding a page of the user's is refused and left as it is.
+for run in 1 2; do
+  LC_ALL=C.UTF-8 $WINE "$WIN_BUILD/bin/orvex-cli.exe" browse --no-open --out "Z:$SITE" \
+    >"$WORK/browse.out" 2>&1 || { cat "$WORK/browse.out" >&2; exit 1; }
+  if [ "$run" = 1 ]; then echo "an earlier website" >"$SITE/index.html"; fi
+done
+mkdir -p "$WORK/mine"
+echo "mine" >"$WORK/mine/index.html"
+status=0
+LC_ALL=C.UTF-8 $WINE "$WIN_BUILD/bin/orvex-cli.exe" browse --no-open --out "Z:$WORK/mine" \
+  >/dev/null 2>&1 || status=$?
+compared=$((compared + 1))
+[ "$status" = 1 ] && grep -q '^mine' "$WORK/mine/index.html" && [ ! -e "$WORK/mine.partial" ] ||
+  { echo "test-windows: browse did not refuse a folder of the user's (status $status)" >&2;
+    differ=$((differ + 1)); }
 compared=$((compared + 1))
 grep -q 'VirtualStore/Program Files (x86)/Yahoo!/Messenger/Profiles/' "$WORK/browse.out" &&
   [ -f "$SITE/search/index.js" ] && [ "$(ls "$SITE/nikos" | wc -l)" -gt 0 ] &&
