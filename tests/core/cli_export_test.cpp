@@ -173,7 +173,9 @@ TEST_F(CliExport, NeverWritesOverAnArchiveFile) {
       {out_ / "site", "--site",
        "The folder " + out_ / "site" +
            " holds what this program did not write there: index.html. Nothing was changed: move "
-           "those out of it, or choose another folder for the website.\n"}};
+           "those out of it, or choose another folder for the website. (A website written by an "
+           "earlier version of the program has no list of its files: remove it, and the new one "
+           "takes its place.)\n"}};
   for (const Case& c : cases) {
     const testing::FolderSnapshot before = testing::TakeSnapshot(profiles_.path());
     const testing::ProgramResult r = Export(c.outdir, {c.format});

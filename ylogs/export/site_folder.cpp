@@ -208,6 +208,11 @@ std::string ForeignEntriesRefusal(const std::string& folder,
   }
   if (total > foreign.size()) text += " and " + std::to_string(total - foreign.size()) + " more";
   text += ". Nothing was changed: move those out of it, or choose another folder for the website.";
+  if (!SiteManifestFiles(WithoutFinalSeparators(folder))) {
+    text +=
+        " (A website written by an earlier version of the program has no list of its files: "
+        "remove it, and the new one takes its place.)";
+  }
   return text;
 }
 
