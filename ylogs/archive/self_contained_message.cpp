@@ -1,5 +1,6 @@
 #include "self_contained_message.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -14,10 +15,10 @@ namespace {
 constexpr std::size_t kDeepest = 64;
 
 // Marks an emoticon's place while the table is walked: 0xFF never occurs in
-// UTF-8, so no later emoticon can match across it. The next byte is the
-// entry's number plus one.
+// UTF-8, and the next byte, 0x80 plus the entry's number, is no character of
+// an emoticon either, so no later emoticon can match across or into a mark.
 constexpr char kSmileyMark = '\xFF';
-constexpr std::size_t kMostSmileys = 254;
+constexpr std::size_t kMostSmileys = 127;
 
 constexpr std::string_view kFormatting[] = {"b",  "i",      "u",   "s",   "strike",
                                             "em", "strong", "sub", "sup", "font"};
@@ -234,7 +235,7 @@ class Writer {
     for (std::size_t e = 0; e < options_.smileys->size() && e < kMostSmileys; ++e) {
       const std::string& emoticon = (*options_.smileys)[e].emoticon;
       if (emoticon.empty()) continue;
-      mark[1] = static_cast<char>(e + 1);
+      mark[1] = static_cast<char>(0x80 + e);
       ReplaceAllInPlace(run_, emoticon, mark, spare_);
     }
   }
@@ -266,10 +267,11 @@ class Writer {
           break;
         case kSmileyMark:
           // Ill-formed text may hold the byte itself: only a mark names an entry.
-          if (const std::size_t e =
-                  i + 1 < run_.size() ? static_cast<unsigned char>(run_[i + 1]) : 0u;
-              options_.smileys && e >= 1 && e <= options_.smileys->size()) {
-            const SmileyEntry& entry = (*options_.smileys)[e - 1];
+          if (const std::size_t e = i + 1 < run_.size()
+                                        ? static_cast<unsigned char>(run_[i + 1]) - 0x80u
+                                        : kMostSmileys;
+              options_.smileys && e < std::min(kMostSmileys, options_.smileys->size())) {
+            const SmileyEntry& entry = (*options_.smileys)[e];
             ++i;
             out_ += "<img src=\"";
             out_ += options_.image_folder;
