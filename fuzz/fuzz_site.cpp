@@ -1,8 +1,7 @@
 // Fuzzes the website export: conversations under identity, friend and file
 // names of arbitrary bytes, with message texts, typed names and dates from
 // the input, are written as a site into a scratch folder. Every file must lie
-// in the site and carry the page policy (the search page its own, which lets
-// the site's scripts run), and every link the site itself makes
+// in the site and carry the page policy, and every link the site itself makes
 // (index, friends' pages, navigation, smileys) must be relative, stay inside
 // the site and, for a page, lead to one that was written. Message texts hold
 // no "<" here: a tag a message brings is part of the message, written as sent.
@@ -203,9 +202,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!e.is_regular_file() || e.path().extension() != ".html") continue;
     const std::string page = ReadAll(e.path());
     // The policy, whatever line break the page puts after it.
-    // The search page is the one at the root; a day page may share its name.
-    std::string_view policy = e.path() == root / "search.html" ? orvex::SearchPageDeclarations()
-                                                               : orvex::SiteHeadDeclarations();
+    std::string_view policy = orvex::SiteHeadDeclarations();
     policy.remove_suffix(2);
     Check(page.find(policy) != std::string::npos, e.path().string());
     for (const std::string& link : Links(page)) CheckLink(root, e.path(), link);

@@ -46,12 +46,11 @@ std::string Date(const std::optional<std::int32_t>& date) {
   return date ? FormatIsoDate(DayCountToCivil(*date)) : std::string("-");
 }
 
-std::string PageStart(std::string_view title, std::string_view root,
-                      std::string_view declarations = SiteHeadDeclarations()) {
+std::string PageStart(std::string_view title, std::string_view root) {
   std::string out = "<!DOCTYPE html>\r\n<html lang=\"";
   out += kLanguage;
   out += "\">\r\n<head>\r\n";
-  out += declarations;
+  out += SiteHeadDeclarations();
   out += kViewport;
   out += "\r\n<title>";
   out += EscapeHtml(title);
@@ -433,13 +432,8 @@ std::string SiteIndexPage(const std::vector<FriendSummary>& friends) {
   return out;
 }
 
-std::string_view SearchPageDeclarations() {
-  // Every page may run the site's own scripts, nothing inline.
-  return SiteHeadDeclarations();
-}
-
 std::string SearchPage() {
-  std::string out = PageStart("Search", "./", SearchPageDeclarations());
+  std::string out = PageStart("Search", "./");
   out +=
       "<h1 id=\"heading\">Search</h1>\r\n"
       "<noscript><p>The search needs JavaScript, which is turned off in this browser. Every "

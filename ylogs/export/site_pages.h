@@ -41,16 +41,15 @@ struct MonthCount {
 std::string EscapeHtml(std::string_view text);
 
 // What every page declares at the start of its head: UTF-8, and a policy that
-// lets no script run and nothing load but the site's own pictures and styles.
+// lets nothing load or run but the site's own pictures, styles and scripts
+// (a message can bring no script: it is reduced to its formatting).
 std::string_view SiteHeadDeclarations();
 
 // The search box every page carries; it opens `root` + "search.html?q=...".
 std::string SearchForm(std::string_view root, std::string_view style);
 
-// search.html: the box, the results and the script that fills them; its
-// declarations let the site's own scripts run, nothing else.
+// search.html: the box, the results and the script that fills them.
 std::string SearchPage();
-std::string_view SearchPageDeclarations();
 
 // The theme's file header with the declarations and the page's title put in:
 // after its <head> tag when it has one, else in front of everything; the
