@@ -174,12 +174,13 @@ void SiteWriter::Begin(const std::vector<ExportSource>& sources) {
   piece_starts_ = SearchPieceStarts(sizes);
   piece_ = 0;
   piece_text_.clear();
-  if (guard_) guard_->CheckTargets(Targets());
+  const std::vector<std::string> targets = Targets();
+  if (guard_) guard_->CheckTargets(targets);
   const auto listed = SiteManifestFiles(root_);
   written_before_ = listed.value_or(std::set<std::string>());
   std::set<std::string> ours = written_before_;
   if (listed) ours.insert(kSiteManifestName);  // the list itself
-  CheckSiteTargets(root_, Targets(), ours);
+  CheckSiteTargets(root_, targets, ours);
   MakeOutputFolder(root_);
   CopySmileys();
 }
