@@ -3,7 +3,7 @@
 
 #include "sample_archives.h"
 #include "ylogs/archive/archive_reader.h"
-#include "ylogs/archive/codepage.h"
+#include "ylogs/text/codepage.h"
 #include "ylogs/archive/markup.h"
 
 namespace orvex::bench {

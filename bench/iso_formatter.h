@@ -2,8 +2,8 @@
 // so that the benchmarks format as much text on every machine.
 #pragma once
 
-#include "ylogs/archive/day_time.h"
-#include "ylogs/archive/renderer.h"
+#include "ylogs/base/day_time.h"
+#include "ylogs/render/renderer.h"
 
 namespace orvex::bench {
 

@@ -4,7 +4,7 @@
 
 #include "sample_archives.h"
 #include "ylogs/archive/markup.h"
-#include "ylogs/archive/smileys.h"
+#include "ylogs/render/smileys.h"
 
 namespace orvex::bench {
 namespace {

@@ -5,9 +5,9 @@
 #include "iso_formatter.h"
 #include "sample_archives.h"
 #include "tests/support/temp_folder.h"
-#include "ylogs/archive/file_error.h"
-#include "ylogs/archive/renderer.h"
-#include "ylogs/archive/text_replace.h"
+#include "ylogs/base/file_error.h"
+#include "ylogs/render/renderer.h"
+#include "ylogs/base/text_replace.h"
 #include "ylogs/views/search.h"
 
 namespace orvex::bench {

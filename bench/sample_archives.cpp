@@ -5,7 +5,7 @@
 #include "tests/support/synthetic_messages.h"
 
 #include "ylogs/archive/archive_reader.h"
-#include "ylogs/archive/codepage.h"
+#include "ylogs/text/codepage.h"
 
 namespace orvex::bench {
 

@@ -69,7 +69,7 @@
 #include "window/viewer/safe_web_page.h"
 #include "window/viewer/still_while_loading.h"
 #include "window/viewer/viewer_panel.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/file_error.h"
 
 namespace orvex::testing {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ylogs/archive/archive_reader.h"
-#include "ylogs/archive/renderer.h"
+#include "ylogs/render/renderer.h"
 
 namespace orvex::cli {
 

@@ -7,7 +7,7 @@
 #include "cli_common.h"
 #include "commands.h"
 #include "selection.h"
-#include "ylogs/archive/day_time.h"
+#include "ylogs/base/day_time.h"
 #include "ylogs/discovery/contact_tree.h"
 #include "ylogs/discovery/conversation_index.h"
 #include "ylogs/discovery/identity_panel.h"

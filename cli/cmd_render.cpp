@@ -3,10 +3,10 @@
 
 #include "cli_common.h"
 #include "commands.h"
-#include "ylogs/archive/codepage.h"
-#include "ylogs/archive/document.h"
-#include "ylogs/archive/file_error.h"
-#include "ylogs/archive/statistics.h"
+#include "ylogs/text/codepage.h"
+#include "ylogs/render/document.h"
+#include "ylogs/base/file_error.h"
+#include "ylogs/render/statistics.h"
 #include "ylogs/views/view_builder.h"
 
 namespace orvex::cli {

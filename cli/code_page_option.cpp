@@ -3,7 +3,7 @@
 #include "cli_common.h"
 #include "platform/program_environment.h"
 #include "platform/system_code_page.h"
-#include "ylogs/archive/codepage.h"
+#include "ylogs/text/codepage.h"
 
 namespace orvex::cli {
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "fuzz_input.h"
-#include "ylogs/archive/file_error.h"
-#include "ylogs/archive/renderer.h"
+#include "ylogs/base/file_error.h"
+#include "ylogs/render/renderer.h"
 
 namespace {
 

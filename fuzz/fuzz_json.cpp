@@ -10,8 +10,8 @@
 #include <string>
 
 #include "fuzz_input.h"
-#include "ylogs/archive/file_error.h"
-#include "ylogs/archive/utf8_text.h"
+#include "ylogs/base/file_error.h"
+#include "ylogs/text/utf8_text.h"
 #include "ylogs/discovery/conversation_entry.h"
 #include "ylogs/export/export.h"
 #include "ylogs/export/export_writer.h"

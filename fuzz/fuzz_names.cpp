@@ -6,7 +6,7 @@
 
 #include "fuzz_input.h"
 #include "tests/support/utf8_check.h"
-#include "ylogs/archive/text_replace.h"
+#include "ylogs/base/text_replace.h"
 #include "ylogs/export/export.h"
 #include "ylogs/export/safe_file_name.h"
 

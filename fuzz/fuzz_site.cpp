@@ -16,8 +16,8 @@
 
 #include "fuzz_input.h"
 #include "tests/support/archive_writer.h"
-#include "ylogs/archive/file_error.h"
-#include "ylogs/archive/smileys.h"
+#include "ylogs/base/file_error.h"
+#include "ylogs/render/smileys.h"
 #include "ylogs/export/export_writer.h"
 #include "ylogs/export/site_pages.h"
 

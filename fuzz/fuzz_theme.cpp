@@ -2,7 +2,7 @@
 #include <cstdlib>
 
 #include "fuzz_input.h"
-#include "ylogs/archive/theme.h"
+#include "ylogs/render/theme.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

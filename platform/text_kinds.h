@@ -5,7 +5,7 @@
 //   UTF-8 on this system as a rule, but any bytes are possible, and folders
 //   copied from an old computer may hold names in its code page;
 // - ANSI text: text in the 8-bit code page the program runs with (see
-//   ylogs/archive/codepage.h): message texts once decoded, the program's own
+//   ylogs/text/codepage.h): message texts once decoded, the program's own
 //   texts, everything the view, the transcripts and the HTML and text exports
 //   hold;
 // - UTF-8 text: well-formed UTF-8, as Qt gives and takes it and as the JSON

@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "ylogs/archive/codepage.h"
+#include "ylogs/text/codepage.h"
 
 namespace orvex {
 

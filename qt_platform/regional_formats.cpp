@@ -5,7 +5,7 @@
 #include <QTime>
 
 #include "qt_platform/qt_text.h"
-#include "ylogs/archive/day_time.h"
+#include "ylogs/base/day_time.h"
 
 namespace orvex {
 namespace {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "ylogs/archive/renderer.h"
+#include "ylogs/render/renderer.h"
 
 namespace orvex {
 

@@ -34,13 +34,12 @@ ROOT = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).resolve().paren
 DOC = ROOT / "docs" / "ARCHITECTURE.md"
 # Its names are checked too, as those of the document.
 CONTRIBUTING = ROOT / "CONTRIBUTING.md"
-SOURCE_DIRS = ["ylogs", "platform", "qt_platform", "widgets", "common", "opendat", "saveDir",
-               "about", "window", "orvex", "cli"]
+SOURCE_DIRS = ["ylogs", "platform", "qt_platform", "widgets", "dialogs", "window", "orvex", "cli"]
 # Named functions may also live here; captions and controls may not.
 OTHER_DIRS = ["tests", "fuzz", "bench", "tools"]
 # The forms whose controls the tables must list.
-FORM_HEADERS = ["window/frmmain.h", "opendat/frmopendat.h", "saveDir/frmsavedir.h",
-                "about/frmabout.h"]
+FORM_HEADERS = ["window/frmmain.h", "dialogs/frmopendat.h", "dialogs/frmsavedir.h",
+                "dialogs/frmabout.h"]
 # A control: a widget, menu or action member under its historic name (state
 # such as models ends in "_" and is no control).
 CONTROL_MEMBER = re.compile(
@@ -126,11 +125,20 @@ def backticked(text):
     return re.findall(r"`([^`]+)`", text)
 
 
+FILE_NAMES = {p.name for p in ROOT.rglob("*")
+              if p.is_file() and not any(part.startswith(("build", ".")) or part == "node_modules"
+                                         for part in p.relative_to(ROOT).parts)}
+
+
 def check_names(doc, where=""):
     for token in sorted(set(backticked(doc))):
         if re.fullmatch(r"[\w.\-/]+/(?:[\w\-]*\.[\w.]+)?", token):
             if not (ROOT / token).exists():
                 fault(f"no such file or folder{where}: {token}")
+        elif re.fullmatch(r"[\w\-]+\.(?:cpp|h|js|py|sh|md|in|css|mjs)", token):
+            # A file named without its folder must still be somewhere.
+            if token not in FILE_NAMES:
+                fault(f"no such file{where}: {token}")
         elif re.fullmatch(r"[A-Za-z_][\w:]*\(\)", token):
             if not is_defined(token[:-2]):
                 fault(f"no such function{where}: {token}")
@@ -223,9 +231,17 @@ LAYER_INCLUDES = {
 
 # The layer of each top folder: a folder is a layer.
 FOLDER_LAYERS = {"platform": "platform", "ylogs": "core", "cli": "companion",
-                 "qt_platform": "Qt platform", "widgets": "widgets", "common": "dialogs",
-                 "opendat": "dialogs", "saveDir": "dialogs", "about": "dialogs",
+                 "qt_platform": "Qt platform", "widgets": "widgets", "dialogs": "dialogs",
                  "window": "window", "orvex": "program"}
+
+# The core's folders, each above those before it: a file may include its own
+# folder's files and those of the folders before it.
+CORE_ORDER = ["base", "text", "archive", "render", "discovery", "views", "export", "program"]
+
+
+def core_folder(path):
+    parts = path.split("/")
+    return parts[1] if parts[0] == "ylogs" and len(parts) > 2 else None
 
 
 def layer_of(path):
@@ -252,6 +268,11 @@ def check_layers():
             other = layer_of(target) if target in SOURCES else None
             if other and other not in allowed:
                 fault(f"{path} ({layer}) includes {included} ({other})")
+            here, there = core_folder(path), core_folder(target)
+            if here and there and there != here and (
+                    there not in CORE_ORDER or here not in CORE_ORDER
+                    or CORE_ORDER.index(there) > CORE_ORDER.index(here)):
+                fault(f"{path} (core {here}) includes {included} (core {there})")
             if target == MAIN_WINDOW_HEADER and path != "window/frmmain.h":
                 includers.append(path)
                 # The actions reach the window through their context alone.

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes ylogs/archive/code_page_tables.cpp: the upper halves (0x80-0xFF) of
+"""Writes ylogs/text/code_page_tables.cpp: the upper halves (0x80-0xFF) of
 the single-byte Windows code pages, from the mapping tables Python's codecs
 were generated from, and the characters a page holds only as a base letter
 followed by a combining mark (Unicode's canonical decompositions).
@@ -17,7 +17,7 @@ import sys
 import unicodedata
 
 PAGES = [874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258]
-OUT = "ylogs/archive/code_page_tables.cpp"
+OUT = "ylogs/text/code_page_tables.cpp"
 
 
 def high_half(page):

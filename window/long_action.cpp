@@ -10,7 +10,7 @@
 #include <chrono>
 #include <limits>
 
-#include "ylogs/program/finally.h"
+#include "ylogs/base/finally.h"
 
 namespace orvex {
 namespace {

@@ -10,7 +10,7 @@
 #include "window/tree/contact_tree_panel.h"
 #include "window/viewer/viewer_panel.h"
 #include "window/window_environment.h"
-#include "ylogs/archive/smileys.h"
+#include "ylogs/render/smileys.h"
 
 namespace orvex {
 

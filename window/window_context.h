@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "ylogs/archive/renderer.h"
+#include "ylogs/render/renderer.h"
 #include "ylogs/export/archive_file_guard.h"
 
 class QDialog;

@@ -12,7 +12,7 @@
 #include "tests/support/archive_writer.h"
 #include "tests/support/folder_snapshot.h"
 #include "tests/support/temp_folder.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/file_error.h"
 #include "ylogs/export/archive_file_guard.h"
 #include "ylogs/export/export_writer.h"
 

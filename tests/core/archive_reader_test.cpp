@@ -10,8 +10,8 @@
 #include "tests/support/archive_writer.h"
 #include "tests/support/temp_folder.h"
 #include "ylogs/archive/archive_reader.h"
-#include "ylogs/archive/day_time.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/day_time.h"
+#include "ylogs/base/file_error.h"
 
 namespace orvex {
 namespace {

@@ -10,7 +10,7 @@
 #include "tests/support/archive_writer.h"
 #include "tests/support/run_program.h"
 #include "tests/support/temp_folder.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/file_error.h"
 
 namespace orvex {
 namespace {

@@ -12,7 +12,7 @@
 #include "tests/support/listed_paths.h"
 #include "tests/support/run_program.h"
 #include "tests/support/temp_folder.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/file_error.h"
 
 namespace orvex {
 namespace {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "ylogs/archive/codepage.h"
+#include "ylogs/text/codepage.h"
 
 namespace orvex {
 namespace {

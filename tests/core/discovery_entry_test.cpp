@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ylogs/archive/day_time.h"
+#include "ylogs/base/day_time.h"
 #include "ylogs/discovery/conversation_entry.h"
 #include "ylogs/discovery/favorites.h"
 

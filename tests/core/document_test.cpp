@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ylogs/archive/document.h"
+#include "ylogs/render/document.h"
 
 namespace orvex {
 namespace {

@@ -10,7 +10,7 @@
 #include "tests/support/archive_writer.h"
 #include "tests/support/synthetic_messages.h"
 #include "tests/support/temp_folder.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/file_error.h"
 #include "ylogs/export/export_writer.h"
 
 namespace orvex {

@@ -14,8 +14,8 @@
 #include "platform/gathered_writes.h"
 #include "tests/support/archive_writer.h"
 #include "tests/support/temp_folder.h"
-#include "ylogs/archive/file_error.h"
-#include "ylogs/archive/theme.h"
+#include "ylogs/base/file_error.h"
+#include "ylogs/render/theme.h"
 #include "ylogs/export/export.h"
 #include "ylogs/export/export_writer.h"
 

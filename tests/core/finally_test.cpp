@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "ylogs/program/finally.h"
+#include "ylogs/base/finally.h"
 
 namespace orvex {
 namespace {

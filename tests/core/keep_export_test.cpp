@@ -16,10 +16,10 @@
 
 #include "tests/support/archive_writer.h"
 #include "tests/support/temp_folder.h"
-#include "ylogs/archive/day_time.h"
-#include "ylogs/archive/file_error.h"
-#include "ylogs/archive/smileys.h"
-#include "ylogs/archive/utf8_text.h"
+#include "ylogs/base/day_time.h"
+#include "ylogs/base/file_error.h"
+#include "ylogs/render/smileys.h"
+#include "ylogs/text/utf8_text.h"
 #include "ylogs/export/export_writer.h"
 #include "ylogs/export/safe_file_name.h"
 

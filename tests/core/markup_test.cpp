@@ -7,7 +7,7 @@
 
 #include "ylogs/archive/archive_reader.h"
 #include "ylogs/archive/markup.h"
-#include "ylogs/archive/smileys.h"
+#include "ylogs/render/smileys.h"
 
 namespace orvex {
 namespace {

@@ -1,6 +1,6 @@
 // The pool behind the exports: results are taken in order, and once the
 // taker stops (Cancel, a file that fails) the items after it are not made.
-#include "ylogs/archive/ordered_work.h"
+#include "ylogs/base/ordered_work.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 
 #include "tests/support/archive_writer.h"
 #include "tests/support/temp_folder.h"
-#include "ylogs/archive/day_time.h"
-#include "ylogs/archive/file_error.h"
-#include "ylogs/archive/renderer.h"
+#include "ylogs/base/day_time.h"
+#include "ylogs/base/file_error.h"
+#include "ylogs/render/renderer.h"
 
 namespace orvex {
 namespace {

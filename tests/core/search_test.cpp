@@ -8,7 +8,7 @@
 
 #include "tests/support/archive_writer.h"
 #include "tests/support/temp_folder.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/file_error.h"
 #include "ylogs/views/search.h"
 
 namespace orvex {

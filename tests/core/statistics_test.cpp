@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ylogs/archive/statistics.h"
+#include "ylogs/render/statistics.h"
 
 namespace orvex {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "platform/registry.h"
 #include "platform/system_code_page.h"
-#include "ylogs/archive/codepage.h"
+#include "ylogs/text/codepage.h"
 
 namespace orvex {
 namespace {

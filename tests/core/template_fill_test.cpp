@@ -1,12 +1,12 @@
 // The one-pass template fill must give exactly what the six replacement steps
 // give, also where one step's result forms the next step's placeholder.
-#include "ylogs/archive/template_fill.h"
+#include "ylogs/render/template_fill.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "ylogs/archive/text_replace.h"
+#include "ylogs/base/text_replace.h"
 
 namespace orvex {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "tests/support/archive_writer.h"
 #include "tests/support/temp_folder.h"
-#include "ylogs/archive/file_error.h"
-#include "ylogs/archive/theme.h"
+#include "ylogs/base/file_error.h"
+#include "ylogs/render/theme.h"
 
 namespace orvex {
 namespace {

@@ -10,10 +10,10 @@
 #include <QRadioButton>
 #include <QUrl>
 
-#include "about/frmabout.h"
+#include "dialogs/frmabout.h"
 #include "list_reading.h"
-#include "opendat/frmopendat.h"
-#include "saveDir/frmsavedir.h"
+#include "dialogs/frmopendat.h"
+#include "dialogs/frmsavedir.h"
 #include "window/frmmain.h"
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"

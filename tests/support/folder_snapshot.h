@@ -10,7 +10,7 @@
 #include <map>
 #include <string>
 
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/file_error.h"
 
 namespace orvex::testing {
 

@@ -8,8 +8,8 @@
 #include <QToolButton>
 #include <QUrl>
 
-#include "about/frmabout.h"
-#include "about/link_label.h"
+#include "dialogs/frmabout.h"
+#include "dialogs/link_label.h"
 #include "platform_answers.h"
 
 namespace orvex::testing {

@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #include "platform_answers.h"
-#include "saveDir/frmsavedir.h"
+#include "dialogs/frmsavedir.h"
 #include "tests/support/folder_snapshot.h"
 #include "window_fixture.h"
 #include "ylogs/export/archive_file_guard.h"

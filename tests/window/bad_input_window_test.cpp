@@ -19,10 +19,10 @@
 #include <string>
 
 #include "platform_answers.h"
-#include "saveDir/frmsavedir.h"
+#include "dialogs/frmsavedir.h"
 #include "window/list/conversation_model.h"
 #include "window_fixture.h"
-#include "ylogs/archive/document.h"
+#include "ylogs/render/document.h"
 
 namespace orvex::testing {
 namespace {

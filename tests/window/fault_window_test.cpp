@@ -11,7 +11,7 @@
 
 #include "platform/file_system.h"
 #include "platform_answers.h"
-#include "saveDir/frmsavedir.h"
+#include "dialogs/frmsavedir.h"
 #include "tests/support/folder_snapshot.h"
 #include "window/list/conversation_model.h"
 

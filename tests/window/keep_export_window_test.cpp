@@ -13,7 +13,7 @@
 #include <filesystem>
 
 #include "platform_answers.h"
-#include "saveDir/frmsavedir.h"
+#include "dialogs/frmsavedir.h"
 #include "window/actions/keep_actions.h"
 #include "window_fixture.h"
 

@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "platform_answers.h"
-#include "saveDir/frmsavedir.h"
+#include "dialogs/frmsavedir.h"
 
 namespace orvex::testing {
 namespace {

@@ -14,7 +14,7 @@
 #include "widgets/tab_strip.h"
 #include "window/list/conversation_model.h"
 #include "window_fixture.h"
-#include "ylogs/archive/document.h"
+#include "ylogs/render/document.h"
 
 namespace orvex::testing {
 namespace {

@@ -9,11 +9,11 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
-#include "opendat/frmopendat.h"
+#include "dialogs/frmopendat.h"
 #include "platform_answers.h"
 #include "widgets/tab_strip.h"
 #include "window/list/conversation_model.h"
-#include "ylogs/archive/document.h"
+#include "ylogs/render/document.h"
 
 namespace orvex::testing {
 namespace {

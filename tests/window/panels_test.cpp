@@ -10,7 +10,7 @@
 
 #include "tests/window/window_fixture.h"
 #include "window/long_action.h"
-#include "ylogs/archive/document.h"
+#include "ylogs/render/document.h"
 
 namespace orvex::testing {
 namespace {

@@ -13,9 +13,9 @@
 #include <map>
 #include <string>
 
-#include "opendat/frmopendat.h"
+#include "dialogs/frmopendat.h"
 #include "platform_answers.h"
-#include "saveDir/frmsavedir.h"
+#include "dialogs/frmsavedir.h"
 #include "tests/support/folder_snapshot.h"
 #include "window/list/conversation_model.h"
 #include "window_fixture.h"

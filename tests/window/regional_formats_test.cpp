@@ -11,7 +11,7 @@
 
 #include "qt_platform/qt_text.h"
 #include "qt_platform/regional_formats.h"
-#include "ylogs/archive/day_time.h"
+#include "ylogs/base/day_time.h"
 
 namespace orvex {
 namespace {

@@ -15,7 +15,7 @@
 #include "window/list/conversation_model.h"
 #include "window/viewer/safe_web_page.h"
 #include "window_fixture.h"
-#include "ylogs/archive/document.h"
+#include "ylogs/render/document.h"
 
 namespace orvex::testing {
 namespace {

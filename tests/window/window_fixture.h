@@ -25,7 +25,7 @@
 #include "tests/support/temp_folder.h"
 #include "tests/window/window_controls.h"
 #include "window/frmmain.h"
-#include "ylogs/archive/day_time.h"
+#include "ylogs/base/day_time.h"
 
 // QStrings in test failures as text.
 inline void PrintTo(const QString& text, std::ostream* os) {

@@ -5,11 +5,11 @@
 #include <QProgressDialog>
 #include <QTreeView>
 
-#include "common/browse_for_folder.h"
+#include "dialogs/browse_for_folder.h"
 #include "qt_platform/dialogs.h"
 #include "qt_platform/qt_text.h"
 #include "qt_platform/save_dialogs.h"
-#include "saveDir/frmsavedir.h"
+#include "dialogs/frmsavedir.h"
 #include "window/actions/discovery_actions.h"
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"
@@ -19,7 +19,7 @@
 #include "window/viewer/viewer_panel.h"
 #include "window/window_context.h"
 #include "window/window_environment.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/file_error.h"
 #include "ylogs/export/export.h"
 #include "ylogs/export/export_writer.h"
 #include "ylogs/program/error_text.h"

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "common/browse_for_folder.h"
-#include "opendat/frmopendat.h"
+#include "dialogs/browse_for_folder.h"
+#include "dialogs/frmopendat.h"
 #include "platform/file_system.h"
 #include "qt_platform/dialogs.h"
 #include "qt_platform/file_system_trash.h"
@@ -23,7 +23,7 @@
 #include "window/tree/contact_tree_panel.h"
 #include "window/window_context.h"
 #include "window/window_environment.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/file_error.h"
 #include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/conversation_entry.h"
 

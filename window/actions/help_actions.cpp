@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "about/frmabout.h"
+#include "dialogs/frmabout.h"
 #include "qt_platform/dialogs.h"
 #include "qt_platform/qt_text.h"
 #include "qt_platform/shell.h"

@@ -3,18 +3,18 @@
 #include <QDir>
 #include <QUrl>
 
-#include "common/browse_for_folder.h"
+#include "dialogs/browse_for_folder.h"
 #include "qt_platform/dialogs.h"
 #include "qt_platform/qt_text.h"
 #include "qt_platform/shell.h"
-#include "saveDir/frmsavedir.h"
+#include "dialogs/frmsavedir.h"
 #include "window/actions/export_actions.h"
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"
 #include "window/viewer/viewer_panel.h"
 #include "window/window_context.h"
 #include "window/window_environment.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/file_error.h"
 #include "ylogs/export/export_writer.h"
 
 namespace orvex {

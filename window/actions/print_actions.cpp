@@ -16,7 +16,7 @@
 #include "window/viewer/viewer_panel.h"
 #include "window/window_context.h"
 #include "window/window_environment.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/file_error.h"
 
 namespace orvex {
 namespace {

@@ -10,7 +10,7 @@
 #include "window/long_action.h"
 #include "window/run_state.h"
 #include "window/window_context.h"
-#include "ylogs/program/finally.h"
+#include "ylogs/base/finally.h"
 #include "ylogs/views/search.h"
 
 namespace orvex {

@@ -18,8 +18,8 @@
 #include "window/list/listed_conversations.h"
 #include "window/list/rank_bar_delegate.h"
 #include "window/panel_parts.h"
-#include "ylogs/archive/day_time.h"
-#include "ylogs/program/finally.h"
+#include "ylogs/base/day_time.h"
+#include "ylogs/base/finally.h"
 
 namespace orvex {
 namespace {

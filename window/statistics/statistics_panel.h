@@ -4,7 +4,7 @@
 
 #include <QFrame>
 
-#include "ylogs/archive/renderer.h"
+#include "ylogs/render/renderer.h"
 
 class QTableView;
 

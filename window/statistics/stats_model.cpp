@@ -1,7 +1,7 @@
 #include "stats_model.h"
 
 #include "qt_platform/qt_text.h"
-#include "ylogs/archive/statistics.h"
+#include "ylogs/render/statistics.h"
 
 namespace orvex {
 

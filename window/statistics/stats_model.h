@@ -4,7 +4,7 @@
 
 #include <QAbstractTableModel>
 
-#include "ylogs/archive/renderer.h"
+#include "ylogs/render/renderer.h"
 
 namespace orvex {
 

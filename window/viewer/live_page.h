@@ -14,7 +14,7 @@
 
 #include <cstddef>
 
-#include "ylogs/archive/document.h"
+#include "ylogs/render/document.h"
 #include "ylogs/views/page_pieces.h"
 
 namespace orvex {

@@ -10,7 +10,7 @@
 #include <mutex>
 #include <string>
 
-#include "ylogs/archive/document.h"
+#include "ylogs/render/document.h"
 
 namespace orvex {
 

@@ -18,7 +18,7 @@
 #include "window/viewer/live_page.h"
 #include "window/viewer/safe_web_page.h"
 #include "window/viewer/view_page_stream.h"
-#include "ylogs/program/finally.h"
+#include "ylogs/base/finally.h"
 #include "ylogs/views/page_pieces.h"
 #include "ylogs/views/view_builder.h"
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "ylogs/archive/document.h"
-#include "ylogs/archive/renderer.h"
-#include "ylogs/archive/theme.h"
+#include "ylogs/render/document.h"
+#include "ylogs/render/renderer.h"
+#include "ylogs/render/theme.h"
 
 class QCheckBox;
 class QComboBox;

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "byte_scan.h"
-#include "codepage.h"
-#include "day_time.h"
-#include "file_error.h"
+#include "ylogs/base/byte_scan.h"
+#include "ylogs/text/codepage.h"
+#include "ylogs/base/day_time.h"
+#include "ylogs/base/file_error.h"
 #include "markup.h"
 
 namespace orvex {

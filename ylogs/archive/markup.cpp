@@ -7,7 +7,7 @@
 #include <string.h>
 
 #include "archive_reader.h"
-#include "text_replace.h"
+#include "ylogs/base/text_replace.h"
 
 namespace orvex {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "platform/file_system.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/file_error.h"
 #include "ylogs/discovery/conversation_index.h"
 #include "ylogs/discovery/folder_listing.h"
 #include "ylogs/discovery/profiles_scan.h"

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "platform/file_system.h"
-#include "ylogs/archive/file_error.h"
-#include "ylogs/archive/text_replace.h"
+#include "ylogs/base/file_error.h"
+#include "ylogs/base/text_replace.h"
 
 namespace orvex {
 namespace {

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "platform/file_system.h"
-#include "ylogs/archive/document.h"
-#include "ylogs/archive/renderer.h"
-#include "ylogs/archive/theme.h"
+#include "ylogs/render/document.h"
+#include "ylogs/render/renderer.h"
+#include "ylogs/render/theme.h"
 
 namespace orvex {
 

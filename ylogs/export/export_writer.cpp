@@ -5,8 +5,8 @@
 #include "export.h"
 #include "json_export.h"
 #include "site_export.h"
-#include "ylogs/archive/ordered_work.h"
-#include "ylogs/archive/rendered_file.h"
+#include "ylogs/base/ordered_work.h"
+#include "ylogs/render/rendered_file.h"
 #include "ylogs/discovery/conversation_entry.h"
 
 namespace orvex {

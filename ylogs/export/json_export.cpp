@@ -6,11 +6,11 @@
 
 #include "export.h"
 #include "platform/local_time.h"
-#include "ylogs/archive/codepage.h"
-#include "ylogs/archive/day_time.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/text/codepage.h"
+#include "ylogs/base/day_time.h"
+#include "ylogs/base/file_error.h"
 #include "ylogs/archive/markup.h"
-#include "ylogs/archive/utf8_text.h"
+#include "ylogs/text/utf8_text.h"
 #include "ylogs/discovery/conversation_entry.h"
 
 namespace orvex {

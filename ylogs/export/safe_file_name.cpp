@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "ylogs/archive/utf8_text.h"
+#include "ylogs/text/utf8_text.h"
 
 namespace orvex {
 namespace {

@@ -11,11 +11,11 @@
 #include "site_folder.h"
 #include "site_search.h"
 #include "site_style.h"
-#include "ylogs/archive/codepage.h"
-#include "ylogs/archive/day_time.h"
-#include "ylogs/archive/file_error.h"
-#include "ylogs/archive/rendered_file.h"
-#include "ylogs/archive/utf8_text.h"
+#include "ylogs/text/codepage.h"
+#include "ylogs/base/day_time.h"
+#include "ylogs/base/file_error.h"
+#include "ylogs/render/rendered_file.h"
+#include "ylogs/text/utf8_text.h"
 
 namespace orvex {
 namespace {

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "platform/file_system.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/file_error.h"
 
 namespace orvex {
 namespace {

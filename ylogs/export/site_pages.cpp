@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "site_style.h"
-#include "ylogs/archive/day_time.h"
-#include "ylogs/archive/self_contained_message.h"
+#include "ylogs/base/day_time.h"
+#include "ylogs/render/self_contained_message.h"
 
 namespace orvex {
 namespace {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ylogs/archive/document.h"
+#include "ylogs/render/document.h"
 
 namespace orvex {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "ylogs/archive/theme.h"
+#include "ylogs/render/theme.h"
 
 namespace orvex {
 

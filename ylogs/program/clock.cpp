@@ -3,7 +3,7 @@
 #include <ctime>
 
 #include "platform/local_time.h"
-#include "ylogs/archive/day_time.h"
+#include "ylogs/base/day_time.h"
 
 namespace orvex {
 

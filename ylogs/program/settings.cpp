@@ -7,7 +7,7 @@
 
 #include "platform/ansi_case.h"
 #include "platform/private_profile.h"
-#include "ylogs/archive/file_error.h"
+#include "ylogs/base/file_error.h"
 
 namespace orvex {
 namespace {

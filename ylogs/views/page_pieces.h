@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "ylogs/archive/document.h"
+#include "ylogs/render/document.h"
 
 namespace orvex {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "ylogs/archive/text_replace.h"
+#include "ylogs/base/text_replace.h"
 
 namespace orvex {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ylogs/archive/renderer.h"
+#include "ylogs/render/renderer.h"
 
 namespace orvex {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ylogs/archive/document.h"
-#include "ylogs/archive/renderer.h"
+#include "ylogs/render/document.h"
+#include "ylogs/render/renderer.h"
 
 namespace orvex {
 

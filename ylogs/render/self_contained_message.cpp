@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "readable_colour.h"
-#include "text_replace.h"
+#include "ylogs/base/text_replace.h"
 
 namespace orvex {
 namespace {

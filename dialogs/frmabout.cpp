@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-#include "about/about_art.h"
-#include "about/link_label.h"
-#include "about/links.h"
+#include "dialogs/about_art.h"
+#include "dialogs/link_label.h"
+#include "dialogs/links.h"
 
 namespace orvex {
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "common/folder_picker.h"
+#include "dialogs/folder_picker.h"
 #include "qt_platform/qt_text.h"
 
 namespace orvex {

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "opendat/dat_file_chooser.h"
+#include "dialogs/dat_file_chooser.h"
 #include "qt_platform/dialogs.h"
 #include "qt_platform/qt_text.h"
 #include "ylogs/discovery/conversation_entry.h"

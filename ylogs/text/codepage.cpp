@@ -6,7 +6,7 @@
 #include <mutex>
 #include <vector>
 
-#include "byte_scan.h"
+#include "ylogs/base/byte_scan.h"
 #include "code_page_tables.h"
 #include "utf8_units.h"
 

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "file_error.h"
+#include "ylogs/base/file_error.h"
 #include "platform/file_system.h"
-#include "text_replace.h"
+#include "ylogs/base/text_replace.h"
 
 namespace orvex {
 namespace {

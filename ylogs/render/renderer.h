@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "archive_reader.h"
+#include "ylogs/archive/archive_reader.h"
 #include "smileys.h"
 #include "theme.h"
 

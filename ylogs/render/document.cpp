@@ -1,6 +1,6 @@
 #include "document.h"
 
-#include "text_replace.h"
+#include "ylogs/base/text_replace.h"
 
 namespace orvex {
 

@@ -3,14 +3,14 @@
 #include <cmath>
 #include <cstring>
 
-#include "byte_scan.h"
+#include "ylogs/base/byte_scan.h"
 
-#include "codepage.h"
-#include "markup.h"
+#include "ylogs/text/codepage.h"
+#include "ylogs/archive/markup.h"
 #include "self_contained_message.h"
 #include "template_fill.h"
-#include "text_replace.h"
-#include "utf8_text.h"
+#include "ylogs/base/text_replace.h"
+#include "ylogs/text/utf8_text.h"
 
 namespace orvex {
 namespace {
