@@ -3,8 +3,8 @@
 
 #include "sample_archives.h"
 #include "ylogs/archive/archive_reader.h"
-#include "ylogs/text/codepage.h"
 #include "ylogs/archive/markup.h"
+#include "ylogs/text/codepage.h"
 
 namespace orvex::bench {
 namespace {

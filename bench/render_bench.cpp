@@ -6,8 +6,8 @@
 #include "sample_archives.h"
 #include "tests/support/temp_folder.h"
 #include "ylogs/base/file_error.h"
-#include "ylogs/render/renderer.h"
 #include "ylogs/base/text_replace.h"
+#include "ylogs/render/renderer.h"
 #include "ylogs/views/search.h"
 
 namespace orvex::bench {

@@ -23,8 +23,8 @@
 #include "tests/window/window_fixture.h"
 #include "window/list/conversation_model.h"
 #include "window/viewer/safe_web_page.h"
-#include "ylogs/render/document.h"
 #include "ylogs/base/file_error.h"
+#include "ylogs/render/document.h"
 
 namespace orvex::testing {
 namespace {

@@ -5,11 +5,11 @@
 
 #include "platform/local_time.h"
 #include "platform/program_environment.h"
-#include "ylogs/text/codepage.h"
 #include "ylogs/base/day_time.h"
 #include "ylogs/base/file_error.h"
 #include "ylogs/program/clock.h"
 #include "ylogs/program/error_text.h"
+#include "ylogs/text/codepage.h"
 
 namespace orvex::cli {
 

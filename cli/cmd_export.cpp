@@ -6,13 +6,13 @@
 #include "commands.h"
 #include "export_run.h"
 #include "progress.h"
-#include "ylogs/text/codepage.h"
 #include "ylogs/base/file_error.h"
 #include "ylogs/export/export.h"
 #include "ylogs/export/export_writer.h"
 #include "ylogs/export/site_style.h"
 #include "ylogs/program/clock.h"
 #include "ylogs/program/command_line.h"
+#include "ylogs/text/codepage.h"
 
 namespace orvex::cli {
 namespace {

@@ -3,9 +3,9 @@
 
 #include "cli_common.h"
 #include "commands.h"
-#include "ylogs/text/codepage.h"
 #include "ylogs/base/day_time.h"
 #include "ylogs/base/file_error.h"
+#include "ylogs/text/codepage.h"
 
 namespace orvex::cli {
 namespace {

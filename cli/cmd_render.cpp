@@ -3,10 +3,10 @@
 
 #include "cli_common.h"
 #include "commands.h"
-#include "ylogs/text/codepage.h"
-#include "ylogs/render/document.h"
 #include "ylogs/base/file_error.h"
+#include "ylogs/render/document.h"
 #include "ylogs/render/statistics.h"
+#include "ylogs/text/codepage.h"
 #include "ylogs/views/view_builder.h"
 
 namespace orvex::cli {

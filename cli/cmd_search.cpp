@@ -4,8 +4,8 @@
 #include "cli_common.h"
 #include "commands.h"
 #include "selection.h"
-#include "ylogs/text/codepage.h"
 #include "ylogs/base/file_error.h"
+#include "ylogs/text/codepage.h"
 #include "ylogs/views/search.h"
 
 namespace orvex::cli {

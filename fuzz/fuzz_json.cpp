@@ -11,11 +11,11 @@
 
 #include "fuzz_input.h"
 #include "ylogs/base/file_error.h"
-#include "ylogs/text/utf8_text.h"
 #include "ylogs/discovery/conversation_entry.h"
 #include "ylogs/export/export.h"
 #include "ylogs/export/export_writer.h"
 #include "ylogs/export/json_export.h"
+#include "ylogs/text/utf8_text.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 
 #include "fuzz_input.h"
 #include "ylogs/archive/archive_reader.h"
-#include "ylogs/text/codepage.h"
-#include "ylogs/base/file_error.h"
 #include "ylogs/archive/markup.h"
+#include "ylogs/base/file_error.h"
 #include "ylogs/render/self_contained_message.h"
 #include "ylogs/render/smileys.h"
+#include "ylogs/text/codepage.h"
 
 namespace {
 

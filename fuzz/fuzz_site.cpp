@@ -17,9 +17,9 @@
 #include "fuzz_input.h"
 #include "tests/support/archive_writer.h"
 #include "ylogs/base/file_error.h"
-#include "ylogs/render/smileys.h"
 #include "ylogs/export/export_writer.h"
 #include "ylogs/export/site_pages.h"
+#include "ylogs/render/smileys.h"
 
 namespace {
 

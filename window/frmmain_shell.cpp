@@ -22,8 +22,8 @@
 
 #include <cstdlib>
 
-#include "dialogs/folder_picker.h"
 #include "dialogs/dat_file_chooser.h"
+#include "dialogs/folder_picker.h"
 #include "platform/file_system.h"
 #include "platform/ini_registry.h"
 #include "qt_platform/dialogs.h"
@@ -45,19 +45,19 @@
 #include "window/tree/contact_tree_panel.h"
 #include "window/viewer/viewer_panel.h"
 #include "window/window_context.h"
-#include "ylogs/text/codepage.h"
 #include "ylogs/base/file_error.h"
-#include "ylogs/render/theme.h"
+#include "ylogs/base/finally.h"
 #include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/conversation_entry.h"
 #include "ylogs/discovery/profiles_folder.h"
 #include "ylogs/program/clock.h"
 #include "ylogs/program/command_line.h"
 #include "ylogs/program/error_text.h"
-#include "ylogs/base/finally.h"
 #include "ylogs/program/settings.h"
 #include "ylogs/program/settings_location.h"
 #include "ylogs/program/temp_folder.h"
+#include "ylogs/render/theme.h"
+#include "ylogs/text/codepage.h"
 
 namespace orvex {
 

@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "ylogs/render/renderer.h"
 #include "ylogs/export/archive_file_guard.h"
+#include "ylogs/render/renderer.h"
 
 class QDialog;
 class QWidget;

@@ -22,13 +22,13 @@
 #include "tests/support/run_program.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/utf8_check.h"
-#include "ylogs/text/codepage.h"
 #include "ylogs/base/file_error.h"
-#include "ylogs/render/renderer.h"
 #include "ylogs/discovery/conversation_index.h"
 #include "ylogs/discovery/profiles_scan.h"
 #include "ylogs/export/export.h"
 #include "ylogs/program/settings.h"
+#include "ylogs/render/renderer.h"
+#include "ylogs/text/codepage.h"
 
 namespace orvex {
 namespace {

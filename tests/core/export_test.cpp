@@ -15,9 +15,9 @@
 #include "tests/support/archive_writer.h"
 #include "tests/support/temp_folder.h"
 #include "ylogs/base/file_error.h"
-#include "ylogs/render/theme.h"
 #include "ylogs/export/export.h"
 #include "ylogs/export/export_writer.h"
+#include "ylogs/render/theme.h"
 
 namespace orvex {
 namespace {

@@ -18,10 +18,10 @@
 #include "tests/support/temp_folder.h"
 #include "ylogs/base/day_time.h"
 #include "ylogs/base/file_error.h"
-#include "ylogs/render/smileys.h"
-#include "ylogs/text/utf8_text.h"
 #include "ylogs/export/export_writer.h"
 #include "ylogs/export/safe_file_name.h"
+#include "ylogs/render/smileys.h"
+#include "ylogs/text/utf8_text.h"
 
 namespace orvex {
 namespace {

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string>
 
+#include "ylogs/base/text_replace.h"
 #include "ylogs/render/readable_colour.h"
 #include "ylogs/render/self_contained_message.h"
-#include "ylogs/base/text_replace.h"
 
 namespace orvex {
 namespace {

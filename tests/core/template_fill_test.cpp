@@ -29,9 +29,9 @@ std::string Filled(const std::string& t, const TemplateValues& v) {
 TEST(MessageTemplate, FillsLikeTheSixStepsInTrickyCases) {
   const TemplateValues plain{"bob", "(1/2/06 10:00)", "1/2/06", " 10:00:00", " 10:0", "hi %date"};
   const TemplateValues joining{"%", "%date", "time", "%text", "%id", "%shorttime"};
-  for (const char* t : {"<p>%id %datetime %date %time %shorttime: %text</p>", "%%idtime", "%%date",
-                        "%da%idte", "no placeholders", "%", "%text%text", "%%%", "%shorttime%",
-                        "%datetimeX%dateY%timeZ", ""}) {
+  for (const char* t :
+       {"<p>%id %datetime %date %time %shorttime: %text</p>", "%%idtime", "%%date", "%da%idte",
+        "no placeholders", "%", "%text%text", "%%%", "%shorttime%", "%datetimeX%dateY%timeZ", ""}) {
     EXPECT_EQ(Filled(t, plain), SixSteps(t, plain)) << t;
     EXPECT_EQ(Filled(t, joining), SixSteps(t, joining)) << t;
   }

@@ -9,8 +9,8 @@
 #include "tests/support/archive_writer.h"
 #include "tests/support/synthetic_messages.h"
 #include "tests/support/temp_folder.h"
-#include "ylogs/render/document.h"
 #include "ylogs/base/file_error.h"
+#include "ylogs/render/document.h"
 #include "ylogs/views/view_builder.h"
 
 namespace orvex {

@@ -11,9 +11,9 @@
 #include <QUrl>
 
 #include "dialogs/frmabout.h"
-#include "list_reading.h"
 #include "dialogs/frmopendat.h"
 #include "dialogs/frmsavedir.h"
+#include "list_reading.h"
 #include "window/frmmain.h"
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"

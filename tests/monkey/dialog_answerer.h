@@ -8,9 +8,9 @@
 #include <QObject>
 #include <QTimer>
 
+#include "dialogs/dat_file_chooser.h"
 #include "dialogs/folder_picker.h"
 #include "monkey.h"
-#include "dialogs/dat_file_chooser.h"
 #include "qt_platform/dialogs.h"
 #include "qt_platform/save_dialogs.h"
 #include "qt_platform/shell.h"

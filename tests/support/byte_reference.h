@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "ylogs/archive/archive_reader.h"
-#include "ylogs/text/codepage.h"
 #include "ylogs/archive/markup.h"
-#include "ylogs/render/renderer.h"
 #include "ylogs/base/text_replace.h"
+#include "ylogs/render/renderer.h"
+#include "ylogs/text/codepage.h"
 
 namespace orvex::reference {
 

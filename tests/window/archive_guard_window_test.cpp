@@ -10,8 +10,8 @@
 
 #include <filesystem>
 
-#include "platform_answers.h"
 #include "dialogs/frmsavedir.h"
+#include "platform_answers.h"
 #include "tests/support/folder_snapshot.h"
 #include "window_fixture.h"
 #include "ylogs/export/archive_file_guard.h"

@@ -18,8 +18,8 @@
 #include <functional>
 #include <string>
 
-#include "platform_answers.h"
 #include "dialogs/frmsavedir.h"
+#include "platform_answers.h"
 #include "window/list/conversation_model.h"
 #include "window_fixture.h"
 #include "ylogs/render/document.h"

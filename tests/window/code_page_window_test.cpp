@@ -15,8 +15,8 @@
 #include "window/list/conversation_model.h"
 #include "window/viewer/safe_web_page.h"
 #include "window_fixture.h"
-#include "ylogs/text/codepage.h"
 #include "ylogs/render/document.h"
+#include "ylogs/text/codepage.h"
 
 namespace orvex::testing {
 namespace {

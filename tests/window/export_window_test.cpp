@@ -19,8 +19,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform_answers.h"
 #include "dialogs/frmsavedir.h"
+#include "platform_answers.h"
 #include "window/list/conversation_model.h"
 #include "window/viewer/safe_web_page.h"
 #include "window_fixture.h"

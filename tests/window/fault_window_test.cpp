@@ -9,9 +9,9 @@
 #include <iostream>
 #include <map>
 
+#include "dialogs/frmsavedir.h"
 #include "platform/file_system.h"
 #include "platform_answers.h"
-#include "dialogs/frmsavedir.h"
 #include "tests/support/folder_snapshot.h"
 #include "window/list/conversation_model.h"
 

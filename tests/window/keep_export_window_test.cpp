@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "platform_answers.h"
 #include "dialogs/frmsavedir.h"
+#include "platform_answers.h"
 #include "window/actions/keep_actions.h"
 #include "window_fixture.h"
 

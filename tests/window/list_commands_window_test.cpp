@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform_answers.h"
 #include "dialogs/frmsavedir.h"
+#include "platform_answers.h"
 
 namespace orvex::testing {
 namespace {

@@ -11,8 +11,8 @@
 #include <functional>
 #include <optional>
 
-#include "dialogs/folder_picker.h"
 #include "dialogs/dat_file_chooser.h"
+#include "dialogs/folder_picker.h"
 #include "qt_platform/shell.h"
 #include "window_fixture.h"
 

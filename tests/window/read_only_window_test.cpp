@@ -14,8 +14,8 @@
 #include <string>
 
 #include "dialogs/frmopendat.h"
-#include "platform_answers.h"
 #include "dialogs/frmsavedir.h"
+#include "platform_answers.h"
 #include "tests/support/folder_snapshot.h"
 #include "window/list/conversation_model.h"
 #include "window_fixture.h"

@@ -6,10 +6,10 @@
 #include <QTreeView>
 
 #include "dialogs/browse_for_folder.h"
+#include "dialogs/frmsavedir.h"
 #include "qt_platform/dialogs.h"
 #include "qt_platform/qt_text.h"
 #include "qt_platform/save_dialogs.h"
-#include "dialogs/frmsavedir.h"
 #include "window/actions/discovery_actions.h"
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"

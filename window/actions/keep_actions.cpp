@@ -4,10 +4,10 @@
 #include <QUrl>
 
 #include "dialogs/browse_for_folder.h"
+#include "dialogs/frmsavedir.h"
 #include "qt_platform/dialogs.h"
 #include "qt_platform/qt_text.h"
 #include "qt_platform/shell.h"
-#include "dialogs/frmsavedir.h"
 #include "window/actions/export_actions.h"
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"

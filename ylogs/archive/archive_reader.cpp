@@ -2,11 +2,11 @@
 
 #include <cstring>
 
+#include "markup.h"
 #include "ylogs/base/byte_scan.h"
-#include "ylogs/text/codepage.h"
 #include "ylogs/base/day_time.h"
 #include "ylogs/base/file_error.h"
-#include "markup.h"
+#include "ylogs/text/codepage.h"
 
 namespace orvex {
 namespace {

@@ -6,8 +6,8 @@
 #include "json_export.h"
 #include "site_export.h"
 #include "ylogs/base/ordered_work.h"
-#include "ylogs/render/rendered_file.h"
 #include "ylogs/discovery/conversation_entry.h"
+#include "ylogs/render/rendered_file.h"
 
 namespace orvex {
 namespace {

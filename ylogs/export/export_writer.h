@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "ylogs/export/archive_file_guard.h"
 #include "ylogs/render/document.h"
 #include "ylogs/render/renderer.h"
 #include "ylogs/render/theme.h"
-#include "ylogs/export/archive_file_guard.h"
 
 namespace orvex {
 

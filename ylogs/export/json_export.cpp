@@ -6,12 +6,12 @@
 
 #include "export.h"
 #include "platform/local_time.h"
-#include "ylogs/text/codepage.h"
+#include "ylogs/archive/markup.h"
 #include "ylogs/base/day_time.h"
 #include "ylogs/base/file_error.h"
-#include "ylogs/archive/markup.h"
-#include "ylogs/text/utf8_text.h"
 #include "ylogs/discovery/conversation_entry.h"
+#include "ylogs/text/codepage.h"
+#include "ylogs/text/utf8_text.h"
 
 namespace orvex {
 namespace {

@@ -11,10 +11,10 @@
 #include "site_folder.h"
 #include "site_search.h"
 #include "site_style.h"
-#include "ylogs/text/codepage.h"
 #include "ylogs/base/day_time.h"
 #include "ylogs/base/file_error.h"
 #include "ylogs/render/rendered_file.h"
+#include "ylogs/text/codepage.h"
 #include "ylogs/text/utf8_text.h"
 
 namespace orvex {

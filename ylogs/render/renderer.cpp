@@ -5,11 +5,11 @@
 
 #include "ylogs/base/byte_scan.h"
 
-#include "ylogs/text/codepage.h"
-#include "ylogs/archive/markup.h"
 #include "self_contained_message.h"
 #include "template_fill.h"
+#include "ylogs/archive/markup.h"
 #include "ylogs/base/text_replace.h"
+#include "ylogs/text/codepage.h"
 #include "ylogs/text/utf8_text.h"
 
 namespace orvex {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "ylogs/archive/archive_reader.h"
 #include "smileys.h"
 #include "theme.h"
+#include "ylogs/archive/archive_reader.h"
 
 namespace orvex {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "ylogs/base/file_error.h"
 #include "platform/file_system.h"
+#include "ylogs/base/file_error.h"
 #include "ylogs/base/text_replace.h"
 
 namespace orvex {

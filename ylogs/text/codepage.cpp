@@ -6,9 +6,9 @@
 #include <mutex>
 #include <vector>
 
-#include "ylogs/base/byte_scan.h"
 #include "code_page_tables.h"
 #include "utf8_units.h"
+#include "ylogs/base/byte_scan.h"
 
 namespace orvex {
 namespace {

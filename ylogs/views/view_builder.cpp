@@ -2,9 +2,9 @@
 
 #include <exception>
 
+#include "ylogs/base/finally.h"
 #include "ylogs/base/ordered_work.h"
 #include "ylogs/render/rendered_file.h"
-#include "ylogs/base/finally.h"
 
 namespace orvex {
 
