@@ -216,7 +216,7 @@ class ViewSpeed : public WindowTest {
     }
     LoadAndSettle(w, [&] { ChooseTheme(w, theme); });
     EXPECT_EQ(Ui(w).cbxTheme->currentText().toStdString(), theme);
-    EXPECT_EQ(w.list().model()->rowCount(), n);
+    EXPECT_EQ(w.list().model().rowCount(), n);
     return TimeView(
         w, [&] { Choose(Ui(w).popMessage, "Select all messages"); },
         theme + "-" + std::to_string(n));
@@ -304,7 +304,7 @@ class ViewSpeed : public WindowTest {
     const auto c = QObject::connect(Ui(w).web_page, &QWebEnginePage::loadFinished, &loop, [&] {
       if (!pieces) whole();
     });
-    const auto c2 = QObject::connect(w.viewer().live_page(), &LivePage::completed, &loop, whole);
+    const auto c2 = QObject::connect(w.findChild<ViewerPanel*>("PanBottom")->live_page(), &LivePage::completed, &loop, whole);
     // Every 20 ms a script of the bench's own scrolls the page as a wheel's
     // turn does (120 px) and tells whether it moved and the middle of the
     // screen shows text. (Wheel events sent to the view's widget offscreen
@@ -352,7 +352,7 @@ class ViewSpeed : public WindowTest {
     tick.start();
     action();
     s.written = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-    pieces = w.viewer().live_page()->adding();
+    pieces = w.findChild<ViewerPanel*>("PanBottom")->live_page()->adding();
     wheel.start();
     loop.exec();
     wheel.stop();

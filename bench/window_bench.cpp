@@ -87,7 +87,7 @@ TEST_F(WindowBench, SelectAllMessagesOnAThousandConversations) {
   w.resize(1280, 1024);
   w.show();
   SelectNode(w, "pal");
-  ASSERT_EQ(w.list().model()->rowCount(), kConversations);
+  ASSERT_EQ(w.list().model().rowCount(), kConversations);
 
   std::vector<double> written, loaded, companion;
   int ticks = 0;
@@ -130,8 +130,8 @@ TEST_F(WindowBench, SelectAllMessagesOnAThousandConversations) {
     EXPECT_TRUE(finished) << "round " << round;
     // One conversation header, body and footer per file, between the file
     // header's lines and the footer.
-    EXPECT_EQ(w.viewer().html_buffer().size(),
-              SplitIntoItems(w.viewer().theme().file_header).size() + 3 * kConversations + 1);
+    EXPECT_EQ(w.view().html_buffer().size(),
+              SplitIntoItems(w.view().theme().file_header).size() + 3 * kConversations + 1);
     EXPECT_GE(ticks_during_view, kConversations / 2) << "events were not processed between files";
     std::printf(
         "round %d: page written %.1f ms, loaded %.1f ms, orvex-cli render %.1f ms, "

@@ -25,7 +25,7 @@ import sys
 from pathlib import Path
 
 # A handler: a member of a form, or of an area's actions (window/actions/).
-HANDLER = r"(?:Tfrm\w+|\w+Actions)::\w+"
+HANDLER = r"(?:Tfrm\w+|(?!Window)\w+Actions)::\w+"
 # The main window's header; at most this many files outside tests/ include it.
 MAIN_WINDOW_HEADER = "window/frmmain.h"
 MAIN_WINDOW_INCLUDERS = 3

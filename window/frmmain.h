@@ -37,11 +37,11 @@ class ContactTreePanel;
 class ListPanel;
 class StatisticsPanel;
 class ViewerPanel;
+class ViewSession;
 struct DiscoveryState;
 struct RunState;
 struct SettingsState;
 struct WindowActions;
-struct WindowContext;
 
 // Names the application. No display name is set: the platform would add it
 // to every dialog's title, which must be the dialog's caption alone.
@@ -65,9 +65,9 @@ class TfrmMain : public QMainWindow {
   // goes no further. Whether the action ran to its end.
   bool Guard(const std::function<void()>& action);
 
-  // The areas, for reading what they show.
+  // The list, for reading what it shows, and the view's document.
   const ListPanel& list() const { return *conversations; }
-  const ViewerPanel& viewer() const { return *PanBottom; }
+  const ViewSession& view() const { return *session_; }
 
   // Whether a view, a search, a batch export or printing is running.
   bool long_action_running() const;
@@ -82,11 +82,14 @@ class TfrmMain : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // The window's own handlers: the panel switches and leaving.
+  // The window's own handlers: the panel switches, "Cancel" and leaving.
   void btnFormatClick();
   void btnStatsClick();
   void mnuMsgviewClick();
+  void btnCancelClick();
   void Exit1Click();
+  // Tells the view whether the viewer or the statistics show.
+  void TellViewShown();
   void FormClose();
   // Sets the system code page from the registry or the language, once, before
   // anything is shown; the browser view reads pages in it.
@@ -98,10 +101,18 @@ class TfrmMain : public QMainWindow {
   void LoadSettings();
   void SaveSettings();
 
-  // A handler of an area (or of the window), run in the guard.
+  // A handler of the window, run in the guard.
+  template <class... Args>
+  auto Guarded(void (TfrmMain::*handler)(Args...)) {
+    return [this, handler](Args... args) { Guard([&] { (this->*handler)(args...); }); };
+  }
+  // A handler of an area's actions, run in the guard; the actions are built
+  // after the controls, so the handler is found when it runs.
   template <class Area, class... Args>
-  auto Guarded(Area* area, void (Area::*handler)(Args...)) {
-    return [this, area, handler](Args... args) { Guard([&] { (area->*handler)(args...); }); };
+  auto Act(Area WindowActions::*area, void (Area::*handler)(Args...)) {
+    return [this, area, handler](Args... args) {
+      Guard([&] { (((*actions_).*area).*handler)(args...); });
+    };
   }
   QAction* AddItem(QMenu* menu, const QString& caption, std::function<void()> handler);
 
@@ -151,9 +162,8 @@ class TfrmMain : public QMainWindow {
   std::unique_ptr<DiscoveryState> discovery_;  // window/discovery_state.h
   std::unique_ptr<RunState> run_;              // window/run_state.h
   std::unique_ptr<SettingsState> settings_;    // window/frmmain_settings_state.h
-  // What the areas' actions reach (filled in as the controls are built), and
-  // the actions themselves.
-  std::unique_ptr<WindowContext> context_;
+  ViewSession* session_ = nullptr;             // the view's document, a child of the window
+  // The areas' actions, built over the areas once they are.
   std::unique_ptr<WindowActions> actions_;
 };
 

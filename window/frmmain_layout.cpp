@@ -53,76 +53,84 @@ QAction* TfrmMain::AddItem(QMenu* menu, const QString& caption, std::function<vo
 }
 
 void TfrmMain::CreateMenus() {
-  WindowActions& a = *actions_;
   popFile = new QMenu(this);
   AddItem(popFile, "Open message archive folder...",
-          Guarded(&a.files, &FileActions::btnSelDirClick));
-  AddItem(popFile, "Open .dat file...", Guarded(&a.files, &FileActions::Opendatfile1Click));
+          Act(&WindowActions::files, &FileActions::btnSelDirClick));
+  AddItem(popFile, "Open .dat file...",
+          Act(&WindowActions::files, &FileActions::Opendatfile1Click));
   popFile->addSeparator();
-  AddItem(popFile, "Save as HTML...", Guarded(&a.exports, &ExportActions::Save1Click));
-  AddItem(popFile, "Save as text...", Guarded(&a.exports, &ExportActions::Saveastext2Click));
+  AddItem(popFile, "Save as HTML...", Act(&WindowActions::exports, &ExportActions::Save1Click));
+  AddItem(popFile, "Save as text...",
+          Act(&WindowActions::exports, &ExportActions::Saveastext2Click));
   AddItem(popFile, "Save as individual HTML files...",
-          Guarded(&a.exports, &ExportActions::Saveasindividualfiles1Click));
+          Act(&WindowActions::exports, &ExportActions::Saveasindividualfiles1Click));
   AddItem(popFile, "Save as individual text files...",
-          Guarded(&a.exports, &ExportActions::SaveasindividualHTMLfiles1Click));
-  AddItem(popFile, "Save as website...", Guarded(&a.keep, &KeepActions::Saveaswebsite1Click));
-  AddItem(popFile, "Save as JSON files...", Guarded(&a.keep, &KeepActions::SaveasJSONfiles1Click));
+          Act(&WindowActions::exports, &ExportActions::SaveasindividualHTMLfiles1Click));
+  AddItem(popFile, "Save as website...",
+          Act(&WindowActions::keep, &KeepActions::Saveaswebsite1Click));
+  AddItem(popFile, "Save as JSON files...",
+          Act(&WindowActions::keep, &KeepActions::SaveasJSONfiles1Click));
   popFile->addSeparator();
-  AddItem(popFile, "Print...", Guarded(&a.print, &PrintActions::Print1Click));
-  AddItem(popFile, "Print preview...", Guarded(&a.print, &PrintActions::Printpreview1Click));
-  AddItem(popFile, "Page setup...", Guarded(&a.print, &PrintActions::Printersetup1Click));
+  AddItem(popFile, "Print...", Act(&WindowActions::print, &PrintActions::Print1Click));
+  AddItem(popFile, "Print preview...",
+          Act(&WindowActions::print, &PrintActions::Printpreview1Click));
+  AddItem(popFile, "Page setup...", Act(&WindowActions::print, &PrintActions::Printersetup1Click));
   popFile->addSeparator();
-  AddItem(popFile, "Exit", Guarded(this, &TfrmMain::Exit1Click));
+  AddItem(popFile, "Exit", Guarded(&TfrmMain::Exit1Click));
 
   popView = new QMenu(this);
-  mnuFormatToolbar = AddItem(popView, "Format toolbar", Guarded(this, &TfrmMain::btnFormatClick));
-  mnuStatistics = AddItem(popView, "Statistics", Guarded(this, &TfrmMain::btnStatsClick));
-  mnuMsgview = AddItem(popView, "Message viewer", Guarded(this, &TfrmMain::mnuMsgviewClick));
+  mnuFormatToolbar = AddItem(popView, "Format toolbar", Guarded(&TfrmMain::btnFormatClick));
+  mnuStatistics = AddItem(popView, "Statistics", Guarded(&TfrmMain::btnStatsClick));
+  mnuMsgview = AddItem(popView, "Message viewer", Guarded(&TfrmMain::mnuMsgviewClick));
   for (QAction* item : {mnuFormatToolbar, mnuStatistics, mnuMsgview}) item->setCheckable(true);
   mnuMsgview->setChecked(true);
 
   popMessage = new QMenu(this);
   AddItem(popMessage, "Add to favorites",
-          Guarded(&a.discovery, &DiscoveryActions::Addtofavorite1Click));
+          Act(&WindowActions::discovery, &DiscoveryActions::Addtofavorite1Click));
   popMessage->addSeparator();
   AddItem(popMessage, "Copy to clipboard",
-          Guarded(&a.exports, &ExportActions::Copytoclipboard1Click));
+          Act(&WindowActions::exports, &ExportActions::Copytoclipboard1Click));
   AddItem(popMessage, "Copy html code to clipboard",
-          Guarded(&a.exports, &ExportActions::Copyhtmlcodetoclipboard1Click));
+          Act(&WindowActions::exports, &ExportActions::Copyhtmlcodetoclipboard1Click));
   popMessage->addSeparator();
-  AddItem(popMessage, "Delete", Guarded(&a.files, &FileActions::Delete2Click));
-  AddItem(popMessage, "Show in Explorer", Guarded(&a.files, &FileActions::Showinexplorer1Click));
+  AddItem(popMessage, "Delete", Act(&WindowActions::files, &FileActions::Delete2Click));
+  AddItem(popMessage, "Show in Explorer",
+          Act(&WindowActions::files, &FileActions::Showinexplorer1Click));
   popMessage->addSeparator();
   AddItem(popMessage, "Select all messages",
-          Guarded(&a.views, &ViewActions::Selectallmessages2Click));
+          Act(&WindowActions::views, &ViewActions::Selectallmessages2Click));
 
   popHelp = new QMenu(this);
-  AddItem(popHelp, "Help", Guarded(&a.help, &HelpActions::Onlinehelp1Click));
-  AddItem(popHelp, "Homepage", Guarded(&a.help, &HelpActions::Orvexhomepage1Click));
-  AddItem(popHelp, "Forum", Guarded(&a.help, &HelpActions::btnForumClick));
+  AddItem(popHelp, "Help", Act(&WindowActions::help, &HelpActions::Onlinehelp1Click));
+  AddItem(popHelp, "Homepage", Act(&WindowActions::help, &HelpActions::Orvexhomepage1Click));
+  AddItem(popHelp, "Forum", Act(&WindowActions::help, &HelpActions::btnForumClick));
   AddItem(popHelp, "Suggestions and bugs reports",
-          Guarded(&a.help, &HelpActions::Suggestionsandbugsreports1Click));
+          Act(&WindowActions::help, &HelpActions::Suggestionsandbugsreports1Click));
   popHelp->addSeparator();
-  AddItem(popHelp, "About...", Guarded(&a.help, &HelpActions::About1Click));
+  AddItem(popHelp, "About...", Act(&WindowActions::help, &HelpActions::About1Click));
 
   PopupMenu1 = new QMenu(this);
   AddItem(PopupMenu1, "Add to favorites",
-          Guarded(&a.discovery, &DiscoveryActions::Addtofavorite1Click));
+          Act(&WindowActions::discovery, &DiscoveryActions::Addtofavorite1Click));
   AddItem(PopupMenu1, "Remove from favorites",
-          Guarded(&a.discovery, &DiscoveryActions::Removefromfavorites1Click));
-  AddItem(PopupMenu1, "Refresh", Guarded(&a.discovery, &DiscoveryActions::Refresh1Click));
+          Act(&WindowActions::discovery, &DiscoveryActions::Removefromfavorites1Click));
+  AddItem(PopupMenu1, "Refresh", Act(&WindowActions::discovery, &DiscoveryActions::Refresh1Click));
   PopupMenu1->addSeparator();
   AddItem(PopupMenu1, "Copy to clipboard",
-          Guarded(&a.exports, &ExportActions::Copytoclipboard1Click));
-  AddItem(PopupMenu1, "Save as HTML...", Guarded(&a.exports, &ExportActions::Save1Click));
-  AddItem(PopupMenu1, "Save as text...", Guarded(&a.exports, &ExportActions::Saveastext2Click));
-  mnuListDelete = AddItem(PopupMenu1, "Delete", Guarded(&a.files, &FileActions::Delete2Click));
+          Act(&WindowActions::exports, &ExportActions::Copytoclipboard1Click));
+  AddItem(PopupMenu1, "Save as HTML...", Act(&WindowActions::exports, &ExportActions::Save1Click));
+  AddItem(PopupMenu1, "Save as text...",
+          Act(&WindowActions::exports, &ExportActions::Saveastext2Click));
+  mnuListDelete =
+      AddItem(PopupMenu1, "Delete", Act(&WindowActions::files, &FileActions::Delete2Click));
   mnuListDelete->setShortcut(QKeySequence(Qt::Key_Delete));
   mnuListDelete->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   PopupMenu1->addSeparator();
-  AddItem(PopupMenu1, "Show in Explorer", Guarded(&a.files, &FileActions::Showinexplorer1Click));
+  AddItem(PopupMenu1, "Show in Explorer",
+          Act(&WindowActions::files, &FileActions::Showinexplorer1Click));
   AddItem(PopupMenu1, "Select all messages",
-          Guarded(&a.views, &ViewActions::Selectallmessages2Click));
+          Act(&WindowActions::views, &ViewActions::Selectallmessages2Click));
 }
 
 QFrame* TfrmMain::CreateTopStrip() {
@@ -204,7 +212,7 @@ QWidget* TfrmMain::CreateRightArea() {
   panStats = new StatisticsPanel(upper);
   ur->addWidget(panStats);
 
-  PanBottom = new ViewerPanel(env_.program_folder, env_.temp_folder, splitter_bottom);
+  PanBottom = new ViewerPanel(splitter_bottom);
 
   splitter_bottom->addWidget(upper);
   splitter_bottom->addWidget(PanBottom);

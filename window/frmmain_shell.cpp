@@ -43,8 +43,8 @@
 #include "window/run_state.h"
 #include "window/statistics/statistics_panel.h"
 #include "window/tree/contact_tree_panel.h"
+#include "window/viewer/view_session.h"
 #include "window/viewer/viewer_panel.h"
-#include "window/window_context.h"
 #include "ylogs/base/file_error.h"
 #include "ylogs/base/finally.h"
 #include "ylogs/discovery/archive_places.h"
@@ -96,31 +96,25 @@ TfrmMain::TfrmMain(FrmMainEnvironment env, QWidget* parent)
       env_(std::move(env)),
       discovery_(std::make_unique<DiscoveryState>()),
       run_(std::make_unique<RunState>()),
-      settings_(std::make_unique<SettingsState>()),
-      context_(std::make_unique<WindowContext>()),
-      actions_(std::make_unique<WindowActions>(*context_)) {
+      settings_(std::make_unique<SettingsState>()) {
   setObjectName("frmMain");
   if (!env_.now) env_.now = NowLocalDayCount;
-  WindowContext& c = *context_;
-  c.window = this;
-  c.env = &env_;
-  c.run = run_.get();
-  c.discovery = discovery_.get();
-  c.guard = [this](const std::function<void()>& action) { return Guard(action); };
+  session_ = new ViewSession(env_.program_folder, env_.temp_folder, this);
   CreateControls();
-  c.contacts = contacts;
-  c.conversations = conversations;
-  c.viewer = PanBottom;
-  c.statistics = panStats;
-  conversations->model()->SetDateText([this](double day) {
+  const orvex::Guard guard = [this](const std::function<void()>& action) { return Guard(action); };
+  actions_ = std::make_unique<WindowActions>(*contacts, *conversations, *PanBottom, *session_,
+                                             *run_->runner, run_->wait_display.get(), *discovery_,
+                                             ActionHost{this, &env_, guard});
+  contacts->SetGuard(guard);
+  conversations->SetGuard(guard);
+  conversations->SetDateText([this](double day) {
     return env_.formatter ? FromAnsi(env_.formatter->ShortDate(day)) : QString();
   });
   ConnectHandlers();
   run_->runner->set_on_ended([this] {
     // A view asked for while the action ran is built now that it has ended.
-    if (!run_->view_again) return;
-    run_->view_again = false;
-    QMetaObject::invokeMethod(this, Guarded(&actions_->views, &ViewActions::msgChange),
+    if (!session_->TakeViewLater()) return;
+    QMetaObject::invokeMethod(this, Act(&WindowActions::views, &ViewActions::msgChange),
                               Qt::QueuedConnection);
   });
 }
@@ -156,41 +150,37 @@ bool TfrmMain::PrintPage(QPrinter* target) {
 }
 
 void TfrmMain::ConnectHandlers() {
-  WindowActions& a = *actions_;
-  connect(btnFormat, &QToolButton::clicked, this, Guarded(this, &TfrmMain::btnFormatClick));
-  connect(btnStats, &QToolButton::clicked, this, Guarded(this, &TfrmMain::btnStatsClick));
-  connect(contacts, &ContactTreePanel::pathChanged, this,
-          Guarded(&a.discovery, &DiscoveryActions::edtPathChange));
+  connect(btnFormat, &QToolButton::clicked, this, Guarded(&TfrmMain::btnFormatClick));
+  connect(btnStats, &QToolButton::clicked, this, Guarded(&TfrmMain::btnStatsClick));
+  connect(btnCancel, &QPushButton::clicked, this, Guarded(&TfrmMain::btnCancelClick));
+  connect(btnHelp, &QToolButton::clicked, this,
+          Act(&WindowActions::help, &HelpActions::Onlinehelp1Click));
+  connect(btnForum, &QToolButton::clicked, this,
+          Act(&WindowActions::help, &HelpActions::btnForumClick));
+  // The tree's selection fills the list; the list's selection is viewed.
   connect(contacts, &ContactTreePanel::selectionChanged, this,
-          Guarded(&a.discovery, &DiscoveryActions::idsChange));
-  connect(contacts, &ContactTreePanel::filterChanged, this,
-          Guarded(&a.discovery, &DiscoveryActions::edtFilterChange));
+          Act(&WindowActions::discovery, &DiscoveryActions::idsChange));
+  connect(contacts, &ContactTreePanel::browseClicked, this,
+          Act(&WindowActions::files, &FileActions::btnSelDirClick));
   connect(conversations, &ListPanel::selectionChanged, this,
-          Guarded(&a.views, &ViewActions::msgChange));
-  connect(conversations, &ListPanel::headerClicked, this,
-          Guarded(&a.views, &ViewActions::msgHeaderClick));
+          Act(&WindowActions::views, &ViewActions::msgSelectionChange));
+  connect(conversations, &ListPanel::searchRequested, this,
+          Act(&WindowActions::search, &SearchActions::btnSearchNextClick));
   connect(conversations, &ListPanel::menuRequested, this,
           [this](const QPoint& global) { PopupMenu1->popup(global); });
+  // The format bar's choices go to the view's session, and view again.
+  connect(PanBottom, &ViewerPanel::optionsChanged, session_, &ViewSession::SetShownOptions);
   connect(PanBottom, &ViewerPanel::optionsClicked, this,
-          Guarded(&a.views, &ViewActions::RefreshBrowser));
+          Act(&WindowActions::views, &ViewActions::RefreshBrowser));
   connect(PanBottom, &ViewerPanel::themeChosen, this,
-          Guarded(&a.views, &ViewActions::cbxThemeChange));
-  connect(PanBottom, &ViewerPanel::rawClicked, this, Guarded(&a.views, &ViewActions::btnRawClick));
-  // The statistics show the counts of each view as it ends.
-  connect(PanBottom, &ViewerPanel::countersChanged, this, [&a] { a.views.vsStatRepaint(); });
-  connect(conversations, &ListPanel::searchRequested, this,
-          Guarded(&a.search, &SearchActions::btnSearchNextClick));
-  connect(btnCancel, &QPushButton::clicked, this, Guarded(&a.views, &ViewActions::applyClick));
-  connect(contacts, &ContactTreePanel::archivingClicked, this,
-          Guarded(&a.discovery, &DiscoveryActions::spdArchivingClick));
-  connect(contacts, &ContactTreePanel::browseClicked, this,
-          Guarded(&a.files, &FileActions::btnSelDirClick));
-  connect(btnHelp, &QToolButton::clicked, this, Guarded(&a.help, &HelpActions::Onlinehelp1Click));
-  connect(btnForum, &QToolButton::clicked, this, Guarded(&a.help, &HelpActions::btnForumClick));
-  connect(conversations, &ListPanel::tabChanged, this,
-          Guarded(&a.views, &ViewActions::TabSetChange));
-  connect(conversations, &ListPanel::tabCloseClicked, this,
-          Guarded(&a.views, &ViewActions::CloseActiveSearchTab));
+          Act(&WindowActions::views, &ViewActions::cbxThemeChange));
+  connect(PanBottom, &ViewerPanel::rawClicked, this,
+          Act(&WindowActions::views, &ViewActions::btnRawClick));
+  // What a view produced: its page for the viewer, its counts for the
+  // statistics as it ends.
+  connect(session_, &ViewSession::started, PanBottom, &ViewerPanel::StopPage);
+  connect(session_, &ViewSession::pageWritten, PanBottom, &ViewerPanel::ShowPage);
+  connect(session_, &ViewSession::countersChanged, panStats, &StatisticsPanel::ShowCounters);
 }
 
 void TfrmMain::ApplySystemCodePage() {
@@ -229,7 +219,7 @@ void TfrmMain::FormCreate() {
   }
   // 1. The lists start empty; nothing is pending.
   run_->cancel_request = false;
-  PanBottom->EnableFormatCodes();
+  session_->EnableFormatCodes();
   discovery_->loose_mode = false;
   // 2. The program folder comes with the environment.
   // 4. The profiles folder (the default, or where archives were found, or the
@@ -245,14 +235,14 @@ void TfrmMain::FormCreate() {
     if (!problem.empty()) env_.dialogs->Message(this, FromFileName(problem));
   });
   // 5. The theme list.
-  Guard([this] { PanBottom->ListThemes(); });
+  Guard([this] { PanBottom->ShowThemes(session_->ListThemes()); });
   // 6. The settings, which load the theme and render a first view.
   Guard([this] { LoadSettings(); });
   // 7. The messenger's current user.
   Guard([this] { contacts->SelectRegistryUser(); });
   contacts->ShowArchivingUsable();
   // 8.
-  PanBottom->ResetPageCounter();
+  session_->ResetPageCounter();
   // 9. The menus and the menu bar draw themselves.
   // The link buttons after them are drawn as the menu buttons are.
   std::vector<QToolButton*> bar = menu_bar_buttons;
@@ -265,29 +255,38 @@ void TfrmMain::LoadSettings() {
   const AppSettings s = ReadSettings(LocateSettingsFile(env_.program_folder).read_path);
   settings_->theme = s.theme;
   settings_->unreadable = s.unreadable;
-  PanBottom->SetDateAndTime(s.date, s.time);
+  DisplayOptions shown = session_->options();
+  shown.date = s.date;
+  shown.time = s.time;
+  PanBottom->ShowOptions(shown);
   PanBottom->SelectTheme(s.theme);
-  // A theme that cannot be loaded is reported; the other keys still apply.
+  // A theme that cannot be loaded is reported; the other keys still apply,
+  // after the first view.
   const Finally other_keys([&] {
-    PanBottom->SetStyles(s.bold, s.fonts, s.smileys);
+    shown.bold = s.bold;
+    shown.fonts = s.fonts;
+    shown.smileys = s.smileys;
+    PanBottom->ShowOptions(shown);
     btnStats->setChecked(s.stats);
     btnFormat->setChecked(s.format);
     mnuStatistics->setChecked(btnStats->isChecked());
     panStats->setVisible(btnStats->isChecked());
+    TellViewShown();
     PanBottom->ShowFormatBar(btnFormat->isChecked());
     mnuFormatToolbar->setChecked(btnFormat->isChecked());
     for (const FavoriteEntry& f : s.favorites) contacts->LoadFavorite(f);
   });
-  actions_->views.cbxThemeChange();
+  session_->LoadTheme(PanBottom->chosen_theme());
+  actions_->views.RefreshBrowser();
 }
 
 void TfrmMain::SaveSettings() {
   AppSettings s;
-  const DisplayOptions shown = PanBottom->options();
+  const DisplayOptions shown = session_->options();
   s.date = shown.date;
   s.time = shown.time;
   // With no entry selected, the name that was read is kept for the next start.
-  s.theme = PanBottom->chosen_theme().value_or(settings_->theme);
+  s.theme = session_->chosen_theme().value_or(settings_->theme);
   s.bold = shown.bold;
   s.fonts = shown.fonts;
   s.smileys = shown.smileys;
@@ -312,11 +311,21 @@ void TfrmMain::btnStatsClick() {
   const bool shown = panStats->isVisibleTo(this);
   btnStats->setChecked(shown);
   mnuStatistics->setChecked(shown);
+  TellViewShown();
 }
 
 void TfrmMain::mnuMsgviewClick() {
   PanBottom->setVisible(!PanBottom->isVisibleTo(this));
   mnuMsgview->setChecked(PanBottom->isVisibleTo(this));
+  TellViewShown();
+}
+
+void TfrmMain::TellViewShown() {
+  actions_->views.SetViewShown(panStats->isVisibleTo(this) || PanBottom->isVisibleTo(this));
+}
+
+void TfrmMain::btnCancelClick() {
+  run_->cancel_request = true;
 }
 
 void TfrmMain::Exit1Click() {

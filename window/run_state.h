@@ -12,7 +12,6 @@ struct RunState {
   std::unique_ptr<WaitPanelDisplay> wait_display;
   LongActionRunner* runner = nullptr;  // owned by the window
   bool cancel_request = false;         // "Cancel" on the wait panel
-  bool view_again = false;             // a view was asked for while a long action ran
 };
 
 }  // namespace orvex

@@ -45,8 +45,8 @@ bool DialogAnswerer::AskYesNo(QWidget*, const QString& title, const QString& tex
   if (yes && text.startsWith("Are you sure you want to delete") && monkey_.window) {
     // The entries' selection: one a search tab leaves out may stay selected.
     const TfrmMain& w = *monkey_.window;
-    for (const QModelIndex& index : w.list().selection()->selectedRows()) {
-      const ConversationEntry& e = w.list().model()->EntryAt(index.row());
+    for (const QModelIndex& index : w.list().selection().selectedRows()) {
+      const ConversationEntry& e = w.list().model().EntryAt(index.row());
       // As the file system reads it: a path box ending in "/" gives "//".
       monkey_.deletable.insert(std::filesystem::path(e.path).lexically_normal().string());
     }

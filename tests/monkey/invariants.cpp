@@ -102,8 +102,8 @@ void Invariants::CheckList(TfrmMain& w, std::vector<std::string>& failed) const 
     for (int r : expected) text += " " + std::to_string(r);
     failed.push_back(text);
   }
-  if (w.list().model()->highest_rank() != highest)
-    failed.push_back("highest rank " + std::to_string(w.list().model()->highest_rank()) +
+  if (w.list().model().highest_rank() != highest)
+    failed.push_back("highest rank " + std::to_string(w.list().model().highest_rank()) +
                      " but shown " + std::to_string(highest));
 }
 

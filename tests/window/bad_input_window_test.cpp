@@ -46,7 +46,7 @@ class BadInputWindowTest : public PlatformWindowTest {
     return w;
   }
 
-  std::string Page(const TfrmMain& w) const { return JoinItems(w.viewer().html_buffer()); }
+  std::string Page(const TfrmMain& w) const { return JoinItems(w.view().html_buffer()); }
 
   // Runs the batch export dialog with "OK" on this folder and scope; whether
   // the dialog closed.
@@ -100,7 +100,7 @@ TEST_P(UnreadableArchiveWindow, IsReportedAfterThePagesBeforeItAndTheWindowGoesO
   EXPECT_EQ(dialogs.errors, QStringList({c.box}));
   EXPECT_NE(Page(w).find("readable"), std::string::npos);
   EXPECT_NE(Page(w).find("</body></html>"), std::string::npos);
-  EXPECT_EQ(w.viewer().text_buffer().size(), 1u);
+  EXPECT_EQ(w.view().text_buffer().size(), 1u);
   SelectRows(w, {0});
   EXPECT_EQ(dialogs.errors.size(), 1);
   EXPECT_NE(Page(w).find("readable"), std::string::npos);
@@ -151,7 +151,7 @@ TEST_F(BadInputWindowTest, OddNamesAreListedRenderedAndExported) {
   }
   SelectNode(w, "Show all");
   Choose(Ui(w).popMessage, "Select all messages");
-  ASSERT_EQ(w.viewer().text_buffer().size(), friends.size());
+  ASSERT_EQ(w.view().text_buffer().size(), friends.size());
   const std::string page = Page(w);
   EXPECT_NE(page.find("alice  jones  said hello"), std::string::npos);
   EXPECT_NE(page.find("say \"hi\" & <b> said hello"), std::string::npos);
@@ -223,7 +223,7 @@ TEST_P(DamagedFilesAtStart, StartQuicklyWithTheDefaultsAndShowPages) {
   EXPECT_EQ(ShownFileNames(w).size(), c.favorites);
   SelectNode(w, "alice");
   SelectRows(w, {0});
-  EXPECT_EQ(w.viewer().text_buffer().size(), 1u);
+  EXPECT_EQ(w.view().text_buffer().size(), 1u);
   EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
@@ -307,7 +307,7 @@ TEST_F(BadInputWindowTest, ATemporaryFolderThatCannotBeWrittenIsReportedAndTheWi
                                                "/orvex0.html\". " + std::strerror(ENOTDIR) + ".");
   EXPECT_EQ(dialogs.errors, QStringList({error}));
   EXPECT_FALSE(Ui(w).pnlWait->isVisibleTo(&w));
-  EXPECT_EQ(w.viewer().text_buffer().size(), 25u);  // the view was built; only its page is missing
+  EXPECT_EQ(w.view().text_buffer().size(), 25u);  // the view was built; only its page is missing
 
   // Still usable: saving works, and the next view is tried (and reported) again.
   save_dialogs.answers = {QString::fromStdString(out / "talk")};
@@ -315,7 +315,7 @@ TEST_F(BadInputWindowTest, ATemporaryFolderThatCannotBeWrittenIsReportedAndTheWi
   EXPECT_NE(ReadFile(out / "talk.txt").find("message 24"), std::string::npos);
   SelectRows(w, {3});
   EXPECT_EQ(dialogs.errors.size(), 2);
-  EXPECT_EQ(w.viewer().text_buffer().size(), 1u);
+  EXPECT_EQ(w.view().text_buffer().size(), 1u);
   EXPECT_TRUE(w.isEnabled());
 }
 

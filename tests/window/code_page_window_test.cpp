@@ -68,7 +68,7 @@ class CodePageWindowTest : public PlatformWindowTest {
 
   // The text of the list's friend column, row 0.
   static QString ListFriend(TfrmMain& w) {
-    return w.list().model()->index(0, kFriendColumn).data().toString();
+    return w.list().model().index(0, kFriendColumn).data().toString();
   }
 
   // Copies the shown text and saves it through the menus' own actions.
@@ -93,7 +93,7 @@ TEST_F(CodePageWindowTest, GreekLanguageShowsGreekEverywhere) {
   TfrmMain& w = ShowConversation(kGreekFriend, kGreekText);
   EXPECT_EQ(SystemCodePage(), 1253);
   EXPECT_EQ(Ui(w).web_page->settings()->defaultTextEncoding(), "windows-1253");
-  EXPECT_NE(JoinItems(w.viewer().html_buffer())
+  EXPECT_NE(JoinItems(w.view().html_buffer())
                 .find(std::string("\xCD\xDF\xEA\xEF\xF2 said ") + kGreekText1253),
             std::string::npos);
   const QString line = QString::fromUtf8(kGreekFriend) + " said " + QString::fromUtf8(kGreekText);

@@ -65,7 +65,7 @@ class ControlsTest : public PlatformWindowTest, public ::testing::WithParamInter
     ClickHeader(w, kFileNameColumn);
     ClickHeader(w, kFileNameColumn);
     SelectRows(w, {0});
-    views = w.viewer().view_page_counter();
+    views = w.view().view_page_counter();
     return w;
   }
 
@@ -86,8 +86,8 @@ class ControlsTest : public PlatformWindowTest, public ::testing::WithParamInter
 
   QString Outcome() {
     QStringList seen;
-    if (window->viewer().view_page_counter() != views)
-      seen << QString("views+%1").arg(window->viewer().view_page_counter() - views);
+    if (window->view().view_page_counter() != views)
+      seen << QString("views+%1").arg(window->view().view_page_counter() - views);
     if (!dialog_titles.isEmpty()) seen << "dialog " + dialog_titles.join(',');
     if (!save_dialogs.asked.isEmpty()) seen << "save " + save_dialogs.asked.join(',');
     if (save_dialogs.print_dialogs) seen << "print dialog";
@@ -102,7 +102,7 @@ class ControlsTest : public PlatformWindowTest, public ::testing::WithParamInter
 
   static QString Rows(TfrmMain& w) {
     QStringList rows;
-    for (const ConversationEntry& e : w.list().model()->entries())
+    for (const ConversationEntry& e : w.list().model().entries())
       rows << QString::fromStdString(e.file_name).left(8);
     return rows.join(' ');
   }
@@ -162,7 +162,7 @@ const ControlCase kControls[] = {
      [](ControlsTest& t, TfrmMain& w) {
        QTest::keyClick(Ui(w).cbxTheme, OtherThemeKey(w));
        const bool other =
-           JoinItems(w.viewer().html_buffer()).find("class=other") != std::string::npos;
+           JoinItems(w.view().html_buffer()).find("class=other") != std::string::npos;
        return Ui(w).cbxTheme->currentText() + (other ? " page" : " no page") + "; " + t.Outcome();
      },
      "other page; views+1"},
@@ -199,7 +199,7 @@ const ControlCase kControls[] = {
     {"Raw",
      [](ControlsTest& t, TfrmMain& w) {
        QTest::mouseClick(Ui(w).btnRaw, Qt::LeftButton);
-       return QString(w.viewer().format_codes_enabled() ? "codes " : "raw ") + t.Outcome();
+       return QString(w.view().options().format_codes ? "codes " : "raw ") + t.Outcome();
      },
      "raw views+1"},
     // The tool buttons and the menu bar's own buttons.
@@ -318,7 +318,7 @@ const ControlCase kControls[] = {
     {"Conversation: Copy to clipboard",
      [](ControlsTest& t, TfrmMain& w) {
        t.Trigger(Ui(w).popMessage, "Copy to clipboard");
-       return Clipboard() == QString::fromStdString(JoinItems(w.viewer().text_buffer()))
+       return Clipboard() == QString::fromStdString(JoinItems(w.view().text_buffer()))
                   ? "text"
                   : Clipboard();
      },
@@ -326,7 +326,7 @@ const ControlCase kControls[] = {
     {"Copy html code to clipboard",
      [](ControlsTest& t, TfrmMain& w) {
        t.Trigger(Ui(w).popMessage, "Copy html code to clipboard");
-       return Clipboard() == QString::fromStdString(JoinItems(w.viewer().html_buffer()))
+       return Clipboard() == QString::fromStdString(JoinItems(w.view().html_buffer()))
                   ? "html"
                   : Clipboard();
      },
@@ -363,7 +363,7 @@ const ControlCase kControls[] = {
     {"list: Copy to clipboard",
      [](ControlsTest& t, TfrmMain& w) {
        t.Trigger(Ui(w).PopupMenu1, "Copy to clipboard");
-       return Clipboard() == QString::fromStdString(JoinItems(w.viewer().text_buffer()))
+       return Clipboard() == QString::fromStdString(JoinItems(w.view().text_buffer()))
                   ? "text"
                   : Clipboard();
      },

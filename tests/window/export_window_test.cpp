@@ -108,7 +108,7 @@ class ExportWindowTest : public PlatformWindowTest {
 TEST_F(ExportWindowTest, SaveAsHtmlWritesThePageUnderTheTestedName) {
   TfrmMain& w = StartWith(2);
   SelectRows(w, {0, 1});
-  const std::string page = JoinItems(w.viewer().html_buffer());
+  const std::string page = JoinItems(w.view().html_buffer());
   ASSERT_EQ(page, kPageHead + Conversation("alice", "message 0") +
                       Conversation("alice", "message 1") + kPageFoot);
   const std::pair<std::string, std::string> names[] = {{"notes", "notes.html"},
@@ -172,7 +172,7 @@ TEST_F(ExportWindowTest, AFileThatCannotBeCreatedIsReported) {
 TEST_F(ExportWindowTest, SelectedConversationsGiveOnePageEach) {
   TfrmMain& w = StartWith(3);
   SelectRows(w, {0, 2});
-  const std::string page = JoinItems(w.viewer().html_buffer());
+  const std::string page = JoinItems(w.view().html_buffer());
   picker.answer = QString::fromStdString(out.path());
   BatchExport(w, true, [&](TfrmSaveDir& d) {
     EXPECT_EQ(d.edtDirector->text(), "");
@@ -190,8 +190,8 @@ TEST_F(ExportWindowTest, SelectedConversationsGiveOnePageEach) {
   EXPECT_EQ(ReadFile(out / "20050103-bob-alice.html"),
             kPageHead + Conversation("alice", "message 2") + kPageFoot);
   // The text buffer now holds the last exported transcript; the page stays.
-  EXPECT_EQ(w.viewer().text_buffer(), TextItems{Transcript("alice", "message 2")});
-  EXPECT_EQ(JoinItems(w.viewer().html_buffer()), page);
+  EXPECT_EQ(w.view().text_buffer(), TextItems{Transcript("alice", "message 2")});
+  EXPECT_EQ(JoinItems(w.view().html_buffer()), page);
   Choose(Ui(w).popMessage, "Copy to clipboard");
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
             Transcript("alice", "message 2") + "\r\n");
@@ -222,7 +222,7 @@ TEST_F(ExportWindowTest, AllTheArchiveNamesTwoFriendsApart) {
             (std::vector<std::string>{"20050101-bob-alice.html", "20050101-bob-carol.html"}));
   EXPECT_EQ(ReadFile(out / "20050101-bob-carol.html"),
             kPageHead + Conversation("carol", "to carol") + kPageFoot);
-  EXPECT_EQ(w.list().model()->rowCount(), 2);  // the new selection stays
+  EXPECT_EQ(w.list().model().rowCount(), 2);  // the new selection stays
 }
 
 TEST_F(ExportWindowTest, RefusalsAndErrorsKeepTheDialogOpen) {

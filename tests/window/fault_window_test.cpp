@@ -72,9 +72,9 @@ class FaultWindowTest : public PlatformWindowTest, public ::testing::WithParamIn
 
   // What the user sees of the operation: its files and the window's state.
   std::string Outcome(TfrmMain& w) const {
-    std::string seen = JoinItems(w.viewer().text_buffer()) + "|" +
+    std::string seen = JoinItems(w.view().text_buffer()) + "|" +
                        Ui(w).spdArchiving->text().toStdString() + "|" +
-                       std::to_string(w.list().model()->rowCount());
+                       std::to_string(w.list().model().rowCount());
     for (const auto& [path, bytes] : Files()) seen += "|" + path + "=" + bytes;
     return seen;
   }
@@ -201,7 +201,7 @@ TEST_P(FaultWindowTest, EveryFaultAtEveryCallLosesNothingAndIsReported) {
         const int errors = dialogs.errors.size();
         Choose(Ui(w).PopupMenu1, "Refresh");
         SelectRows(w, {0, 1, 2});
-        EXPECT_EQ(w.viewer().text_buffer().size(), 3u);
+        EXPECT_EQ(w.view().text_buffer().size(), 3u);
         EXPECT_EQ(dialogs.errors.size(), errors);
       }
     }

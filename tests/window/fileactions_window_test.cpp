@@ -51,7 +51,7 @@ TEST_F(FileActionsTest, TheQuestionCountsTheSelectedRowsAndNoDeletesNothing) {
   EXPECT_EQ(dialogs.questions.join("#"),
             "Confirmation|Are you sure you want to delete 3 files?\r\n");
   for (const std::string& p : paths) EXPECT_TRUE(fs::exists(p)) << p;
-  EXPECT_EQ(w.list().model()->rowCount(), 3);
+  EXPECT_EQ(w.list().model().rowCount(), 3);
 }
 
 TEST_F(FileActionsTest, YesDeletesTheSelectedFilesAndListsWhatIsLeft) {
@@ -69,7 +69,7 @@ TEST_F(FileActionsTest, YesDeletesTheSelectedFilesAndListsWhatIsLeft) {
   // Every file of the friend gone: an empty list, the friend still in the tree.
   SelectRows(w, {0});
   Choose(Ui(w).popMessage, "Delete");
-  EXPECT_EQ(w.list().model()->rowCount(), 0);
+  EXPECT_EQ(w.list().model().rowCount(), 0);
   EXPECT_TRUE(TreeTexts(w).contains("  alice"));
 }
 
@@ -79,9 +79,9 @@ TEST_F(FileActionsTest, AFileThatCannotBeDeletedStopsInListOrderAndKeepsTheList)
   fs::remove(paths[1]);  // the second row's file, gone behind the program's back
   Item(Ui(w).PopupMenu1, "Delete")->trigger();
   EXPECT_EQ(dialogs.errors.join("|"), "File not found.");
-  EXPECT_FALSE(fs::exists(paths[2]));          // the first row, deleted before the failure
-  EXPECT_TRUE(fs::exists(paths[0]));           // the third row, never reached
-  EXPECT_EQ(w.list().model()->rowCount(), 3);  // not rebuilt
+  EXPECT_FALSE(fs::exists(paths[2]));         // the first row, deleted before the failure
+  EXPECT_TRUE(fs::exists(paths[0]));          // the third row, never reached
+  EXPECT_EQ(w.list().model().rowCount(), 3);  // not rebuilt
 }
 
 TEST_F(FileActionsTest, DeletedFavouritesStayInTheFavourites) {
@@ -90,8 +90,8 @@ TEST_F(FileActionsTest, DeletedFavouritesStayInTheFavourites) {
   Choose(Ui(w).popMessage, "Add to favorites");
   Choose(Ui(w).popMessage, "Delete");
   SelectNode(w, "Favorite conversations");
-  EXPECT_EQ(w.list().model()->rowCount(), 2);
-  EXPECT_FALSE(fs::exists(w.list().model()->EntryAt(0).path));
+  EXPECT_EQ(w.list().model().rowCount(), 2);
+  EXPECT_FALSE(fs::exists(w.list().model().EntryAt(0).path));
 }
 
 TEST_F(FileActionsTest, TheDelKeyDeletesOnlyWhileTheListHasTheFocus) {
@@ -157,12 +157,12 @@ TEST_F(FileActionsTest, ChoosingTheFolderShownAlreadyDoesNotRescan) {
   Item(Ui(w).popFile, "Open message archive folder...")->trigger();
   EXPECT_EQ(Ui(w).edtPath->text().toStdString(), shown);
   EXPECT_FALSE(TreeTexts(w).contains("eve"));
-  EXPECT_EQ(w.list().model()->rowCount(), 1);
+  EXPECT_EQ(w.list().model().rowCount(), 1);
 
   picker.answer.reset();  // cancelled: nothing changes
   Ui(w).btnSelDir->click();
   EXPECT_EQ(Ui(w).edtPath->text().toStdString(), shown);
-  EXPECT_EQ(w.list().model()->rowCount(), 1);
+  EXPECT_EQ(w.list().model().rowCount(), 1);
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ TEST_F(KeepExportWindowTest, JsonFilesForEachScope) {
 TEST_F(KeepExportWindowTest, WebsiteOfTheSelectionAndAnEmptyFolderRefused) {
   TfrmMain& w = StartWith(3);
   SelectRows(w, {0, 2});
-  const TextItems text_before = w.viewer().text_buffer();
+  const TextItems text_before = w.view().text_buffer();
   // A folder with a page of the user's where the site would write its own.
   WriteBytes(out / "mine/index.html", "mine");
   Choose(w, "Save as website...", [&](TfrmSaveDir& d) {
@@ -160,7 +160,7 @@ TEST_F(KeepExportWindowTest, WebsiteOfTheSelectionAndAnEmptyFolderRefused) {
   const std::string day = ReadFile(out / "site/bob/alice/20050101-bob.html");
   EXPECT_NE(day.find("message 0"), std::string::npos);
   EXPECT_NE(day.find("<a href=\"20050103-bob.html\" rel=\"next\">"), std::string::npos);
-  EXPECT_EQ(w.viewer().text_buffer(), text_before);  // the view's buffers stay
+  EXPECT_EQ(w.view().text_buffer(), text_before);  // the view's buffers stay
   EXPECT_EQ(dialogs.questions,
             QStringList({"Save as website|The website has been saved in\n" +
                          QString::fromStdString(out / "site") + "\n\nOpen it now?"}));

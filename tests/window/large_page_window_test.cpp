@@ -57,7 +57,7 @@ TEST_P(LargePageTest, WholePageScrollsToItsEndHighlightsAndPrints) {
   SearchFor(w, "needle");
   ASSERT_EQ(Ui(w).TabSet->currentIndex(), 1);
   ASSERT_TRUE(LoadAndWait(w, [&] { Choose(Ui(w).popMessage, "Select all messages"); }));
-  ASSERT_EQ(w.list().model()->rowCount(), kConversations);
+  ASSERT_EQ(w.list().model().rowCount(), kConversations);
 
   // To the end, as far as it goes once the conversations there are laid out
   // (their heights settle as they come near the screen): at the end, with the

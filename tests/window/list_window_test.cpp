@@ -27,7 +27,7 @@ class ListWindowTest : public WindowTest {
 
   std::vector<int> Sizes(const TfrmMain& w) {
     std::vector<int> sizes;
-    for (const auto& e : w.list().model()->entries()) sizes.push_back(e.size);
+    for (const auto& e : w.list().model().entries()) sizes.push_back(e.size);
     return sizes;
   }
 
@@ -35,7 +35,7 @@ class ListWindowTest : public WindowTest {
   // as its count says (in list order): their files are written anew.
   void SearchWithHits(TfrmMain& w, const std::string& text,
                       const std::vector<std::string>& counts) {
-    const std::vector<ConversationEntry> entries = w.list().model()->entries();
+    const std::vector<ConversationEntry> entries = w.list().model().entries();
     ASSERT_EQ(counts.size(), entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
       RecordToWrite r;
@@ -63,15 +63,15 @@ TEST_F(ListWindowTest, RefillingKeepsTheChosenSortOrder) {
   TfrmMain& w = StartWithTenConversations();
   ClickHeader(w, kFileNameColumn);  // descending
   Choose(Ui(w).PopupMenu1, "Refresh");
-  EXPECT_EQ(w.list().model()->EntryAt(0).file_name, "20050110-bob.dat");
+  EXPECT_EQ(w.list().model().EntryAt(0).file_name, "20050110-bob.dat");
 }
 
 TEST_F(ListWindowTest, SearchTabShowsOnlyEntriesWithHitsAndConversationsShowsAll) {
   TfrmMain& w = StartWithTenConversations();
   SearchWithHits(w, "x", {"0", "2", "0", "0", "5", "0", "0", "1", "0", "0"});
-  const auto& entries = w.list().model()->entries();
+  const auto& entries = w.list().model().entries();
   EXPECT_EQ(ShownFileNames(w).size(), 3);
-  EXPECT_EQ(w.list().model()->highest_rank(), 5);
+  EXPECT_EQ(w.list().model().highest_rank(), 5);
   EXPECT_FALSE(Ui(w).msg->isColumnHidden(kRankColumn));
   EXPECT_EQ(entries[4].rank, 5);
 
@@ -113,8 +113,8 @@ TEST_F(ListWindowTest, SelectAllMessagesSelectsHiddenEntriesTooAndRendersThem) {
   TfrmMain& w = StartWithTenConversations();
   SearchWithHits(w, "x", {"1", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
   Choose(Ui(w).popMessage, "Select all messages");
-  EXPECT_EQ(w.list().selection()->selectedRows().size(), 10);
-  EXPECT_EQ(w.viewer().text_buffer().size(), 10u);
+  EXPECT_EQ(w.list().selection().selectedRows().size(), 10);
+  EXPECT_EQ(w.view().text_buffer().size(), 10u);
 }
 
 // Hiding an entry does not deselect it, and switching tabs renders nothing;
@@ -123,21 +123,21 @@ TEST_F(ListWindowTest, EntriesATabLeavesOutStaySelectedUntilAClickChoosesAgain) 
   TfrmMain& w = StartWithTenConversations();
   ShowWindow(w);
   SelectRows(w, {0, 1, 2});
-  const std::int32_t views = w.viewer().view_page_counter();
+  const std::int32_t views = w.view().view_page_counter();
   SearchWithHits(w, "x", {"1", "0", "1", "0", "0", "0", "0", "0", "0", "0"});
   EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), 2);
-  EXPECT_EQ(w.list().selection()->selectedRows().size(), 3);
+  EXPECT_EQ(w.list().selection().selectedRows().size(), 3);
   ClickTab(w, 0);
   EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), 3);
-  EXPECT_EQ(w.viewer().view_page_counter(), views);
+  EXPECT_EQ(w.view().view_page_counter(), views);
 
   ClickTab(w, 1);
   const QPoint second = Ui(w).msg->visualRect(Ui(w).msg->model()->index(1, 1)).center();
   QTest::mouseClick(Ui(w).msg->viewport(), Qt::LeftButton, {}, second);
-  const QModelIndexList chosen = w.list().selection()->selectedRows();
+  const QModelIndexList chosen = w.list().selection().selectedRows();
   ASSERT_EQ(chosen.size(), 1);
   EXPECT_EQ(chosen.front().row(), 2);
-  EXPECT_EQ(w.viewer().view_page_counter(), views + 1);
+  EXPECT_EQ(w.view().view_page_counter(), views + 1);
   ClickTab(w, 0);
   EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), 1);
 }
@@ -146,15 +146,15 @@ TEST_F(ListWindowTest, ARightClickKeepsTheSelectionTheMenuActsOn) {
   TfrmMain& w = StartWithTenConversations();
   ShowWindow(w);
   SelectRows(w, {1});
-  const std::int32_t views = w.viewer().view_page_counter();
+  const std::int32_t views = w.view().view_page_counter();
   const QPoint row3 = Ui(w).msg->visualRect(Ui(w).msg->model()->index(3, 1)).center();
   QTest::mouseClick(Ui(w).msg->viewport(), Qt::RightButton, {}, row3);
   EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), 1);
   EXPECT_TRUE(Ui(w).msg->selectionModel()->isRowSelected(1, {}));
-  EXPECT_EQ(w.viewer().view_page_counter(), views);
+  EXPECT_EQ(w.view().view_page_counter(), views);
   QTest::mouseClick(Ui(w).msg->viewport(), Qt::LeftButton, {}, row3);  // a left click selects
   EXPECT_TRUE(Ui(w).msg->selectionModel()->isRowSelected(3, {}));
-  EXPECT_EQ(w.viewer().view_page_counter(), views + 1);
+  EXPECT_EQ(w.view().view_page_counter(), views + 1);
 }
 
 // Each column sorts by its own key, first click descending: text columns by
@@ -188,7 +188,7 @@ TEST_P(SortColumns, SortsByTheColumnsKey) {
   const QPoint at(header->sectionViewportPosition(c.column) + 5, header->height() / 2);
   for (int i = 0; i < c.clicks; ++i) QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
   QStringList order;
-  for (const ConversationEntry& e : w.list().model()->entries())
+  for (const ConversationEntry& e : w.list().model().entries())
     order << QString::fromStdString(e.friend_name);
   EXPECT_EQ(order.join(' '), c.order);
   QLocale::setDefault(before);

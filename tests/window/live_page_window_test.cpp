@@ -53,7 +53,7 @@ class LivePageTest : public WindowTest {
     return w;
   }
 
-  static bool Adding(const TfrmMain& w) { return w.viewer().live_page()->adding(); }
+  static bool Adding(const TfrmMain& w) { return w.findChild<ViewerPanel*>("PanBottom")->live_page()->adding(); }
 
   RecordingSaveDialogs save_dialogs;
 };
@@ -75,8 +75,7 @@ TEST_F(LivePageTest, ScrollsBeforeItIsWholeThenIsTheSinglePageAndPrintsWhole) {
   EXPECT_NE(RunScript(w, "document.title").toString(), "ran");
   const QString kWhole = "[document.documentElement.outerHTML, document.body.innerText]";
   const QVariant live = RunScript(w, kWhole);
-  ASSERT_TRUE(
-      LoadAndWait(w, [&] { Ui(w).web_page->LoadProgramPage(w.viewer().last_page_path()); }));
+  ASSERT_TRUE(LoadAndWait(w, [&] { Ui(w).web_page->LoadProgramPage(w.view().last_page_path()); }));
   const QVariant single = RunScript(w, kWhole);
   EXPECT_EQ(live.toList().value(0).toString(), single.toList().value(0).toString());
   EXPECT_EQ(live.toList().value(1).toString(), single.toList().value(1).toString());

@@ -79,8 +79,8 @@ TEST_F(LongActionWindowTest, WhileAViewRunsASearchAThemeAndATabAreRefused) {
     EXPECT_TRUE(w.list().search_list().empty()) << n;
     EXPECT_EQ(Ui(w).cbxTheme->currentIndex(), theme) << n;
     EXPECT_EQ(Ui(w).msg->selectionModel()->selectedRows().size(), n);
-    EXPECT_EQ(w.viewer().text_buffer().size(), static_cast<std::size_t>(n));
-    EXPECT_EQ(JoinItems(w.viewer().html_buffer()).find("class=other"), std::string::npos);
+    EXPECT_EQ(w.view().text_buffer().size(), static_cast<std::size_t>(n));
+    EXPECT_EQ(JoinItems(w.view().html_buffer()).find("class=other"), std::string::npos);
     EXPECT_TRUE(dialogs.errors.isEmpty());
 
     // Afterwards the same commands work.
@@ -96,7 +96,7 @@ TEST_F(LongActionWindowTest, CancelStillStopsTheViewWhileOtherInputIsRefused) {
     if (position == 3) QTest::mouseClick(Ui(w).btnCancel, Qt::LeftButton);
   });
   Item(Ui(w).popMessage, "Select all messages")->trigger();
-  EXPECT_EQ(w.viewer().text_buffer().size(), 4u);
+  EXPECT_EQ(w.view().text_buffer().size(), 4u);
   EXPECT_EQ(Ui(w).lblProgress->text(), "3 files processed out of 25");
 }
 
@@ -110,13 +110,13 @@ TEST_F(LongActionWindowTest, ASelectionChangedDuringAViewIsShownAfterIt) {
   });
   Item(Ui(w).popMessage, "Select all messages")->trigger();
   ASSERT_TRUE(changed);
-  EXPECT_TRUE(WaitFor([&] { return w.viewer().text_buffer().size() == 1u; }));
-  EXPECT_NE(JoinItems(w.viewer().text_buffer()).find("flat 7"), std::string::npos);
+  EXPECT_TRUE(WaitFor([&] { return w.view().text_buffer().size() == 1u; }));
+  EXPECT_NE(JoinItems(w.view().text_buffer()).find("flat 7"), std::string::npos);
 }
 
 TEST_F(LongActionWindowTest, ASearchShowsItsPanelAndRefusesAView) {
   TfrmMain& w = StartWith(31);
-  const std::int32_t views = w.viewer().view_page_counter();
+  const std::int32_t views = w.view().view_page_counter();
   bool tried = false, view_inside = false;
   QObject::connect(Ui(w).WaitProgress, &QProgressBar::valueChanged, &w, [&](int position) {
     if (position != 1 || tried) return;
@@ -126,7 +126,7 @@ TEST_F(LongActionWindowTest, ASearchShowsItsPanelAndRefusesAView) {
     // The selection changes meanwhile (the program's doing: a person's
     // click or key is refused).
     Item(Ui(w).popMessage, "Select all messages")->trigger();
-    view_inside = w.viewer().view_page_counter() != views;
+    view_inside = w.view().view_page_counter() != views;
   });
   QTest::keyClicks(Ui(w).txtSearch, "flat");
   QTest::keyClick(Ui(w).txtSearch, Qt::Key_Return);
@@ -135,8 +135,8 @@ TEST_F(LongActionWindowTest, ASearchShowsItsPanelAndRefusesAView) {
   EXPECT_EQ(w.list().search_list().size(), 1u);
   EXPECT_EQ(w.list().search_list()[0].second.size(), 31u);
   // The new selection is shown once the search is done, not inside it.
-  EXPECT_TRUE(WaitFor([&] { return w.viewer().view_page_counter() == views + 1; }));
-  EXPECT_EQ(w.viewer().text_buffer().size(), 31u);
+  EXPECT_TRUE(WaitFor([&] { return w.view().view_page_counter() == views + 1; }));
+  EXPECT_EQ(w.view().text_buffer().size(), 31u);
 }
 
 // A whole history selected with Ctrl+A: the rows arrive in two column blocks
@@ -157,7 +157,7 @@ TEST_F(LongActionWindowTest, CtrlAOnALongListShowsTheWaitPanelAtOnce) {
   QObject::connect(Ui(w).WaitProgress, &QProgressBar::valueChanged, &w, [&](int files) {
     if (files > 0 && ranges < 0) {
       shown = Ui(w).pnlWait->isVisibleTo(&w);
-      ranges = w.list().selection()->selection().size();
+      ranges = w.list().selection().selection().size();
     }
     Ui(w).btnCancel->click();  // the first files tell enough
   });

@@ -58,7 +58,7 @@ class OpenDatTest : public PlatformWindowTest {
   QString Page(TfrmMain& w, int row) {
     SelectRows(w, {});
     SelectRows(w, {row});
-    return QString::fromStdString(JoinItems(w.viewer().html_buffer()));
+    return QString::fromStdString(JoinItems(w.view().html_buffer()));
   }
 
   TempFolder loose;
@@ -104,8 +104,8 @@ TEST_F(OpenDatTest, OneFileIsListedWithTheNameFromItsFileName) {
   EXPECT_EQ(seen_colour, "#000000");
   EXPECT_FALSE(seen_read_only);
   EXPECT_EQ(seen_user, "john");
-  ASSERT_EQ(w.list().model()->rowCount(), 1);
-  const ConversationEntry& e = w.list().model()->EntryAt(0);
+  ASSERT_EQ(w.list().model().rowCount(), 1);
+  const ConversationEntry& e = w.list().model().EntryAt(0);
   EXPECT_EQ(e.file_name, "20060102-john.dat");
   EXPECT_EQ(e.path, path);
   EXPECT_EQ(e.identity, "john");
@@ -128,9 +128,9 @@ TEST_F(OpenDatTest, SeveralFilesShowGreyAndAreListedInTheDialogsOrder) {
   EXPECT_EQ(seen_colour, "#808080");
   EXPECT_TRUE(seen_read_only);
   EXPECT_EQ(seen_user, "ann");
-  ASSERT_EQ(w.list().model()->rowCount(), 3);
+  ASSERT_EQ(w.list().model().rowCount(), 3);
   for (int row = 0; row < 3; ++row) {
-    const ConversationEntry& e = w.list().model()->EntryAt(row);
+    const ConversationEntry& e = w.list().model().EntryAt(row);
     EXPECT_EQ(QString::fromStdString(e.path), files[row]);
     EXPECT_EQ(e.identity, "ann");
     EXPECT_EQ(e.friend_name, "mary");
@@ -180,7 +180,7 @@ TEST_F(OpenDatTest, LooseFilesAreDecodedAndShownWithTheTypedNames) {
   TfrmMain& w = Start();
   AnswerWith({QString::fromStdString(path)}, "john", "mary");
   Choose(Ui(w).popFile, "Open .dat file...");
-  ASSERT_EQ(w.list().model()->rowCount(), 1);
+  ASSERT_EQ(w.list().model().rowCount(), 1);
   const QString page = Page(w, 0);
   EXPECT_TRUE(page.contains("<p>mary said hello</p>")) << page.toStdString();
   EXPECT_TRUE(page.contains("<p>john: bye</p>")) << page.toStdString();
@@ -209,7 +209,7 @@ TEST_F(OpenDatTest, TheNamesLastAsLongAsTheLooseRowsAreListed) {
   std::filesystem::create_directories(other / "zed/Archive/Messages/yan");
   Ui(w).edtPath->setText(QString::fromStdString(other.path()));
   ASSERT_TRUE(TreeTexts(w).contains("zed"));
-  ASSERT_EQ(w.list().model()->rowCount(), 1);
+  ASSERT_EQ(w.list().model().rowCount(), 1);
   EXPECT_TRUE(Page(w, 0).contains("<p>john: bye</p>"));
 
   // Listing from the tree ends it: the list now holds the tree's files.
@@ -235,7 +235,7 @@ TEST_F(OpenDatTest, OpeningLooseFilesEndsTheSearchTabsAndTheIdentity) {
   for (QAction* a : Ui(w).popFile->actions()) {
     if (a->text() == "Open .dat file...") a->trigger();
   }
-  ASSERT_EQ(w.list().model()->rowCount(), 2);
+  ASSERT_EQ(w.list().model().rowCount(), 2);
   EXPECT_EQ(Ui(w).TabSet->count(), 1);
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 0);
   EXPECT_FALSE(Ui(w).TabSet->isVisibleTo(&w));

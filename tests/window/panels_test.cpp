@@ -1,7 +1,8 @@
-// The window's area panels driven alone, and the names of the window's
-// controls as a whole.
+// The view's session and the window's area panels driven alone, and the
+// names of the window's controls as a whole.
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QSignalSpy>
 #include <QTreeView>
@@ -9,7 +10,10 @@
 #include <map>
 
 #include "tests/window/window_fixture.h"
+#include "window/list/conversation_model.h"
+#include "window/list/list_panel.h"
 #include "window/long_action.h"
+#include "window/viewer/view_session.h"
 #include "ylogs/render/document.h"
 
 namespace orvex::testing {
@@ -17,21 +21,28 @@ namespace {
 
 using PanelTest = WindowTest;
 
-// Given paths, the viewer writes each view's page under the next name as its
-// buffer holds it, and tells the counts of every view that ends; a file that
-// cannot be read is reported after the files before it are shown.
-TEST_F(PanelTest, ViewerWritesEachViewsPageAndTellsItsCounts) {
+// Given paths, the session alone (no window, no browser) writes each view's
+// page under the next name as its buffer holds it, tells where, and tells the
+// counts of every view that ends; a file that cannot be read is reported
+// after the files before it are shown.
+TEST_F(PanelTest, SessionWritesEachViewsPageAndTellsItsCounts) {
   const std::string a = AddArchive("me", "pal", "20060101", {"one", "two", "three"});
   const std::string b = AddArchive("me", "pal", "20060102", {"four"});
   QWidget commands;
   LongActionRunner runner(&commands);
-  ViewerPanel viewer(program.path(), QString::fromStdString(temp / "pages"), nullptr);
-  QSignalSpy told(&viewer, &ViewerPanel::countersChanged);
+  ViewSession viewer(program.path(), QString::fromStdString(temp / "pages"));
+  QSignalSpy told(&viewer, &ViewSession::countersChanged);
+  QString written;
+  QObject::connect(&viewer, &ViewSession::pageWritten, &viewer,
+                   [&](const QString& path, const TextItems* items, std::size_t) {
+                     EXPECT_EQ(items, &viewer.html_buffer());
+                     written = path;
+                   });
   const std::pair<std::vector<std::string>, int> views[] = {
       {{a, b}, 4}, {{b}, 1}, {{a, temp / "missing.dat"}, 3}};  // paths, messages
   for (int view = 0; view < 3; ++view) {
     const auto& [paths, messages] = views[view];
-    auto show = [&] { viewer.ShowConversations(paths, {}, runner, nullptr, [] { return ""; }); };
+    auto show = [&] { viewer.Show(paths, {}, runner, nullptr, [] { return ""; }); };
     if (view == 2) {
       EXPECT_ANY_THROW(show());
     } else {
@@ -43,14 +54,14 @@ TEST_F(PanelTest, ViewerWritesEachViewsPageAndTellsItsCounts) {
     EXPECT_EQ(counts.side[0].messages + counts.side[1].messages, messages);
     const QString page = QString::fromStdString(temp / "pages/orvex%1.html").arg(view);
     EXPECT_EQ(viewer.last_page_path(), page);
+    EXPECT_EQ(written, page);
     EXPECT_EQ(ReadFile(page.toStdString()), JoinItems(viewer.html_buffer()));
   }
 }
 
 class ListPanelAlone : public ::testing::Test {
  protected:
-  // Files named by the letters, sized as given; the window's wiring of a
-  // changed tab to showing it.
+  // Files named by the letters, sized as given.
   void Fill(const std::string& names, std::vector<int> sizes) {
     std::vector<ConversationEntry> entries(names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -59,25 +70,29 @@ class ListPanelAlone : public ::testing::Test {
       paths.push_back(entries[i].path);
     }
     list.FillList(entries);
-    QObject::connect(&list, &ListPanel::tabChanged, &list, &ListPanel::ShowTab);
   }
+  QTreeView& shown() { return *list.findChild<QTreeView*>("msg"); }
   ListPanel list{nullptr};
   std::vector<FileNameBytes> paths;
 };
 
 // The selection belongs to the entries: after each sort (a click flips the
-// direction) the selected rows are the same files, in the order now shown.
+// direction) the selected rows are the same files, in the order now shown,
+// and the panel tells them as they change.
 TEST_F(ListPanelAlone, KeepsTheSelectionsFilesInDisplayOrderAfterEachSort) {
   Fill("abcd", {30, 50, 40, 20});
+  QSignalSpy told(&list, &ListPanel::selectionChanged);
   for (int row : {1, 2})
-    list.selection()->select(list.model()->index(row, 0),
-                             {QItemSelectionModel::Select | QItemSelectionModel::Rows});
+    shown().selectionModel()->select(shown().model()->index(row, 0),
+                                     {QItemSelectionModel::Select | QItemSelectionModel::Rows});
+  ASSERT_EQ(told.count(), 2);
+  EXPECT_EQ(told.last().at(0).value<std::vector<ConversationEntry>>().size(), 2u);
   const std::pair<int, std::string> sorts[] = {
       {kSizeColumn, "bc"}, {kSizeColumn, "cb"}, {kFriendColumn, "cb"}, {kFriendColumn, "bc"}};
   for (const auto& [column, expected] : sorts) {
-    list.SortBy(column);
+    emit shown().header()->sectionClicked(column);
     std::string files;
-    for (int row : list.SelectedRowsInOrder()) files += list.model()->EntryAt(row).path;
+    for (const ConversationEntry& e : list.SelectedEntries()) files += e.path;
     EXPECT_EQ(files, expected) << column;
   }
 }
@@ -86,11 +101,10 @@ TEST_F(ListPanelAlone, KeepsTheSelectionsFilesInDisplayOrderAfterEachSort) {
 // tab without counts lists nothing.
 TEST_F(ListPanelAlone, EntriesBeyondTheStoredCountsAreHidden) {
   Fill("abcdefghij", std::vector<int>(10));
-  const auto* shown = list.findChild<QTreeView*>("msg")->model();
   list.AddSearchTab("x", "x", {"1", "1", "1"}, paths);
-  EXPECT_EQ(shown->rowCount(), 3);
+  EXPECT_EQ(shown().model()->rowCount(), 3);
   list.AddSearchTab("y", "y", {}, paths);
-  EXPECT_EQ(shown->rowCount(), 0);
+  EXPECT_EQ(shown().model()->rowCount(), 0);
 }
 
 // Every control (Ui stops at one missing) is named once in the whole window,

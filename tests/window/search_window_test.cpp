@@ -63,8 +63,8 @@ class SearchWindowTest : public WindowTest {
 TEST_F(SearchWindowTest, NewTabShowsTheEntriesWithHitsAndKeepsThePage) {
   TfrmMain& w = StartWith({"the flat", "nothing", "FLAT and Flat", "a flatmate"});
   SelectRows(w, {1});
-  const std::string page = JoinItems(w.viewer().html_buffer());
-  const std::int32_t views = w.viewer().view_page_counter();
+  const std::string page = JoinItems(w.view().html_buffer());
+  const std::int32_t views = w.view().view_page_counter();
 
   SearchFor(w, "flat");
   EXPECT_TRUE(Ui(w).TabSet->isVisibleTo(&w));
@@ -75,11 +75,11 @@ TEST_F(SearchWindowTest, NewTabShowsTheEntriesWithHitsAndKeepsThePage) {
   EXPECT_EQ(w.list().search_list()[0].second, (Counts{"1", "0", "2", "1"}));
   EXPECT_EQ(ShownFileNames(w), QStringList({FileName(0), FileName(2), FileName(3)}));
   EXPECT_FALSE(Ui(w).msg->isColumnHidden(kRankColumn));
-  EXPECT_EQ(w.list().model()->highest_rank(), 2);
-  EXPECT_EQ(w.list().model()->EntryAt(2).rank, 2);
+  EXPECT_EQ(w.list().model().highest_rank(), 2);
+  EXPECT_EQ(w.list().model().EntryAt(2).rank, 2);
   // Nothing is rendered again until the next view.
-  EXPECT_EQ(JoinItems(w.viewer().html_buffer()), page);
-  EXPECT_EQ(w.viewer().view_page_counter(), views);
+  EXPECT_EQ(JoinItems(w.view().html_buffer()), page);
+  EXPECT_EQ(w.view().view_page_counter(), views);
   EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
@@ -92,11 +92,11 @@ TEST_F(SearchWindowTest, ATabShowsItsConversationsAfterTheListIsSorted) {
   QHeaderView* header = Ui(w).msg->header();
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                     QPoint(header->sectionViewportPosition(kDateColumn) + 5, header->height() / 2));
-  ASSERT_EQ(w.list().model()->EntryAt(0).file_name, FileName(4).toStdString());
+  ASSERT_EQ(w.list().model().EntryAt(0).file_name, FileName(4).toStdString());
   ClickTab(w, 0);
   ClickTab(w, 1);
   EXPECT_EQ(ShownFileNames(w), QStringList({FileName(2), FileName(0)}));
-  EXPECT_EQ(w.list().model()->EntryAt(2).rank, 2);  // the file of day 2, now third
+  EXPECT_EQ(w.list().model().EntryAt(2).rank, 2);  // the file of day 2, now third
 }
 
 TEST_F(SearchWindowTest, EnterSearchesAndAnEmptyBoxDoesNothing) {
@@ -138,7 +138,7 @@ TEST_F(SearchWindowTest, AnEmptyListAddsItsTabAtOnce) {
   SearchFor(w, "flat");
   EXPECT_EQ(Captions(w), QStringList({"Conversations", "Search: flat"}));
   EXPECT_EQ(w.list().search_list()[0].second, Counts{});
-  EXPECT_EQ(w.list().model()->rowCount(), 0);
+  EXPECT_EQ(w.list().model().rowCount(), 0);
   EXPECT_FALSE(panel_seen);
   EXPECT_EQ(Ui(w).lblProgress->text(), "");
 }
@@ -218,17 +218,17 @@ TEST_F(SearchWindowTest, TheNextViewHighlightsTheTextInItsOwnCase) {
   TfrmMain& w = StartWith({"the flat, FLAT"});
   SelectRows(w, {0});
   const std::string plain = "<p>alice said the flat, FLAT</p>";
-  EXPECT_NE(JoinItems(w.viewer().html_buffer()).find(plain), std::string::npos);
+  EXPECT_NE(JoinItems(w.view().html_buffer()).find(plain), std::string::npos);
   SearchFor(w, "flat");
   ViewAgain(w);
-  EXPECT_NE(JoinItems(w.viewer().html_buffer())
+  EXPECT_NE(JoinItems(w.view().html_buffer())
                 .find("<p>alice said the <span style=\"background:yellow\">flat</span>, FLAT</p>"),
             std::string::npos);
-  EXPECT_EQ(JoinItems(w.viewer().text_buffer()),
+  EXPECT_EQ(JoinItems(w.view().text_buffer()),
             "\r\nalice (2006-01-01 03:00:00): the flat, FLAT\r\n");
   ClickTab(w, 0);
   ViewAgain(w);
-  EXPECT_NE(JoinItems(w.viewer().html_buffer()).find(plain), std::string::npos);
+  EXPECT_NE(JoinItems(w.view().html_buffer()).find(plain), std::string::npos);
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ TEST_F(TabsWindowTest, ClicksWheelAndArrowKeysSwitchTabsAndTheListFollows) {
   ClickTab(w, 1);
   EXPECT_EQ(Ui(w).TabSet->currentIndex(), 1);
   EXPECT_EQ(Shown(w), kRed);
-  EXPECT_EQ(w.list().model()->highest_rank(), 2);
+  EXPECT_EQ(w.list().model().highest_rank(), 2);
   EXPECT_NE(TabCloseButton(w, 1), nullptr);
   EXPECT_EQ(TabCloseButton(w, 2), nullptr);
 

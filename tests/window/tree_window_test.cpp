@@ -25,7 +25,7 @@ TEST_F(TreeWindowTest, StartUpScansAndSelectsTheRegistryUserWithAnEmptyList) {
   ASSERT_EQ(selected.size(), 1);
   EXPECT_EQ(selected[0]->text(0), "bob");  // letter case counts
   EXPECT_TRUE(selected[0]->isExpanded());
-  EXPECT_EQ(w.list().model()->rowCount(), 0);
+  EXPECT_EQ(w.list().model().rowCount(), 0);
   EXPECT_EQ(Ui(w).panID->text(), "Yahoo ID: ");
 }
 
@@ -33,20 +33,20 @@ TEST_F(TreeWindowTest, TypingAPathScansOnlyExistingFoldersAndAScanEmptiesTheList
   AddArchive("bob", "alice", "20050101", {"hi"});
   TfrmMain& w = Start();
   SelectNode(w, "alice");
-  EXPECT_EQ(w.list().model()->rowCount(), 1);
+  EXPECT_EQ(w.list().model().rowCount(), 1);
   Ui(w).edtPath->setText(Ui(w).edtPath->text() + "nosuch/");
-  EXPECT_EQ(w.list().model()->rowCount(), 1);  // not a folder: nothing changes
+  EXPECT_EQ(w.list().model().rowCount(), 1);  // not a folder: nothing changes
   EXPECT_EQ(TreeTexts(w).size(), 4);
   Ui(w).edtPath->setText(QString::fromStdString(programs.path()));  // exists, holds no identity
   EXPECT_EQ(TreeTexts(w).join("|"), "Show all|Favorite conversations");
-  EXPECT_EQ(w.list().model()->rowCount(), 0);
+  EXPECT_EQ(w.list().model().rowCount(), 0);
 }
 
 TEST_F(TreeWindowTest, FilterIsCaseSensitiveAndSelectsASingleMatchAlone) {
   for (const char* f : {"Anna", "dan", "Joan"}) AddArchive("bob", f, "20050101", {"hi"});
   TfrmMain& w = Start();
   SelectNode(w, "Show all");
-  const int all = w.list().model()->rowCount();
+  const int all = w.list().model().rowCount();
   EXPECT_EQ(all, 3);
   Ui(w).edtFilter->setText("an");
   auto find = [&](const char* text) {
@@ -55,14 +55,14 @@ TEST_F(TreeWindowTest, FilterIsCaseSensitiveAndSelectsASingleMatchAlone) {
   EXPECT_TRUE(find("Anna")->isHidden());
   EXPECT_FALSE(find("dan")->isHidden());
   EXPECT_FALSE(find("Joan")->isHidden());
-  EXPECT_TRUE(find("bob")->isExpanded());        // fewer than 30 showing: all expanded
-  EXPECT_EQ(w.list().model()->rowCount(), all);  // two matches: selection kept
+  EXPECT_TRUE(find("bob")->isExpanded());       // fewer than 30 showing: all expanded
+  EXPECT_EQ(w.list().model().rowCount(), all);  // two matches: selection kept
 
   Ui(w).edtFilter->setText("Jo");
   ASSERT_EQ(Ui(w).ids->selectedItems().size(), 1);
   EXPECT_EQ(Ui(w).ids->selectedItems()[0]->text(0), "Joan");
-  ASSERT_EQ(w.list().model()->rowCount(), 1);
-  EXPECT_EQ(w.list().model()->EntryAt(0).friend_name, "Joan");
+  ASSERT_EQ(w.list().model().rowCount(), 1);
+  EXPECT_EQ(w.list().model().EntryAt(0).friend_name, "Joan");
 
   Ui(w).edtFilter->clear();
   EXPECT_FALSE(find("Anna")->isHidden());
@@ -113,7 +113,7 @@ TEST_F(TreeWindowTest, FavouritesAreListedWhateverElseIsSelectedAndKeptOnce) {
   Choose(Ui(w).popMessage, "Add to favorites");
   SelectNode(w, "Favorite conversations");
   Ui(w).ids->findItems("alice", Qt::MatchExactly | Qt::MatchRecursive).first()->setSelected(true);
-  EXPECT_EQ(w.list().model()->rowCount(), 2);
+  EXPECT_EQ(w.list().model().rowCount(), 2);
   w.close();
   const std::string ini = SettingsText();
   EXPECT_NE(ini.find("Favorites=2\r\n"), std::string::npos);
@@ -125,7 +125,7 @@ TEST_F(TreeWindowTest, SelectAllShownListsEveryConversation) {
   AddArchive("eve", "dave", "20050101", {"hi"});
   TfrmMain& w = Start();
   SelectAllNodes(w);
-  EXPECT_EQ(w.list().model()->rowCount(), 2);
+  EXPECT_EQ(w.list().model().rowCount(), 2);
 }
 
 }  // namespace

@@ -45,22 +45,21 @@ class ViewerWindowTest : public WindowTest {
 TEST_F(ViewerWindowTest, NothingSelectedGivesHeaderAndFooterOnly) {
   TfrmMain& w = StartWith(2);
   ViewAgain(w);
-  EXPECT_EQ(JoinItems(w.viewer().html_buffer()),
+  EXPECT_EQ(JoinItems(w.view().html_buffer()),
             "\r\n<html><body>\r\n\r\n<p>2026-12-07 12:00:00</p></body></html>\r\n");
-  EXPECT_TRUE(w.viewer().text_buffer().empty());
-  EXPECT_EQ(ReadFile(w.viewer().last_page_path().toStdString()),
-            JoinItems(w.viewer().html_buffer()));
+  EXPECT_TRUE(w.view().text_buffer().empty());
+  EXPECT_EQ(ReadFile(w.view().last_page_path().toStdString()), JoinItems(w.view().html_buffer()));
 }
 
 TEST_F(ViewerWindowTest, TwoConversationsGiveOnePageInListOrder) {
   TfrmMain& w = StartWith(2);
   SelectRows(w, {0, 1});
-  EXPECT_EQ(JoinItems(w.viewer().html_buffer()),
+  EXPECT_EQ(JoinItems(w.view().html_buffer()),
             "\r\n<html><body>\r\n"
             "\r\n<div>\r\n\r\n\r\n<p>alice said message 0</p>\r\n\r\n</div>\r\n"
             "\r\n<div>\r\n\r\n\r\n<p>alice said message 1</p>\r\n\r\n</div>\r\n"
             "\r\n<p>2026-12-07 12:00:00</p></body></html>\r\n");
-  EXPECT_EQ(JoinItems(w.viewer().text_buffer()),
+  EXPECT_EQ(JoinItems(w.view().text_buffer()),
             "\r\nalice (2006-01-01 03:00:00): message 0\r\n"
             "\r\nalice (2006-01-01 03:00:00): message 1\r\n");
 }
@@ -84,8 +83,8 @@ TEST_F(ViewerWindowTest, CancelWhileTheFifthIsRenderedKeepsFiveConversations) {
     if (position == 4) Ui(w).btnCancel->click();  // the click arrives while entry 5 is rendered
   });
   SelectRows(w, FirstRows(30));
-  EXPECT_EQ(w.viewer().text_buffer().size(), 5u);
-  const std::string page = JoinItems(w.viewer().html_buffer());
+  EXPECT_EQ(w.view().text_buffer().size(), 5u);
+  const std::string page = JoinItems(w.view().html_buffer());
   EXPECT_NE(page.find("message 4"), std::string::npos);
   EXPECT_EQ(page.find("message 5"), std::string::npos);
   EXPECT_NE(page.find("</body></html>"), std::string::npos);
@@ -94,13 +93,13 @@ TEST_F(ViewerWindowTest, CancelWhileTheFifthIsRenderedKeepsFiveConversations) {
 
 TEST_F(ViewerWindowTest, TenPageNamesAreUsedInTurn) {
   TfrmMain& w = StartWith(1);
-  const std::int32_t start = w.viewer().view_page_counter();
+  const std::int32_t start = w.view().view_page_counter();
   QStringList names;
   for (int i = 0; i < 11; ++i) {
     Ui(w).ckDate->click();
-    names << QFileInfo(w.viewer().last_page_path()).fileName();
+    names << QFileInfo(w.view().last_page_path()).fileName();
   }
-  EXPECT_EQ(w.viewer().view_page_counter(), start + 11);
+  EXPECT_EQ(w.view().view_page_counter(), start + 11);
   EXPECT_EQ(names[0], QString("orvex%1.html").arg(start % 10));
   EXPECT_EQ(names[10], names[0]);
   EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), 10);
@@ -111,11 +110,11 @@ TEST_F(ViewerWindowTest, SkippedWhenStatisticsAndViewerAreBothHidden) {
   SelectRows(w, {0});
   Choose(Ui(w).popView, "Message viewer");  // statistics hidden too by default
   SelectRows(w, {0, 1});
-  EXPECT_EQ(w.viewer().text_buffer().size(), 1u);  // the last view's buffers stay
+  EXPECT_EQ(w.view().text_buffer().size(), 1u);  // the last view's buffers stay
   Ui(w).btnStats->click();
   SelectRows(w, {1});
-  ASSERT_EQ(w.viewer().text_buffer().size(), 1u);
-  EXPECT_NE(w.viewer().text_buffer()[0].find("message 1"), std::string::npos);
+  ASSERT_EQ(w.view().text_buffer().size(), 1u);
+  EXPECT_NE(w.view().text_buffer()[0].find("message 1"), std::string::npos);
 }
 
 TEST_F(ViewerWindowTest, StatisticsCountTheShownConversations) {
@@ -144,15 +143,15 @@ TEST_F(ViewerWindowTest, FormatOptionsRenderTheSelectionAgain) {
   TfrmMain& w = Start();
   SelectNode(w, "alice");
   SelectRows(w, {0});
-  EXPECT_NE(JoinItems(w.viewer().html_buffer()).find("<b>bold</b> :)"), std::string::npos);
+  EXPECT_NE(JoinItems(w.view().html_buffer()).find("<b>bold</b> :)"), std::string::npos);
   Ui(w).ckBold->click();
-  EXPECT_NE(JoinItems(w.viewer().html_buffer()).find("said bold :)"), std::string::npos);
+  EXPECT_NE(JoinItems(w.view().html_buffer()).find("said bold :)"), std::string::npos);
   Ui(w).ckSmilies->click();
-  EXPECT_NE(JoinItems(w.viewer().html_buffer())
-                .find("<img src=\"" + program.path() + "Smileys/01.gif\">"),
-            std::string::npos);
+  EXPECT_NE(
+      JoinItems(w.view().html_buffer()).find("<img src=\"" + program.path() + "Smileys/01.gif\">"),
+      std::string::npos);
   Ui(w).btnRaw->click();
-  EXPECT_NE(JoinItems(w.viewer().html_buffer()).find("\x1B[1mbold"), std::string::npos);
+  EXPECT_NE(JoinItems(w.view().html_buffer()).find("\x1B[1mbold"), std::string::npos);
 }
 
 TEST_F(ViewerWindowTest, ErrorWhileRenderingShowsWhatWasRenderedAndReportsIt) {
@@ -165,8 +164,8 @@ TEST_F(ViewerWindowTest, ErrorWhileRenderingShowsWhatWasRenderedAndReportsIt) {
   std::filesystem::remove(broken);
   SelectRows(w, {0, 1});
   EXPECT_EQ(dialogs.errors.join("|"), "File not found.");
-  EXPECT_EQ(w.viewer().text_buffer().size(), 1u);
-  EXPECT_NE(JoinItems(w.viewer().html_buffer()).find("</body></html>"), std::string::npos);
+  EXPECT_EQ(w.view().text_buffer().size(), 1u);
+  EXPECT_NE(JoinItems(w.view().html_buffer()).find("</body></html>"), std::string::npos);
 }
 
 // Messages are shown as they were sent, so the page must run no script and

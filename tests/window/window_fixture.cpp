@@ -176,11 +176,16 @@ void SelectAllNodes(TfrmMain& w) {
 }
 
 void SelectRows(TfrmMain& w, const std::vector<int>& rows) {
+  // Through the list's own selection, as the user selects: entry rows are
+  // the rows shown when the tab lists every entry.
+  const auto* shown = static_cast<const QAbstractProxyModel*>(Ui(w).msg->model());
   QItemSelection selection;
-  auto* model = w.list().model();
-  for (int row : rows) selection.select(model->index(row, 0), model->index(row, 8));
-  w.list().selection()->select(selection,
-                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  for (int row : rows) {
+    const QModelIndex entry = shown->mapFromSource(shown->sourceModel()->index(row, 0));
+    selection.select(entry, entry.siblingAtColumn(8));
+  }
+  Ui(w).msg->selectionModel()->select(
+      selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 QStringList ShownFileNames(const TfrmMain& w) {
@@ -188,7 +193,7 @@ QStringList ShownFileNames(const TfrmMain& w) {
   const auto* shown = static_cast<const QAbstractProxyModel*>(Ui(w).msg->model());
   for (int row = 0; row < shown->rowCount(); ++row) {
     const int entry = shown->mapToSource(shown->index(row, 0)).row();
-    names << QString::fromStdString(w.list().model()->EntryAt(entry).file_name);
+    names << QString::fromStdString(w.list().model().EntryAt(entry).file_name);
   }
   return names;
 }

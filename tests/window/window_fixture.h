@@ -25,6 +25,7 @@
 #include "tests/support/temp_folder.h"
 #include "tests/window/window_controls.h"
 #include "window/frmmain.h"
+#include "window/viewer/view_session.h"
 #include "ylogs/base/day_time.h"
 
 // QStrings in test failures as text.

@@ -1,31 +1,32 @@
-// The window's edges of the contact tree panel: the path box, the tree and
-// its filter, the conversation index, the favourites and the archiving
-// switch.
+// The window's edges of the contact tree panel: the conversations of the
+// nodes selected go into the list, and the favourites.
 #pragma once
 
 namespace orvex {
 
+class ContactTreePanel;
+class ListPanel;
 class ViewActions;
-struct WindowContext;
+struct DiscoveryState;
+struct IndexBuild;
 
 class DiscoveryActions {
  public:
-  DiscoveryActions(const WindowContext& context, ViewActions& views)
-      : ctx_(context), views_(views) {}
+  DiscoveryActions(ContactTreePanel& contacts, ListPanel& list, ViewActions& views,
+                   DiscoveryState& discovery)
+      : contacts_(contacts), list_(list), views_(views), discovery_(discovery) {}
 
-  void edtPathChange();
   // Lists the conversations of what the tree selects.
-  void idsChange();
-  void edtFilterChange();
-  void spdSelectAllClick();
+  void idsChange(const IndexBuild& selected);
   void Addtofavorite1Click();
   void Removefromfavorites1Click();
   void Refresh1Click();
-  void spdArchivingClick();
 
  private:
-  const WindowContext& ctx_;
+  ContactTreePanel& contacts_;
+  ListPanel& list_;
   ViewActions& views_;
+  DiscoveryState& discovery_;
 };
 
 }  // namespace orvex

@@ -4,19 +4,34 @@
 
 #include <QString>
 
+#include <utility>
 #include <vector>
 
+#include "window/actions/action_host.h"
+#include "ylogs/export/archive_file_guard.h"
 #include "ylogs/export/export_writer.h"
 
 namespace orvex {
 
-class DiscoveryActions;
-struct WindowContext;
+class ContactTreePanel;
+class ListPanel;
+class LongActionRunner;
+class RenderChoices;
+class ViewSession;
+struct DiscoveryState;
 
 class ExportActions {
  public:
-  ExportActions(const WindowContext& context, DiscoveryActions& discovery)
-      : ctx_(context), discovery_(discovery) {}
+  ExportActions(ContactTreePanel& contacts, const ListPanel& list, ViewSession& session,
+                LongActionRunner& runner, const RenderChoices& choices,
+                const DiscoveryState& discovery, ActionHost host)
+      : contacts_(contacts),
+        list_(list),
+        session_(session),
+        runner_(runner),
+        choices_(choices),
+        discovery_(discovery),
+        host_(std::move(host)) {}
 
   void Save1Click();
   void Saveastext2Click();
@@ -33,13 +48,24 @@ class ExportActions {
   // The runner refuses it while another long action runs.
   bool WriteExport(const std::vector<ExportSource>& sources, ExportFormat format,
                    const ExportContext& context);
+  // The archive files no save or export may write over: those of the
+  // profiles folder shown, the favourites, the loose files and the list.
+  ArchiveFileGuard ArchiveGuard() const;
 
  private:
   // The dialog that asks for the folder and scope, then runs the export.
   void AskBatchExport(bool html);
+  // Asks for a file name and writes the items into it.
+  void SaveBuffer(const QString& filter, QString& last_name, const char* tested, const char* suffix,
+                  const TextItems& items);
 
-  const WindowContext& ctx_;
-  DiscoveryActions& discovery_;
+  ContactTreePanel& contacts_;
+  const ListPanel& list_;
+  ViewSession& session_;
+  LongActionRunner& runner_;
+  const RenderChoices& choices_;
+  const DiscoveryState& discovery_;
+  ActionHost host_;
   QString last_html_name_;  // the save dialogs remember their last name
   QString last_text_name_;
 };

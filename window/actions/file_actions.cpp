@@ -16,12 +16,10 @@
 #include "qt_platform/file_system_trash.h"
 #include "qt_platform/qt_text.h"
 #include "qt_platform/shell.h"
-#include "window/actions/discovery_actions.h"
 #include "window/discovery_state.h"
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"
 #include "window/tree/contact_tree_panel.h"
-#include "window/window_context.h"
 #include "window/window_environment.h"
 #include "ylogs/base/file_error.h"
 #include "ylogs/discovery/archive_places.h"
@@ -48,17 +46,17 @@ ConversationEntry EntryForLooseFile(const std::string& path, const std::string& 
 }  // namespace
 
 void FileActions::Delete2Click() {
-  const std::vector<int> rows = ctx_.conversations->SelectedRowsInOrder();
+  const std::vector<ConversationEntry> selected = list_.SelectedEntries();
   // The files go to the trash; without one the question says they go for good.
   const bool trash = files::TrashAvailable();
   const QString question = QStringLiteral("Are you sure you want to delete %1 files%2?\r\n")
-                               .arg(rows.size())
+                               .arg(selected.size())
                                .arg(trash ? "" : " permanently");
-  if (!ctx_.env->dialogs ||
-      !ctx_.env->dialogs->AskYesNoDefaultNo(ctx_.window, "Confirmation", question))
+  if (!host_.env->dialogs ||
+      !host_.env->dialogs->AskYesNoDefaultNo(host_.window, "Confirmation", question))
     return;
   std::vector<std::string> paths;
-  for (int row : rows) paths.push_back(ctx_.conversations->model()->EntryAt(row).path);
+  for (const ConversationEntry& e : selected) paths.push_back(e.path);
   // The first failure stops: files moved or deleted before it stay so and the
   // list stays as it is.
   std::vector<std::string> permanently;  // the files no trash can take
@@ -77,7 +75,7 @@ void FileActions::Delete2Click() {
             : QStringLiteral("%1 files cannot be moved to the trash. Delete them permanently?")
                   .arg(permanently.size());
     // No keeps them; the list shows what the trash took.
-    if (!ctx_.env->dialogs->AskYesNoDefaultNo(ctx_.window, "Confirmation", again))
+    if (!host_.env->dialogs->AskYesNoDefaultNo(host_.window, "Confirmation", again))
       permanently.clear();
   }
   for (const std::string& path : permanently) {
@@ -85,22 +83,22 @@ void FileActions::Delete2Click() {
       throw FileError(FileErrorText(error));
     }
   }
-  discovery_.idsChange();
+  contacts_.Relist();
 }
 
 void FileActions::Showinexplorer1Click() {
-  const std::vector<int> rows = ctx_.conversations->SelectedRowsInOrder();
-  if (rows.empty() || !ctx_.env->shell) return;
-  const std::string& path = ctx_.conversations->model()->EntryAt(rows.front()).path;
+  const std::vector<int> rows = list_.SelectedRowsInOrder();
+  if (rows.empty() || !host_.env->shell) return;
+  const std::string& path = list_.model().EntryAt(rows.front()).path;
   const std::size_t cut = path.rfind('/');
   const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-  ctx_.env->shell->Open(QUrl::fromLocalFile(FromFileName(folder)));
+  host_.env->shell->Open(QUrl::fromLocalFile(FromFileName(folder)));
 }
 
 void FileActions::btnSelDirClick() {
-  if (!ctx_.env->folder_picker) return;
+  if (!host_.env->folder_picker) return;
   std::string folder;
-  if (!BrowseForFolder(*ctx_.env->folder_picker, ctx_.window, kSelectArchiveFolderTitle, "",
+  if (!BrowseForFolder(*host_.env->folder_picker, host_.window, kSelectArchiveFolderTitle, "",
                        folder))
     return;
   if (folder.empty() || folder.back() != '/') folder += '/';
@@ -108,22 +106,22 @@ void FileActions::btnSelDirClick() {
   // a disk) stands for the profiles folder below it.
   const std::optional<std::string> profiles = ProfilesFolderAtOrBelow(folder);
   if (profiles) folder = *profiles;
-  ctx_.contacts->SetPath(FromFileName(folder));  // scans only when the text changes
-  if (profiles) ctx_.discovery->chosen_profiles = folder;
+  contacts_.SetPath(FromFileName(folder));  // scans only when the text changes
+  if (profiles) discovery_.chosen_profiles = folder;
 }
 
 void FileActions::Opendatfile1Click() {
-  TfrmOpenDat dialog(ctx_.env->dat_files, ctx_.env->dialogs, ctx_.window);
-  ctx_.ShowModal(dialog);
+  TfrmOpenDat dialog(host_.env->dat_files, host_.env->dialogs, host_.window);
+  host_.ShowModal(dialog);
   // Without files nothing changes: rows listed from loose files before keep
   // the names they are decoded with.
   if (dialog.files().empty()) return;
 
-  DiscoveryState& d = *ctx_.discovery;
-  ctx_.contacts->ClearForLooseFiles();
+  DiscoveryState& d = discovery_;
+  contacts_.ClearForLooseFiles();
   // The emptied tree rebuilds the list as any selection change does: the
   // search tabs close, the current identity goes, the list empties.
-  discovery_.idsChange();
+  contacts_.Relist();
 
   d.loose_mode = true;
   d.loose_files = dialog.files();
@@ -132,8 +130,8 @@ void FileActions::Opendatfile1Click() {
   std::vector<ConversationEntry> entries;
   for (const std::string& path : d.loose_files)
     entries.push_back(EntryForLooseFile(path, d.loose_user_name, d.loose_friend_name));
-  ctx_.conversations->FillList(std::move(entries));
-  ctx_.contacts->ShowNoArchivesNote(false);  // the files asked for are listed
+  list_.FillList(std::move(entries));
+  contacts_.ShowNoArchivesNote(false);  // the files asked for are listed
 }
 
 }  // namespace orvex

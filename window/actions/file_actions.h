@@ -1,17 +1,22 @@
-// Deleting the listed conversations' files (to the trash), showing a
-// conversation's folder, choosing the profiles folder, and listing archive
-// files opened from anywhere (loose files).
+// The archive files themselves: deleting, showing their folder, choosing the
+// profiles folder and opening files from anywhere.
 #pragma once
+
+#include <utility>
+
+#include "window/actions/action_host.h"
 
 namespace orvex {
 
-class DiscoveryActions;
-struct WindowContext;
+class ContactTreePanel;
+class ListPanel;
+struct DiscoveryState;
 
 class FileActions {
  public:
-  FileActions(const WindowContext& context, DiscoveryActions& discovery)
-      : ctx_(context), discovery_(discovery) {}
+  FileActions(ContactTreePanel& contacts, ListPanel& list, DiscoveryState& discovery,
+              ActionHost host)
+      : contacts_(contacts), list_(list), discovery_(discovery), host_(std::move(host)) {}
 
   void Delete2Click();
   void Showinexplorer1Click();
@@ -19,8 +24,10 @@ class FileActions {
   void Opendatfile1Click();
 
  private:
-  const WindowContext& ctx_;
-  DiscoveryActions& discovery_;
+  ContactTreePanel& contacts_;
+  ListPanel& list_;
+  DiscoveryState& discovery_;
+  ActionHost host_;
 };
 
 }  // namespace orvex

@@ -7,7 +7,6 @@
 #include "qt_platform/dialogs.h"
 #include "qt_platform/qt_text.h"
 #include "qt_platform/shell.h"
-#include "window/window_context.h"
 #include "window/window_environment.h"
 
 namespace orvex {
@@ -39,26 +38,26 @@ void OpenGuide(const FrmMainEnvironment& env, QWidget* parent, const char* secti
 }  // namespace
 
 void HelpActions::Onlinehelp1Click() {
-  OpenGuide(*ctx_.env, ctx_.window);
+  OpenGuide(*host_.env, host_.window);
 }
 
 // The program's home is the guide that comes with it.
 void HelpActions::Orvexhomepage1Click() {
-  OpenGuide(*ctx_.env, ctx_.window);
+  OpenGuide(*host_.env, host_.window);
 }
 
 // Where others would ask in a forum: the guide's common questions.
 void HelpActions::btnForumClick() {
-  OpenGuide(*ctx_.env, ctx_.window, kQuestionsSection);
+  OpenGuide(*host_.env, host_.window, kQuestionsSection);
 }
 
 void HelpActions::Suggestionsandbugsreports1Click() {
-  OpenGuide(*ctx_.env, ctx_.window, kReportSection);
+  OpenGuide(*host_.env, host_.window, kReportSection);
 }
 
 void HelpActions::About1Click() {
-  TfrmAbout box(ctx_.env->shell, ctx_.window);  // a new box each time, gone when it closes
-  ctx_.ShowModal(box);
+  TfrmAbout box(host_.env->shell, host_.window);  // a new box each time, gone when it closes
+  host_.ShowModal(box);
 }
 
 }  // namespace orvex

@@ -1,13 +1,15 @@
 // The guide shipped with the program, and the About box.
 #pragma once
 
-namespace orvex {
+#include <utility>
 
-struct WindowContext;
+#include "window/actions/action_host.h"
+
+namespace orvex {
 
 class HelpActions {
  public:
-  explicit HelpActions(const WindowContext& context) : ctx_(context) {}
+  explicit HelpActions(ActionHost host) : host_(std::move(host)) {}
 
   void Onlinehelp1Click();
   void Orvexhomepage1Click();
@@ -16,7 +18,7 @@ class HelpActions {
   void About1Click();
 
  private:
-  const WindowContext& ctx_;
+  ActionHost host_;
 };
 
 }  // namespace orvex

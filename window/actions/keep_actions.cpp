@@ -9,10 +9,10 @@
 #include "qt_platform/qt_text.h"
 #include "qt_platform/shell.h"
 #include "window/actions/export_actions.h"
+#include "window/actions/render_choices.h"
 #include "window/list/conversation_model.h"
 #include "window/list/list_panel.h"
-#include "window/viewer/viewer_panel.h"
-#include "window/window_context.h"
+#include "window/viewer/view_session.h"
 #include "window/window_environment.h"
 #include "ylogs/base/file_error.h"
 #include "ylogs/export/export_writer.h"
@@ -20,15 +20,15 @@
 namespace orvex {
 
 void KeepActions::AskKeepingExport(bool site) {
-  auto browse = OutputFolderBrowser(ctx_.env->folder_picker, ctx_.window);
+  auto browse = OutputFolderBrowser(host_.env->folder_picker, host_.window);
   auto run = [this, site](TfrmSaveDir::Scope scope, const QString& folder) {
-    return ctx_.guard([&] { ExportForKeeping(scope, folder, site); });
+    return host_.guard([&] { ExportForKeeping(scope, folder, site); });
   };
   const SaveDirCaptions captions{
       site ? "Save conversations as a website" : "Save conversations as JSON files",
       {"All conversations listed", "Only selected", "Selected contacts"}};
-  TfrmSaveDir dialog(captions, browse, run, ctx_.window);
-  ctx_.ShowModal(dialog);
+  TfrmSaveDir dialog(captions, browse, run, host_.window);
+  host_.ShowModal(dialog);
 }
 
 void KeepActions::Saveaswebsite1Click() {
@@ -44,33 +44,33 @@ void KeepActions::ExportForKeeping(int scope, const QString& folder, bool site) 
   // The list as shown leaves out what a search tab hides; the selected
   // contacts are all of their conversations.
   const std::vector<ExportSource> sources =
-      ctx_.conversations->ExportSources(scope == kOnlySelected       ? ListPanel::Rows::kSelected
-                                        : scope == kSelectedContacts ? ListPanel::Rows::kAll
-                                                                     : ListPanel::Rows::kListed);
+      list_.ExportSources(scope == kOnlySelected       ? ListPanel::Rows::kSelected
+                          : scope == kSelectedContacts ? ListPanel::Rows::kAll
+                                                       : ListPanel::Rows::kListed);
   RenderState state;  // the view's statistics and buffers stay as they are
   TextItems text_buffer;
-  const ArchiveFileGuard guard = ctx_.ArchiveGuard();
+  const ArchiveFileGuard guard = exports_.ArchiveGuard();
   const ExportContext context{ToFileName(folder),
-                              &ctx_.viewer->theme(),
-                              ctx_.CurrentRenderSettings(),
+                              &session_.theme(),
+                              choices_.Settings(list_.highlight()),
                               &state,
                               &text_buffer,
-                              ctx_.TodayText(),
+                              choices_.TodayText(),
                               &guard,
-                              ctx_.viewer->chosen_theme() == "default"};
+                              session_.chosen_theme() == "default"};
   const bool finished =
       exports_.WriteExport(sources, site ? ExportFormat::kSite : ExportFormat::kJson, context);
   if (finished && site) OfferToOpenWebsite(folder);
 }
 
 void KeepActions::OfferToOpenWebsite(const QString& folder) {
-  if (!ctx_.env->dialogs) return;
+  if (!host_.env->dialogs) return;
   const QString index = QDir(folder).filePath(QStringLiteral("index.html"));
   const QString text = QStringLiteral("The website has been saved in\n%1\n\nOpen it now?")
                            .arg(QDir::toNativeSeparators(folder));
-  if (ctx_.env->dialogs->AskYesNo(ctx_.window, QStringLiteral("Save as website"), text) &&
-      ctx_.env->shell) {
-    ctx_.env->shell->Open(QUrl::fromLocalFile(index));
+  if (host_.env->dialogs->AskYesNo(host_.window, QStringLiteral("Save as website"), text) &&
+      host_.env->shell) {
+    host_.env->shell->Open(QUrl::fromLocalFile(index));
   }
 }
 

@@ -5,18 +5,29 @@
 
 #include <QString>
 
+#include <utility>
+
+#include "window/actions/action_host.h"
+
 namespace orvex {
 
 class ExportActions;
-struct WindowContext;
+class ListPanel;
+class RenderChoices;
+class ViewSession;
 
 class KeepActions {
  public:
   // The scopes as their dialog numbers them.
   enum KeepScope { kAllListed = 0, kOnlySelected = 1, kSelectedContacts = 2 };
 
-  KeepActions(const WindowContext& context, ExportActions& exports)
-      : ctx_(context), exports_(exports) {}
+  KeepActions(const ListPanel& list, const ViewSession& session, ExportActions& exports,
+              const RenderChoices& choices, ActionHost host)
+      : list_(list),
+        session_(session),
+        exports_(exports),
+        choices_(choices),
+        host_(std::move(host)) {}
 
   void Saveaswebsite1Click();
   void SaveasJSONfiles1Click();
@@ -28,8 +39,11 @@ class KeepActions {
   // When a website is done: says so and offers to open its index.html.
   void OfferToOpenWebsite(const QString& folder);
 
-  const WindowContext& ctx_;
+  const ListPanel& list_;
+  const ViewSession& session_;
   ExportActions& exports_;
+  const RenderChoices& choices_;
+  ActionHost host_;
 };
 
 }  // namespace orvex

@@ -3,18 +3,15 @@
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QWebEngineView>
 
 #include <chrono>
 #include <functional>
 #include <future>
+#include <utility>
 
 #include "qt_platform/save_dialogs.h"
 #include "window/long_action.h"
-#include "window/run_state.h"
-#include "window/viewer/safe_web_page.h"
 #include "window/viewer/viewer_panel.h"
-#include "window/window_context.h"
 #include "window/window_environment.h"
 #include "ylogs/base/file_error.h"
 
@@ -63,7 +60,8 @@ bool RunPrint(LongActionRunner& runner, const std::function<void(PrintWait&)>& s
 
 }  // namespace
 
-PrintActions::PrintActions(const WindowContext& context) : ctx_(context) {}
+PrintActions::PrintActions(ViewerPanel& viewer, LongActionRunner& runner, ActionHost host)
+    : viewer_(viewer), runner_(runner), host_(std::move(host)) {}
 
 PrintActions::~PrintActions() = default;
 
@@ -74,29 +72,29 @@ QPrinter* PrintActions::printer() {
 }
 
 bool PrintActions::PrintPage(QPrinter* target) {
-  ctx_.viewer->CompletePage();  // a long view prints whole
-  return RunPrint(*ctx_.run->runner, [this, target](PrintWait& wait) {
-    QObject::connect(ctx_.viewer->browser(), &QWebEngineView::printFinished, wait.context(),
+  viewer_.CompletePage();  // a long view prints whole
+  return RunPrint(runner_, [this, target](PrintWait& wait) {
+    QObject::connect(&viewer_, &ViewerPanel::printed, wait.context(),
                      [&wait](bool ok) { wait.Finished(ok); });
-    ctx_.viewer->browser()->print(target);
+    viewer_.Print(target);
   });
 }
 
 bool PrintActions::PrintPageToPdf(const QString& file, const QPageLayout& layout,
                                   const QPageRanges& pages) {
-  ctx_.viewer->CompletePage();
-  return RunPrint(*ctx_.run->runner, [&](PrintWait& wait) {
-    QObject::connect(ctx_.viewer->page(), &QWebEnginePage::pdfPrintingFinished, wait.context(),
+  viewer_.CompletePage();
+  return RunPrint(runner_, [&](PrintWait& wait) {
+    QObject::connect(&viewer_, &ViewerPanel::pdfPrinted, wait.context(),
                      [&wait, file](const QString& written, bool ok) {
                        if (written == file) wait.Finished(ok);
                      });
-    ctx_.viewer->page()->printToPdf(file, layout, pages);
+    viewer_.PrintToPdf(file, layout, pages);
   });
 }
 
 void PrintActions::Print1Click() {
   QPrinter* target = printer();
-  if (!ctx_.env->save_dialogs || !ctx_.env->save_dialogs->AskPrint(ctx_.window, target)) return;
+  if (!host_.env->save_dialogs || !host_.env->save_dialogs->AskPrint(host_.window, target)) return;
   // A PDF file gets the browser's own PDF: text that can be found and copied,
   // in the dialog's paper, orientation, margins and pages. Other printers get
   // the page drawn for them.
@@ -109,14 +107,14 @@ void PrintActions::Print1Click() {
 }
 
 void PrintActions::Printpreview1Click() {
-  QPrintPreviewDialog preview(printer(), ctx_.window);
+  QPrintPreviewDialog preview(printer(), host_.window);
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                    [this](QPrinter* target) { PrintPage(target); });
   preview.exec();
 }
 
 void PrintActions::Printersetup1Click() {
-  if (ctx_.env->save_dialogs) ctx_.env->save_dialogs->AskPageSetup(ctx_.window, printer());
+  if (host_.env->save_dialogs) host_.env->save_dialogs->AskPageSetup(host_.window, printer());
 }
 
 }  // namespace orvex

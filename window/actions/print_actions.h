@@ -3,6 +3,8 @@
 
 #include <memory>
 
+#include "window/actions/action_host.h"
+
 class QPageLayout;
 class QPageRanges;
 class QPrinter;
@@ -10,11 +12,12 @@ class QString;
 
 namespace orvex {
 
-struct WindowContext;
+class LongActionRunner;
+class ViewerPanel;
 
 class PrintActions {
  public:
-  explicit PrintActions(const WindowContext& context);
+  PrintActions(ViewerPanel& viewer, LongActionRunner& runner, ActionHost host);
   ~PrintActions();
 
   void Print1Click();
@@ -31,7 +34,9 @@ class PrintActions {
   // waits until it is done.
   bool PrintPageToPdf(const QString& file, const QPageLayout& layout, const QPageRanges& pages);
 
-  const WindowContext& ctx_;
+  ViewerPanel& viewer_;
+  LongActionRunner& runner_;
+  ActionHost host_;
   std::unique_ptr<QPrinter> printer_;  // one for the run: the page setup holds
 };
 

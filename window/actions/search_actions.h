@@ -2,18 +2,29 @@
 // on a tab of its own.
 #pragma once
 
+class QString;
+
 namespace orvex {
 
-struct WindowContext;
+class ListPanel;
+class LongActionRunner;
+class ProgressDisplay;
+class RenderChoices;
 
 class SearchActions {
  public:
-  explicit SearchActions(const WindowContext& context) : ctx_(context) {}
+  SearchActions(ListPanel& list, LongActionRunner& runner, ProgressDisplay* wait_display,
+                const RenderChoices& choices)
+      : list_(list), runner_(runner), wait_display_(wait_display), choices_(choices) {}
 
-  void btnSearchNextClick();
+  // Searches the list for the search box's text.
+  void btnSearchNextClick(const QString& shown_text);
 
  private:
-  const WindowContext& ctx_;
+  ListPanel& list_;
+  LongActionRunner& runner_;
+  ProgressDisplay* wait_display_;
+  const RenderChoices& choices_;
 };
 
 }  // namespace orvex

@@ -1,31 +1,28 @@
 #include "window/actions/view_actions.h"
 
-#include <string>
-#include <vector>
-
-#include "window/list/conversation_model.h"
+#include "window/actions/render_choices.h"
 #include "window/list/list_panel.h"
-#include "window/run_state.h"
-#include "window/statistics/statistics_panel.h"
-#include "window/viewer/viewer_panel.h"
-#include "window/window_context.h"
+#include "window/long_action.h"
+#include "window/viewer/view_session.h"
 
 namespace orvex {
 
 void ViewActions::msgChange() {
-  if (!ctx_.statistics->isVisibleTo(ctx_.window) && !ctx_.viewer->isVisibleTo(ctx_.window)) return;
-  RunState& run = *ctx_.run;
-  if (run.runner->busy()) {
+  msgSelectionChange(list_.SelectedEntries());
+}
+
+void ViewActions::msgSelectionChange(const std::vector<ConversationEntry>& selected) {
+  if (!view_shown_) return;
+  if (runner_.busy()) {
     // The selection changed while a long action runs: build once it ends.
-    run.view_again = true;
+    session_.ViewLater();
     return;
   }
-  const std::vector<int> rows = ctx_.conversations->SelectedRowsInOrder();
   std::vector<std::string> paths;
-  paths.reserve(rows.size());
-  for (int row : rows) paths.push_back(ctx_.conversations->model()->EntryAt(row).path);
-  ctx_.viewer->ShowConversations(paths, ctx_.CurrentRenderSettings(), *run.runner,
-                                 run.wait_display.get(), ctx_.TodayText());
+  paths.reserve(selected.size());
+  for (const ConversationEntry& e : selected) paths.push_back(e.path);
+  session_.Show(paths, choices_.Settings(list_.highlight()), runner_, wait_display_,
+                choices_.TodayText());
 }
 
 void ViewActions::RefreshBrowser() {
@@ -33,41 +30,17 @@ void ViewActions::RefreshBrowser() {
 }
 
 void ViewActions::btnRawClick() {
-  ctx_.viewer->FlipFormatCodes();
+  session_.FlipFormatCodes();
   msgChange();
 }
 
-void ViewActions::applyClick() {
-  ctx_.run->cancel_request = true;
-}
-
-void ViewActions::LoadTheme() {
-  ctx_.viewer->LoadTheme();
-}
-
-void ViewActions::cbxThemeChange() {
-  LoadTheme();
+void ViewActions::cbxThemeChange(const std::string& name) {
+  session_.LoadTheme(name);
   RefreshBrowser();
 }
 
-void ViewActions::vsStatRepaint() {
-  ctx_.statistics->ShowCounters(ctx_.viewer->counters());
-}
-
-void ViewActions::msgHeaderClick(int column) {
-  ctx_.conversations->SortBy(column);
-}
-
-void ViewActions::TabSetChange(int tab) {
-  ctx_.conversations->ShowTab(tab);
-}
-
-void ViewActions::CloseActiveSearchTab() {
-  ctx_.conversations->CloseActiveSearchTab();
-}
-
 void ViewActions::Selectallmessages2Click() {
-  ctx_.conversations->SelectAll();
+  list_.SelectAll();
 }
 
 }  // namespace orvex

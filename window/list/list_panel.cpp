@@ -1,4 +1,4 @@
-#include "list_panel.h"
+#include "window/list/list_panel.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -9,6 +9,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <utility>
 
 #include "widgets/caption_band.h"
 #include "widgets/right_click_keeps_selection.h"
@@ -111,16 +112,21 @@ ListPanel::ListPanel(QWidget* parent) : QFrame(parent) {
       {txtSearch, "txtSearch"}, {btnSearchNext, "btnSearchNext"}, {msg, "msg"}, {TabSet, "TabSet"}};
   for (const auto& [control, name] : names) control->setObjectName(name);
 
-  connect(selection_, &QItemSelectionModel::selectionChanged, this, &ListPanel::selectionChanged);
-  connect(header, &QHeaderView::sectionClicked, this, &ListPanel::headerClicked);
+  connect(selection_, &QItemSelectionModel::selectionChanged, this,
+          [this] { emit selectionChanged(SelectedEntries()); });
+  connect(header, &QHeaderView::sectionClicked, this,
+          [this](int column) { Handle([&] { SortBy(column); }); });
   connect(msg, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { emit menuRequested(msg->viewport()->mapToGlobal(pos)); });
-  connect(btnSearchNext, &QPushButton::clicked, this, &ListPanel::searchRequested);
-  connect(txtSearch, &QLineEdit::returnPressed, this, &ListPanel::searchRequested);
+  connect(btnSearchNext, &QPushButton::clicked, this,
+          [this] { emit searchRequested(txtSearch->text()); });
+  connect(txtSearch, &QLineEdit::returnPressed, this,
+          [this] { emit searchRequested(txtSearch->text()); });
   connect(TabSet, &QTabBar::currentChanged, this, [this](int tab) {
-    if (tab >= 0) emit tabChanged(tab);
+    if (tab >= 0) Handle([&] { ShowTab(tab); });
   });
-  connect(TabSet, &TabStrip::closeClicked, this, &ListPanel::tabCloseClicked);
+  connect(TabSet, &TabStrip::closeClicked, this,
+          [this] { Handle([&] { CloseActiveSearchTab(); }); });
 }
 
 std::vector<int> ListPanel::SelectedRowsInOrder() const {
@@ -151,8 +157,18 @@ std::vector<ExportSource> ListPanel::ExportSources(Rows rows) const {
   return sources;
 }
 
-QString ListPanel::search_text() const {
-  return txtSearch->text();
+std::vector<ConversationEntry> ListPanel::SelectedEntries() const {
+  std::vector<ConversationEntry> entries;
+  for (int row : SelectedRowsInOrder()) entries.push_back(model_->EntryAt(row));
+  return entries;
+}
+
+void ListPanel::SetDateText(std::function<QString(double)> date_text) {
+  model_->SetDateText(std::move(date_text));
+}
+
+void ListPanel::SetRank(int row, std::int32_t hits) {
+  model_->SetRank(row, hits);
 }
 
 void ListPanel::FillList(std::vector<ConversationEntry> entries) {

@@ -1,4 +1,4 @@
-#include "contact_tree_panel.h"
+#include "window/tree/contact_tree_panel.h"
 
 #include <QBoxLayout>
 #include <QEvent>
@@ -143,7 +143,8 @@ void ContactTreePanel::CreateIdentityPanels(QWidget* strip) {
   panID->setObjectName("panID");
   panMesArch->setObjectName("panMesArch");
   spdArchiving->setObjectName("spdArchiving");
-  connect(spdArchiving, &QToolButton::clicked, this, &ContactTreePanel::archivingClicked);
+  connect(spdArchiving, &QToolButton::clicked, this,
+          [this] { Handle([this] { FlipArchiving(); }); });
 }
 
 QWidget* ContactTreePanel::identity_panel() const {
@@ -211,9 +212,13 @@ void ContactTreePanel::CreateColumn() {
                                                     {edtFilter, "edtFilter"}};
   for (const auto& [control, name] : names) control->setObjectName(name);
 
-  connect(edtPath, &QLineEdit::textChanged, this, &ContactTreePanel::pathChanged);
+  connect(edtPath, &QLineEdit::textChanged, this, [this] {
+    Handle([this] {
+      if (ScanPath()) Relist();
+    });
+  });
   connect(btnSelDir, &QToolButton::clicked, this, &ContactTreePanel::browseClicked);
-  connect(ids, &QTreeWidget::itemSelectionChanged, this, &ContactTreePanel::selectionChanged);
+  connect(ids, &QTreeWidget::itemSelectionChanged, this, [this] { Handle([this] { Relist(); }); });
   connect(ids, &QTreeWidget::currentItemChanged, this,
           [](QTreeWidgetItem* current, QTreeWidgetItem* previous) {
             // The focused node opens; a sibling that had the focus closes.
@@ -223,7 +228,11 @@ void ContactTreePanel::CreateColumn() {
               previous->setExpanded(false);
             }
           });
-  connect(edtFilter, &QLineEdit::textChanged, this, &ContactTreePanel::filterChanged);
+  connect(edtFilter, &QLineEdit::textChanged, this, [this] {
+    Handle([this] {
+      if (ApplyFilter()) Relist();
+    });
+  });
 }
 
 bool ContactTreePanel::ShowsFavorites() const {
@@ -318,10 +327,12 @@ void ContactTreePanel::PlaceNoArchivesNote() {
   lblNoArchives->setGeometry(area.left() + kMargin, area.top() + top, width, height);
 }
 
-IndexBuild ContactTreePanel::BuildIndex() const {
+void ContactTreePanel::Relist() {
   std::vector<NodeId> selected;
   for (QTreeWidgetItem* item : ids->selectedItems()) selected.push_back(NodeOf(item));
-  return BuildConversationIndex(scanned_profiles_, data_, selected, favorites_);
+  const IndexBuild build = BuildConversationIndex(scanned_profiles_, data_, selected, favorites_);
+  ShowIndex(build);
+  emit selectionChanged(build);
 }
 
 void ContactTreePanel::ShowIndex(const IndexBuild& build) {
@@ -370,10 +381,13 @@ bool ContactTreePanel::ApplyFilter() {
 }
 
 void ContactTreePanel::SelectAllShowing() {
-  const QSignalBlocker block(ids);
-  for (QTreeWidgetItem* item : NodesInTreeOrder()) {
-    if (IsShowing(item)) item->setSelected(true);
+  {
+    const QSignalBlocker block(ids);
+    for (QTreeWidgetItem* item : NodesInTreeOrder()) {
+      if (IsShowing(item)) item->setSelected(true);
+    }
   }
+  Relist();
 }
 
 void ContactTreePanel::SelectRegistryUser() {

@@ -2,7 +2,8 @@
 // identities and friends with the word shown when it holds no archives, the
 // filter, and above them the identity panel with its archiving switch. It owns
 // the last scan, the tree's items, the favourites and the identity panel's
-// state.
+// state. It scans the path box's folder, filters and flips the archiving
+// switch itself, and tells the window the conversations of the nodes selected.
 #pragma once
 
 #include <QString>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "window/handler_guard.h"
 #include "ylogs/discovery/contact_tree.h"
 #include "ylogs/discovery/conversation_index.h"
 #include "ylogs/discovery/favorites.h"
@@ -28,7 +30,7 @@ namespace orvex {
 
 class Registry;
 
-class ContactTreePanel : public QWidget {
+class ContactTreePanel : public QWidget, public GuardedHandlers {
   Q_OBJECT
 
  public:
@@ -51,23 +53,15 @@ class ContactTreePanel : public QWidget {
   // Whether the first node selected is "Favorite conversations".
   bool ShowsFavorites() const;
 
+  // Puts the text into the path box, which scans its folder when the text
+  // changes.
   void SetPath(const QString& path);
-  // Scans the path box's folder into the tree; a folder that does not exist
-  // leaves everything and shows the way to the archives. Whether nodes were
-  // selected before (their list is then to be built again).
-  bool ScanPath();
-  // The list of the nodes selected.
-  IndexBuild BuildIndex() const;
-  // Shows the identity that list belongs to, with its archiving switch.
-  void ShowIndex(const IndexBuild& build);
-  // Hides the friends whose names lack the filter's text; whether exactly one
-  // matched, which is then selected alone.
-  bool ApplyFilter();
-  // Selects every node shown.
+  // Lists the conversations of the nodes selected again (selectionChanged).
+  void Relist();
+  // Selects every node shown, and lists their conversations.
   void SelectAllShowing();
   // Selects and opens the identity the messenger last used, when listed.
   void SelectRegistryUser();
-  void FlipArchiving();
   // A click acts on the current identity: without one the switch is greyed.
   void ShowArchivingUsable();
   // Empties the tree and its data, for files opened on their own.
@@ -79,13 +73,22 @@ class ContactTreePanel : public QWidget {
   std::size_t RemoveFavorite(const std::string& path) { return favorites_.Remove(path); }
 
  signals:
-  void pathChanged();
   void browseClicked();
-  void selectionChanged();
-  void filterChanged();
-  void archivingClicked();
+  // The conversations of the nodes now selected, and the identity they
+  // belong to (shown by the panel already).
+  void selectionChanged(const IndexBuild& selected);
 
  private:
+  // Scans the path box's folder into the tree; a folder that does not exist
+  // leaves everything and shows the way to the archives. Whether nodes were
+  // selected before (their list is then to be built again).
+  bool ScanPath();
+  // Shows the identity a list belongs to, with its archiving switch.
+  void ShowIndex(const IndexBuild& build);
+  // Hides the friends whose names lack the filter's text; whether exactly one
+  // matched, which is then selected alone.
+  bool ApplyFilter();
+  void FlipArchiving();
   // Empties the tree without a selection change.
   void ClearTree();
   // The tree of the contact data, in place of what it showed.

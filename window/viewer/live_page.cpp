@@ -9,28 +9,10 @@
 #include <utility>
 
 #include "window/long_action.h"
+#include "window/viewer/live_page_script.h"
 #include "window/viewer/safe_web_page.h"
 
 namespace orvex {
-namespace {
-
-// Finds the marker the first page holds where the rest goes in (the last
-// such comment: a message may hold its text too), and keeps what adds a
-// piece: decoded as the page is, then parsed in the marker's place.
-QString InstallScript(const QByteArray& charset) {
-  return QStringLiteral(
-             "(function(){var it=document.createNodeIterator(document,NodeFilter.SHOW_COMMENT),"
-             "n,m=null;while((n=it.nextNode()))if(n.data==='orvex-pieces')m=n;"
-             "if(!m)return false;var d=new TextDecoder('%1',{ignoreBOM:true});"
-             "window.orvexAddPiece=function(b){var s=atob(b),a=new Uint8Array(s.length);"
-             "for(var i=0;i<s.length;++i)a[i]=s.charCodeAt(i);var r=document.createRange();"
-             "r.setStartBefore(m);m.parentNode.insertBefore(r.createContextualFragment("
-             "d.decode(a)),m);return true;};"
-             "window.orvexPiecesDone=function(){m.remove();return true;};return true;})()")
-      .arg(QString::fromLatin1(charset));
-}
-
-}  // namespace
 
 LivePage::LivePage(SafeWebPage* page) : QObject(page), page_(page) {
   connect(page_, &QWebEnginePage::loadFinished, this, &LivePage::FirstPageLoaded);
@@ -65,7 +47,7 @@ void LivePage::FirstPageLoaded(bool ok) {
   if (!items_ || first_loaded_ || !ok) return;
   first_loaded_ = true;
   const unsigned generation = generation_;
-  page_->runJavaScript(InstallScript(page_->charset()), QWebEngineScript::ApplicationWorld,
+  page_->runJavaScript(LivePageScript(page_->charset()), QWebEngineScript::ApplicationWorld,
                        [this, generation](const QVariant& installed) {
                          if (generation != generation_) return;
                          if (!installed.toBool()) {
