@@ -33,27 +33,31 @@ std::string WithoutFinalSeparator(std::string folder) {
   return folder;
 }
 
-// The profiles folder to read: the one given (or the one below it), else the
-// first place the messenger leaves its archives that holds them.
-std::optional<std::string> ProfilesToRead(const std::string& given) {
+// The profiles folders to read: the one given (or the one below it), else
+// every place the messenger leaves its archives that holds them, as one
+// history (the first as the main one). Empty when there is none.
+std::vector<std::string> ProfilesToRead(const std::string& given) {
   if (!given.empty()) {
-    if (auto below = ProfilesFolderAtOrBelow(given)) return below;
+    if (auto below = ProfilesFolderAtOrBelow(given)) return {*below};
     std::cerr << "No message archives were found in " << given
               << ": give the folder that holds the profiles (identities) folder.\n";
-    return std::nullopt;
+    return {};
   }
   const std::vector<std::string> places = ArchivePlaces(PlacesEnvironment::FromSystem());
-  if (auto found = FindArchives(places)) return found;
+  std::vector<std::string> found = FindAllArchives(places);
+  if (!found.empty()) return found;
   std::cerr << "No message archives were found. These folders were looked in:\n";
   for (const std::string& place : places) std::cerr << "  " << place << '\n';
   std::cerr << "Give the folder that holds them: orvex-cli browse FOLDER\n";
-  return std::nullopt;
+  return {};
 }
 
 int RunBrowse(const CLI::App& app, BrowseArgs args) {
-  const std::optional<std::string> profiles = ProfilesToRead(args.selection.profiles);
-  if (!profiles) return kExitError;
+  const std::vector<std::string> found = ProfilesToRead(args.selection.profiles);
+  if (found.empty()) return kExitError;
+  const std::string* profiles = &found.front();
   args.selection.profiles = *profiles;
+  args.selection.also.insert(args.selection.also.begin(), found.begin() + 1, found.end());
   const SelectionArgs& s = args.selection;
   if (!s.all && !s.favorites && s.select.empty()) args.selection.all = true;
   Selection selection;
@@ -63,13 +67,20 @@ int RunBrowse(const CLI::App& app, BrowseArgs args) {
     ReportMessage(std::string("orvex-cli browse: ") + e.what());
     return kExitUsage;
   }
+  if (const std::string missing = MissingAlsoFolders(selection); !missing.empty()) {
+    ReportMessage(missing);
+    return kExitError;
+  }
   const std::size_t count = selection.build.entries.size();
+  for (std::size_t i = 1; i < selection.folders.size(); ++i) {
+    Say("Reading as the same history the message archives in " + selection.folders[i]);
+  }
   Say("Reading the message archives in " + *profiles + ": " + std::to_string(count) +
       " conversations of " + std::to_string(selection.data.identity_names.size()) + " identities.");
 
   const std::string folder =
       WithoutFinalSeparator(args.out_given ? args.out : UserDocumentsFolder() + kWebsiteFolderName);
-  if (const std::string refusal = SiteFolderRefusal(folder, {*profiles}); !refusal.empty()) {
+  if (const std::string refusal = SiteFolderRefusal(folder, selection.folders); !refusal.empty()) {
     ReportMessage(refusal);
     return kExitUsage;
   }

@@ -53,6 +53,10 @@ int RunExport(const CLI::App& app, const ExportArgs& args) {
     ReportMessage(problem);
     return kExitError;
   }
+  if (const std::string missing = MissingAlsoFolders(selection); !missing.empty()) {
+    ReportMessage(missing);
+    return kExitError;
+  }
   if (args.outdir.empty()) {
     ReportError("Please choose an output directory first.");
     return kExitError;
@@ -90,7 +94,7 @@ int WriteExport(const CLI::App& app, const Selection& selection, const std::stri
   TextItems text_buffer;
   // Nothing is written over an archive file of the folder or of the list.
   ArchiveFileGuard guard;
-  guard.AddProfilesFolder(selection.profiles);
+  for (const std::string& profiles : selection.folders) guard.AddProfilesFolder(profiles);
   for (const ExportSource& s : sources) guard.AddFile(s.path);
   const ExportContext context{outdir,       &theme,
                               settings,     &state,

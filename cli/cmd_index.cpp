@@ -52,6 +52,7 @@ std::string EntryLines(const std::vector<ConversationEntry>& entries) {
     out += "entry\t" + e.file_name + '\t' + e.identity + '\t' + e.friend_name + '\t';
     if (e.date) out += FormatIsoDate(DayCountToCivil(*e.date));
     out += '\t' + std::to_string(e.size) + '\t' + e.path + '\n';
+    for (const FileNameBytes& copy : e.copies) out += "copy\t" + copy + '\n';
   }
   return out;
 }

@@ -1,6 +1,7 @@
 #include "selection.h"
 
 #include "cli_common.h"
+#include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/profiles_folder.h"
 #include "ylogs/discovery/profiles_scan.h"
 #include "ylogs/program/settings.h"
@@ -30,6 +31,9 @@ void AddSelectionOptions(CLI::App& app, SelectionArgs& args, bool profiles_requi
   app.add_option("PROFILES", args.profiles, "the profiles folder")
       ->required(profiles_required)
       ->transform(PathArgument());
+  app.add_option("--also", args.also,
+                 "another profiles folder of the same history, read with PROFILES (repeatable)")
+      ->transform(PathArgument());
   auto* all = app.add_flag("--all", args.all, "select \"Show all\"");
   auto* favorites =
       app.add_flag("--favorites", args.favorites, "select \"Favorite conversations\"");
@@ -44,7 +48,8 @@ void AddSelectionOptions(CLI::App& app, SelectionArgs& args, bool profiles_requi
 Selection BuildSelection(const SelectionArgs& args) {
   Selection result;
   result.profiles = WithFinalSeparator(args.profiles);
-  if (auto scanned = ScanProfiles(result.profiles)) result.data = std::move(*scanned);
+  result.folders = HistoryFolders(result.profiles, args.also);
+  if (auto scanned = ScanProfiles(result.folders)) result.data = std::move(*scanned);
   const ContactTreeData& data = result.data;
 
   std::vector<NodeId> selected;
@@ -71,8 +76,18 @@ Selection BuildSelection(const SelectionArgs& args) {
       favorites.AddLoaded(std::move(f));
     }
   }
-  result.build = BuildConversationIndex(result.profiles, data, selected, favorites);
+  result.build = BuildConversationIndex(result.folders, data, selected, favorites);
   return result;
+}
+
+std::string MissingAlsoFolders(const Selection& selection) {
+  std::string missing;
+  for (std::size_t i = 1; i < selection.folders.size(); ++i) {
+    if (HoldsProfiles(selection.folders[i])) continue;
+    missing += (missing.empty() ? "" : "\n") + std::string("No message archives were found in ") +
+               selection.folders[i] + " (--also): give a folder that holds profiles.";
+  }
+  return missing;
 }
 
 }  // namespace orvex::cli

@@ -10,8 +10,7 @@ namespace orvex::cli {
 
 int WriteSiteInPlace(const CLI::App& app, const Selection& selection, const std::string& folder,
                      const RenderOptions& options) {
-  if (const std::string refusal = SiteFolderRefusal(folder, {selection.profiles});
-      !refusal.empty()) {
+  if (const std::string refusal = SiteFolderRefusal(folder, selection.folders); !refusal.empty()) {
     ReportMessage(refusal);
     return kExitUsage;
   }

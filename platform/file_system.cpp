@@ -184,6 +184,50 @@ int ReadWholeFile(const std::string& path, std::string& bytes) {
   return 0;
 }
 
+int SameFileStarts(const FileNameBytes& a, const FileNameBytes& b, std::uint64_t length,
+                   bool& same) {
+  same = false;
+  const int fa = Open(FileCall::kOpen, a, O_RDONLY | O_CLOEXEC);
+  if (fa < 0) return errno;
+  const int fb = Open(FileCall::kOpen, b, O_RDONLY | O_CLOEXEC);
+  if (fb < 0) {
+    const int error = errno;
+    ::close(fa);
+    return error;
+  }
+  // Reads up to `size` bytes, fewer only at the file's end.
+  auto fill = [](int fd, char* to, std::size_t size, std::size_t& got) {
+    got = 0;
+    while (got < size) {
+      const ssize_t n = Read(fd, to + got, size - got);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        return errno;
+      }
+      if (n == 0) break;
+      got += static_cast<std::size_t>(n);
+    }
+    return 0;
+  };
+  static constexpr std::size_t kPiece = 64 << 10;
+  std::string pa(kPiece, '\0'), pb(kPiece, '\0');
+  int error = 0;
+  std::uint64_t left = length;
+  bool equal = true;
+  while (left > 0 && equal && error == 0) {
+    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(left, kPiece));
+    std::size_t got_a = 0, got_b = 0;
+    error = fill(fa, pa.data(), want, got_a);
+    if (error == 0) error = fill(fb, pb.data(), want, got_b);
+    equal = got_a == want && got_b == want && pa.compare(0, want, pb, 0, want) == 0;
+    left -= want;
+  }
+  ::close(fa);
+  ::close(fb);
+  same = error == 0 && equal;
+  return error;
+}
+
 bool ProcessRunning(std::uint32_t pid) {
   // No process has an id beyond pid_t's; kill() would take it for a group.
   if (pid == 0 || pid > static_cast<std::uint32_t>(std::numeric_limits<pid_t>::max())) return false;

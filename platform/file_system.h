@@ -48,6 +48,13 @@ int ListFolder(const FileNameBytes& folder,
 // Reads a whole file in one go into `bytes`; a folder gives EISDIR.
 int ReadWholeFile(const FileNameBytes& path, std::string& bytes);
 
+// Whether the first `length` bytes of two files are the same: both are read
+// side by side, a piece at a time, up to the first difference. A file
+// shorter than `length` differs. Gives the error number of a file that
+// cannot be read (`same` is then false).
+int SameFileStarts(const FileNameBytes& a, const FileNameBytes& b, std::uint64_t length,
+                   bool& same);
+
 // The file a write to the path lands in: a link is followed, so the link
 // stays; any other path is itself.
 FileNameBytes WriteTarget(const FileNameBytes& path);

@@ -58,6 +58,10 @@ void TfrmMain::CreateMenus() {
           Act(&WindowActions::files, &FileActions::btnSelDirClick));
   AddItem(popFile, "Open .dat file...",
           Act(&WindowActions::files, &FileActions::Opendatfile1Click));
+  AddItem(popFile, "Add archive folder...",
+          Act(&WindowActions::files, &FileActions::Addarchivefolder1Click));
+  AddItem(popFile, "Remove added archive folders",
+          Act(&WindowActions::files, &FileActions::Removeaddedarchivefolders1Click));
   popFile->addSeparator();
   AddItem(popFile, "Save as HTML...", Act(&WindowActions::exports, &ExportActions::Save1Click));
   AddItem(popFile, "Save as text...",

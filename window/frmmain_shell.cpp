@@ -227,6 +227,10 @@ void TfrmMain::FormCreate() {
   // once.
   Guard([this] {
     const std::string folder = StartProfilesFolder();
+    // The archive folders added in earlier runs are read with it; one that
+    // has gone is left out with a word under the path box.
+    contacts->SetAddedFolders(
+        ReadSettings(LocateSettingsFile(env_.program_folder).read_path).added_folders);
     contacts->SetPath(FromFileName(folder));
     // A folder asked for by name gets a word when there is nothing to show.
     if (!env_.profiles_folder || !env_.dialogs) return;
@@ -294,6 +298,7 @@ void TfrmMain::SaveSettings() {
   s.format = btnFormat->isChecked();
   s.favorites = contacts->favorites().entries();
   s.profiles_folder = discovery_->chosen_profiles;
+  s.added_folders = contacts->added_folders();
   const SettingsLocation location = LocateSettingsFile(env_.program_folder);
   if (settings_->unreadable) throw UserError("Unable to write to " + location.write_path);
   PrepareSettingsFile(location);

@@ -178,6 +178,48 @@ int ListFolder(const FileNameBytes& folder,
   return 0;
 }
 
+int SameFileStarts(const FileNameBytes& a, const FileNameBytes& b, std::uint64_t length,
+                   bool& same) {
+  same = false;
+  auto open = [](const FileNameBytes& path) {
+    return ::CreateFileW(win::WidePath(path).c_str(), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  };
+  Handle ha(open(a));
+  if (!ha.ok()) return LastError();
+  Handle hb(open(b));
+  if (!hb.ok()) return LastError();
+  // Reads up to `size` bytes, fewer only at the file's end.
+  auto fill = [](HANDLE h, char* to, std::size_t size, std::size_t& got) {
+    got = 0;
+    while (got < size) {
+      DWORD n = 0;
+      if (!::ReadFile(h, to + got, static_cast<DWORD>(size - got), &n, nullptr)) {
+        return LastError();
+      }
+      if (n == 0) break;
+      got += n;
+    }
+    return 0;
+  };
+  static constexpr std::size_t kPiece = 64 << 10;
+  std::string pa(kPiece, '\0'), pb(kPiece, '\0');
+  int error = 0;
+  std::uint64_t left = length;
+  bool equal = true;
+  while (left > 0 && equal && error == 0) {
+    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(left, kPiece));
+    std::size_t got_a = 0, got_b = 0;
+    error = fill(ha.get(), pa.data(), want, got_a);
+    if (error == 0) error = fill(hb.get(), pb.data(), want, got_b);
+    equal = got_a == want && got_b == want && pa.compare(0, want, pb, 0, want) == 0;
+    left -= want;
+  }
+  same = error == 0 && equal;
+  return error;
+}
+
 int ReadWholeFile(const FileNameBytes& path, std::string& bytes) {
   bytes.clear();
   if (path.empty()) return ENOENT;

@@ -28,7 +28,7 @@ namespace orvex {
 
 ArchiveFileGuard ExportActions::ArchiveGuard() const {
   ArchiveFileGuard guard;
-  guard.AddProfilesFolder(contacts_.scanned_profiles());
+  for (const std::string& folder : contacts_.scanned_folders()) guard.AddProfilesFolder(folder);
   for (const FavoriteEntry& favorite : contacts_.favorites().entries()) {
     guard.AddFile(favorite.path);
   }

@@ -24,12 +24,15 @@
 #include "ylogs/base/file_error.h"
 #include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/conversation_entry.h"
+#include "ylogs/discovery/profiles_folder.h"
 
 namespace orvex {
 namespace {
 
 constexpr const char* kSelectArchiveFolderTitle =
     "Select a directory from which to read the archive.";
+constexpr const char* kAddArchiveFolderTitle =
+    "Select another archive folder to read with the one shown.";
 
 ConversationEntry EntryForLooseFile(const std::string& path, const std::string& user,
                                     const std::string& friend_name) {
@@ -47,16 +50,22 @@ ConversationEntry EntryForLooseFile(const std::string& path, const std::string& 
 
 void FileActions::Delete2Click() {
   const std::vector<ConversationEntry> selected = list_.SelectedEntries();
+  std::size_t file_count = 0;
+  for (const ConversationEntry& e : selected) file_count += 1 + e.copies.size();
   // The files go to the trash; without one the question says they go for good.
   const bool trash = files::TrashAvailable();
   const QString question = QStringLiteral("Are you sure you want to delete %1 files%2?\r\n")
-                               .arg(selected.size())
+                               .arg(file_count)
                                .arg(trash ? "" : " permanently");
   if (!host_.env->dialogs ||
       !host_.env->dialogs->AskYesNoDefaultNo(host_.window, "Confirmation", question))
     return;
+  // A conversation of several copies is every copy's file.
   std::vector<std::string> paths;
-  for (const ConversationEntry& e : selected) paths.push_back(e.path);
+  for (const ConversationEntry& e : selected) {
+    paths.push_back(e.path);
+    paths.insert(paths.end(), e.copies.begin(), e.copies.end());
+  }
   // The first failure stops: files moved or deleted before it stay so and the
   // list stays as it is.
   std::vector<std::string> permanently;  // the files no trash can take
@@ -108,6 +117,19 @@ void FileActions::btnSelDirClick() {
   if (profiles) folder = *profiles;
   contacts_.SetPath(FromFileName(folder));  // scans only when the text changes
   if (profiles) discovery_.chosen_profiles = folder;
+}
+
+void FileActions::Addarchivefolder1Click() {
+  if (!host_.env->folder_picker) return;
+  std::string folder;
+  if (!BrowseForFolder(*host_.env->folder_picker, host_.window, kAddArchiveFolderTitle, "", folder))
+    return;
+  // A folder above a profiles folder stands for the one below it, as "...".
+  contacts_.AddFolder(ProfilesFolderAtOrBelow(folder).value_or(WithFinalSeparator(folder)));
+}
+
+void FileActions::Removeaddedarchivefolders1Click() {
+  contacts_.RemoveAddedFolders();
 }
 
 void FileActions::Opendatfile1Click() {

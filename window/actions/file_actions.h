@@ -21,6 +21,10 @@ class FileActions {
   void Delete2Click();
   void Showinexplorer1Click();
   void btnSelDirClick();
+  // "Add archive folder...": another profiles folder read with the path
+  // box's as one history; "Remove added archive folders".
+  void Addarchivefolder1Click();
+  void Removeaddedarchivefolders1Click();
   void Opendatfile1Click();
 
  private:

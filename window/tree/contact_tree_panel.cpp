@@ -20,6 +20,7 @@
 #include "qt_platform/qt_text.h"
 #include "widgets/tree_icons.h"
 #include "window/panel_parts.h"
+#include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/archiving_switch.h"
 #include "ylogs/discovery/profiles_scan.h"
 #include "ylogs/discovery/registry_user.h"
@@ -170,6 +171,11 @@ void ContactTreePanel::CreateColumn() {
   tr->addWidget(edtPath);
   tr->addWidget(btnSelDir);
   col->addWidget(top);
+  lblAlso = new QLabel(this);
+  lblAlso->setContentsMargins(4, 0, 4, 2);
+  lblAlso->setWordWrap(true);
+  lblAlso->hide();
+  col->addWidget(lblAlso);
 
   ids = new QTreeWidget(this);
   ids->setHeaderHidden(true);
@@ -205,11 +211,10 @@ void ContactTreePanel::CreateColumn() {
   br->addWidget(edtFilter);
   col->addWidget(bottom);
 
-  const std::pair<QObject*, const char*> names[] = {{edtPath, "edtPath"},
-                                                    {btnSelDir, "btnSelDir"},
-                                                    {ids, "ids"},
-                                                    {lblNoArchives, "lblNoArchives"},
-                                                    {edtFilter, "edtFilter"}};
+  const std::pair<QObject*, const char*> names[] = {
+      {edtPath, "edtPath"}, {btnSelDir, "btnSelDir"},
+      {ids, "ids"},         {lblNoArchives, "lblNoArchives"},
+      {lblAlso, "lblAlso"}, {edtFilter, "edtFilter"}};
   for (const auto& [control, name] : names) control->setObjectName(name);
 
   connect(edtPath, &QLineEdit::textChanged, this, [this] {
@@ -286,7 +291,11 @@ void ContactTreePanel::SetPath(const QString& path) {
 
 bool ContactTreePanel::ScanPath() {
   const std::string profiles = ToFileName(edtPath->text());
-  std::optional<ContactTreeData> scan = ScanProfiles(profiles);
+  // One folder is read as it always was; added ones join it as one history.
+  const std::vector<std::string> folders = added_folders_.empty()
+                                               ? std::vector<std::string>{profiles}
+                                               : HistoryFolders(profiles, added_folders_);
+  std::optional<ContactTreeData> scan = ScanProfiles(folders);
   if (!scan) {
     // Not an existing folder: everything stays, and the way to the archives is
     // shown.
@@ -297,13 +306,44 @@ bool ContactTreePanel::ScanPath() {
   // does the mode that names them; a rebuild of the list ends it.
   const bool had_selection = !ids->selectedItems().isEmpty();
   data_ = std::move(*scan);
-  scanned_profiles_ = profiles;
+  scanned_folders_ = folders;
+  ShowAddedFolders();
   {
     const QSignalBlocker block(ids);
     RebuildTree();
   }
   ShowNoArchivesNote(data_.identity_names.empty());
   return had_selection;  // the cleared selection empties the list
+}
+
+void ContactTreePanel::AddFolder(const std::string& folder) {
+  added_folders_.push_back(folder);
+  if (ScanPath()) Relist();
+}
+
+void ContactTreePanel::RemoveAddedFolders() {
+  added_folders_.clear();
+  if (ScanPath()) Relist();
+  ShowAddedFolders();
+}
+
+void ContactTreePanel::ShowAddedFolders() {
+  QStringList read, missing;
+  for (std::size_t i = 1; i < scanned_folders_.size(); ++i) {
+    const QString folder = FromFileName(scanned_folders_[i]);
+    (HoldsProfiles(scanned_folders_[i]) ? read : missing) << folder;
+  }
+  lblAlso->setVisible(!read.isEmpty() || !missing.isEmpty());
+  QString text = read.size() == 1
+                     ? QStringLiteral("Also read: 1 more archive folder")
+                     : QStringLiteral("Also read: %1 more archive folders").arg(read.size());
+  if (!missing.isEmpty()) text += QStringLiteral(" (%1 missing, left out)").arg(missing.size());
+  lblAlso->setText(text);
+  QString tip = read.join('\n');
+  if (!missing.isEmpty())
+    tip += (tip.isEmpty() ? "" : "\n") + QStringLiteral("Missing:\n") + missing.join('\n');
+  lblAlso->setToolTip(tip);
+  edtPath->setToolTip(tip.isEmpty() ? QString() : QStringLiteral("Read with:\n") + tip);
 }
 
 void ContactTreePanel::ShowNoArchivesNote(bool shown) {
@@ -330,7 +370,7 @@ void ContactTreePanel::PlaceNoArchivesNote() {
 void ContactTreePanel::Relist() {
   std::vector<NodeId> selected;
   for (QTreeWidgetItem* item : ids->selectedItems()) selected.push_back(NodeOf(item));
-  const IndexBuild build = BuildConversationIndex(scanned_profiles_, data_, selected, favorites_);
+  const IndexBuild build = BuildConversationIndex(scanned_folders_, data_, selected, favorites_);
   ShowIndex(build);
   emit selectionChanged(build);
 }

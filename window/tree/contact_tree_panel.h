@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "window/handler_guard.h"
@@ -46,9 +47,18 @@ class ContactTreePanel : public QWidget, public GuardedHandlers {
   QWidget* identity_panel() const;
   QWidget* archiving_panel() const;
 
-  // The names and nodes of the last scan, and the profiles folder it read.
+  // The names and nodes of the last scan, and the profiles folders it read
+  // as one history (the path box's first).
   const ContactTreeData& data() const { return data_; }
-  const std::string& scanned_profiles() const { return scanned_profiles_; }
+  const std::vector<std::string>& scanned_folders() const { return scanned_folders_; }
+  // The archive folders added to the path box's, in the order added.
+  const std::vector<std::string>& added_folders() const { return added_folders_; }
+  // Sets the added folders without a scan (the path box's scan reads them).
+  void SetAddedFolders(std::vector<std::string> folders) { added_folders_ = std::move(folders); }
+  // Adds a folder (read with the path box's as one history), or removes
+  // every added one, and scans again.
+  void AddFolder(const std::string& folder);
+  void RemoveAddedFolders();
   const FavoritesList& favorites() const { return favorites_; }
   // Whether the first node selected is "Favorite conversations".
   bool ShowsFavorites() const;
@@ -97,15 +107,20 @@ class ContactTreePanel : public QWidget, public GuardedHandlers {
   // Places the word on missing archives below the tree's rows.
   void PlaceNoArchivesNote();
   void ShowIdentityStatus(const std::string& identity);
+  // Says under the path box which added folders are read, and which are
+  // missing.
+  void ShowAddedFolders();
 
   Registry* registry_;
   ContactTreeData data_;
-  std::string scanned_profiles_;
+  std::vector<std::string> scanned_folders_;
+  std::vector<std::string> added_folders_;
   std::vector<QTreeWidgetItem*> items_;  // by node
   FavoritesList favorites_;
   IdentityPanel panel_;
 
   QLineEdit* edtPath = nullptr;
+  QLabel* lblAlso = nullptr;  // under the path box: the added folders read with it
   QToolButton* btnSelDir = nullptr;
   QTreeWidget* ids = nullptr;
   QLabel* lblNoArchives = nullptr;  // over the tree: no archives in this folder

@@ -120,6 +120,33 @@ std::optional<std::string> FindArchives(const std::vector<std::string>& places) 
   return std::nullopt;
 }
 
+std::vector<std::string> FindAllArchives(const std::vector<std::string>& places) {
+  std::vector<std::string> found;
+  for (const auto& place : places) {
+    if (HoldsProfiles(place)) found.push_back(place);
+  }
+  return found;
+}
+
+std::vector<std::string> HistoryFolders(const std::string& main,
+                                        const std::vector<std::string>& others) {
+  std::vector<std::string> folders{WithFinalSeparator(main)};
+  using Identity = std::optional<std::pair<std::uint64_t, std::uint64_t>>;
+  std::vector<Identity> identities{files::FileIdentity(folders.front())};
+  for (const std::string& other : others) {
+    const std::string folder = ProfilesFolderAtOrBelow(other).value_or(WithFinalSeparator(other));
+    const Identity identity = files::FileIdentity(folder);
+    bool known = false;
+    for (std::size_t i = 0; i < folders.size() && !known; ++i) {
+      known = identity && identities[i] ? *identity == *identities[i] : folder == folders[i];
+    }
+    if (known) continue;
+    folders.push_back(folder);
+    identities.push_back(identity);
+  }
+  return folders;
+}
+
 std::optional<std::string> ProfilesFolderAtOrBelow(const std::string& chosen) {
   if (chosen.empty()) return std::nullopt;
   const std::string folder = WithFinalSeparator(chosen);

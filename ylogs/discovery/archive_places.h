@@ -38,6 +38,16 @@ bool HoldsProfiles(const std::string& profiles_folder);
 // The first place that holds profiles; none when no place does.
 std::optional<std::string> FindArchives(const std::vector<std::string>& places);
 
+// Every place that holds profiles, in the places' order.
+std::vector<std::string> FindAllArchives(const std::vector<std::string>& places);
+
+// The profiles folders of one history: the main one, then the others in the
+// order given, each ending in "/"; another folder stands for the profiles
+// folder at or below it (ProfilesFolderAtOrBelow) when there is one. A folder
+// named again (the same folder, whatever its spelling) is read once.
+std::vector<std::string> HistoryFolders(const std::string& main,
+                                        const std::vector<std::string>& others);
+
 // A folder the user chose: itself when it holds profiles, else the profiles
 // folder below it when it is the messenger's folder, a programs folder or a
 // disk (or a Wine prefix) holding one; none when neither holds profiles. The

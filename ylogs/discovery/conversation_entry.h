@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "favorites.h"
 #include "platform/text_kinds.h"
@@ -27,6 +28,11 @@ struct ConversationEntry {
   std::int32_t words = 0;  // nothing fills it
   std::int32_t size = 0;
   std::int32_t rank = 0;  // hit count of the active search
+  // With several profiles folders: the copies of this day that stand behind
+  // this one (the same bytes, or the beginning of them), and which of the
+  // day's conversations this is when its copies differ (0: the first).
+  std::vector<FileNameBytes> copies;
+  std::int32_t copy = 0;
 };
 
 // The identity in a name of the form YYYYMMDD-<identity>.xxx: the characters

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "folder_listing.h"
+#include "platform/file_system.h"
 #include "profiles_scan.h"
+#include "ylogs/discovery/day_copies.h"
 
 namespace orvex {
 namespace {
@@ -27,16 +29,58 @@ class IdentityTracker {
   IndexBuild& build_;
 };
 
-void ListFriend(const std::string& profiles, const ContactTreeData& data, NodeId node,
+// One day file as a folder lists it.
+struct ListedDay {
+  std::string name;
+  std::size_t folder = 0;
+  std::int64_t size = 0;
+};
+
+void ListFriend(const std::vector<std::string>& profiles, const ContactTreeData& data, NodeId node,
                 IndexBuild& build, IdentityTracker& tracker) {
-  const std::string folder = FriendFolder(profiles, data, node);
   const std::string& friend_name =
       data.friend_names.at(static_cast<std::size_t>(data.tree.node(node).name_index));
   const std::string& identity = data.IdentityNameOf(node);
-  ListFolder(folder, true, [&](const FolderEntry& entry) {
-    build.entries.push_back(EntryForListedFile(folder, friend_name, entry.name, entry.size));
-    tracker.FileListed(identity);
+  if (profiles.size() == 1) {
+    const std::string folder = FriendFolder(profiles.front(), data, node);
+    ListFolder(folder, true, [&](const FolderEntry& entry) {
+      build.entries.push_back(EntryForListedFile(folder, friend_name, entry.name, entry.size));
+      tracker.FileListed(identity);
+    });
+    return;
+  }
+  std::vector<std::string> folders;
+  std::vector<ListedDay> days;
+  for (std::size_t f = 0; f < profiles.size(); ++f) {
+    folders.push_back(FriendFolder(profiles[f], data, node));
+    ListFolder(folders.back(), true, [&](const FolderEntry& entry) {
+      days.push_back({std::string(entry.name), f, entry.size});
+    });
+  }
+  // Each name once, in listing order; its copies in folder order.
+  std::stable_sort(days.begin(), days.end(), [](const ListedDay& a, const ListedDay& b) {
+    return files::ListingOrder(a.name, b.name) < 0;
   });
+  for (std::size_t first = 0; first < days.size();) {
+    std::size_t end = first + 1;
+    while (end < days.size() && days[end].name == days[first].name) ++end;
+    std::vector<DayCopy> copies;
+    for (std::size_t i = first; i < end; ++i) {
+      copies.push_back({folders[days[i].folder] + days[i].name, days[i].size});
+    }
+    const std::vector<FoldedDay> folded = copies.size() == 1 ? std::vector<FoldedDay>{FoldedDay{}}
+                                                             : FoldCopies(copies, FileBeginsFile);
+    for (std::size_t k = 0; k < folded.size(); ++k) {
+      const ListedDay& shown = days[first + folded[k].shown];
+      ConversationEntry entry =
+          EntryForListedFile(folders[shown.folder], friend_name, shown.name, shown.size);
+      for (std::size_t behind : folded[k].behind) entry.copies.push_back(copies[behind].path);
+      entry.copy = static_cast<std::int32_t>(k);
+      build.entries.push_back(std::move(entry));
+      tracker.FileListed(identity);
+    }
+    first = end;
+  }
 }
 
 }  // namespace
@@ -48,8 +92,8 @@ std::string FriendFolder(const std::string& profiles, const ContactTreeData& dat
          data.friend_names.at(static_cast<std::size_t>(n.name_index)) + "/";
 }
 
-IndexBuild BuildConversationIndex(const std::string& profiles, const ContactTreeData& data,
-                                  const std::vector<NodeId>& selected,
+IndexBuild BuildConversationIndex(const std::vector<std::string>& profiles,
+                                  const ContactTreeData& data, const std::vector<NodeId>& selected,
                                   const FavoritesList& favorites) {
   IndexBuild build;
   std::vector<NodeId> in_order = selected;

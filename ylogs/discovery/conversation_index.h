@@ -37,8 +37,19 @@ std::string FriendFolder(const std::string& profiles, const ContactTreeData& dat
 // selected friend nodes are listed in tree order (identities add nothing).
 // Friend folders are read from their listings only; one that cannot be listed
 // adds nothing. Names beginning with "." are left out.
-IndexBuild BuildConversationIndex(const std::string& profiles, const ContactTreeData& data,
-                                  const std::vector<NodeId>& selected,
+// With several profiles folders (the main one first; data from ScanProfiles
+// of them all) a friend's files are those of every folder, each name once in
+// listing order; a day several folders hold is folded (FoldCopies): its
+// conversations follow one another, each entry naming the copies behind it.
+IndexBuild BuildConversationIndex(const std::vector<std::string>& folders,
+                                  const ContactTreeData& data, const std::vector<NodeId>& selected,
                                   const FavoritesList& favorites);
+
+// The list of one profiles folder.
+inline IndexBuild BuildConversationIndex(const std::string& profiles, const ContactTreeData& data,
+                                         const std::vector<NodeId>& selected,
+                                         const FavoritesList& favorites) {
+  return BuildConversationIndex(std::vector<std::string>{profiles}, data, selected, favorites);
+}
 
 }  // namespace orvex

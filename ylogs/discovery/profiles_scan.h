@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "contact_tree.h"
 
@@ -19,6 +20,12 @@ inline constexpr const char* kMessagesSubfolder = "/Archive/Messages/";
 // as an identity, with every non-hidden entry of its message folder as a
 // friend, all in listing order (files::ListingOrder).
 std::optional<ContactTreeData> ScanProfiles(const std::string& profiles);
+
+// Several profiles folders read as one history (the main one first): each
+// identity name once, from every folder, and under it each friend name once,
+// in the order a single folder's scan gives. None when the main folder is not
+// an existing folder; another that is not is left out.
+std::optional<ContactTreeData> ScanProfiles(const std::vector<std::string>& folders);
 
 // The message folder of an identity: profiles + identity + "/Archive/Messages/".
 std::string MessageFolder(const std::string& profiles, const std::string& identity);

@@ -54,7 +54,7 @@ std::string SaveAsFileName(std::string_view chosen, std::string_view tested,
 }
 
 std::string IndividualFileName(std::string_view folder, std::string_view file_name,
-                               std::string_view friend_name, std::string_view extension) {
+                               std::string_view friend_name, std::string_view extension, int copy) {
   std::string path(folder);
   if (path.empty() || path.back() != '/') path += '/';
   // The extension starts at the last "." after the last separator or ":".
@@ -65,6 +65,7 @@ std::string IndividualFileName(std::string_view folder, std::string_view file_na
   path += name;
   path += '-';
   path += friend_name;
+  if (copy > 0) path += " (copy " + std::to_string(copy + 1) + ")";
   path += extension;
   return path;
 }

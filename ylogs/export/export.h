@@ -43,9 +43,12 @@ std::string SaveAsFileName(std::string_view chosen, std::string_view tested,
 
 // The file of one conversation in a batch export: folder (a separator added
 // unless it ends in one), the file name with its extension replaced by "-",
-// the friend, and `extension` (".html", ".txt", ".json").
+// the friend, and `extension` (".html", ".txt", ".json"). A later differing
+// copy of the same day (`copy` 1, 2, ...) gets " (copy 2)", ... before the
+// extension, so that no copy's file overwrites another's.
 std::string IndividualFileName(std::string_view folder, std::string_view file_name,
-                               std::string_view friend_name, std::string_view extension);
+                               std::string_view friend_name, std::string_view extension,
+                               int copy = 0);
 
 // The page of one conversation: the file header line by line, then the
 // conversation header, the body, the conversation footer and the file footer

@@ -50,7 +50,7 @@ class IndividualFileWriter : public ConversationWriter {
 
   std::string NameOf(const ExportSource& source) const {
     return IndividualFileName(c_.folder, source.file_name, source.friend_name,
-                              page_ ? ".html" : ".txt");
+                              page_ ? ".html" : ".txt", source.copy);
   }
 
   ExportContext c_;
@@ -60,7 +60,8 @@ class IndividualFileWriter : public ConversationWriter {
 }  // namespace
 
 ExportSource ExportSourceFor(const ConversationEntry& entry) {
-  return {entry.path, entry.file_name, entry.friend_name, entry.identity, entry.date, entry.size};
+  return {entry.path, entry.file_name, entry.friend_name, entry.identity,
+          entry.date, entry.size,      entry.copy};
 }
 
 std::unique_ptr<ConversationWriter> MakeConversationWriter(ExportFormat format,

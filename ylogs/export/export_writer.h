@@ -28,6 +28,7 @@ struct ExportSource {
   std::string identity;
   std::optional<std::int32_t> date;  // day count; none when the name holds no date
   std::int64_t size = 0;             // the archive file's size in the list
+  int copy = 0;                      // which differing copy of its day (0: the first)
 };
 
 ExportSource ExportSourceFor(const ConversationEntry& entry);

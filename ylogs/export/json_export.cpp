@@ -116,7 +116,7 @@ json ConversationJson(const ExportSource& source, const RenderSettings& settings
 }
 
 std::string JsonWriter::FileOf(const ExportSource& source) const {
-  return IndividualFileName(folder_, source.file_name, source.friend_name, ".json");
+  return IndividualFileName(folder_, source.file_name, source.friend_name, ".json", source.copy);
 }
 
 std::string JsonWriter::IndexFile() const {

@@ -110,6 +110,12 @@ AppSettings ReadSettings(const std::string& path) {
   }
   if (count > next) s.favorites.push_back(FavoriteAt(values, next));
   s.profiles_folder = values.Get(kProfilesFolderKey);
+  // Added folders below their count; a count no file could back costs nothing.
+  const std::int64_t added = GetProfileInteger(doc, kSettingsSection, kAddedFoldersKey, 0);
+  for (std::int64_t n = 0; n < added && n < 1000; ++n) {
+    std::string folder = values.Get(std::string("AddedFolder") + std::to_string(n));
+    if (!folder.empty()) s.added_folders.push_back(std::move(folder));
+  }
   return s;
 }
 
@@ -156,6 +162,28 @@ void WriteSettings(const std::string& path, const AppSettings& s) {
   // never chose one stays as it was.
   if (ok && !s.profiles_folder.empty()) {
     doc->SetValue(kSettingsSection, kProfilesFolderKey, s.profiles_folder);
+  }
+  // The added folders, likewise only once any was added; removed ones leave
+  // no keys behind.
+  const std::int64_t added_before = GetProfileInteger(*doc, kSettingsSection, kAddedFoldersKey, 0);
+  if (ok && (!s.added_folders.empty() || added_before > 0)) {
+    const auto added = static_cast<std::int64_t>(s.added_folders.size());
+    doc->SetValue(kSettingsSection, kAddedFoldersKey, std::to_string(added));
+    for (std::int64_t n = 0; n < added; ++n) {
+      doc->SetValue(kSettingsSection, "AddedFolder" + std::to_string(n),
+                    s.added_folders[static_cast<std::size_t>(n)]);
+    }
+    doc->RemoveKeys(kSettingsSection, [&](std::string_view key) {
+      if (!key.starts_with("AddedFolder") || key == kAddedFoldersKey) return false;
+      const std::string_view digits = key.substr(std::string_view("AddedFolder").size());
+      std::int64_t n = 0;
+      for (char c : digits) {
+        if (c < '0' || c > '9') return false;
+        n = n * 10 + (c - '0');
+        if (n > 1000000) return false;
+      }
+      return !digits.empty() && n >= added;
+    });
   }
   // Keys set before a failing one are kept, as writing key by key would.
   if (!doc->Save(path) || !ok) throw UserError(failure);

@@ -13,6 +13,8 @@ inline constexpr const char* kSettingsFileName = "orvex.ini";
 inline constexpr const char* kSettingsSection = "Settings";
 // The last profiles folder the user chose that held profiles.
 inline constexpr const char* kProfilesFolderKey = "ProfilesFolder";
+// The count of the added archive folders; each is "AddedFolder" + its index.
+inline constexpr const char* kAddedFoldersKey = "AddedFolders";
 
 struct AppSettings {
   bool date = true;
@@ -28,6 +30,10 @@ struct AppSettings {
   // The last profiles folder the user chose; empty when none was chosen. Only
   // a chosen one is written: the file keeps what it held otherwise.
   std::string profiles_folder;
+  // Archive folders read with the profiles folder as one history, in the
+  // order added. Written once any was added, so that other files stay as
+  // they were.
+  std::vector<std::string> added_folders;
   // The file is there but could not be read: the values are the defaults.
   bool unreadable = false;
 };
