@@ -13,8 +13,10 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace orvex::files {
@@ -209,17 +211,19 @@ int SameFileStarts(const FileNameBytes& a, const FileNameBytes& b, std::uint64_t
     }
     return 0;
   };
-  static constexpr std::size_t kPiece = 64 << 10;
-  std::string pa(kPiece, '\0'), pb(kPiece, '\0');
+  // Pieces no larger than the part compared, left unfilled: most day files
+  // are a few kilobytes, compared in one read each.
+  const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(length, 64 << 10));
+  const std::unique_ptr<char[]> pa(new char[piece]), pb(new char[piece]);
   int error = 0;
   std::uint64_t left = length;
   bool equal = true;
   while (left > 0 && equal && error == 0) {
-    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(left, kPiece));
+    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(left, piece));
     std::size_t got_a = 0, got_b = 0;
-    error = fill(fa, pa.data(), want, got_a);
-    if (error == 0) error = fill(fb, pb.data(), want, got_b);
-    equal = got_a == want && got_b == want && pa.compare(0, want, pb, 0, want) == 0;
+    error = fill(fa, pa.get(), want, got_a);
+    if (error == 0) error = fill(fb, pb.get(), want, got_b);
+    equal = got_a == want && got_b == want && std::memcmp(pa.get(), pb.get(), want) == 0;
     left -= want;
   }
   ::close(fa);

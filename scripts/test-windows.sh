@@ -194,6 +194,30 @@ grep -q 'VirtualStore/Program Files (x86)/Yahoo!/Messenger/Profiles/' "$WORK/bro
   { echo "test-windows: browse did not write the VirtualStore archive's website" >&2;
     cat "$WORK/browse.out" >&2; differ=$((differ + 1)); }
 
+echo "== browse: a programs-folder half and a VirtualStore half read as one history"
+# Before an upgrade the messenger wrote below "Program Files (x86)", after it
+# to the VirtualStore: browse reads both, on Windows and from the Wine prefix
+# on Linux, and makes one website of them.
+HALF="$WINEPREFIX/drive_c/Program Files (x86)/Yahoo!/Messenger/Profiles"
+mkdir -p "$HALF/halfling/Archive/Messages/pal"
+cp "$(find "$P" -name '*.dat' | sort | head -1)" "$HALF/halfling/Archive/Messages/pal/20090101-halfling.dat"
+LC_ALL=C.UTF-8 $WINE "$WIN_BUILD/bin/orvex-cli.exe" browse --no-open --out "Z:$WORK/both-win" \
+  >"$WORK/both-win.out" 2>&1 || { cat "$WORK/both-win.out" >&2; exit 1; }
+LC_ALL=C.UTF-8 HOME="$WORK" WINEPREFIX="$WINEPREFIX" PROGRAMFILES= \
+  "$LINUX_BUILD/bin/orvex-cli" browse --no-open --out "$WORK/both-linux" \
+  >"$WORK/both-linux.out" 2>&1 || { cat "$WORK/both-linux.out" >&2; exit 1; }
+for side in win linux; do
+  compared=$((compared + 1))
+  grep -q 'same history.*Program Files (x86)/Yahoo!/Messenger/Profiles/' "$WORK/both-$side.out" &&
+    grep -q 'VirtualStore/Program Files (x86)/Yahoo!/Messenger/Profiles/' "$WORK/both-$side.out" &&
+    [ -d "$WORK/both-$side/halfling/pal" ] && [ "$(ls "$WORK/both-$side/nikos" | wc -l)" -gt 0 ] ||
+    { echo "test-windows: browse ($side) did not make one website of both halves" >&2;
+      cat "$WORK/both-$side.out" >&2; differ=$((differ + 1)); }
+done
+compared=$((compared + 1))
+diff <(cd "$WORK/both-win" && find . | sort) <(cd "$WORK/both-linux" && find . | sort) >&2 ||
+  { echo "test-windows: the two halves' websites hold different files" >&2; differ=$((differ + 1)); }
+
 echo "== no arguments: the usage line from a command prompt, browse from a console of its own"
 status=0
 LC_ALL=C.UTF-8 $WINE cmd /c "$(winepath -w "$WIN_BUILD/bin/orvex-cli.exe" 2>/dev/null)" \

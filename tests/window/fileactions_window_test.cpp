@@ -167,3 +167,46 @@ TEST_F(FileActionsTest, ChoosingTheFolderShownAlreadyDoesNotRescan) {
 
 }  // namespace
 }  // namespace orvex::testing
+
+namespace orvex::testing {
+namespace {
+
+// "Add archive folder..." reads another profiles folder with the path box's
+// as one history: a day both hold is one conversation, and "Delete" moves
+// both copies to the trash; the folder is read again at the next start, and
+// "Remove added archive folders" forgets it.
+TEST_F(FileActionsTest, AnAddedFolderIsOneHistoryWithTheFirstAndStaysAdded) {
+  const std::string mine = AddArchive("bob", "alice", "20050101", {"one"});
+  TempFolder other;
+  const std::string copy = other / "Profiles/bob/Archive/Messages/alice/20050101-bob.dat";
+  std::filesystem::create_directories(fs::path(copy).parent_path());
+  fs::copy_file(mine, copy);
+  fs::copy_file(mine, other / "Profiles/bob/Archive/Messages/alice/20050105-bob.dat");
+  fs::create_directories(other / "Profiles/carol/Archive/Messages/dave");
+  TfrmMain& w = Start();
+  picker.answer = QString::fromStdString(other.path());  // the folder above the profiles
+  Choose(Ui(w).popFile, "Add archive folder...");
+  EXPECT_TRUE(TreeTexts(w).contains("carol"));
+  EXPECT_TRUE(Ui(w).lblAlso->isVisibleTo(&w));
+  SelectNode(w, "alice");
+  EXPECT_EQ(ShownFileNames(w).join("|"), "20050101-bob.dat|20050105-bob.dat");
+
+  SelectRows(w, {0});
+  Choose(Ui(w).popMessage, "Delete");
+  EXPECT_EQ(dialogs.questions.join("#"),
+            "Confirmation|Are you sure you want to delete 2 files?\r\n");
+  EXPECT_FALSE(fs::exists(mine));
+  EXPECT_FALSE(fs::exists(copy));
+  EXPECT_EQ(ShownFileNames(w).join("|"), "20050105-bob.dat");
+
+  w.close();
+  EXPECT_NE(SettingsText().find("AddedFolders=1\r\nAddedFolder0="), std::string::npos);
+  TfrmMain& again = Start();
+  EXPECT_TRUE(TreeTexts(again).contains("carol"));
+  Choose(Ui(again).popFile, "Remove added archive folders");
+  EXPECT_FALSE(TreeTexts(again).contains("carol"));
+  EXPECT_FALSE(Ui(again).lblAlso->isVisibleTo(&again));
+}
+
+}  // namespace
+}  // namespace orvex::testing

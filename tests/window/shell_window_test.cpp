@@ -113,7 +113,8 @@ TEST_F(ShellWindowTest, EachPanelSwitchKeepsMenuAndButtonInStepAndReturnsAfterTw
 TEST_F(ShellWindowTest, MenusHoldTheirItemsInOrder) {
   TfrmMain& w = Start();
   EXPECT_EQ(Captions(Ui(w).popFile).join("|"),
-            "Open message archive folder...|Open .dat file...|-|Save as HTML...|Save as text...|"
+            "Open message archive folder...|Open .dat file...|Add archive folder...|"
+            "Remove added archive folders|-|Save as HTML...|Save as text...|"
             "Save as individual HTML files...|Save as individual text files...|"
             "Save as website...|Save as JSON files...|-|Print...|Print preview...|Page setup...|-|"
             "Exit");

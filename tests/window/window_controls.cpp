@@ -20,6 +20,7 @@ WindowControls Ui(const TfrmMain& w) {
   c.btnSelDir = Find<QToolButton>(w, "btnSelDir");
   c.ids = Find<QTreeWidget>(w, "ids");
   c.lblNoArchives = Find<QLabel>(w, "lblNoArchives");
+  c.lblAlso = Find<QLabel>(w, "lblAlso");
   c.edtFilter = Find<QLineEdit>(w, "edtFilter");
   c.txtSearch = Find<QLineEdit>(w, "txtSearch");
   c.btnSearchNext = Find<QPushButton>(w, "btnSearchNext");

@@ -35,6 +35,7 @@ struct WindowControls {
   QToolButton* btnSelDir;
   QTreeWidget* ids;
   QLabel* lblNoArchives;
+  QLabel* lblAlso;
   QLineEdit* edtFilter;
   QLineEdit* txtSearch;
   QPushButton* btnSearchNext;
