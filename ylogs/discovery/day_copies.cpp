@@ -36,6 +36,7 @@ std::vector<FoldedDay> FoldCopies(const std::vector<DayCopy>& copies, const Begi
 
 bool FileBeginsFile(const DayCopy& shorter, const DayCopy& longer) {
   if (shorter.size > longer.size || shorter.size < 0) return false;
+  if (shorter.size == 0) return true;  // nothing to read: empty begins everything
   bool same = false;
   return files::SameFileStarts(shorter.path, longer.path, static_cast<std::uint64_t>(shorter.size),
                                same) == 0 &&
