@@ -37,15 +37,6 @@ struct ListedDay {
   std::int64_t size = 0;
 };
 
-// A day of a friend as several folders hold it: its copies, in folder order.
-struct DayGroup {
-  const std::string* friend_name = nullptr;
-  const std::string* identity = nullptr;
-  std::string name;
-  std::vector<std::string> folders;  // each copy's friend folder
-  std::vector<DayCopy> copies;
-};
-
 // Lists a friend's files from one profiles folder straight into the build.
 void ListFriend(const std::string& profiles, const ContactTreeData& data, NodeId node,
                 IndexBuild& build, IdentityTracker& tracker) {
@@ -59,13 +50,12 @@ void ListFriend(const std::string& profiles, const ContactTreeData& data, NodeId
   });
 }
 
-// Lists a friend's files from every profiles folder: each name once, in
-// listing order, with its copies in folder order.
-void GroupFriendDays(const std::vector<std::string>& profiles, const ContactTreeData& data,
-                     NodeId node, std::vector<DayGroup>& groups) {
+// A friend's conversations from every profiles folder: each name once, in
+// listing order, the copies of a day folded (FoldCopies).
+std::vector<ConversationEntry> FriendHistory(const std::vector<std::string>& profiles,
+                                             const ContactTreeData& data, NodeId node) {
   const std::string& friend_name =
       data.friend_names.at(static_cast<std::size_t>(data.tree.node(node).name_index));
-  const std::string& identity = data.IdentityNameOf(node);
   std::vector<std::string> folders;
   std::vector<ListedDay> days;
   for (std::size_t f = 0; f < profiles.size(); ++f) {
@@ -77,48 +67,26 @@ void GroupFriendDays(const std::vector<std::string>& profiles, const ContactTree
   std::stable_sort(days.begin(), days.end(), [](const ListedDay& a, const ListedDay& b) {
     return files::ListingOrder(a.name, b.name) < 0;
   });
+  std::vector<ConversationEntry> entries;
   for (std::size_t first = 0; first < days.size();) {
-    DayGroup group{&friend_name, &identity, days[first].name, {}, {}};
     std::size_t end = first;
-    for (; end < days.size() && days[end].name == group.name; ++end) {
-      group.folders.push_back(folders[days[end].folder]);
-      group.copies.push_back({group.folders.back() + group.name, days[end].size});
+    std::vector<DayCopy> copies;
+    for (; end < days.size() && days[end].name == days[first].name; ++end) {
+      copies.push_back({folders[days[end].folder] + days[end].name, days[end].size});
     }
-    groups.push_back(std::move(group));
+    const std::vector<FoldedDay> folded =
+        copies.size() == 1 ? std::vector<FoldedDay>(1) : FoldCopies(copies, FileBeginsFile);
+    for (std::size_t k = 0; k < folded.size(); ++k) {
+      const ListedDay& shown = days[first + folded[k].shown];
+      ConversationEntry entry =
+          EntryForListedFile(folders[shown.folder], friend_name, shown.name, shown.size);
+      for (std::size_t behind : folded[k].behind) entry.copies.push_back(copies[behind].path);
+      entry.copy = static_cast<std::int32_t>(k);
+      entries.push_back(std::move(entry));
+    }
     first = end;
   }
-}
-
-// The entries of the days: the copies of a day several folders hold are
-// folded, files compared on every core, in the days' order.
-void AddFoldedDays(const std::vector<DayGroup>& groups, IndexBuild& build,
-                   IdentityTracker& tracker) {
-  std::vector<std::size_t> several;
-  for (std::size_t g = 0; g < groups.size(); ++g) {
-    if (groups[g].copies.size() > 1) several.push_back(g);
-  }
-  std::vector<std::vector<FoldedDay>> folded(groups.size(), std::vector<FoldedDay>(1));
-  ProduceInOrder<std::vector<FoldedDay>>(
-      several.size(),
-      [&](std::size_t i) { return FoldCopies(groups[several[i]].copies, FileBeginsFile); },
-      [&](std::size_t i, std::vector<FoldedDay>& days) {
-        folded[several[i]] = std::move(days);
-        return false;
-      });
-  for (std::size_t g = 0; g < groups.size(); ++g) {
-    const DayGroup& group = groups[g];
-    for (std::size_t k = 0; k < folded[g].size(); ++k) {
-      const std::size_t shown = folded[g][k].shown;
-      ConversationEntry entry = EntryForListedFile(group.folders[shown], *group.friend_name,
-                                                   group.name, group.copies[shown].size);
-      for (std::size_t behind : folded[g][k].behind) {
-        entry.copies.push_back(group.copies[behind].path);
-      }
-      entry.copy = static_cast<std::int32_t>(k);
-      build.entries.push_back(std::move(entry));
-      tracker.FileListed(*group.identity);
-    }
-  }
+  return entries;
 }
 
 }  // namespace
@@ -149,22 +117,30 @@ IndexBuild BuildConversationIndex(const std::vector<std::string>& profiles,
   build.resets_current_identity = true;
   const bool show_all = !in_order.empty() && data.tree.node(in_order.front()).kind == nkShowAll;
   IdentityTracker tracker(build);
-  // With several folders the days are gathered first, then folded together.
-  std::vector<DayGroup> groups;
+  std::vector<NodeId> friends;
   const auto visit = [&](NodeId id) {
-    if (data.tree.node(id).kind != nkFriend) return;
-    if (profiles.size() == 1) {
-      ListFriend(profiles.front(), data, id, build, tracker);
-    } else {
-      GroupFriendDays(profiles, data, id, groups);
-    }
+    if (data.tree.node(id).kind == nkFriend) friends.push_back(id);
   };
   if (show_all) {
     for (NodeId id = 0; id < data.tree.size(); ++id) visit(id);
   } else {
     for (NodeId id : in_order) visit(id);
   }
-  AddFoldedDays(groups, build, tracker);
+  if (profiles.size() == 1) {
+    for (NodeId id : friends) ListFriend(profiles.front(), data, id, build, tracker);
+    return build;
+  }
+  // Several folders: each friend's folders are listed and its copies
+  // compared on every core, and its conversations taken in the tree's order.
+  ProduceInOrder<std::vector<ConversationEntry>>(
+      friends.size(), [&](std::size_t i) { return FriendHistory(profiles, data, friends[i]); },
+      [&](std::size_t i, std::vector<ConversationEntry>& entries) {
+        for (ConversationEntry& entry : entries) {
+          build.entries.push_back(std::move(entry));
+          tracker.FileListed(data.IdentityNameOf(friends[i]));
+        }
+        return false;
+      });
   return build;
 }
 
