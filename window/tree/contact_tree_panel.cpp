@@ -337,7 +337,8 @@ void ContactTreePanel::ShowAddedFolders() {
   QString text = read.size() == 1
                      ? QStringLiteral("Also read: 1 more archive folder")
                      : QStringLiteral("Also read: %1 more archive folders").arg(read.size());
-  if (!missing.isEmpty()) text += QStringLiteral(" (%1 missing, left out)").arg(missing.size());
+  if (!missing.isEmpty())
+    text += QStringLiteral(" (%1 gone or without archives, left out)").arg(missing.size());
   lblAlso->setText(text);
   QString tip = read.join('\n');
   if (!missing.isEmpty())
