@@ -7,7 +7,7 @@ foreach(name
     # They start orvex-cli or the window program through posix_spawn or popen
     # (tests/support/run_program.h).
     bad_input cli_code_page cli_export cli_index cli_records cli_render cli_search
-    cli_site_search cli_browse site_accessibility
+    cli_site_search cli_browse cli_history site_accessibility
     command_line
     # The POSIX services the Windows build replaces: the private temporary
     # folder's owner and modes, file-size limits (setrlimit), links and
