@@ -1,6 +1,7 @@
 #include "file_system.h"
 
 #include "gathered_writes.h"
+#include "piece_compare.h"
 #include "stale_temporaries.h"
 
 #include <dirent.h>
@@ -13,10 +14,8 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <limits>
-#include <memory>
 #include <vector>
 
 namespace orvex::files {
@@ -197,38 +196,25 @@ int SameFileStarts(const FileNameBytes& a, const FileNameBytes& b, std::uint64_t
     ::close(fa);
     return error;
   }
-  // Reads up to `size` bytes, fewer only at the file's end.
-  auto fill = [](int fd, char* to, std::size_t size, std::size_t& got) {
-    got = 0;
-    while (got < size) {
-      const ssize_t n = Read(fd, to + got, size - got);
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        return errno;
-      }
-      if (n == 0) break;
-      got += static_cast<std::size_t>(n);
-    }
-    return 0;
-  };
-  // Pieces no larger than the part compared, left unfilled: most day files
-  // are a few kilobytes, compared in one read each.
-  const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(length, 64 << 10));
-  const std::unique_ptr<char[]> pa(new char[piece]), pb(new char[piece]);
-  int error = 0;
-  std::uint64_t left = length;
-  bool equal = true;
-  while (left > 0 && equal && error == 0) {
-    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(left, piece));
-    std::size_t got_a = 0, got_b = 0;
-    error = fill(fa, pa.get(), want, got_a);
-    if (error == 0) error = fill(fb, pb.get(), want, got_b);
-    equal = got_a == want && got_b == want && std::memcmp(pa.get(), pb.get(), want) == 0;
-    left -= want;
-  }
+  const int fds[] = {fa, fb};
+  const int error = ComparePieces(
+      length,
+      [&fds](int side, char* to, std::size_t size, std::size_t& got) {
+        got = 0;
+        while (got < size) {
+          const ssize_t n = Read(fds[side], to + got, size - got);
+          if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+          }
+          if (n == 0) break;
+          got += static_cast<std::size_t>(n);
+        }
+        return 0;
+      },
+      same);
   ::close(fa);
   ::close(fb);
-  same = error == 0 && equal;
   return error;
 }
 

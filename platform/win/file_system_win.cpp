@@ -6,13 +6,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <memory>
 #include <vector>
 
 #include "platform/file_system.h"
 #include "platform/gathered_writes.h"
+#include "platform/piece_compare.h"
 #include "platform/stale_temporaries.h"
 #include "wide_names.h"
 
@@ -192,36 +191,22 @@ int SameFileStarts(const FileNameBytes& a, const FileNameBytes& b, std::uint64_t
   if (!ha.ok()) return LastError();
   Handle hb(open(b));
   if (!hb.ok()) return LastError();
-  // Reads up to `size` bytes, fewer only at the file's end.
-  auto fill = [](HANDLE h, char* to, std::size_t size, std::size_t& got) {
-    got = 0;
-    while (got < size) {
-      DWORD n = 0;
-      if (!::ReadFile(h, to + got, static_cast<DWORD>(size - got), &n, nullptr)) {
-        return LastError();
-      }
-      if (n == 0) break;
-      got += n;
-    }
-    return 0;
-  };
-  // Pieces no larger than the part compared, left unfilled: most day files
-  // are a few kilobytes, compared in one read each.
-  const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(length, 64 << 10));
-  const std::unique_ptr<char[]> pa(new char[piece]), pb(new char[piece]);
-  int error = 0;
-  std::uint64_t left = length;
-  bool equal = true;
-  while (left > 0 && equal && error == 0) {
-    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(left, piece));
-    std::size_t got_a = 0, got_b = 0;
-    error = fill(ha.get(), pa.get(), want, got_a);
-    if (error == 0) error = fill(hb.get(), pb.get(), want, got_b);
-    equal = got_a == want && got_b == want && std::memcmp(pa.get(), pb.get(), want) == 0;
-    left -= want;
-  }
-  same = error == 0 && equal;
-  return error;
+  const HANDLE handles[] = {ha.get(), hb.get()};
+  return ComparePieces(
+      length,
+      [&handles](int side, char* to, std::size_t size, std::size_t& got) {
+        got = 0;
+        while (got < size) {
+          DWORD n = 0;
+          if (!::ReadFile(handles[side], to + got, static_cast<DWORD>(size - got), &n, nullptr)) {
+            return LastError();
+          }
+          if (n == 0) break;
+          got += n;
+        }
+        return 0;
+      },
+      same);
 }
 
 int ReadWholeFile(const FileNameBytes& path, std::string& bytes) {
