@@ -202,6 +202,14 @@ const ControlCase kControls[] = {
        return QString(w.view().options().format_codes ? "codes " : "raw ") + t.Outcome();
      },
      "raw views+1"},
+    // A box clicked after "Raw" keeps the raw view.
+    {"Raw, then Date",
+     [](ControlsTest& t, TfrmMain& w) {
+       QTest::mouseClick(Ui(w).btnRaw, Qt::LeftButton);
+       QTest::mouseClick(Ui(w).ckDate, Qt::LeftButton);
+       return QString(w.view().options().format_codes ? "codes " : "raw ") + t.Outcome();
+     },
+     "raw views+2"},
     // The tool buttons and the menu bar's own buttons.
     {"Format button",
      [](ControlsTest&, TfrmMain& w) {

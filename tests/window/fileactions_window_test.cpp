@@ -206,6 +206,9 @@ TEST_F(FileActionsTest, AnAddedFolderIsOneHistoryWithTheFirstAndStaysAdded) {
   Choose(Ui(again).popFile, "Remove added archive folders");
   EXPECT_FALSE(TreeTexts(again).contains("carol"));
   EXPECT_FALSE(Ui(again).lblAlso->isVisibleTo(&again));
+  again.close();  // the removed folder leaves no key behind
+  EXPECT_NE(SettingsText().find("AddedFolders=0\r\n"), std::string::npos);
+  EXPECT_EQ(SettingsText().find("AddedFolder0="), std::string::npos);
 }
 
 }  // namespace
