@@ -33,6 +33,9 @@ set(ORVEX_INSTALL_DATA_FOLDERS themes Smileys)
 if(TARGET orvex)
   install(FILES ${PROJECT_SOURCE_DIR}/help/guide.html DESTINATION ${ORVEX_INSTALL_SHARE_DIR}/help)
   list(APPEND ORVEX_INSTALL_DATA_FOLDERS help)
+  install(DIRECTORY ${ORVEX_BIN_DIR}/translations/ DESTINATION ${ORVEX_INSTALL_SHARE_DIR}/translations
+          FILES_MATCHING PATTERN "*.qm")
+  list(APPEND ORVEX_INSTALL_DATA_FOLDERS translations)
 endif()
 
 # Manual pages and the changelog are installed compressed (gzip -n: no name or

@@ -1,5 +1,7 @@
 #include "browse_for_folder.h"
 
+#include <QCoreApplication>
+
 #include <filesystem>
 #include <system_error>
 
@@ -8,12 +10,12 @@
 
 namespace orvex {
 
-bool BrowseForFolder(FolderPicker& picker, QWidget* parent, const std::string& title,
+bool BrowseForFolder(FolderPicker& picker, QWidget* parent, const QString& title,
                      const std::string& root, std::string& folder) {
   std::error_code ec;
   if (folder.empty() || !std::filesystem::is_directory(folder, ec)) folder.clear();
   const std::optional<QString> chosen =
-      picker.Pick(parent, FromAnsi(title), FromFileName(root), FromFileName(folder));
+      picker.Pick(parent, title, FromFileName(root), FromFileName(folder));
   if (!chosen) return false;
   std::string path = ToFileName(*chosen);
   while (path.size() > 1 && path.back() == '/') path.pop_back();
@@ -24,8 +26,8 @@ bool BrowseForFolder(FolderPicker& picker, QWidget* parent, const std::string& t
 std::function<std::optional<QString>()> OutputFolderBrowser(FolderPicker* picker, QWidget* parent) {
   return [picker, parent]() -> std::optional<QString> {
     std::string folder;
-    if (!picker ||
-        !BrowseForFolder(*picker, parent, "Select a directory to save the files.", "", folder)) {
+    if (!picker || !BrowseForFolder(*picker, parent,
+                                    qtTrId("Select a directory to save the files."), "", folder)) {
       return std::nullopt;
     }
     return FromFileName(folder);

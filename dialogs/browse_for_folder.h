@@ -20,7 +20,7 @@ class FolderPicker;
 // final separator (the file system's root keeps its one) and the result is
 // true. Otherwise the result is false, and `folder` is left empty when it
 // named no existing folder, else as it was.
-bool BrowseForFolder(FolderPicker& picker, QWidget* parent, const std::string& title,
+bool BrowseForFolder(FolderPicker& picker, QWidget* parent, const QString& title,
                      const std::string& root, std::string& folder);
 
 // The "..." of the export dialogs: the folder browser under the title "Select

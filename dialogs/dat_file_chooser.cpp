@@ -1,5 +1,6 @@
 #include "dat_file_chooser.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace orvex {
@@ -8,8 +9,7 @@ QStringList QtDatFileChooser::Choose(QWidget* parent) {
   QFileDialog dialog(parent);
   dialog.setFileMode(QFileDialog::ExistingFiles);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setNameFilters(
-      {QString::fromLatin1(kDatFilesFilter), QString::fromLatin1(kAllFilesFilter)});
+  dialog.setNameFilters({qtTrId(kDatFilesFilter), qtTrId(kAllFilesFilter)});
   dialog.setSizeGripEnabled(true);
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.selectedFiles();

@@ -8,8 +8,8 @@ class QWidget;
 
 namespace orvex {
 
-inline constexpr const char* kDatFilesFilter = "Yahoo Messenger dat files (*.dat)";
-inline constexpr const char* kAllFilesFilter = "All files (*)";
+inline constexpr const char* kDatFilesFilter = QT_TRID_NOOP("Yahoo Messenger dat files (*.dat)");
+inline constexpr const char* kAllFilesFilter = QT_TRID_NOOP("All files (*)");
 
 class DatFileChooser {
  public:

@@ -30,28 +30,30 @@ QLabel* PictureAt(const QPixmap& picture, int x, int y, QWidget* parent) {
 
 }  // namespace
 
-TfrmAbout::TfrmAbout(Shell* shell, QWidget* parent)
+TfrmAbout::TfrmAbout(Shell* shell, QWidget* parent, std::function<void()> open_guide)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      shell_(shell) {
+      shell_(shell),
+      open_guide_(std::move(open_guide)) {
   setObjectName("frmAbout");
   setAttribute(Qt::WA_DeleteOnClose, false);  // the caller owns the box
-  setWindowTitle("About");
+  setWindowTitle(tr("About"));
   setFixedSize(460, 221);
 
   imgLogo = PictureAt(DrawLogo(), 8, 6, this);
   imgName = PictureAt(DrawNameArt(), 90, 6, this);
 
-  lblProduct = new QLabel("Messenger Archive Viewer ", this);
+  lblProduct = new QLabel(tr("Messenger Archive Viewer "), this);
   QFont product = lblProduct->font();
   product.setPixelSize(19);
   lblProduct->setFont(product);
   lblProduct->move(90, 67);
   lblProduct->adjustSize();
 
-  lblVersion = LabelAt("Version 1.02", 90, 93, this);
-  lblTerms = LabelAt("Free to use and to share; provided as is, without warranty.", 90, 124, this);
-  lblHomepage = LabelAt("Homepage:", 91, 149, this);
+  lblVersion = LabelAt(tr("Version 1.02"), 90, 93, this);
+  lblTerms =
+      LabelAt(tr("Free to use and to share; provided as is, without warranty."), 90, 124, this);
+  lblHomepage = LabelAt(tr("Homepage:"), 91, 149, this);
 
   Label5 = new LinkLabel(QString::fromLatin1(kSiteRoot), this);
   QFont link = Label5->font();
@@ -67,7 +69,7 @@ TfrmAbout::TfrmAbout(Shell* shell, QWidget* parent)
   Label5->move(std::max(152, lblHomepage->x() + lblHomepage->width() + 4), 149);
   Label5->adjustSize();
 
-  Button1 = new QPushButton("OK", this);
+  Button1 = new QPushButton(tr("OK"), this);
   Button1->setGeometry(90, 176, 75, 25);
   Button1->setDefault(true);
 
@@ -80,6 +82,10 @@ TfrmAbout::TfrmAbout(Shell* shell, QWidget* parent)
 }
 
 void TfrmAbout::Label5Click() {
+  if (open_guide_) {
+    open_guide_();
+    return;
+  }
   OpenLink(shell_, SiteUrl(kAboutLinkPage));
 }
 

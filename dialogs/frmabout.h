@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 
@@ -15,7 +17,10 @@ class TfrmAbout : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmAbout(Shell* shell, QWidget* parent = nullptr);
+  // `open_guide` answers the link: the program has no web site, its guide
+  // comes with it. Without one the link opens the address it shows.
+  explicit TfrmAbout(Shell* shell, QWidget* parent = nullptr,
+                     std::function<void()> open_guide = {});
 
   void Label5Click();   // the home page link
   void Button1Click();  // "OK"
@@ -31,6 +36,7 @@ class TfrmAbout : public QDialog {
 
  private:
   Shell* shell_;
+  std::function<void()> open_guide_;
 };
 
 }  // namespace orvex

@@ -47,25 +47,25 @@ TfrmOpenDat::TfrmOpenDat(DatFileChooser* chooser, Dialogs* dialogs, QWidget* par
       chooser_(chooser),
       dialogs_(dialogs) {
   setObjectName("frmOpenDat");
-  setWindowTitle("Open .dat files");
+  setWindowTitle(tr("Open .dat files"));
   setFixedSize(342, 249);
 
-  LabelAt("File (s):", 19, 27, this);
+  LabelAt(tr("File (s):"), 19, 27, this);
   txtFiles = EditAt(19, 42, 221, this);
   txtFiles->setObjectName("txtFiles");
-  btnSelect = ButtonAt("Select files", 241, 40, this);
+  btnSelect = ButtonAt(tr("Select files"), 241, 40, this);
   btnSelect->setObjectName("btnSelect");
-  LabelAt("Username (needed for decoding the archive file):", 19, 80, this);
+  LabelAt(tr("Username (needed for decoding the archive file):"), 19, 80, this);
   txtUsername = EditAt(19, 95, 297, this);
   txtUsername->setObjectName("txtUsername");
-  LabelAt("Username of the friend:", 19, 129, this);
+  LabelAt(tr("Username of the friend:"), 19, 129, this);
   txtFriend = EditAt(19, 144, 298, this);
   txtFriend->setObjectName("txtFriend");
   txtFriend->setText("unknown");
-  btnOK = ButtonAt("OK", 70, 194, this);
+  btnOK = ButtonAt(tr("OK"), 70, 194, this);
   btnOK->setObjectName("btnOK");
   btnOK->setDefault(true);
-  btnCancel = ButtonAt("Cancel", 170, 194, this);
+  btnCancel = ButtonAt(tr("Cancel"), 170, 194, this);
   btnCancel->setObjectName("btnCancel");
 
   setTabOrder(txtFiles, btnSelect);
@@ -96,7 +96,7 @@ void TfrmOpenDat::ShowChoice() {
     SetTextColour(txtFiles, QColor(0x00, 0x00, 0x00));
     txtFiles->setReadOnly(false);
   } else {
-    txtFiles->setText("(multiple files)");
+    txtFiles->setText(tr("(multiple files)"));
     SetTextColour(txtFiles, QColor(0x80, 0x80, 0x80));
     txtFiles->setReadOnly(true);
   }
@@ -106,7 +106,7 @@ void TfrmOpenDat::btnOKClick() {
   user_name_ = ToAnsi(txtUsername->text());
   friend_name_ = ToAnsi(txtFriend->text());
   if (txtFiles->text().isEmpty()) {
-    if (dialogs_) dialogs_->Message(this, "Error: please select at least one file.");
+    if (dialogs_) dialogs_->Message(this, tr("Error: please select at least one file."));
     return;
   }
   accept();

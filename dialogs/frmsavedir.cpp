@@ -12,8 +12,10 @@ namespace orvex {
 namespace {
 
 SaveDirCaptions BatchCaptions(bool html) {
-  return {QString("Save conversations") + (html ? " to HTML files" : " to plain text files"),
-          {"Selected conversations", "Selected contacts", "All the archive"}};
+  return {html ? TfrmSaveDir::tr("Save conversations to HTML files")
+               : TfrmSaveDir::tr("Save conversations to plain text files"),
+          {TfrmSaveDir::tr("Selected conversations"), TfrmSaveDir::tr("Selected contacts"),
+           TfrmSaveDir::tr("All the archive")}};
 }
 
 }  // namespace
@@ -30,7 +32,7 @@ TfrmSaveDir::TfrmSaveDir(const SaveDirCaptions& captions,
   setWindowTitle(captions.title);
   setFixedSize(414, 240);
 
-  auto* label = new QLabel("Output directory", this);
+  auto* label = new QLabel(tr("Output directory"), this);
   label->move(16, 14);
   edtDirector = new QLineEdit(this);
   edtDirector->setObjectName("edtDirector");
@@ -40,7 +42,7 @@ TfrmSaveDir::TfrmSaveDir(const SaveDirCaptions& captions,
   dots->setGeometry(246, 32, 26, 24);
   connect(dots, &QToolButton::clicked, this, &TfrmSaveDir::Button1Click);
 
-  auto* group = new QGroupBox("Save", this);
+  auto* group = new QGroupBox(tr("Save"), this);
   group->setGeometry(16, 66, 256, 110);
   auto* col = new QVBoxLayout(group);
   for (int i = 0; i < 3; ++i) {
@@ -49,11 +51,11 @@ TfrmSaveDir::TfrmSaveDir(const SaveDirCaptions& captions,
   }
   scopes[kSelectedConversations]->setChecked(true);
 
-  button_ok = new QPushButton("OK", this);
+  button_ok = new QPushButton(tr("OK"), this);
   button_ok->setGeometry(300, 32, 90, 26);
   button_ok->setDefault(true);
   connect(button_ok, &QPushButton::clicked, this, &TfrmSaveDir::Button2Click);
-  button_cancel = new QPushButton("Cancel", this);
+  button_cancel = new QPushButton(tr("Cancel"), this);
   button_cancel->setGeometry(300, 66, 90, 26);
   connect(button_cancel, &QPushButton::clicked, this, &TfrmSaveDir::Button3Click);
 }

@@ -1,5 +1,6 @@
 // The window program.
 #include <QApplication>
+#include <QScreen>
 
 #include <filesystem>
 #include <iostream>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "orvex_version.h"
+#include "qt_platform/translations.h"
 #include "window/frmmain.h"
 #include "ylogs/program/command_line.h"
 #include "ylogs/program/error_text.h"
@@ -40,6 +42,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   orvex::NameApplication();
+  orvex::InstallTranslations(app, QCoreApplication::applicationDirPath(),
+                             orvex::UserInterfaceLanguage());
   orvex::FrmMainEnvironment env = orvex::FrmMainEnvironment::FromSystem();
   if (line.profiles_folder) {
     std::error_code ec;
@@ -49,6 +53,11 @@ int main(int argc, char** argv) {
   }
   orvex::TfrmMain frmMain(std::move(env));
   frmMain.FormCreate();
+  // A screen smaller than the window gets the window fitted to it for when
+  // the user restores it from maximised.
+  if (const QScreen* screen = frmMain.screen()) {
+    frmMain.setGeometry(orvex::FittedWindowGeometry(frmMain.size(), screen->availableGeometry()));
+  }
   frmMain.showMaximized();
   return app.exec();
 }

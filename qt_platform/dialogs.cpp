@@ -21,9 +21,10 @@ void QtDialogs::Message(QWidget* parent, const QString& text) {
 namespace {
 
 bool Ask(QWidget* parent, const QString& title, const QString& text,
-         QMessageBox::StandardButton default_button) {
+         QMessageBox::StandardButton default_button, const QString& detail = QString()) {
   QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
   box.setDefaultButton(default_button);
+  box.setInformativeText(detail);
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -35,6 +36,11 @@ bool QtDialogs::AskYesNo(QWidget* parent, const QString& title, const QString& t
 
 bool QtDialogs::AskYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) {
   return Ask(parent, title, text, QMessageBox::No);
+}
+
+bool QtDialogs::AskToRemove(QWidget* parent, const QString& title, const QString& text,
+                            const QString& detail) {
+  return Ask(parent, title, text, QMessageBox::No, detail);
 }
 
 }  // namespace orvex

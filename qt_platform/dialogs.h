@@ -22,6 +22,13 @@ class Dialogs {
   virtual bool AskYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) {
     return AskYesNo(parent, title, text);
   }
+  // That question with a line under it that says what Yes does, in smaller
+  // type: where the files go, say.
+  virtual bool AskToRemove(QWidget* parent, const QString& title, const QString& text,
+                           const QString& detail) {
+    (void)detail;
+    return AskYesNoDefaultNo(parent, title, text);
+  }
 };
 
 class QtDialogs : public Dialogs {
@@ -30,6 +37,8 @@ class QtDialogs : public Dialogs {
   void Message(QWidget* parent, const QString& text) override;
   bool AskYesNo(QWidget* parent, const QString& title, const QString& text) override;
   bool AskYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) override;
+  bool AskToRemove(QWidget* parent, const QString& title, const QString& text,
+                   const QString& detail) override;
 };
 
 }  // namespace orvex

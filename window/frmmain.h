@@ -50,6 +50,9 @@ void NameApplication();
 // Where a window of this size opens centred on the desktop (its top left
 // corner kept on the desktop when the window is larger).
 QPoint CentredTopLeft(QSize window, const QRect& desktop);
+// The window's place when it is not maximised: centred, and no larger than the
+// desktop's available area.
+QRect FittedWindowGeometry(QSize window, const QRect& desktop);
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -125,6 +128,7 @@ class TfrmMain : public QMainWindow {
   void ConnectHandlers();
   // Gives every control its historic name as its object name.
   void NameControls();
+  void CreateWindowKeys();
 
   // Controls, named as the program has always named them. They are the
   // window's own; tests and tools find them by these names as object names

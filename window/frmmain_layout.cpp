@@ -46,6 +46,11 @@ QPoint CentredTopLeft(QSize window, const QRect& desktop) {
           std::max(desktop.top(), desktop.top() + (desktop.height() - window.height()) / 2)};
 }
 
+QRect FittedWindowGeometry(QSize window, const QRect& desktop) {
+  const QSize fitted = window.boundedTo(desktop.size());
+  return {CentredTopLeft(fitted, desktop), fitted};
+}
+
 QAction* TfrmMain::AddItem(QMenu* menu, const QString& caption, std::function<void()> handler) {
   QAction* a = menu->addAction(caption);
   connect(a, &QAction::triggered, this, std::move(handler));
@@ -54,86 +59,96 @@ QAction* TfrmMain::AddItem(QMenu* menu, const QString& caption, std::function<vo
 
 void TfrmMain::CreateMenus() {
   popFile = new QMenu(this);
-  AddItem(popFile, "Open message archive folder...",
+  AddItem(popFile, tr("Open message archive folder..."),
           Act(&WindowActions::files, &FileActions::btnSelDirClick));
-  AddItem(popFile, "Open .dat file...",
+  AddItem(popFile, tr("Open .dat file..."),
           Act(&WindowActions::files, &FileActions::Opendatfile1Click));
-  AddItem(popFile, "Add archive folder...",
+  AddItem(popFile, tr("Add archive folder..."),
           Act(&WindowActions::files, &FileActions::Addarchivefolder1Click));
-  AddItem(popFile, "Remove added archive folders",
+  AddItem(popFile, tr("Remove added archive folders"),
           Act(&WindowActions::files, &FileActions::Removeaddedarchivefolders1Click));
   popFile->addSeparator();
-  AddItem(popFile, "Save as HTML...", Act(&WindowActions::exports, &ExportActions::Save1Click));
-  AddItem(popFile, "Save as text...",
+  AddItem(popFile, tr("Save as HTML..."), Act(&WindowActions::exports, &ExportActions::Save1Click));
+  AddItem(popFile, tr("Save as text..."),
           Act(&WindowActions::exports, &ExportActions::Saveastext2Click));
-  AddItem(popFile, "Save as individual HTML files...",
+  AddItem(popFile, tr("Save as individual HTML files..."),
           Act(&WindowActions::exports, &ExportActions::Saveasindividualfiles1Click));
-  AddItem(popFile, "Save as individual text files...",
+  AddItem(popFile, tr("Save as individual text files..."),
           Act(&WindowActions::exports, &ExportActions::SaveasindividualHTMLfiles1Click));
-  AddItem(popFile, "Save as website...",
+  AddItem(popFile, tr("Save as website..."),
           Act(&WindowActions::keep, &KeepActions::Saveaswebsite1Click));
-  AddItem(popFile, "Save as JSON files...",
+  AddItem(popFile, tr("Save as JSON files..."),
           Act(&WindowActions::keep, &KeepActions::SaveasJSONfiles1Click));
   popFile->addSeparator();
-  AddItem(popFile, "Print...", Act(&WindowActions::print, &PrintActions::Print1Click));
-  AddItem(popFile, "Print preview...",
+  QAction* print =
+      AddItem(popFile, tr("Print..."), Act(&WindowActions::print, &PrintActions::Print1Click));
+  print->setShortcut(QKeySequence::Print);
+  AddItem(popFile, tr("Print preview..."),
           Act(&WindowActions::print, &PrintActions::Printpreview1Click));
-  AddItem(popFile, "Page setup...", Act(&WindowActions::print, &PrintActions::Printersetup1Click));
+  AddItem(popFile, tr("Page setup..."),
+          Act(&WindowActions::print, &PrintActions::Printersetup1Click));
   popFile->addSeparator();
-  AddItem(popFile, "Exit", Guarded(&TfrmMain::Exit1Click));
+  AddItem(popFile, tr("Exit"), Guarded(&TfrmMain::Exit1Click));
 
   popView = new QMenu(this);
-  mnuFormatToolbar = AddItem(popView, "Format toolbar", Guarded(&TfrmMain::btnFormatClick));
-  mnuStatistics = AddItem(popView, "Statistics", Guarded(&TfrmMain::btnStatsClick));
-  mnuMsgview = AddItem(popView, "Message viewer", Guarded(&TfrmMain::mnuMsgviewClick));
+  mnuFormatToolbar = AddItem(popView, tr("Format toolbar"), Guarded(&TfrmMain::btnFormatClick));
+  mnuStatistics = AddItem(popView, tr("Statistics"), Guarded(&TfrmMain::btnStatsClick));
+  mnuMsgview = AddItem(popView, tr("Message viewer"), Guarded(&TfrmMain::mnuMsgviewClick));
   for (QAction* item : {mnuFormatToolbar, mnuStatistics, mnuMsgview}) item->setCheckable(true);
   mnuMsgview->setChecked(true);
 
   popMessage = new QMenu(this);
-  AddItem(popMessage, "Add to favorites",
+  AddItem(popMessage, tr("Add to favorites"),
           Act(&WindowActions::discovery, &DiscoveryActions::Addtofavorite1Click));
   popMessage->addSeparator();
-  AddItem(popMessage, "Copy to clipboard",
+  AddItem(popMessage, tr("Copy to clipboard"),
           Act(&WindowActions::exports, &ExportActions::Copytoclipboard1Click));
-  AddItem(popMessage, "Copy html code to clipboard",
+  AddItem(popMessage, tr("Copy html code to clipboard"),
           Act(&WindowActions::exports, &ExportActions::Copyhtmlcodetoclipboard1Click));
   popMessage->addSeparator();
-  AddItem(popMessage, "Delete", Act(&WindowActions::files, &FileActions::Delete2Click));
-  AddItem(popMessage, "Show in Explorer",
+  AddItem(popMessage, tr("Delete"), Act(&WindowActions::files, &FileActions::Delete2Click));
+  AddItem(popMessage, tr("Show in Explorer"),
           Act(&WindowActions::files, &FileActions::Showinexplorer1Click));
   popMessage->addSeparator();
-  AddItem(popMessage, "Select all messages",
+  AddItem(popMessage, tr("Select all messages"),
           Act(&WindowActions::views, &ViewActions::Selectallmessages2Click));
 
   popHelp = new QMenu(this);
-  AddItem(popHelp, "Help", Act(&WindowActions::help, &HelpActions::Onlinehelp1Click));
-  AddItem(popHelp, "Homepage", Act(&WindowActions::help, &HelpActions::Orvexhomepage1Click));
-  AddItem(popHelp, "Forum", Act(&WindowActions::help, &HelpActions::btnForumClick));
-  AddItem(popHelp, "Suggestions and bugs reports",
+  QAction* guide =
+      AddItem(popHelp, tr("Help"), Act(&WindowActions::help, &HelpActions::Onlinehelp1Click));
+  guide->setShortcut(QKeySequence(Qt::Key_F1));
+  // The window takes their keys while the menus are closed.
+  addAction(print);
+  addAction(guide);
+  AddItem(popHelp, tr("Homepage"), Act(&WindowActions::help, &HelpActions::Orvexhomepage1Click));
+  AddItem(popHelp, tr("Forum"), Act(&WindowActions::help, &HelpActions::btnForumClick));
+  AddItem(popHelp, tr("Suggestions and bugs reports"),
           Act(&WindowActions::help, &HelpActions::Suggestionsandbugsreports1Click));
   popHelp->addSeparator();
-  AddItem(popHelp, "About...", Act(&WindowActions::help, &HelpActions::About1Click));
+  AddItem(popHelp, tr("About..."), Act(&WindowActions::help, &HelpActions::About1Click));
 
   PopupMenu1 = new QMenu(this);
-  AddItem(PopupMenu1, "Add to favorites",
+  AddItem(PopupMenu1, tr("Add to favorites"),
           Act(&WindowActions::discovery, &DiscoveryActions::Addtofavorite1Click));
-  AddItem(PopupMenu1, "Remove from favorites",
+  AddItem(PopupMenu1, tr("Remove from favorites"),
           Act(&WindowActions::discovery, &DiscoveryActions::Removefromfavorites1Click));
-  AddItem(PopupMenu1, "Refresh", Act(&WindowActions::discovery, &DiscoveryActions::Refresh1Click));
+  AddItem(PopupMenu1, tr("Refresh"),
+          Act(&WindowActions::discovery, &DiscoveryActions::Refresh1Click));
   PopupMenu1->addSeparator();
-  AddItem(PopupMenu1, "Copy to clipboard",
+  AddItem(PopupMenu1, tr("Copy to clipboard"),
           Act(&WindowActions::exports, &ExportActions::Copytoclipboard1Click));
-  AddItem(PopupMenu1, "Save as HTML...", Act(&WindowActions::exports, &ExportActions::Save1Click));
-  AddItem(PopupMenu1, "Save as text...",
+  AddItem(PopupMenu1, tr("Save as HTML..."),
+          Act(&WindowActions::exports, &ExportActions::Save1Click));
+  AddItem(PopupMenu1, tr("Save as text..."),
           Act(&WindowActions::exports, &ExportActions::Saveastext2Click));
   mnuListDelete =
-      AddItem(PopupMenu1, "Delete", Act(&WindowActions::files, &FileActions::Delete2Click));
+      AddItem(PopupMenu1, tr("Delete"), Act(&WindowActions::files, &FileActions::Delete2Click));
   mnuListDelete->setShortcut(QKeySequence(Qt::Key_Delete));
   mnuListDelete->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   PopupMenu1->addSeparator();
-  AddItem(PopupMenu1, "Show in Explorer",
+  AddItem(PopupMenu1, tr("Show in Explorer"),
           Act(&WindowActions::files, &FileActions::Showinexplorer1Click));
-  AddItem(PopupMenu1, "Select all messages",
+  AddItem(PopupMenu1, tr("Select all messages"),
           Act(&WindowActions::views, &ViewActions::Selectallmessages2Click));
 }
 
@@ -144,8 +159,10 @@ QFrame* TfrmMain::CreateTopStrip() {
   auto* row = new QHBoxLayout(strip);
   NoMargins(row);
 
-  const std::pair<const char*, QMenu*> menus[] = {
-      {"&File", popFile}, {"&View", popView}, {"&Conversation", popMessage}, {"&Help", popHelp}};
+  const std::pair<QString, QMenu*> menus[] = {{tr("&File"), popFile},
+                                              {tr("&View"), popView},
+                                              {tr("&Conversation"), popMessage},
+                                              {tr("&Help"), popHelp}};
   for (const auto& [caption, menu] : menus) {
     QToolButton* b = FlatButton(caption, strip);
     b->setMenu(menu);
@@ -163,12 +180,16 @@ QFrame* TfrmMain::CreateTopStrip() {
   row->addSpacing(4);
   row->addWidget(contacts->archiving_panel());
 
-  btnHelp = FlatButton("&Help", strip);
+  btnHelp = FlatButton(tr("&Help"), strip);
   btnHelp->setIcon(HelpIcon());
   btnHelp->setFixedWidth(56);
-  btnForum = FlatButton("&Forum", strip);
+  btnForum = FlatButton(tr("&Forum"), strip);
   btnForum->setIcon(ForumIcon());
   btnForum->setFixedWidth(56);
+  // The menu bar's "Help" is a menu; this one opens the guide.
+  btnHelp->setAccessibleName(tr("Guide"));
+  btnHelp->setAccessibleDescription(tr("Opens the guide shipped with the program"));
+  btnForum->setAccessibleDescription(tr("Opens the forum in the web browser"));
   // Their captions mark the same letters as the File and Help menus: the
   // menus keep Alt+F and Alt+H.
   for (QToolButton* b : {btnHelp, btnForum}) b->setShortcut(QKeySequence());
@@ -180,9 +201,9 @@ QFrame* TfrmMain::CreateTopStrip() {
   tools->setFixedWidth(139);
   auto* tl = new QHBoxLayout(tools);
   NoMargins(tl);
-  btnFormat = FlatButton("Format", tools, true);
+  btnFormat = FlatButton(tr("Format"), tools, true);
   btnFormat->setChecked(true);
-  btnStats = FlatButton("Statistics", tools, true);
+  btnStats = FlatButton(tr("Statistics"), tools, true);
   tl->addWidget(btnFormat);
   tl->addWidget(btnStats);
   row->addWidget(tools);
@@ -233,11 +254,11 @@ QFrame* TfrmMain::CreateWaitPanel() {
   panel->setGeometry(120, 306, 475, 196);
   auto* col = new QVBoxLayout(panel);
   col->setContentsMargins(0, 0, 0, 10);
-  auto* band = new CaptionBand("Reading files...", QColor(0xB3, 0x42, 0x53), panel);
+  auto* band = new CaptionBand(tr("Reading files..."), QColor(0xB3, 0x42, 0x53), panel);
   band->setFixedHeight(20);
   col->addWidget(band);
-  auto* text =
-      new QLabel("Orvex Yahoo Message Archive Reader is currently reading archive files", panel);
+  auto* text = new QLabel(
+      tr("Orvex Yahoo Message Archive Reader is currently reading archive files"), panel);
   text->setAlignment(Qt::AlignCenter);
   text->setWordWrap(true);
   col->addWidget(text);
@@ -250,16 +271,17 @@ QFrame* TfrmMain::CreateWaitPanel() {
   WaitProgress = new QProgressBar(panel);
   WaitProgress->setFixedSize(333, 20);
   WaitProgress->setTextVisible(false);
+  WaitProgress->setAccessibleName(tr("Files read"));
   WaitProgress->setStyleSheet("QProgressBar::chunk { background: #53AB49; }");
   col->addWidget(WaitProgress, 0, Qt::AlignHCenter);
-  btnCancel = new QPushButton("Cancel", panel);
+  btnCancel = new QPushButton(tr("Cancel"), panel);
   col->addWidget(btnCancel, 0, Qt::AlignHCenter);
   panel->setVisible(false);
   return panel;
 }
 
 void TfrmMain::CreateControls() {
-  setWindowTitle("Orvex Messenger Archive");
+  setWindowTitle(tr("Orvex Messenger Archive"));
   // Unless maximised the window opens centred on the desktop, its top left
   // corner kept on it.
   resize(1022, 738);
@@ -292,7 +314,20 @@ void TfrmMain::CreateControls() {
   run_->wait_display =
       std::make_unique<WaitPanelDisplay>(pnlWait, WaitProgress, lblProgress, &run_->cancel_request);
   run_->runner = new LongActionRunner(central, this);
+  CreateWindowKeys();
   NameControls();
+}
+
+void TfrmMain::CreateWindowKeys() {
+  // Ctrl+Q ends the program as closing the window does, settings saved.
+  auto* quit = new QAction(tr("Quit"), this);
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  connect(quit, &QAction::triggered, this, &QWidget::close);
+  // Ctrl+K goes to the search box (Ctrl+F stays for finding in the page).
+  auto* search = new QAction(tr("Search box"), this);
+  search->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+  connect(search, &QAction::triggered, conversations, &ListPanel::FocusSearchBox);
+  addActions({quit, search});
 }
 
 void TfrmMain::NameControls() {

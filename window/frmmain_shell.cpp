@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -31,6 +32,7 @@
 #include "qt_platform/regional_formats.h"
 #include "qt_platform/save_dialogs.h"
 #include "qt_platform/shell.h"
+#include "qt_platform/translations.h"
 #include "widgets/tab_strip.h"
 #include "window/actions/window_actions.h"
 #include "window/discovery_state.h"
@@ -72,6 +74,16 @@ FrmMainEnvironment FrmMainEnvironment::FromSystem() {
   if (const char* pf = std::getenv("PROGRAMFILES")) env.program_files = std::string(pf);
   env.places = PlacesEnvironment::FromSystem();
   env.temp_folder = FromFileName(PrivateTempFolder(ToFileName(QDir::tempPath())));
+  // Each running window writes its pages into a folder of its own, so that two
+  // windows of one user do not overwrite each other's.
+  if (!env.temp_folder.isEmpty()) {
+    QTemporaryDir own(env.temp_folder + QStringLiteral("window-XXXXXX"));
+    own.setAutoRemove(false);
+    if (own.isValid()) {
+      env.temp_folder = own.path() + QLatin1Char('/');
+      env.own_temp_folder = true;
+    }
+  }
   static IniRegistry registry(IniRegistry::DefaultFile());
   static QtDialogs dialogs;
   static QtSaveDialogs save_dialogs;
@@ -129,14 +141,22 @@ bool TfrmMain::cancel_request() const {
 
 TfrmMain::~TfrmMain() = default;
 
+// The error box's text: a fixed text of the program in the user's language,
+// any other (a path, a system's message) as it came.
+static QString ErrorText(const char* what) {
+  const QString translated = UiText(what);
+  if (translated.toUtf8() != what) return FromUtf8(ErrorBoxText(ToUtf8(translated)));
+  return FromFileNameOrAnsi(ErrorBoxText(what));
+}
+
 bool TfrmMain::Guard(const std::function<void()>& action) {
   try {
     action();
     return true;
   } catch (const std::exception& e) {
-    if (env_.dialogs) env_.dialogs->Error(this, FromFileNameOrAnsi(ErrorBoxText(e.what())));
+    if (env_.dialogs) env_.dialogs->Error(this, ErrorText(e.what()));
   } catch (...) {
-    if (env_.dialogs) env_.dialogs->Error(this, FromAnsi(ErrorBoxText("Unknown error")));
+    if (env_.dialogs) env_.dialogs->Error(this, ErrorText(QT_TRID_NOOP("Unknown error")));
   }
   return false;
 }
@@ -226,7 +246,15 @@ void TfrmMain::FormCreate() {
   // one given on the command line) goes into the path box, which scans it at
   // once.
   Guard([this] {
-    const std::string folder = StartProfilesFolder();
+    std::string folder = StartProfilesFolder();
+    // A folder named on the command line is taken as one chosen with "...":
+    // a folder above the profiles folder stands for it, and it is remembered.
+    if (env_.profiles_folder) {
+      if (const std::optional<std::string> profiles = ProfilesFolderAtOrBelow(folder)) {
+        folder = *profiles;
+        discovery_->chosen_profiles = folder;
+      }
+    }
     // The archive folders added in earlier runs are read with it; one that
     // has gone is left out with a word under the path box.
     contacts->SetAddedFolders(
@@ -344,6 +372,7 @@ void TfrmMain::FormClose() {
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   Guard([this] { FormClose(); });
+  if (env_.own_temp_folder) QDir(env_.temp_folder).removeRecursively();
   event->accept();
 }
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QProgressDialog>
+#include <QPushButton>
 
 #include <chrono>
 #include <limits>
@@ -47,6 +48,8 @@ void WaitPanelDisplay::Begin(int maximum, bool shown) {
   if (shown) {
     panel_->show();
     panel_->raise();
+    focus_before_ = QApplication::focusWidget();
+    if (auto* cancel = panel_->findChild<QPushButton*>()) cancel->setFocus(Qt::OtherFocusReason);
   }
 }
 
@@ -68,6 +71,8 @@ bool WaitPanelDisplay::TakeCancel() {
 void WaitPanelDisplay::End() {
   paints_.reset();
   panel_->hide();
+  if (focus_before_) focus_before_->setFocus(Qt::OtherFocusReason);
+  focus_before_ = nullptr;
 }
 
 void DialogDisplay::Begin(int maximum, bool shown) {
@@ -86,6 +91,10 @@ void DialogDisplay::SetText(const QString& text) {
 
 bool DialogDisplay::TakeCancel() {
   return dialog_->wasCanceled();
+}
+
+void DialogDisplay::RequestCancel() {
+  dialog_->cancel();
 }
 
 void DialogDisplay::End() {
@@ -124,8 +133,17 @@ bool LongActionRunner::Run::FileDone(int position, const QString& text) {
   return TakeCancel();
 }
 
-QString FilesDoneText(std::size_t files, std::size_t total, const char* done) {
-  return QStringLiteral("%1 files %2 out of %3").arg(files).arg(QLatin1String(done)).arg(total);
+QString FilesDoneText(std::size_t files, std::size_t total, FilesDone done) {
+  // Whole sentences, so that each language may order them its own way.
+  switch (done) {
+    case FilesDone::kProcessed:
+      return LongActionRunner::tr("%1 files processed out of %2").arg(files).arg(total);
+    case FilesDone::kSearched:
+      return LongActionRunner::tr("%1 files searched out of %2").arg(files).arg(total);
+    case FilesDone::kSaved:
+      break;
+  }
+  return LongActionRunner::tr("%1 files saved out of %2").arg(files).arg(total);
 }
 
 LongActionRunner::LongActionRunner(QWidget* commands, QObject* parent)
@@ -140,12 +158,15 @@ bool LongActionRunner::Execute(const Options& options, const std::function<void(
   if (running_) return false;
   running_ = true;
   allowed_ = options.display ? options.display->widget() : nullptr;
+  display_ = options.display;
   const bool disable = options.show_progress || options.disable_commands;
   Finally end([this, options, disable] {
     qApp->removeEventFilter(this);
-    if (options.display) options.display->End();
+    // Commands usable again first: the focus goes back to one of them.
     if (disable && commands_) commands_->setEnabled(true);
+    if (options.display) options.display->End();
     allowed_ = nullptr;
+    display_ = nullptr;
     refused_windows_.clear();
     running_ = false;
     if (on_ended_) on_ended_();
@@ -162,6 +183,12 @@ bool LongActionRunner::Execute(const Options& options, const std::function<void(
 
 bool LongActionRunner::eventFilter(QObject* watched, QEvent* event) {
   if (!running_ || !IsUserInput(event->type())) return false;
+  // Escape anywhere in the program's windows is "Cancel".
+  if (event->type() == QEvent::KeyPress && display_ &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    display_->RequestCancel();
+    return true;
+  }
   // Input reaches a window first and its widget after: judge by the widget.
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget && event->type() != QEvent::Shortcut) return false;

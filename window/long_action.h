@@ -38,6 +38,8 @@ class ProgressDisplay {
   virtual void SetText(const QString& text) = 0;
   // Whether "Cancel" was pressed since the last call; clears the request.
   virtual bool TakeCancel() = 0;
+  // What "Cancel" does, for Escape pressed anywhere while the action runs.
+  virtual void RequestCancel() = 0;
   virtual void End() = 0;
   // The widget that keeps taking input while the action runs.
   virtual QWidget* widget() const = 0;
@@ -52,6 +54,7 @@ class WaitPanelDisplay : public ProgressDisplay {
   void SetPosition(int position) override;
   void SetText(const QString& text) override;
   bool TakeCancel() override;
+  void RequestCancel() override { *cancel_request_ = true; }
   void End() override;
   QWidget* widget() const override { return panel_; }
 
@@ -60,6 +63,7 @@ class WaitPanelDisplay : public ProgressDisplay {
   QProgressBar* bar_;
   QLabel* label_;
   bool* cancel_request_;
+  QPointer<QWidget> focus_before_;  // "Cancel" takes the focus while the panel shows
   // A repaint per file would cost more than the file on a visible window.
   std::optional<PaintThrottle> paints_;
 };
@@ -73,6 +77,7 @@ class DialogDisplay : public ProgressDisplay {
   void SetPosition(int position) override;
   void SetText(const QString& text) override;
   bool TakeCancel() override;
+  void RequestCancel() override;
   void End() override;
   QWidget* widget() const override;
 
@@ -104,9 +109,12 @@ bool WaitBesideTheWindow(std::future<T>& done,
 
 // The wait panel's and the progress dialog's line after each file: "N files
 // <done> out of T".
-QString FilesDoneText(std::size_t files, std::size_t total, const char* done);
+enum class FilesDone { kProcessed, kSearched, kSaved };
+QString FilesDoneText(std::size_t files, std::size_t total, FilesDone done);
 
 class LongActionRunner : public QObject {
+  Q_OBJECT
+
  public:
   // `commands`: the widget holding the window's commands (menus, buttons,
   // lists and boxes), disabled while progress shows.
@@ -154,7 +162,8 @@ class LongActionRunner : public QObject {
 
  private:
   QPointer<QWidget> commands_;
-  QPointer<QWidget> allowed_;  // the running action's progress
+  QPointer<QWidget> allowed_;           // the running action's progress
+  ProgressDisplay* display_ = nullptr;  // the running action's, for Escape
   // The windows open when the action began take no input; a message box the
   // action itself opens does.
   QList<QPointer<QWidget>> refused_windows_;

@@ -10,6 +10,7 @@
 
 #include "qt_platform/qt_text.h"
 #include "window/menu_drawing.h"
+#include "window/menu_mnemonics.h"
 
 namespace orvex {
 namespace {
@@ -53,6 +54,13 @@ const QAction* ActionAt(const QWidget* widget, const QRect& rect) {
   return menu ? menu->actionAt(rect.center()) : nullptr;
 }
 
+// The caption as drawn: its access key marked as "&" marks one.
+QString WithAccessKey(QString caption, const QAction* item) {
+  const int at = AccessKeyPosition(item);
+  if (at < 0 || at >= caption.size() || caption.contains(QLatin1Char('&'))) return caption;
+  return caption.insert(at, QLatin1Char('&'));
+}
+
 void DrawLine(QPainter* painter, const MenuLine& line, int width) {
   painter->setPen(QPen(Colour(line.rgb), width));
   painter->drawLine(line.from.x, line.from.y, line.to.x, line.to.y);
@@ -84,7 +92,7 @@ void DrawMenuItem(const QStyleOptionMenuItem& item, QPainter* painter, const QWi
   const MenuPoint caption = MenuCaptionAt(r);
   painter->drawText(QRect(caption.x, caption.y, r.right - caption.x, r.bottom - caption.y),
                     Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextSingleLine,
-                    CaptionOf(item.text));
+                    WithAccessKey(CaptionOf(item.text), ActionAt(widget, item.rect)));
 
   const QString shortcut = ShortcutOf(item.text, ActionAt(widget, item.rect));
   if (!shortcut.isEmpty()) {
@@ -228,6 +236,7 @@ void AttachMenuDrawing(const std::vector<QMenu*>& menus,
     menu->setStyle(style);
     // The style draws the shortcut itself, within the item's measured width.
     for (QAction* a : menu->actions()) a->setShortcutVisibleInContextMenu(false);
+    GiveAccessKeys(menu);
   }
   auto* painter = new MenuBarButtonPainter(owner);
   for (QToolButton* button : bar_buttons) {

@@ -28,6 +28,7 @@ struct FrmMainEnvironment {
   std::string program_folder;                // ends in a separator
   std::optional<std::string> program_files;  // the "PROGRAMFILES" variable
   QString temp_folder;                       // where view pages are written
+  bool own_temp_folder = false;              // made for this window: removed when it closes
   Registry* registry = nullptr;
   Dialogs* dialogs = nullptr;
   Shell* shell = nullptr;                   // opens web pages and folders

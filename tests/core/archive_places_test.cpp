@@ -23,7 +23,8 @@ TEST(ArchivePlaces, ListsThePlacesInOrderAndTakesTheFirstThatHoldsProfiles) {
   for (const auto& folder : {users + "Zed", users + "alice", "disk/Users/carol"s}) t.Folder(folder);
   t.File(users + "desktop.ini", 1);
   t.Folder("home/.wine/drive_c/Program Files/" + p + "ghost");
-  for (const auto& folder : {store, "wp/drive_c/Program Files (x86)/"s, "disk/Program Files/"s})
+  for (const auto& folder : {store, "wp/drive_c/Program Files (x86)/"s, "disk/Program Files/"s,
+                             "wine64/drive_c/Program Files/"s})
     t.Identity(folder + p, "me");
 
   PlacesEnvironment on_linux;
@@ -83,6 +84,7 @@ TEST(ArchivePlaces, ListsThePlacesInOrderAndTakesTheFirstThatHoldsProfiles) {
       {t / users + "alice/AppData/Local/VirtualStore", held},
       {t / "disk", t / "disk/Program Files/" + p},
       {t / "wp/", t / "wp/drive_c/Program Files (x86)/" + p},
+      {t / "wine64", t / "wine64/drive_c/Program Files/" + p},
       {t / "home/.wine", std::nullopt},
       {"", std::nullopt},
   };

@@ -42,7 +42,8 @@ QString Describe(TfrmAbout& box) {
       .join("|");
 }
 
-TEST_F(AboutTest, EachAboutIsANewFullyInitialisedBox) {
+TEST_F(AboutTest, EachAboutIsANewFullyInitialisedBoxWhoseLinkOpensTheGuide) {
+  WriteBytes(program / "help/guide.html", "<html></html>");
   TfrmMain& w = Start();
   QStringList seen;
   QPointer<TfrmAbout> first;
@@ -68,9 +69,9 @@ TEST_F(AboutTest, EachAboutIsANewFullyInitialisedBox) {
             "About|460x221|logo 70x66 at 8,6 clear corner 1|name 156x60 at 90,6|"
             "Messenger Archive Viewer |Version 1.02|Homepage:|https://orvex.example.org/|OK");
   EXPECT_EQ(seen[1], seen[0]);
-  EXPECT_EQ(shell.opened.join("|"),
-            "https://orvex.example.org/messenger-archive|"
-            "https://orvex.example.org/messenger-archive");
+  const QString guide =
+      QUrl::fromLocalFile(QString::fromStdString(program / "help/guide.html")).toString();
+  EXPECT_EQ(shell.opened.join("|"), guide + "|" + guide);
 }
 
 TEST_F(AboutTest, TheLinkLabelIsBlueBoldAndUnderlinedWhereItBelongs) {

@@ -9,6 +9,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform_answers.h"
@@ -52,6 +53,23 @@ TEST_F(FileActionsTest, TheQuestionCountsTheSelectedRowsAndNoDeletesNothing) {
             "Confirmation|Are you sure you want to delete 3 files?\r\n");
   for (const std::string& p : paths) EXPECT_TRUE(fs::exists(p)) << p;
   EXPECT_EQ(w.list().model().rowCount(), 3);
+}
+
+TEST_F(FileActionsTest, AFileTheTrashRefusesIsDeletedOnlyWhenYesIsAnsweredTwice) {
+  TfrmMain& w = StartWithThree();
+  fs::create_directories(data / "Trash");
+  WriteBytes(data / "Trash/files", "");  // the trash cannot take a file
+  for (const bool again : {false, true}) {
+    SelectRows(w, {0});
+    dialogs.answers = {true, again};
+    Item(Ui(w).popMessage, "Delete")->trigger();
+    const auto left =
+        std::count_if(paths.begin(), paths.end(), [](auto& p) { return fs::exists(p); });
+    EXPECT_EQ(left, again ? 2 : 3) << again;
+  }
+  EXPECT_EQ(dialogs.questions.size(), 4);
+  EXPECT_TRUE(dialogs.questions[1].endsWith("Delete it permanently?"));
+  EXPECT_TRUE(dialogs.details[0].contains("trash")) << dialogs.details[0].toStdString();
 }
 
 TEST_F(FileActionsTest, YesDeletesTheSelectedFilesAndListsWhatIsLeft) {

@@ -4,6 +4,7 @@
 // favourites away, from the list and from the settings file.
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -51,19 +52,22 @@ TEST_F(ListCommandsTest, DeleteKeepsTheFileOnEnterAndMovesItToTheTrashOnYes) {
   EXPECT_EQ(ShownFileNames(w).join("|"), "20050102-bob.dat|20050103-bob.dat");
 }
 
-TEST_F(ListCommandsTest, TheStatisticsAfterABatchExportAreThoseOfTheView) {
+TEST_F(ListCommandsTest, ABatchExportMakesItsFolderAndLeavesTheViewsStatistics) {
   TfrmMain& w = Start();
   SelectNode(w, "alice");
   SelectRows(w, {0});
   const auto messages = [&] { return Ui(w).vsStat->model()->index(0, 3).data().toString(); };
   ASSERT_EQ(messages(), "2");
+  // Every conversation of the contact, counted apart, would count 4.
   on_dialog = [&](QDialog& dialog) {
-    QTest::keyClicks(dynamic_cast<TfrmSaveDir&>(dialog).edtDirector, temp.path().c_str());
-    dynamic_cast<TfrmSaveDir&>(dialog).button_ok->click();  // the selected conversations
+    auto& save = dynamic_cast<TfrmSaveDir&>(dialog);
+    QTest::keyClicks(save.edtDirector, (temp / "new/folder").c_str());
+    save.scopes[1]->click();  // "Selected contacts"
+    save.button_ok->click();
     return dialog.result();
   };
   Choose(Ui(w).popFile, "Save as individual text files...");
-  EXPECT_TRUE(std::filesystem::exists(temp / "20050101-bob-alice.txt"));
+  EXPECT_TRUE(std::filesystem::exists(temp / "new/folder/20050103-bob-alice.txt"));
   EXPECT_EQ(messages(), "2");
 }
 

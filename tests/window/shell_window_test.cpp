@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -30,6 +31,28 @@ QStringList Captions(const QMenu* menu) {
 }
 
 using ShellWindowTest = WindowTest;
+
+struct OwnPagesFolderTest : WindowTest {
+  void Configure(FrmMainEnvironment& env) override {
+    env.temp_folder = QString::fromStdString(temp / "pages/window-1/");
+    env.own_temp_folder = true;
+  }
+};
+
+TEST_F(OwnPagesFolderTest, EachWindowWritesItsPagesApartAndRemovesThemOnClose) {
+  const QString first = FrmMainEnvironment::FromSystem().temp_folder;
+  const QString second = FrmMainEnvironment::FromSystem().temp_folder;
+  EXPECT_NE(first, second);
+  for (const QString& folder : {first, second}) QDir(folder).removeRecursively();
+  std::filesystem::create_directories(temp / "pages/window-1");
+  AddArchive("bob", "alice", "20050101", {"hi"});
+  TfrmMain& w = Start();
+  SelectNode(w, "alice");
+  SelectRows(w, {0});
+  EXPECT_FALSE(std::filesystem::is_empty(temp / "pages/window-1"));
+  w.close();
+  EXPECT_FALSE(std::filesystem::exists(temp / "pages/window-1"));
+}
 
 TEST_F(ShellWindowTest, FirstStartShowsDefaultsAndClosingWritesExactlyTheKeys) {
   TfrmMain& w = Start();
@@ -208,6 +231,16 @@ TEST(CentredWindow, CentredOnTheDesktopWithTheTopLeftCornerOnIt) {
       {{1022, 738}, {0, 0, 800, 600}, {0, 0}},
   };
   for (const CentreCase& c : cases) EXPECT_EQ(CentredTopLeft(c.window, c.desktop), c.top_left);
+}
+
+TEST(FittedWindow, AWindowLargerThanTheScreenIsFittedToItsAvailableArea) {
+  const std::pair<QRect, QRect> cases[] = {
+      {{0, 0, 1920, 1080}, {449, 171, 1022, 738}},
+      {{0, 30, 800, 570}, {0, 30, 800, 570}},
+      {{10, 0, 1024, 600}, {11, 0, 1022, 600}},
+  };
+  for (const auto& [desktop, fitted] : cases)
+    EXPECT_EQ(FittedWindowGeometry({1022, 738}, desktop), fitted);
 }
 
 TEST_F(ShellWindowTest, TheWindowOpensCentredAndTheGridDrawsVerticalLinesOnly) {

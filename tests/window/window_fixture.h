@@ -41,10 +41,19 @@ class RecordingDialogs : public Dialogs {
   void Message(QWidget*, const QString& text) override { messages << text; }
   bool AskYesNo(QWidget*, const QString& title, const QString& text) override {
     questions << title + "|" + text;
-    return answer_yes;
+    if (answers.empty()) return answer_yes;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
   }
-  QStringList errors, messages, questions;
+  bool AskToRemove(QWidget* parent, const QString& title, const QString& text,
+                   const QString& detail) override {
+    details << detail;
+    return AskYesNoDefaultNo(parent, title, text);
+  }
+  QStringList errors, messages, questions, details;
   bool answer_yes = true;
+  std::deque<bool> answers;  // taken first, one per question
 };
 
 // Save dialogs that answer from a queue (none left: the user cancels) and

@@ -60,18 +60,20 @@ void ExportActions::SaveBuffer(const QString& filter, QString& last_name, const 
 }
 
 void ExportActions::Save1Click() {
-  SaveBuffer("HTML file (*.html);;All files (*)", last_html_name_, ".HTML", ".html",
+  SaveBuffer(tr("HTML file (*.html);;All files (*)"), last_html_name_, ".HTML", ".html",
              session_.html_buffer());
 }
 
 void ExportActions::Saveastext2Click() {
-  SaveBuffer("Text file (*.txt);;All files (*)", last_text_name_, ".TXT", ".txt",
+  SaveBuffer(tr("Text file (*.txt);;All files (*)"), last_text_name_, ".TXT", ".txt",
              session_.text_buffer());
 }
 
 void ExportActions::ExportIndividualFiles(int scope, const QString& folder, bool html) {
   // An empty folder would put the files at the root of the file system.
-  if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
+  if (folder.trimmed().isEmpty())
+    throw UserError(QT_TRID_NOOP("Please choose an output directory first."));
+  MakeOutputFolder(ToFileName(folder));  // a folder typed that is not there yet is made
   if (scope == TfrmSaveDir::kAllTheArchive) contacts_.SelectAllShowing();
   const std::vector<ExportSource> sources =
       list_.ExportSources(scope == TfrmSaveDir::kSelectedConversations ? ListPanel::Rows::kSelected
@@ -96,8 +98,8 @@ bool ExportActions::WriteExport(const std::vector<ExportSource>& sources, Export
                                 const ExportContext& context) {
   bool finished = false;
   // Progress with a way to stop between files; the files written stay.
-  QProgressDialog progress("Saving conversations...", "Cancel", 0, static_cast<int>(sources.size()),
-                           host_.window);
+  QProgressDialog progress(tr("Saving conversations..."), tr("Cancel"), 0,
+                           static_cast<int>(sources.size()), host_.window);
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(500);
   DialogDisplay display(&progress);
@@ -106,7 +108,7 @@ bool ExportActions::WriteExport(const std::vector<ExportSource>& sources, Export
         finished = ExportConversations(
             sources, *MakeConversationWriter(format, context), [&](std::size_t written) {
               return run.FileDone(static_cast<int>(written),
-                                  FilesDoneText(written, sources.size(), "saved"));
+                                  FilesDoneText(written, sources.size(), FilesDone::kSaved));
             });
       });
   return finished;
@@ -131,13 +133,13 @@ void ExportActions::SaveasindividualHTMLfiles1Click() {
 
 void ExportActions::Copytoclipboard1Click() {
   QClipboard* clipboard = QGuiApplication::clipboard();
-  if (!clipboard) throw UserError("Cannot open clipboard");
+  if (!clipboard) throw UserError(QT_TRID_NOOP("Cannot open clipboard"));
   clipboard->setText(FromAnsi(JoinItems(session_.text_buffer())));
 }
 
 void ExportActions::Copyhtmlcodetoclipboard1Click() {
   QClipboard* clipboard = QGuiApplication::clipboard();
-  if (!clipboard) throw UserError("Cannot open clipboard");
+  if (!clipboard) throw UserError(QT_TRID_NOOP("Cannot open clipboard"));
   clipboard->setText(FromAnsi(JoinItems(session_.html_buffer())));
 }
 

@@ -2,6 +2,7 @@
 // clipboard; the progress every export writes its files under.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <utility>
@@ -21,6 +22,8 @@ class ViewSession;
 struct DiscoveryState;
 
 class ExportActions {
+  Q_DECLARE_TR_FUNCTIONS(ExportActions)
+
  public:
   ExportActions(ContactTreePanel& contacts, const ListPanel& list, ViewSession& session,
                 LongActionRunner& runner, const RenderChoices& choices,

@@ -30,9 +30,9 @@ namespace orvex {
 namespace {
 
 constexpr const char* kSelectArchiveFolderTitle =
-    "Select a directory from which to read the archive.";
+    QT_TRANSLATE_NOOP("FileActions", "Select a directory from which to read the archive.");
 constexpr const char* kAddArchiveFolderTitle =
-    "Select another archive folder to read with the one shown.";
+    QT_TRANSLATE_NOOP("FileActions", "Select another archive folder to read with the one shown.");
 
 ConversationEntry EntryForLooseFile(const std::string& path, const std::string& user,
                                     const std::string& friend_name) {
@@ -54,11 +54,13 @@ void FileActions::Delete2Click() {
   for (const ConversationEntry& e : selected) file_count += 1 + e.copies.size();
   // The files go to the trash; without one the question says they go for good.
   const bool trash = files::TrashAvailable();
-  const QString question = QStringLiteral("Are you sure you want to delete %1 files%2?\r\n")
-                               .arg(file_count)
-                               .arg(trash ? "" : " permanently");
+  const QString question = (trash ? tr("Are you sure you want to delete %1 files?\r\n")
+                                  : tr("Are you sure you want to delete %1 files permanently?\r\n"))
+                               .arg(file_count);
+  const QString where = trash ? tr("They are moved to the trash, from where they can be restored.")
+                              : tr("There is no trash here: they are deleted for good.");
   if (!host_.env->dialogs ||
-      !host_.env->dialogs->AskYesNoDefaultNo(host_.window, "Confirmation", question))
+      !host_.env->dialogs->AskToRemove(host_.window, tr("Confirmation"), question, where))
     return;
   // A conversation of several copies is every copy's file.
   std::vector<std::string> paths;
@@ -80,11 +82,11 @@ void FileActions::Delete2Click() {
   if (trash && !permanently.empty()) {
     const QString again =
         permanently.size() == 1
-            ? QStringLiteral("1 file cannot be moved to the trash. Delete it permanently?")
-            : QStringLiteral("%1 files cannot be moved to the trash. Delete them permanently?")
+            ? tr("1 file cannot be moved to the trash. Delete it permanently?")
+            : tr("%1 files cannot be moved to the trash. Delete them permanently?")
                   .arg(permanently.size());
     // No keeps them; the list shows what the trash took.
-    if (!host_.env->dialogs->AskYesNoDefaultNo(host_.window, "Confirmation", again))
+    if (!host_.env->dialogs->AskYesNoDefaultNo(host_.window, tr("Confirmation"), again))
       permanently.clear();
   }
   for (const std::string& path : permanently) {
@@ -107,7 +109,7 @@ void FileActions::Showinexplorer1Click() {
 void FileActions::btnSelDirClick() {
   if (!host_.env->folder_picker) return;
   std::string folder;
-  if (!BrowseForFolder(*host_.env->folder_picker, host_.window, kSelectArchiveFolderTitle, "",
+  if (!BrowseForFolder(*host_.env->folder_picker, host_.window, tr(kSelectArchiveFolderTitle), "",
                        folder))
     return;
   if (folder.empty() || folder.back() != '/') folder += '/';
@@ -122,7 +124,8 @@ void FileActions::btnSelDirClick() {
 void FileActions::Addarchivefolder1Click() {
   if (!host_.env->folder_picker) return;
   std::string folder;
-  if (!BrowseForFolder(*host_.env->folder_picker, host_.window, kAddArchiveFolderTitle, "", folder))
+  if (!BrowseForFolder(*host_.env->folder_picker, host_.window, tr(kAddArchiveFolderTitle), "",
+                       folder))
     return;
   // A folder above a profiles folder stands for the one below it, as "...".
   contacts_.AddFolder(ProfilesFolderAtOrBelow(folder).value_or(WithFinalSeparator(folder)));

@@ -2,6 +2,7 @@
 // profiles folder and opening files from anywhere.
 #pragma once
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "window/actions/action_host.h"
@@ -13,6 +14,8 @@ class ListPanel;
 struct DiscoveryState;
 
 class FileActions {
+  Q_DECLARE_TR_FUNCTIONS(FileActions)
+
  public:
   FileActions(ContactTreePanel& contacts, ListPanel& list, DiscoveryState& discovery,
               ActionHost host)

@@ -24,8 +24,8 @@ void OpenGuide(const FrmMainEnvironment& env, QWidget* parent, const char* secti
   const QString guide = FromFileName(env.program_folder + kGuideFile);
   if (!QFileInfo(guide).isFile()) {
     if (env.dialogs) {
-      env.dialogs->Message(parent, QStringLiteral("The guide was not found. It belongs in\n%1\n\n"
-                                                  "Installing the program again puts it back.")
+      env.dialogs->Message(parent, HelpActions::tr("The guide was not found. It belongs in\n%1\n\n"
+                                                   "Installing the program again puts it back.")
                                        .arg(guide));
     }
     return;
@@ -56,7 +56,8 @@ void HelpActions::Suggestionsandbugsreports1Click() {
 }
 
 void HelpActions::About1Click() {
-  TfrmAbout box(host_.env->shell, host_.window);  // a new box each time, gone when it closes
+  // A new box each time, gone when it closes; its link opens the guide, as Help does.
+  TfrmAbout box(host_.env->shell, host_.window, [this] { OpenGuide(*host_.env, host_.window); });
   host_.ShowModal(box);
 }
 

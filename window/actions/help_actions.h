@@ -1,6 +1,7 @@
 // The guide shipped with the program, and the About box.
 #pragma once
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "window/actions/action_host.h"
@@ -8,6 +9,8 @@
 namespace orvex {
 
 class HelpActions {
+  Q_DECLARE_TR_FUNCTIONS(HelpActions)
+
  public:
   explicit HelpActions(ActionHost host) : host_(std::move(host)) {}
 

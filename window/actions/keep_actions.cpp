@@ -25,8 +25,8 @@ void KeepActions::AskKeepingExport(bool site) {
     return host_.guard([&] { ExportForKeeping(scope, folder, site); });
   };
   const SaveDirCaptions captions{
-      site ? "Save conversations as a website" : "Save conversations as JSON files",
-      {"All conversations listed", "Only selected", "Selected contacts"}};
+      site ? tr("Save conversations as a website") : tr("Save conversations as JSON files"),
+      {tr("All conversations listed"), tr("Only selected"), tr("Selected contacts")}};
   TfrmSaveDir dialog(captions, browse, run, host_.window);
   host_.ShowModal(dialog);
 }
@@ -40,7 +40,8 @@ void KeepActions::SaveasJSONfiles1Click() {
 }
 
 void KeepActions::ExportForKeeping(int scope, const QString& folder, bool site) {
-  if (folder.trimmed().isEmpty()) throw UserError("Please choose an output directory first.");
+  if (folder.trimmed().isEmpty())
+    throw UserError(QT_TRID_NOOP("Please choose an output directory first."));
   // The list as shown leaves out what a search tab hides; the selected
   // contacts are all of their conversations.
   const std::vector<ExportSource> sources =
@@ -66,10 +67,9 @@ void KeepActions::ExportForKeeping(int scope, const QString& folder, bool site) 
 void KeepActions::OfferToOpenWebsite(const QString& folder) {
   if (!host_.env->dialogs) return;
   const QString index = QDir(folder).filePath(QStringLiteral("index.html"));
-  const QString text = QStringLiteral("The website has been saved in\n%1\n\nOpen it now?")
-                           .arg(QDir::toNativeSeparators(folder));
-  if (host_.env->dialogs->AskYesNo(host_.window, QStringLiteral("Save as website"), text) &&
-      host_.env->shell) {
+  const QString text =
+      tr("The website has been saved in\n%1\n\nOpen it now?").arg(QDir::toNativeSeparators(folder));
+  if (host_.env->dialogs->AskYesNo(host_.window, tr("Save as website"), text) && host_.env->shell) {
     host_.env->shell->Open(QUrl::fromLocalFile(index));
   }
 }

@@ -3,6 +3,7 @@
 // a way to stop between files.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <utility>
@@ -17,6 +18,8 @@ class RenderChoices;
 class ViewSession;
 
 class KeepActions {
+  Q_DECLARE_TR_FUNCTIONS(KeepActions)
+
  public:
   // The scopes as their dialog numbers them.
   enum KeepScope { kAllListed = 0, kOnlySelected = 1, kSelectedContacts = 2 };

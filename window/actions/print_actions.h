@@ -1,6 +1,7 @@
 // Printing the page the browser view holds: print, preview and page setup.
 #pragma once
 
+#include <QCoreApplication>
 #include <memory>
 
 #include "window/actions/action_host.h"
@@ -16,6 +17,8 @@ class LongActionRunner;
 class ViewerPanel;
 
 class PrintActions {
+  Q_DECLARE_TR_FUNCTIONS(PrintActions)
+
  public:
   PrintActions(ViewerPanel& viewer, LongActionRunner& runner, ActionHost host);
   ~PrintActions();

@@ -45,7 +45,7 @@ void SearchActions::btnSearchNextClick(const QString& shown_text) {
       // "Cancel" is taken before the window's turn: a press during the
       // turn stops the search after the next file.
       run.SetPosition(static_cast<int>(searched));
-      run.SetText(FilesDoneText(searched, paths.size(), "searched"));
+      run.SetText(FilesDoneText(searched, paths.size(), FilesDone::kSearched));
       if (run.TakeCancel()) return true;
       run.Yield();
       return false;

@@ -1,4 +1,5 @@
 #include "conversation_model.h"
+#include "qt_platform/translations.h"
 
 #include <QCollator>
 
@@ -54,7 +55,7 @@ QVariant ConversationModel::data(const QModelIndex& index, int role) const {
 QVariant ConversationModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
       section < kConversationColumns) {
-    return QString::fromLatin1(ConversationColumnCaption(section));
+    return UiText(ConversationColumnCaption(section));
   }
   return {};
 }

@@ -48,13 +48,13 @@ ListPanel::ListPanel(QWidget* parent) : QFrame(parent) {
   search_row_->setFixedHeight(22);
   auto* sr = new QHBoxLayout(search_row_);
   NoMargins(sr);
-  auto* band = new CaptionBand("Search", kCaptionBandColour, search_row_);
+  auto* band = new CaptionBand(tr("Search"), kCaptionBandColour, search_row_);
   band->setFixedWidth(95);
   sr->addWidget(band);
   txtSearch = new QLineEdit(search_row_);
   txtSearch->setFixedWidth(171);
   sr->addWidget(txtSearch);
-  btnSearchNext = new QPushButton("Search", search_row_);
+  btnSearchNext = new QPushButton(tr("Search"), search_row_);
   sr->addWidget(btnSearchNext);
   sr->addStretch();
 
@@ -62,7 +62,7 @@ ListPanel::ListPanel(QWidget* parent) : QFrame(parent) {
   setFrameShadow(QFrame::Sunken);
   auto* cc = new QVBoxLayout(this);
   NoMargins(cc);
-  auto* cband = new CaptionBand("Conversations", kCaptionBandColour, this);
+  auto* cband = new CaptionBand(tr("Conversations"), kCaptionBandColour, this);
   cband->setFixedHeight(20);
   cc->addWidget(cband);
   msg = new QTreeView(this);
@@ -104,13 +104,28 @@ ListPanel::ListPanel(QWidget* parent) : QFrame(parent) {
   cc->addWidget(msg, 1);
   TabSet = new TabStrip(this);
   TabSet->setFixedHeight(21);
-  TabSet->AddTab("Conversations", false);
+  TabSet->AddTab(tr("Conversations"), false);
   TabSet->setVisible(false);
   cc->addWidget(TabSet);
 
   const std::pair<QObject*, const char*> names[] = {
       {txtSearch, "txtSearch"}, {btnSearchNext, "btnSearchNext"}, {msg, "msg"}, {TabSet, "TabSet"}};
   for (const auto& [control, name] : names) control->setObjectName(name);
+  // What a screen reader says of them.
+  txtSearch->setAccessibleName(tr("Search text"));
+  txtSearch->setAccessibleDescription(tr("Searches the conversations listed for this text"));
+  msg->setAccessibleName(tr("Conversations"));
+  TabSet->setAccessibleName(tr("Conversation list tabs"));
+  // Shift+F10 opens the list's menu as the Menu key does: at the current row.
+  auto* menu_key = new QAction(msg);
+  menu_key->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+  menu_key->setShortcutContext(Qt::WidgetShortcut);
+  msg->addAction(menu_key);
+  connect(menu_key, &QAction::triggered, this, [this] {
+    const QRect row = msg->visualRect(msg->currentIndex());
+    const QPoint at = row.isValid() ? row.center() : QPoint(0, 0);
+    emit menuRequested(msg->viewport()->mapToGlobal(at));
+  });
 
   connect(selection_, &QItemSelectionModel::selectionChanged, this,
           [this] { emit selectionChanged(SelectedEntries()); });
@@ -251,7 +266,7 @@ void ListPanel::AddSearchTab(const QString& shown_text, const std::string& text,
   ShowRankColumn(true);
   search_list_.emplace_back(text, std::move(hit_counts));
   searched_paths_.push_back(std::move(searched_paths));
-  ActivateTab(TabSet->AddTab("Search: " + shown_text, true));
+  ActivateTab(TabSet->AddTab(tr("Search: ") + shown_text, true));
 }
 
 void ListPanel::SelectAll() {
@@ -259,6 +274,11 @@ void ListPanel::SelectAll() {
   if (rows == 0) return;
   const QItemSelection all(model_->index(0, 0), model_->index(rows - 1, kConversationColumns - 1));
   selection_->select(all, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void ListPanel::FocusSearchBox() {
+  txtSearch->setFocus(Qt::ShortcutFocusReason);
+  txtSearch->selectAll();
 }
 
 void ListPanel::AddListAction(QAction* action) {

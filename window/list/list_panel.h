@@ -74,6 +74,8 @@ class ListPanel : public QFrame, public GuardedHandlers {
   void SelectAll();
   // An action (with its shortcut) that works while the list has the focus.
   void AddListAction(QAction* action);
+  // Puts the keyboard in the search box, its text selected.
+  void FocusSearchBox();
 
  signals:
   // The entries now selected, in entry order.

@@ -19,11 +19,15 @@ StatisticsPanel::StatisticsPanel(QWidget* parent) : QFrame(parent) {
   setObjectName("panStats");
   auto* sc = new QVBoxLayout(this);
   NoMargins(sc);
-  auto* sband = new CaptionBand("Statistics", kCaptionBandColour, this);
+  auto* sband = new CaptionBand(tr("Statistics"), kCaptionBandColour, this);
   sband->setFixedHeight(20);
   sc->addWidget(sband);
   vsStat = new QTableView(this);
   vsStat->setObjectName("vsStat");
+  vsStat->setAccessibleName(tr("Statistics"));
+  vsStat->setAccessibleDescription(tr("Messages, words and bytes of the conversations shown"));
+  // One stop of the Tab key; the arrow keys go from cell to cell.
+  vsStat->setTabKeyNavigation(false);
   model_ = new StatsModel(&counters_, this);
   vsStat->setModel(model_);
   vsStat->verticalHeader()->hide();
@@ -54,6 +58,9 @@ void StatisticsPanel::ShowCounters(const MessageCounters& counters) {
 // A figure column is at least seven digits wide, so the panel keeps its width
 // from one view to the next; the panel is as tall as the grid's seven rows, so
 // that no row hides under the list's edge.
+// The narrowest the panel gets: the row captions' column and a little more.
+constexpr int kNarrowestPanel = 120;
+
 void StatisticsPanel::FitGrid() {
   const QAbstractItemModel* model = vsStat->model();
   QHeaderView* header = vsStat->horizontalHeader();
@@ -74,7 +81,16 @@ void StatisticsPanel::FitGrid() {
   vsStat->setMinimumHeight(header->sizeHint().height() +
                            model->rowCount() * vsStat->verticalHeader()->defaultSectionSize() +
                            frame);
-  setFixedWidth(width + frame + 2 * frameWidth());
+  fitted_width_ = width + frame + 2 * frameWidth();
+  // No wider than the grid; narrower where the window has no room, the grid
+  // then scrolling sideways.
+  setMaximumWidth(fitted_width_);
+  setMinimumWidth(std::min(fitted_width_, kNarrowestPanel));
+  updateGeometry();
+}
+
+QSize StatisticsPanel::sizeHint() const {
+  return {fitted_width_, QFrame::sizeHint().height()};
 }
 
 }  // namespace orvex

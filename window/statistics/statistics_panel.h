@@ -21,6 +21,8 @@ class StatisticsPanel : public QFrame {
   // Shows these counts in the grid (object name "vsStat").
   void ShowCounters(const MessageCounters& counters);
   const MessageCounters& counters() const { return counters_; }
+  // The width of the whole grid; a narrow window may make the panel narrower.
+  QSize sizeHint() const override;
 
  private:
   // Widens the grid's columns to what their captions and cells need and fits
@@ -29,6 +31,7 @@ class StatisticsPanel : public QFrame {
 
   MessageCounters counters_;
   StatsModel* model_ = nullptr;
+  int fitted_width_ = 0;
   QTableView* vsStat = nullptr;
 };
 

@@ -1,4 +1,5 @@
 #include "stats_model.h"
+#include "qt_platform/translations.h"
 
 #include "qt_platform/qt_text.h"
 #include "ylogs/render/statistics.h"
@@ -19,7 +20,8 @@ int StatsModel::columnCount(const QModelIndex& parent) const {
 QVariant StatsModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   if (role == Qt::DisplayRole) {
-    return FromUtf8(StatisticsCellText(*counters_, index.row(), index.column()));
+    const std::string text = StatisticsCellText(*counters_, index.row(), index.column());
+    return index.column() == 0 ? UiText(text.c_str()) : FromUtf8(text);
   }
   if (role == Qt::TextAlignmentRole && index.column() > 0) {
     return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -29,7 +31,7 @@ QVariant StatsModel::data(const QModelIndex& index, int role) const {
 
 QVariant StatsModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-    return FromUtf8(StatisticsColumnCaption(section));
+    return UiText(StatisticsColumnCaption(section).c_str());
   }
   return {};
 }

@@ -1,4 +1,5 @@
 #include "window/tree/contact_tree_panel.h"
+#include "qt_platform/translations.h"
 
 #include <QBoxLayout>
 #include <QEvent>
@@ -32,11 +33,21 @@ constexpr int kNodeRole = Qt::UserRole;
 constexpr int kKindRole = Qt::UserRole + 1;
 constexpr int kNameIndexRole = Qt::UserRole + 2;
 
-constexpr const char* kNoArchivesText =
+constexpr const char* kNoArchivesText = QT_TRANSLATE_NOOP(
+    "orvex::ContactTreePanel",
     "No message archives were found in this folder."
     "\n\n"
     "To choose the folder that holds them, click the \"...\" button beside the path box, "
-    "or choose \"Open message archive folder...\" in the File menu.";
+    "or choose \"Open message archive folder...\" in the File menu.");
+
+// The identity panel's text: its caption in the user's language, the names as
+// they are.
+QString IdentityPanelText(const std::string& text) {
+  const std::string_view prefix = kIdentityPanelPrefix;
+  if (text == kIdentityPanelMultiple) return UiText(kIdentityPanelMultiple);
+  if (!text.starts_with(prefix)) return FromFileNameOrAnsi(text);
+  return UiText(kIdentityPanelPrefix) + FromFileNameOrAnsi(text.substr(prefix.size()));
+}
 
 int ImageOf(NodeKind kind) {
   switch (kind) {
@@ -122,7 +133,7 @@ ContactTreePanel::ContactTreePanel(Registry* registry, QWidget* parent)
 }
 
 void ContactTreePanel::CreateIdentityPanels(QWidget* strip) {
-  panID = new IdentityLabel("Yahoo ID: ", strip);
+  panID = new IdentityLabel(UiText(kIdentityPanelPrefix), strip);
   // Its full width where there is room; narrower rather than widen the window.
   panID->setMinimumWidth(90);
   panID->setMaximumWidth(230);
@@ -133,8 +144,9 @@ void ContactTreePanel::CreateIdentityPanels(QWidget* strip) {
   panMesArch->setMinimumWidth(176);  // wide enough for its label in any font
   auto* arch = new QHBoxLayout(panMesArch);
   NoMargins(arch);
-  arch->addWidget(new QLabel("Message archiving: ", panMesArch));
+  arch->addWidget(new QLabel(tr("Message archiving: "), panMesArch));
   spdArchiving = FlatButton("enabled", panMesArch);
+  spdArchiving->setAccessibleDescription(tr("Message archiving: click to switch it"));
   QFont bold = spdArchiving->font();
   bold.setBold(true);
   spdArchiving->setFont(bold);
@@ -162,14 +174,14 @@ void ContactTreePanel::CreateColumn() {
 
   auto* top = new QWidget(this);
   top->setFixedHeight(27);
-  auto* tr = new QHBoxLayout(top);
-  tr->setContentsMargins(2, 2, 2, 2);
-  tr->setSpacing(2);
+  auto* top_row = new QHBoxLayout(top);
+  top_row->setContentsMargins(2, 2, 2, 2);
+  top_row->setSpacing(2);
   edtPath = new QLineEdit(top);
   btnSelDir = new QToolButton(top);
   btnSelDir->setText("...");
-  tr->addWidget(edtPath);
-  tr->addWidget(btnSelDir);
+  top_row->addWidget(edtPath);
+  top_row->addWidget(btnSelDir);
   col->addWidget(top);
   lblAlso = new QLabel(this);
   lblAlso->setContentsMargins(4, 0, 4, 2);
@@ -188,7 +200,7 @@ void ContactTreePanel::CreateColumn() {
   col->addWidget(ids, 1);
   // Where the tree is empty, a word on how to find the archives; shown by the
   // scans. Clicks go through to the tree.
-  lblNoArchives = new QLabel(QString::fromLatin1(kNoArchivesText), ids->viewport());
+  lblNoArchives = new QLabel(tr(kNoArchivesText), ids->viewport());
   lblNoArchives->setWordWrap(true);
   lblNoArchives->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lblNoArchives->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -206,8 +218,10 @@ void ContactTreePanel::CreateColumn() {
   bottom->setFixedHeight(45);
   auto* br = new QHBoxLayout(bottom);
   br->setContentsMargins(4, 4, 4, 4);
-  br->addWidget(new QLabel("Filter:", bottom));
+  auto* filter_label = new QLabel(tr("Filter:"), bottom);
+  br->addWidget(filter_label);
   edtFilter = new QLineEdit(bottom);
+  filter_label->setBuddy(edtFilter);
   br->addWidget(edtFilter);
   col->addWidget(bottom);
 
@@ -216,6 +230,11 @@ void ContactTreePanel::CreateColumn() {
       {ids, "ids"},         {lblNoArchives, "lblNoArchives"},
       {lblAlso, "lblAlso"}, {edtFilter, "edtFilter"}};
   for (const auto& [control, name] : names) control->setObjectName(name);
+  edtPath->setAccessibleName(tr("Archive folder"));
+  edtPath->setAccessibleDescription(tr("The folder the message archives are read from"));
+  btnSelDir->setAccessibleName(tr("Choose the archive folder"));
+  ids->setAccessibleName(tr("Identities and contacts"));
+  edtFilter->setAccessibleName(tr("Filter contacts"));
 
   connect(edtPath, &QLineEdit::textChanged, this, [this] {
     Handle([this] {
@@ -273,7 +292,9 @@ void ContactTreePanel::RebuildTree() {
     auto* item = node.parent == kNoNode
                      ? new QTreeWidgetItem(ids)
                      : new QTreeWidgetItem(items_[static_cast<std::size_t>(node.parent)]);
-    item->setText(0, FromFileNameOrAnsi(data_.NodeText(id)));
+    const bool fixed = node.kind == nkShowAll || node.kind == nkFavorites;
+    item->setText(
+        0, fixed ? UiText(data_.NodeText(id).c_str()) : FromFileNameOrAnsi(data_.NodeText(id)));
     item->setIcon(0, TreeIcon(ImageOf(node.kind)));
     item->setData(0, kNodeRole, id);
     item->setData(0, kKindRole, static_cast<int>(node.kind));
@@ -334,17 +355,16 @@ void ContactTreePanel::ShowAddedFolders() {
     (HoldsProfiles(scanned_folders_[i]) ? read : missing) << folder;
   }
   lblAlso->setVisible(!read.isEmpty() || !missing.isEmpty());
-  QString text = read.size() == 1
-                     ? QStringLiteral("Also read: 1 more archive folder")
-                     : QStringLiteral("Also read: %1 more archive folders").arg(read.size());
+  QString text = read.size() == 1 ? tr("Also read: 1 more archive folder")
+                                  : tr("Also read: %1 more archive folders").arg(read.size());
   if (!missing.isEmpty())
-    text += QStringLiteral(" (%1 gone or without archives, left out)").arg(missing.size());
+    text += tr(" (%1 gone or without archives, left out)").arg(missing.size());
   lblAlso->setText(text);
   QString tip = read.join('\n');
   if (!missing.isEmpty())
-    tip += (tip.isEmpty() ? "" : "\n") + QStringLiteral("Missing:\n") + missing.join('\n');
+    tip += (tip.isEmpty() ? "" : "\n") + tr("Missing:\n") + missing.join('\n');
   lblAlso->setToolTip(tip);
-  edtPath->setToolTip(tip.isEmpty() ? QString() : QStringLiteral("Read with:\n") + tip);
+  edtPath->setToolTip(tip.isEmpty() ? QString() : tr("Read with:\n") + tip);
 }
 
 void ContactTreePanel::ShowNoArchivesNote(bool shown) {
@@ -380,7 +400,7 @@ void ContactTreePanel::ShowIndex(const IndexBuild& build) {
   if (std::optional<std::string> shown = ApplyIndexBuild(panel_, build)) {
     ShowIdentityStatus(*shown);
   }
-  panID->setText(FromFileNameOrAnsi(panel_.text));
+  panID->setText(IdentityPanelText(panel_.text));
   panMesArch->setVisible(panel_.archiving_shown);
   ShowArchivingUsable();
 }
@@ -442,11 +462,11 @@ void ContactTreePanel::SelectRegistryUser() {
 
 void ContactTreePanel::ShowIdentityStatus(const std::string& identity) {
   panMesArch->setVisible(true);
-  panID->setText(FromFileNameOrAnsi(std::string(kIdentityPanelPrefix) + identity));
+  panID->setText(IdentityPanelText(std::string(kIdentityPanelPrefix) + identity));
   panel_.current_identity = identity;
   const bool enabled = registry_ && ReadArchivingEnabled(*registry_, identity);
   const ArchivingLook look = ArchivingButtonLook(enabled);
-  spdArchiving->setText(QString::fromLatin1(look.caption));
+  spdArchiving->setText(UiText(look.caption));
   spdArchiving->setStyleSheet(QStringLiteral("QToolButton { color: #%1; font-weight: bold; }"
                                              " QToolButton:disabled { color: #808080; }")
                                   .arg(look.rgb, 6, 16, QLatin1Char('0')));

@@ -60,7 +60,8 @@ bool ViewSession::Show(const std::vector<std::string>& paths, RenderSettings set
         paths, theme, settings, render_, buffers,
         [&](std::size_t i) {
           page_file->Publish(buffers.html.size());
-          return run.FileDone(static_cast<int>(i), FilesDoneText(i, paths.size(), "processed"));
+          return run.FileDone(static_cast<int>(i),
+                              FilesDoneText(i, paths.size(), FilesDone::kProcessed));
         },
         today);
   };

@@ -16,6 +16,7 @@
 #include "widgets/wrapping_row.h"
 #include "window/panel_parts.h"
 #include "window/viewer/live_page.h"
+#include "window/viewer/page_focus.h"
 #include "window/viewer/safe_web_page.h"
 #include "ylogs/render/theme.h"
 #include "ylogs/views/page_pieces.h"
@@ -30,15 +31,15 @@ ViewerPanel::ViewerPanel(QWidget* parent) : QFrame(parent) {
   // One line where the width allows, more in a narrow window.
   auto* fr = new WrappingRow(panFormat, 10);
   fr->setContentsMargins(6, 6, 6, 6);
-  ckDate = new QCheckBox("Date", panFormat);
-  ckTime = new QCheckBox("Time", panFormat);
+  ckDate = new QCheckBox(tr("Date"), panFormat);
+  ckTime = new QCheckBox(tr("Time"), panFormat);
   cbxTheme = new QComboBox(panFormat);
   cbxTheme->setFixedWidth(145);
   cbxTheme->setEditable(false);
-  ckBold = new QCheckBox("Bold, italic, underline", panFormat);
-  ckFonts = new QCheckBox("Fonts and colors", panFormat);
-  ckSmilies = new QCheckBox("Smileys images", panFormat);
-  btnRaw = new QPushButton("Raw", panFormat);
+  ckBold = new QCheckBox(tr("Bold, italic, underline"), panFormat);
+  ckFonts = new QCheckBox(tr("Fonts and colors"), panFormat);
+  ckSmilies = new QCheckBox(tr("Smileys images"), panFormat);
+  btnRaw = new QPushButton(tr("Raw"), panFormat);
   btnRaw->setVisible(false);
   for (QCheckBox* c : {ckDate, ckTime, ckBold, ckFonts}) c->setChecked(true);
   // The bar wraps by groups: what belongs together stays on one line.
@@ -54,7 +55,9 @@ ViewerPanel::ViewerPanel(QWidget* parent) : QFrame(parent) {
     return box;
   };
   fr->addWidget(group({ckDate, ckTime}));
-  fr->addWidget(group({new QLabel("Theme"), cbxTheme}));
+  auto* theme_label = new QLabel(tr("Theme"));
+  theme_label->setBuddy(cbxTheme);
+  fr->addWidget(group({theme_label, cbxTheme}));
   fr->addWidget(group({ckBold, ckFonts, ckSmilies, btnRaw}));
   bc->addWidget(panFormat);
   WebBrowser = new QWebEngineView(this);
@@ -73,6 +76,10 @@ ViewerPanel::ViewerPanel(QWidget* parent) : QFrame(parent) {
       {web_page, "web_page"},
   };
   for (const auto& [control, name] : names) control->setObjectName(name);
+  cbxTheme->setAccessibleName(tr("Theme"));
+  WebBrowser->setAccessibleName(tr("Conversation page"));
+  WebBrowser->setAccessibleDescription(tr("The conversations chosen in the list"));
+  MakePageOneTabStop(WebBrowser);
 
   for (QCheckBox* box : {ckDate, ckTime, ckBold, ckFonts, ckSmilies}) {
     connect(box, &QCheckBox::toggled, this, [this] { emit optionsChanged(ShownOptions()); });

@@ -1,4 +1,5 @@
 #include "archiving_switch.h"
+#include "ylogs/base/ui_text.h"
 
 #include "registry_user.h"
 
@@ -32,7 +33,8 @@ std::optional<bool> FlipArchiving(Registry& registry, const std::string& current
 }
 
 ArchivingLook ArchivingButtonLook(bool enabled) {
-  return enabled ? ArchivingLook{"Enabled", 0x008000} : ArchivingLook{"Disabled", 0x800000};
+  return enabled ? ArchivingLook{UI_TEXT("Enabled"), 0x008000}
+                 : ArchivingLook{UI_TEXT("Disabled"), 0x800000};
 }
 
 }  // namespace orvex

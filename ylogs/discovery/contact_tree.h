@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+#include "ylogs/base/ui_text.h"
 
 namespace orvex {
 
@@ -27,8 +28,8 @@ struct TreeNode {
   std::vector<NodeId> children;
 };
 
-inline constexpr const char* kShowAllText = "Show all";
-inline constexpr const char* kFavoritesText = "Favorite conversations";
+inline constexpr const char* kShowAllText = UI_TEXT("Show all");
+inline constexpr const char* kFavoritesText = UI_TEXT("Favorite conversations");
 
 // Nodes kept in tree order. Children may only be added to the last top-level
 // node, which is how a scan builds the tree and what keeps the order.

@@ -4,13 +4,14 @@
 
 #include <optional>
 #include <string>
+#include "ylogs/base/ui_text.h"
 
 #include "conversation_index.h"
 
 namespace orvex {
 
-inline constexpr const char* kIdentityPanelPrefix = "Yahoo ID: ";
-inline constexpr const char* kIdentityPanelMultiple = "Yahoo ID: multiple";
+inline constexpr const char* kIdentityPanelPrefix = UI_TEXT("Yahoo ID: ");
+inline constexpr const char* kIdentityPanelMultiple = UI_TEXT("Yahoo ID: multiple");
 
 struct IdentityPanel {
   std::string text = kIdentityPanelPrefix;

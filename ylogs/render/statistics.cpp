@@ -1,4 +1,5 @@
 #include "statistics.h"
+#include "ylogs/base/ui_text.h"
 
 #include <cmath>
 
@@ -25,24 +26,24 @@ std::string TotalQuotient(std::int32_t dividend, std::int32_t divisor) {
 std::string StatisticsColumnCaption(int column) {
   switch (column) {
     case 1:
-      return "Local user";
+      return UI_TEXT("Local user");
     case 2:
-      return "Friend";
+      return UI_TEXT("Friend");
     case 3:
-      return "Total";
+      return UI_TEXT("Total");
     default:
       return "";
   }
 }
 
 std::string StatisticsCellText(const MessageCounters& counters, int row, int column) {
-  static const char* const kRowCaptions[kStatisticsRows] = {"messages",
-                                                            "words",
-                                                            "bytes",
-                                                            "avg words/message",
-                                                            "avg word length",
-                                                            "avg bytes/message",
-                                                            "conversations started"};
+  static const char* const kRowCaptions[kStatisticsRows] = {UI_TEXT("messages"),
+                                                            UI_TEXT("words"),
+                                                            UI_TEXT("bytes"),
+                                                            UI_TEXT("avg words/message"),
+                                                            UI_TEXT("avg word length"),
+                                                            UI_TEXT("avg bytes/message"),
+                                                            UI_TEXT("conversations started")};
   if (row < 0 || row >= kStatisticsRows || column < 0 || column >= kStatisticsColumns) return "";
   if (column == 0) return kRowCaptions[row];
   MessageCounters::Side s;

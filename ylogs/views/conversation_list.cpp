@@ -1,4 +1,5 @@
 #include "conversation_list.h"
+#include "ylogs/base/ui_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,9 +17,11 @@ struct ColumnInfo {
 };
 
 constexpr ColumnInfo kColumns[kConversationColumns] = {
-    {"Identity", 170, true},   {"Friend", 130, true},   {"Date", 76, true},
-    {"Start time", 76, false}, {"End time", 76, false}, {"Words", 30, false},
-    {"Size", 100, true},       {"Filename", 150, true}, {"Rank", 50, false},
+    {UI_TEXT("Identity"), 170, true}, {UI_TEXT("Friend"), 130, true},
+    {UI_TEXT("Date"), 76, true},      {UI_TEXT("Start time"), 76, false},
+    {UI_TEXT("End time"), 76, false}, {UI_TEXT("Words"), 30, false},
+    {UI_TEXT("Size"), 100, true},     {UI_TEXT("Filename"), 150, true},
+    {UI_TEXT("Rank"), 50, false},
 };
 
 template <typename T>
