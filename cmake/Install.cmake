@@ -1,6 +1,6 @@
 # Installation, laid out as Linux distributions lay out a program:
 #   <prefix>/lib/orvex/          the program folder: the executables, and
-#                                themes/, Smileys/ and help/ as links to
+#                                themes/, Smileys/, help/ and translations/ as links to
 #   <prefix>/share/orvex/        the themes, smiley pictures and the guide the
 #                                Help menu opens, the same on every architecture;
 #   <prefix>/bin/                links to the executables;

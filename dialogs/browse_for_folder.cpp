@@ -26,8 +26,10 @@ bool BrowseForFolder(FolderPicker& picker, QWidget* parent, const QString& title
 std::function<std::optional<QString>()> OutputFolderBrowser(FolderPicker* picker, QWidget* parent) {
   return [picker, parent]() -> std::optional<QString> {
     std::string folder;
-    if (!picker || !BrowseForFolder(*picker, parent,
-                                    qtTrId("Select a directory to save the files."), "", folder)) {
+    if (!picker || !BrowseForFolder(
+                       *picker, parent,
+                       QCoreApplication::translate("Core", "Select a directory to save the files."),
+                       "", folder)) {
       return std::nullopt;
     }
     return FromFileName(folder);

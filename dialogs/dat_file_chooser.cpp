@@ -9,7 +9,8 @@ QStringList QtDatFileChooser::Choose(QWidget* parent) {
   QFileDialog dialog(parent);
   dialog.setFileMode(QFileDialog::ExistingFiles);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setNameFilters({qtTrId(kDatFilesFilter), qtTrId(kAllFilesFilter)});
+  dialog.setNameFilters({QCoreApplication::translate("Core", kDatFilesFilter),
+                         QCoreApplication::translate("Core", kAllFilesFilter)});
   dialog.setSizeGripEnabled(true);
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.selectedFiles();

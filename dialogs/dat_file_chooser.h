@@ -8,8 +8,9 @@ class QWidget;
 
 namespace orvex {
 
-inline constexpr const char* kDatFilesFilter = QT_TRID_NOOP("Yahoo Messenger dat files (*.dat)");
-inline constexpr const char* kAllFilesFilter = QT_TRID_NOOP("All files (*)");
+inline constexpr const char* kDatFilesFilter =
+    QT_TRANSLATE_NOOP("Core", "Yahoo Messenger dat files (*.dat)");
+inline constexpr const char* kAllFilesFilter = QT_TRANSLATE_NOOP("Core", "All files (*)");
 
 class DatFileChooser {
  public:

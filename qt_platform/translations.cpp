@@ -46,7 +46,7 @@ QString UserInterfaceLanguage() {
 }
 
 QString UiText(const char* english) {
-  return qtTrId(english);
+  return QCoreApplication::translate("Core", english);
 }
 
 }  // namespace orvex

@@ -86,6 +86,9 @@ grep -q '/usr/lib/orvex/Smileys/[0-9][0-9]\.gif' <<<"$PAGE" ||
 # The guide the Help menu opens lies in the program folder, through its link.
 [ "$(readlink -f /usr/lib/orvex/help/guide.html)" = /usr/share/orvex/help/guide.html ] ||
   fail "the guide is not beside the installed program"
+# So are the window's catalogues, one per language.
+[ "$(readlink -f /usr/lib/orvex/translations/orvex_de.qm)" = /usr/share/orvex/translations/orvex_de.qm ] ||
+  fail "the window's catalogues are not beside the installed program"
 installed_here=0
 $SUDO apt-get purge -y orvex
 [ ! -e /usr/bin/orvex ] && [ ! -e /usr/lib/orvex ] && [ ! -e /usr/share/orvex ] ||

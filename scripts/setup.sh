@@ -8,6 +8,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config clang clang-format
   libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-webengine-dev-tools
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libqt6printsupport6 libqt6webenginecore6-bin qt6-qpa-plugins
   libgl-dev libglx-dev libxkbcommon-dev
   xvfb xauth imagemagick fonts-dejavu-core

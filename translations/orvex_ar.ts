@@ -2,137 +2,137 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_EG">
 <context>
-    <name></name>
-    <message id="Please choose an output directory first.">
-        <source></source>
+    <name>Core</name>
+    <message>
+        <source>Please choose an output directory first.</source>
         <translation>يرجى اختيار دليل الإخراج أولاً.</translation>
     </message>
-    <message id="Cannot open clipboard">
-        <source></source>
+    <message>
+        <source>Cannot open clipboard</source>
         <translation>تعذر فتح الحافظة</translation>
     </message>
-    <message id="The page could not be printed">
-        <source></source>
+    <message>
+        <source>The page could not be printed</source>
         <translation>تعذرت طباعة الصفحة</translation>
     </message>
-    <message id="Unknown error">
-        <source></source>
+    <message>
+        <source>Unknown error</source>
         <translation>خطأ غير معروف</translation>
     </message>
-    <message id="Select a directory to save the files.">
-        <source></source>
+    <message>
+        <source>Select a directory to save the files.</source>
         <translation>حدد دليلاً لحفظ الملفات.</translation>
     </message>
-    <message id="Yahoo Messenger dat files (*.dat)">
-        <source></source>
+    <message>
+        <source>Yahoo Messenger dat files (*.dat)</source>
         <translation>ملفات Yahoo Messenger dat (*.dat)</translation>
     </message>
-    <message id="All files (*)">
-        <source></source>
+    <message>
+        <source>All files (*)</source>
         <translation>كافة الملفات (*)</translation>
     </message>
-    <message id="File not found">
-        <source></source>
+    <message>
+        <source>File not found</source>
         <translation>لم يتم العثور على الملف</translation>
     </message>
-    <message id="File access denied">
-        <source></source>
+    <message>
+        <source>File access denied</source>
         <translation>تم رفض الوصول إلى الملف</translation>
     </message>
-    <message id="Enabled">
-        <source></source>
+    <message>
+        <source>Enabled</source>
         <translation>ممكّن</translation>
     </message>
-    <message id="Disabled">
-        <source></source>
+    <message>
+        <source>Disabled</source>
         <translation>معطّل</translation>
     </message>
-    <message id="Show all">
-        <source></source>
+    <message>
+        <source>Show all</source>
         <translation>إظهار الكل</translation>
     </message>
-    <message id="Favorite conversations">
-        <source></source>
+    <message>
+        <source>Favorite conversations</source>
         <translation>المحادثات المفضلة</translation>
     </message>
-    <message id="Yahoo ID: ">
-        <source></source>
+    <message>
+        <source>Yahoo ID: </source>
         <translation>معرّف Yahoo: </translation>
     </message>
-    <message id="Yahoo ID: multiple">
-        <source></source>
+    <message>
+        <source>Yahoo ID: multiple</source>
         <translation>معرّف Yahoo: متعدد</translation>
     </message>
-    <message id="Local user">
-        <source></source>
+    <message>
+        <source>Local user</source>
         <translation>المستخدم المحلي</translation>
     </message>
-    <message id="Friend">
-        <source></source>
+    <message>
+        <source>Friend</source>
         <translation>الصديق</translation>
     </message>
-    <message id="Total">
-        <source></source>
+    <message>
+        <source>Total</source>
         <translation>الإجمالي</translation>
     </message>
-    <message id="messages">
-        <source></source>
+    <message>
+        <source>messages</source>
         <translation>الرسائل</translation>
     </message>
-    <message id="words">
-        <source></source>
+    <message>
+        <source>words</source>
         <translation>الكلمات</translation>
     </message>
-    <message id="bytes">
-        <source></source>
+    <message>
+        <source>bytes</source>
         <translation>البايتات</translation>
     </message>
-    <message id="avg words/message">
-        <source></source>
+    <message>
+        <source>avg words/message</source>
         <translation>متوسط الكلمات لكل رسالة</translation>
     </message>
-    <message id="avg word length">
-        <source></source>
+    <message>
+        <source>avg word length</source>
         <translation>متوسط طول الكلمة</translation>
     </message>
-    <message id="avg bytes/message">
-        <source></source>
+    <message>
+        <source>avg bytes/message</source>
         <translation>متوسط البايتات لكل رسالة</translation>
     </message>
-    <message id="conversations started">
-        <source></source>
+    <message>
+        <source>conversations started</source>
         <translation>المحادثات التي بدأها</translation>
     </message>
-    <message id="Identity">
-        <source></source>
+    <message>
+        <source>Identity</source>
         <translation>الهوية</translation>
     </message>
-    <message id="Date">
-        <source></source>
+    <message>
+        <source>Date</source>
         <translation>التاريخ</translation>
     </message>
-    <message id="Start time">
-        <source></source>
+    <message>
+        <source>Start time</source>
         <translation>وقت البدء</translation>
     </message>
-    <message id="End time">
-        <source></source>
+    <message>
+        <source>End time</source>
         <translation>وقت الانتهاء</translation>
     </message>
-    <message id="Words">
-        <source></source>
+    <message>
+        <source>Words</source>
         <translation>الكلمات</translation>
     </message>
-    <message id="Size">
-        <source></source>
+    <message>
+        <source>Size</source>
         <translation>الحجم</translation>
     </message>
-    <message id="Filename">
-        <source></source>
+    <message>
+        <source>Filename</source>
         <translation>اسم الملف</translation>
     </message>
-    <message id="Rank">
-        <source></source>
+    <message>
+        <source>Rank</source>
         <translation>الترتيب</translation>
     </message>
 </context>
@@ -313,6 +313,10 @@ To choose the folder that holds them, click the &quot;...&quot; button beside th
     <message>
         <source>Filter contacts</source>
         <translation>تصفية جهات الاتصال</translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <translation>مفعّل</translation>
     </message>
 </context>
 <context>
@@ -580,6 +584,10 @@ To choose the folder that holds them, click the &quot;...&quot; button beside th
     <message>
         <source>Search box</source>
         <translation>مربع البحث</translation>
+    </message>
+    <message>
+        <source>Opens a menu</source>
+        <translation>يفتح قائمة</translation>
     </message>
 </context>
 <context>

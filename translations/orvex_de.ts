@@ -2,137 +2,137 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name></name>
-    <message id="Please choose an output directory first.">
-        <source></source>
+    <name>Core</name>
+    <message>
+        <source>Please choose an output directory first.</source>
         <translation>Bitte wählen Sie zuerst ein Ausgabeverzeichnis.</translation>
     </message>
-    <message id="Cannot open clipboard">
-        <source></source>
+    <message>
+        <source>Cannot open clipboard</source>
         <translation>Die Zwischenablage kann nicht geöffnet werden</translation>
     </message>
-    <message id="The page could not be printed">
-        <source></source>
+    <message>
+        <source>The page could not be printed</source>
         <translation>Die Seite konnte nicht gedruckt werden</translation>
     </message>
-    <message id="Unknown error">
-        <source></source>
+    <message>
+        <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
     </message>
-    <message id="Select a directory to save the files.">
-        <source></source>
+    <message>
+        <source>Select a directory to save the files.</source>
         <translation>Wählen Sie ein Verzeichnis zum Speichern der Dateien.</translation>
     </message>
-    <message id="Yahoo Messenger dat files (*.dat)">
-        <source></source>
+    <message>
+        <source>Yahoo Messenger dat files (*.dat)</source>
         <translation>DAT-Dateien von Yahoo Messenger (*.dat)</translation>
     </message>
-    <message id="All files (*)">
-        <source></source>
+    <message>
+        <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
-    <message id="File not found">
-        <source></source>
+    <message>
+        <source>File not found</source>
         <translation>Datei nicht gefunden</translation>
     </message>
-    <message id="File access denied">
-        <source></source>
+    <message>
+        <source>File access denied</source>
         <translation>Zugriff auf die Datei verweigert</translation>
     </message>
-    <message id="Enabled">
-        <source></source>
+    <message>
+        <source>Enabled</source>
         <translation>Aktiviert</translation>
     </message>
-    <message id="Disabled">
-        <source></source>
+    <message>
+        <source>Disabled</source>
         <translation>Deaktiviert</translation>
     </message>
-    <message id="Show all">
-        <source></source>
+    <message>
+        <source>Show all</source>
         <translation>Alle anzeigen</translation>
     </message>
-    <message id="Favorite conversations">
-        <source></source>
+    <message>
+        <source>Favorite conversations</source>
         <translation>Favorisierte Unterhaltungen</translation>
     </message>
-    <message id="Yahoo ID: ">
-        <source></source>
+    <message>
+        <source>Yahoo ID: </source>
         <translation>Yahoo ID: </translation>
     </message>
-    <message id="Yahoo ID: multiple">
-        <source></source>
+    <message>
+        <source>Yahoo ID: multiple</source>
         <translation>Yahoo ID: mehrere</translation>
     </message>
-    <message id="Local user">
-        <source></source>
+    <message>
+        <source>Local user</source>
         <translation>Lokaler Benutzer</translation>
     </message>
-    <message id="Friend">
-        <source></source>
+    <message>
+        <source>Friend</source>
         <translation>Freund</translation>
     </message>
-    <message id="Total">
-        <source></source>
+    <message>
+        <source>Total</source>
         <translation>Gesamt</translation>
     </message>
-    <message id="messages">
-        <source></source>
+    <message>
+        <source>messages</source>
         <translation>Nachrichten</translation>
     </message>
-    <message id="words">
-        <source></source>
+    <message>
+        <source>words</source>
         <translation>Wörter</translation>
     </message>
-    <message id="bytes">
-        <source></source>
+    <message>
+        <source>bytes</source>
         <translation>Bytes</translation>
     </message>
-    <message id="avg words/message">
-        <source></source>
+    <message>
+        <source>avg words/message</source>
         <translation>Ø Wörter/Nachricht</translation>
     </message>
-    <message id="avg word length">
-        <source></source>
+    <message>
+        <source>avg word length</source>
         <translation>Ø Wortlänge</translation>
     </message>
-    <message id="avg bytes/message">
-        <source></source>
+    <message>
+        <source>avg bytes/message</source>
         <translation>Ø Bytes/Nachricht</translation>
     </message>
-    <message id="conversations started">
-        <source></source>
+    <message>
+        <source>conversations started</source>
         <translation>begonnene Unterhaltungen</translation>
     </message>
-    <message id="Identity">
-        <source></source>
+    <message>
+        <source>Identity</source>
         <translation>Identität</translation>
     </message>
-    <message id="Date">
-        <source></source>
+    <message>
+        <source>Date</source>
         <translation>Datum</translation>
     </message>
-    <message id="Start time">
-        <source></source>
+    <message>
+        <source>Start time</source>
         <translation>Beginn</translation>
     </message>
-    <message id="End time">
-        <source></source>
+    <message>
+        <source>End time</source>
         <translation>Ende</translation>
     </message>
-    <message id="Words">
-        <source></source>
+    <message>
+        <source>Words</source>
         <translation>Wörter</translation>
     </message>
-    <message id="Size">
-        <source></source>
+    <message>
+        <source>Size</source>
         <translation>Größe</translation>
     </message>
-    <message id="Filename">
-        <source></source>
+    <message>
+        <source>Filename</source>
         <translation>Dateiname</translation>
     </message>
-    <message id="Rank">
-        <source></source>
+    <message>
+        <source>Rank</source>
         <translation>Rang</translation>
     </message>
 </context>
@@ -313,6 +313,10 @@ Um den Ordner auszuwählen, der sie enthält, klicken Sie auf die Schaltfläche 
     <message>
         <source>Filter contacts</source>
         <translation>Kontakte filtern</translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <translation>aktiviert</translation>
     </message>
 </context>
 <context>
@@ -580,6 +584,10 @@ Um den Ordner auszuwählen, der sie enthält, klicken Sie auf die Schaltfläche 
     <message>
         <source>Search box</source>
         <translation>Suchfeld</translation>
+    </message>
+    <message>
+        <source>Opens a menu</source>
+        <translation>Öffnet ein Menü</translation>
     </message>
 </context>
 <context>

@@ -2,137 +2,137 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name></name>
-    <message id="Please choose an output directory first.">
-        <source></source>
+    <name>Core</name>
+    <message>
+        <source>Please choose an output directory first.</source>
         <translation>Elija primero una carpeta de destino.</translation>
     </message>
-    <message id="Cannot open clipboard">
-        <source></source>
+    <message>
+        <source>Cannot open clipboard</source>
         <translation>No se puede abrir el portapapeles</translation>
     </message>
-    <message id="The page could not be printed">
-        <source></source>
+    <message>
+        <source>The page could not be printed</source>
         <translation>No se pudo imprimir la página</translation>
     </message>
-    <message id="Unknown error">
-        <source></source>
+    <message>
+        <source>Unknown error</source>
         <translation>Error desconocido</translation>
     </message>
-    <message id="Select a directory to save the files.">
-        <source></source>
+    <message>
+        <source>Select a directory to save the files.</source>
         <translation>Seleccione una carpeta para guardar los archivos.</translation>
     </message>
-    <message id="Yahoo Messenger dat files (*.dat)">
-        <source></source>
+    <message>
+        <source>Yahoo Messenger dat files (*.dat)</source>
         <translation>Archivos dat de Yahoo Messenger (*.dat)</translation>
     </message>
-    <message id="All files (*)">
-        <source></source>
+    <message>
+        <source>All files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
-    <message id="File not found">
-        <source></source>
+    <message>
+        <source>File not found</source>
         <translation>Archivo no encontrado</translation>
     </message>
-    <message id="File access denied">
-        <source></source>
+    <message>
+        <source>File access denied</source>
         <translation>Acceso al archivo denegado</translation>
     </message>
-    <message id="Enabled">
-        <source></source>
+    <message>
+        <source>Enabled</source>
         <translation>Activado</translation>
     </message>
-    <message id="Disabled">
-        <source></source>
+    <message>
+        <source>Disabled</source>
         <translation>Desactivado</translation>
     </message>
-    <message id="Show all">
-        <source></source>
+    <message>
+        <source>Show all</source>
         <translation>Mostrar todo</translation>
     </message>
-    <message id="Favorite conversations">
-        <source></source>
+    <message>
+        <source>Favorite conversations</source>
         <translation>Conversaciones favoritas</translation>
     </message>
-    <message id="Yahoo ID: ">
-        <source></source>
+    <message>
+        <source>Yahoo ID: </source>
         <translation>ID de Yahoo: </translation>
     </message>
-    <message id="Yahoo ID: multiple">
-        <source></source>
+    <message>
+        <source>Yahoo ID: multiple</source>
         <translation>ID de Yahoo: varios</translation>
     </message>
-    <message id="Local user">
-        <source></source>
+    <message>
+        <source>Local user</source>
         <translation>Usuario local</translation>
     </message>
-    <message id="Friend">
-        <source></source>
+    <message>
+        <source>Friend</source>
         <translation>Amigo</translation>
     </message>
-    <message id="Total">
-        <source></source>
+    <message>
+        <source>Total</source>
         <translation>Total</translation>
     </message>
-    <message id="messages">
-        <source></source>
+    <message>
+        <source>messages</source>
         <translation>mensajes</translation>
     </message>
-    <message id="words">
-        <source></source>
+    <message>
+        <source>words</source>
         <translation>palabras</translation>
     </message>
-    <message id="bytes">
-        <source></source>
+    <message>
+        <source>bytes</source>
         <translation>bytes</translation>
     </message>
-    <message id="avg words/message">
-        <source></source>
+    <message>
+        <source>avg words/message</source>
         <translation>media de palabras/mensaje</translation>
     </message>
-    <message id="avg word length">
-        <source></source>
+    <message>
+        <source>avg word length</source>
         <translation>longitud media de palabra</translation>
     </message>
-    <message id="avg bytes/message">
-        <source></source>
+    <message>
+        <source>avg bytes/message</source>
         <translation>media de bytes/mensaje</translation>
     </message>
-    <message id="conversations started">
-        <source></source>
+    <message>
+        <source>conversations started</source>
         <translation>conversaciones iniciadas</translation>
     </message>
-    <message id="Identity">
-        <source></source>
+    <message>
+        <source>Identity</source>
         <translation>Identidad</translation>
     </message>
-    <message id="Date">
-        <source></source>
+    <message>
+        <source>Date</source>
         <translation>Fecha</translation>
     </message>
-    <message id="Start time">
-        <source></source>
+    <message>
+        <source>Start time</source>
         <translation>Hora de inicio</translation>
     </message>
-    <message id="End time">
-        <source></source>
+    <message>
+        <source>End time</source>
         <translation>Hora de fin</translation>
     </message>
-    <message id="Words">
-        <source></source>
+    <message>
+        <source>Words</source>
         <translation>Palabras</translation>
     </message>
-    <message id="Size">
-        <source></source>
+    <message>
+        <source>Size</source>
         <translation>Tamaño</translation>
     </message>
-    <message id="Filename">
-        <source></source>
+    <message>
+        <source>Filename</source>
         <translation>Nombre de archivo</translation>
     </message>
-    <message id="Rank">
-        <source></source>
+    <message>
+        <source>Rank</source>
         <translation>Relevancia</translation>
     </message>
 </context>
@@ -313,6 +313,10 @@ Para elegir la carpeta que los contiene, haga clic en el botón &quot;...&quot; 
     <message>
         <source>Filter contacts</source>
         <translation>Filtrar contactos</translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <translation>activado</translation>
     </message>
 </context>
 <context>
@@ -580,6 +584,10 @@ Para elegir la carpeta que los contiene, haga clic en el botón &quot;...&quot; 
     <message>
         <source>Search box</source>
         <translation>Cuadro de búsqueda</translation>
+    </message>
+    <message>
+        <source>Opens a menu</source>
+        <translation>Abre un menú</translation>
     </message>
 </context>
 <context>

@@ -2,137 +2,137 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name></name>
-    <message id="Please choose an output directory first.">
-        <source></source>
+    <name>Core</name>
+    <message>
+        <source>Please choose an output directory first.</source>
         <translation>Veuillez d&apos;abord choisir un dossier de destination.</translation>
     </message>
-    <message id="Cannot open clipboard">
-        <source></source>
+    <message>
+        <source>Cannot open clipboard</source>
         <translation>Impossible d&apos;ouvrir le presse-papiers</translation>
     </message>
-    <message id="The page could not be printed">
-        <source></source>
+    <message>
+        <source>The page could not be printed</source>
         <translation>La page n&apos;a pas pu être imprimée</translation>
     </message>
-    <message id="Unknown error">
-        <source></source>
+    <message>
+        <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
     </message>
-    <message id="Select a directory to save the files.">
-        <source></source>
+    <message>
+        <source>Select a directory to save the files.</source>
         <translation>Sélectionnez un dossier où enregistrer les fichiers.</translation>
     </message>
-    <message id="Yahoo Messenger dat files (*.dat)">
-        <source></source>
+    <message>
+        <source>Yahoo Messenger dat files (*.dat)</source>
         <translation>Fichiers .dat de Yahoo Messenger (*.dat)</translation>
     </message>
-    <message id="All files (*)">
-        <source></source>
+    <message>
+        <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
-    <message id="File not found">
-        <source></source>
+    <message>
+        <source>File not found</source>
         <translation>Fichier introuvable</translation>
     </message>
-    <message id="File access denied">
-        <source></source>
+    <message>
+        <source>File access denied</source>
         <translation>Accès au fichier refusé</translation>
     </message>
-    <message id="Enabled">
-        <source></source>
+    <message>
+        <source>Enabled</source>
         <translation>Activé</translation>
     </message>
-    <message id="Disabled">
-        <source></source>
+    <message>
+        <source>Disabled</source>
         <translation>Désactivé</translation>
     </message>
-    <message id="Show all">
-        <source></source>
+    <message>
+        <source>Show all</source>
         <translation>Tout afficher</translation>
     </message>
-    <message id="Favorite conversations">
-        <source></source>
+    <message>
+        <source>Favorite conversations</source>
         <translation>Conversations favorites</translation>
     </message>
-    <message id="Yahoo ID: ">
-        <source></source>
+    <message>
+        <source>Yahoo ID: </source>
         <translation>Identifiant Yahoo : </translation>
     </message>
-    <message id="Yahoo ID: multiple">
-        <source></source>
+    <message>
+        <source>Yahoo ID: multiple</source>
         <translation>Identifiant Yahoo : plusieurs</translation>
     </message>
-    <message id="Local user">
-        <source></source>
+    <message>
+        <source>Local user</source>
         <translation>Utilisateur local</translation>
     </message>
-    <message id="Friend">
-        <source></source>
+    <message>
+        <source>Friend</source>
         <translation>Ami</translation>
     </message>
-    <message id="Total">
-        <source></source>
+    <message>
+        <source>Total</source>
         <translation>Total</translation>
     </message>
-    <message id="messages">
-        <source></source>
+    <message>
+        <source>messages</source>
         <translation>messages</translation>
     </message>
-    <message id="words">
-        <source></source>
+    <message>
+        <source>words</source>
         <translation>mots</translation>
     </message>
-    <message id="bytes">
-        <source></source>
+    <message>
+        <source>bytes</source>
         <translation>octets</translation>
     </message>
-    <message id="avg words/message">
-        <source></source>
+    <message>
+        <source>avg words/message</source>
         <translation>mots/message (moy.)</translation>
     </message>
-    <message id="avg word length">
-        <source></source>
+    <message>
+        <source>avg word length</source>
         <translation>longueur des mots (moy.)</translation>
     </message>
-    <message id="avg bytes/message">
-        <source></source>
+    <message>
+        <source>avg bytes/message</source>
         <translation>octets/message (moy.)</translation>
     </message>
-    <message id="conversations started">
-        <source></source>
+    <message>
+        <source>conversations started</source>
         <translation>conversations commencées</translation>
     </message>
-    <message id="Identity">
-        <source></source>
+    <message>
+        <source>Identity</source>
         <translation>Identité</translation>
     </message>
-    <message id="Date">
-        <source></source>
+    <message>
+        <source>Date</source>
         <translation>Date</translation>
     </message>
-    <message id="Start time">
-        <source></source>
+    <message>
+        <source>Start time</source>
         <translation>Heure de début</translation>
     </message>
-    <message id="End time">
-        <source></source>
+    <message>
+        <source>End time</source>
         <translation>Heure de fin</translation>
     </message>
-    <message id="Words">
-        <source></source>
+    <message>
+        <source>Words</source>
         <translation>Mots</translation>
     </message>
-    <message id="Size">
-        <source></source>
+    <message>
+        <source>Size</source>
         <translation>Taille</translation>
     </message>
-    <message id="Filename">
-        <source></source>
+    <message>
+        <source>Filename</source>
         <translation>Nom de fichier</translation>
     </message>
-    <message id="Rank">
-        <source></source>
+    <message>
+        <source>Rank</source>
         <translation>Rang</translation>
     </message>
 </context>
@@ -313,6 +313,10 @@ Pour choisir le dossier qui les contient, cliquez sur le bouton &quot;...&quot; 
     <message>
         <source>Filter contacts</source>
         <translation>Filtrer les contacts</translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <translation>activé</translation>
     </message>
 </context>
 <context>
@@ -580,6 +584,10 @@ Pour choisir le dossier qui les contient, cliquez sur le bouton &quot;...&quot; 
     <message>
         <source>Search box</source>
         <translation>Zone de recherche</translation>
+    </message>
+    <message>
+        <source>Opens a menu</source>
+        <translation>Ouvre un menu</translation>
     </message>
 </context>
 <context>

@@ -2,137 +2,137 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name></name>
-    <message id="Please choose an output directory first.">
-        <source></source>
+    <name>Core</name>
+    <message>
+        <source>Please choose an output directory first.</source>
         <translation>Escolha primeiro uma pasta de destino.</translation>
     </message>
-    <message id="Cannot open clipboard">
-        <source></source>
+    <message>
+        <source>Cannot open clipboard</source>
         <translation>Não é possível abrir a área de transferência</translation>
     </message>
-    <message id="The page could not be printed">
-        <source></source>
+    <message>
+        <source>The page could not be printed</source>
         <translation>Não foi possível imprimir a página</translation>
     </message>
-    <message id="Unknown error">
-        <source></source>
+    <message>
+        <source>Unknown error</source>
         <translation>Erro desconhecido</translation>
     </message>
-    <message id="Select a directory to save the files.">
-        <source></source>
+    <message>
+        <source>Select a directory to save the files.</source>
         <translation>Selecione uma pasta para salvar os arquivos.</translation>
     </message>
-    <message id="Yahoo Messenger dat files (*.dat)">
-        <source></source>
+    <message>
+        <source>Yahoo Messenger dat files (*.dat)</source>
         <translation>Arquivos dat do Yahoo Messenger (*.dat)</translation>
     </message>
-    <message id="All files (*)">
-        <source></source>
+    <message>
+        <source>All files (*)</source>
         <translation>Todos os arquivos (*)</translation>
     </message>
-    <message id="File not found">
-        <source></source>
+    <message>
+        <source>File not found</source>
         <translation>Arquivo não encontrado</translation>
     </message>
-    <message id="File access denied">
-        <source></source>
+    <message>
+        <source>File access denied</source>
         <translation>Acesso ao arquivo negado</translation>
     </message>
-    <message id="Enabled">
-        <source></source>
+    <message>
+        <source>Enabled</source>
         <translation>Ativado</translation>
     </message>
-    <message id="Disabled">
-        <source></source>
+    <message>
+        <source>Disabled</source>
         <translation>Desativado</translation>
     </message>
-    <message id="Show all">
-        <source></source>
+    <message>
+        <source>Show all</source>
         <translation>Mostrar tudo</translation>
     </message>
-    <message id="Favorite conversations">
-        <source></source>
+    <message>
+        <source>Favorite conversations</source>
         <translation>Conversas favoritas</translation>
     </message>
-    <message id="Yahoo ID: ">
-        <source></source>
+    <message>
+        <source>Yahoo ID: </source>
         <translation>ID do Yahoo: </translation>
     </message>
-    <message id="Yahoo ID: multiple">
-        <source></source>
+    <message>
+        <source>Yahoo ID: multiple</source>
         <translation>ID do Yahoo: vários</translation>
     </message>
-    <message id="Local user">
-        <source></source>
+    <message>
+        <source>Local user</source>
         <translation>Usuário local</translation>
     </message>
-    <message id="Friend">
-        <source></source>
+    <message>
+        <source>Friend</source>
         <translation>Amigo</translation>
     </message>
-    <message id="Total">
-        <source></source>
+    <message>
+        <source>Total</source>
         <translation>Total</translation>
     </message>
-    <message id="messages">
-        <source></source>
+    <message>
+        <source>messages</source>
         <translation>mensagens</translation>
     </message>
-    <message id="words">
-        <source></source>
+    <message>
+        <source>words</source>
         <translation>palavras</translation>
     </message>
-    <message id="bytes">
-        <source></source>
+    <message>
+        <source>bytes</source>
         <translation>bytes</translation>
     </message>
-    <message id="avg words/message">
-        <source></source>
+    <message>
+        <source>avg words/message</source>
         <translation>média de palavras/mensagem</translation>
     </message>
-    <message id="avg word length">
-        <source></source>
+    <message>
+        <source>avg word length</source>
         <translation>tamanho médio das palavras</translation>
     </message>
-    <message id="avg bytes/message">
-        <source></source>
+    <message>
+        <source>avg bytes/message</source>
         <translation>média de bytes/mensagem</translation>
     </message>
-    <message id="conversations started">
-        <source></source>
+    <message>
+        <source>conversations started</source>
         <translation>conversas iniciadas</translation>
     </message>
-    <message id="Identity">
-        <source></source>
+    <message>
+        <source>Identity</source>
         <translation>Identidade</translation>
     </message>
-    <message id="Date">
-        <source></source>
+    <message>
+        <source>Date</source>
         <translation>Data</translation>
     </message>
-    <message id="Start time">
-        <source></source>
+    <message>
+        <source>Start time</source>
         <translation>Hora de início</translation>
     </message>
-    <message id="End time">
-        <source></source>
+    <message>
+        <source>End time</source>
         <translation>Hora de término</translation>
     </message>
-    <message id="Words">
-        <source></source>
+    <message>
+        <source>Words</source>
         <translation>Palavras</translation>
     </message>
-    <message id="Size">
-        <source></source>
+    <message>
+        <source>Size</source>
         <translation>Tamanho</translation>
     </message>
-    <message id="Filename">
-        <source></source>
+    <message>
+        <source>Filename</source>
         <translation>Nome do arquivo</translation>
     </message>
-    <message id="Rank">
-        <source></source>
+    <message>
+        <source>Rank</source>
         <translation>Relevância</translation>
     </message>
 </context>
@@ -313,6 +313,10 @@ Para escolher a pasta que os contém, clique no botão &quot;...&quot; ao lado d
     <message>
         <source>Filter contacts</source>
         <translation>Filtrar contatos</translation>
+    </message>
+    <message>
+        <source>enabled</source>
+        <translation>ativado</translation>
     </message>
 </context>
 <context>
@@ -580,6 +584,10 @@ Para escolher a pasta que os contém, clique no botão &quot;...&quot; ao lado d
     <message>
         <source>Search box</source>
         <translation>Caixa de pesquisa</translation>
+    </message>
+    <message>
+        <source>Opens a menu</source>
+        <translation>Abre um menu</translation>
     </message>
 </context>
 <context>

@@ -169,6 +169,7 @@ QFrame* TfrmMain::CreateTopStrip() {
     b->setPopupMode(QToolButton::InstantPopup);
     b->setStyleSheet("QToolButton::menu-indicator { image: none; width: 0px; }");
     b->setObjectName("menu_bar_button");
+    b->setAccessibleDescription(tr("Opens a menu"));
     row->addWidget(b);
     menu_bar_buttons.push_back(b);
   }

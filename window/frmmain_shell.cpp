@@ -156,7 +156,8 @@ bool TfrmMain::Guard(const std::function<void()>& action) {
   } catch (const std::exception& e) {
     if (env_.dialogs) env_.dialogs->Error(this, ErrorText(e.what()));
   } catch (...) {
-    if (env_.dialogs) env_.dialogs->Error(this, ErrorText(QT_TRID_NOOP("Unknown error")));
+    if (env_.dialogs)
+      env_.dialogs->Error(this, ErrorText(QT_TRANSLATE_NOOP("Core", "Unknown error")));
   }
   return false;
 }

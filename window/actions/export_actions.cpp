@@ -72,7 +72,7 @@ void ExportActions::Saveastext2Click() {
 void ExportActions::ExportIndividualFiles(int scope, const QString& folder, bool html) {
   // An empty folder would put the files at the root of the file system.
   if (folder.trimmed().isEmpty())
-    throw UserError(QT_TRID_NOOP("Please choose an output directory first."));
+    throw UserError(QT_TRANSLATE_NOOP("Core", "Please choose an output directory first."));
   MakeOutputFolder(ToFileName(folder));  // a folder typed that is not there yet is made
   if (scope == TfrmSaveDir::kAllTheArchive) contacts_.SelectAllShowing();
   const std::vector<ExportSource> sources =
@@ -133,13 +133,13 @@ void ExportActions::SaveasindividualHTMLfiles1Click() {
 
 void ExportActions::Copytoclipboard1Click() {
   QClipboard* clipboard = QGuiApplication::clipboard();
-  if (!clipboard) throw UserError(QT_TRID_NOOP("Cannot open clipboard"));
+  if (!clipboard) throw UserError(QT_TRANSLATE_NOOP("Core", "Cannot open clipboard"));
   clipboard->setText(FromAnsi(JoinItems(session_.text_buffer())));
 }
 
 void ExportActions::Copyhtmlcodetoclipboard1Click() {
   QClipboard* clipboard = QGuiApplication::clipboard();
-  if (!clipboard) throw UserError(QT_TRID_NOOP("Cannot open clipboard"));
+  if (!clipboard) throw UserError(QT_TRANSLATE_NOOP("Core", "Cannot open clipboard"));
   clipboard->setText(FromAnsi(JoinItems(session_.html_buffer())));
 }
 

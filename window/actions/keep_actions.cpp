@@ -41,7 +41,7 @@ void KeepActions::SaveasJSONfiles1Click() {
 
 void KeepActions::ExportForKeeping(int scope, const QString& folder, bool site) {
   if (folder.trimmed().isEmpty())
-    throw UserError(QT_TRID_NOOP("Please choose an output directory first."));
+    throw UserError(QT_TRANSLATE_NOOP("Core", "Please choose an output directory first."));
   // The list as shown leaves out what a search tab hides; the selected
   // contacts are all of their conversations.
   const std::vector<ExportSource> sources =

@@ -103,7 +103,7 @@ void PrintActions::Print1Click() {
   const bool printed = pdf_file ? PrintPageToPdf(target->outputFileName(), target->pageLayout(),
                                                  target->pageRanges())
                                 : PrintPage(target);
-  if (!printed) throw UserError(QT_TRID_NOOP("The page could not be printed"));
+  if (!printed) throw UserError(QT_TRANSLATE_NOOP("Core", "The page could not be printed"));
 }
 
 void PrintActions::Printpreview1Click() {

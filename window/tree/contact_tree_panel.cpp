@@ -145,7 +145,7 @@ void ContactTreePanel::CreateIdentityPanels(QWidget* strip) {
   auto* arch = new QHBoxLayout(panMesArch);
   NoMargins(arch);
   arch->addWidget(new QLabel(tr("Message archiving: "), panMesArch));
-  spdArchiving = FlatButton("enabled", panMesArch);
+  spdArchiving = FlatButton(tr("enabled"), panMesArch);
   spdArchiving->setAccessibleDescription(tr("Message archiving: click to switch it"));
   QFont bold = spdArchiving->font();
   bold.setBold(true);

@@ -10,11 +10,11 @@ namespace orvex {
 std::string FileErrorText(int error_number) {
   switch (error_number) {
     case ENOENT:
-      return UI_TEXT("File not found");
+      return UI_TEXT("Core", "File not found");
     case EACCES:
     case EPERM:
     case EISDIR:  // a folder where a file is expected is refused like a locked file
-      return UI_TEXT("File access denied");
+      return UI_TEXT("Core", "File access denied");
     default: {
       std::string text = "I/O error ";
       text += std::to_string(error_number);

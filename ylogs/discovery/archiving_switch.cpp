@@ -33,8 +33,8 @@ std::optional<bool> FlipArchiving(Registry& registry, const std::string& current
 }
 
 ArchivingLook ArchivingButtonLook(bool enabled) {
-  return enabled ? ArchivingLook{UI_TEXT("Enabled"), 0x008000}
-                 : ArchivingLook{UI_TEXT("Disabled"), 0x800000};
+  return enabled ? ArchivingLook{UI_TEXT("Core", "Enabled"), 0x008000}
+                 : ArchivingLook{UI_TEXT("Core", "Disabled"), 0x800000};
 }
 
 }  // namespace orvex

@@ -28,8 +28,8 @@ struct TreeNode {
   std::vector<NodeId> children;
 };
 
-inline constexpr const char* kShowAllText = UI_TEXT("Show all");
-inline constexpr const char* kFavoritesText = UI_TEXT("Favorite conversations");
+inline constexpr const char* kShowAllText = UI_TEXT("Core", "Show all");
+inline constexpr const char* kFavoritesText = UI_TEXT("Core", "Favorite conversations");
 
 // Nodes kept in tree order. Children may only be added to the last top-level
 // node, which is how a scan builds the tree and what keeps the order.

@@ -10,8 +10,8 @@
 
 namespace orvex {
 
-inline constexpr const char* kIdentityPanelPrefix = UI_TEXT("Yahoo ID: ");
-inline constexpr const char* kIdentityPanelMultiple = UI_TEXT("Yahoo ID: multiple");
+inline constexpr const char* kIdentityPanelPrefix = UI_TEXT("Core", "Yahoo ID: ");
+inline constexpr const char* kIdentityPanelMultiple = UI_TEXT("Core", "Yahoo ID: multiple");
 
 struct IdentityPanel {
   std::string text = kIdentityPanelPrefix;

@@ -26,24 +26,25 @@ std::string TotalQuotient(std::int32_t dividend, std::int32_t divisor) {
 std::string StatisticsColumnCaption(int column) {
   switch (column) {
     case 1:
-      return UI_TEXT("Local user");
+      return UI_TEXT("Core", "Local user");
     case 2:
-      return UI_TEXT("Friend");
+      return UI_TEXT("Core", "Friend");
     case 3:
-      return UI_TEXT("Total");
+      return UI_TEXT("Core", "Total");
     default:
       return "";
   }
 }
 
 std::string StatisticsCellText(const MessageCounters& counters, int row, int column) {
-  static const char* const kRowCaptions[kStatisticsRows] = {UI_TEXT("messages"),
-                                                            UI_TEXT("words"),
-                                                            UI_TEXT("bytes"),
-                                                            UI_TEXT("avg words/message"),
-                                                            UI_TEXT("avg word length"),
-                                                            UI_TEXT("avg bytes/message"),
-                                                            UI_TEXT("conversations started")};
+  static const char* const kRowCaptions[kStatisticsRows] = {
+      UI_TEXT("Core", "messages"),
+      UI_TEXT("Core", "words"),
+      UI_TEXT("Core", "bytes"),
+      UI_TEXT("Core", "avg words/message"),
+      UI_TEXT("Core", "avg word length"),
+      UI_TEXT("Core", "avg bytes/message"),
+      UI_TEXT("Core", "conversations started")};
   if (row < 0 || row >= kStatisticsRows || column < 0 || column >= kStatisticsColumns) return "";
   if (column == 0) return kRowCaptions[row];
   MessageCounters::Side s;

@@ -17,11 +17,11 @@ struct ColumnInfo {
 };
 
 constexpr ColumnInfo kColumns[kConversationColumns] = {
-    {UI_TEXT("Identity"), 170, true}, {UI_TEXT("Friend"), 130, true},
-    {UI_TEXT("Date"), 76, true},      {UI_TEXT("Start time"), 76, false},
-    {UI_TEXT("End time"), 76, false}, {UI_TEXT("Words"), 30, false},
-    {UI_TEXT("Size"), 100, true},     {UI_TEXT("Filename"), 150, true},
-    {UI_TEXT("Rank"), 50, false},
+    {UI_TEXT("Core", "Identity"), 170, true}, {UI_TEXT("Core", "Friend"), 130, true},
+    {UI_TEXT("Core", "Date"), 76, true},      {UI_TEXT("Core", "Start time"), 76, false},
+    {UI_TEXT("Core", "End time"), 76, false}, {UI_TEXT("Core", "Words"), 30, false},
+    {UI_TEXT("Core", "Size"), 100, true},     {UI_TEXT("Core", "Filename"), 150, true},
+    {UI_TEXT("Core", "Rank"), 50, false},
 };
 
 template <typename T>
