@@ -15,12 +15,12 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QWebEngineSettings>
 
+#include <cerrno>
 #include <cstdlib>
 
 #include "dialogs/dat_file_chooser.h"
@@ -77,11 +77,17 @@ FrmMainEnvironment FrmMainEnvironment::FromSystem() {
   // Each running window writes its pages into a folder of its own, so that two
   // windows of one user do not overwrite each other's.
   if (!env.temp_folder.isEmpty()) {
-    QTemporaryDir own(env.temp_folder + QStringLiteral("window-XXXXXX"));
-    own.setAutoRemove(false);
-    if (own.isValid()) {
-      env.temp_folder = own.path() + QLatin1Char('/');
-      env.own_temp_folder = true;
+    const std::string pid = std::to_string(QCoreApplication::applicationPid());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      // A folder left by a window that was killed keeps its name.
+      const FileNameBytes own = ToFileName(env.temp_folder) + "window-" + pid +
+                                (attempt ? "-" + std::to_string(attempt) : std::string());
+      const int error = files::MakeNewFolder(own);
+      if (error == 0) {
+        env.temp_folder = FromFileName(own + '/');
+        env.own_temp_folder = true;
+      }
+      if (error != EEXIST) break;
     }
   }
   static IniRegistry registry(IniRegistry::DefaultFile());
@@ -373,7 +379,7 @@ void TfrmMain::FormClose() {
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   Guard([this] { FormClose(); });
-  if (env_.own_temp_folder) QDir(env_.temp_folder).removeRecursively();
+  if (env_.own_temp_folder) files::RemoveTree(ToFileName(env_.temp_folder));
   event->accept();
 }
 

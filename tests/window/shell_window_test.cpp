@@ -2,7 +2,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -43,7 +42,7 @@ TEST_F(OwnPagesFolderTest, EachWindowWritesItsPagesApartAndRemovesThemOnClose) {
   const QString first = FrmMainEnvironment::FromSystem().temp_folder;
   const QString second = FrmMainEnvironment::FromSystem().temp_folder;
   EXPECT_NE(first, second);
-  for (const QString& folder : {first, second}) QDir(folder).removeRecursively();
+  for (const QString& folder : {first, second}) std::filesystem::remove_all(folder.toStdString());
   std::filesystem::create_directories(temp / "pages/window-1");
   AddArchive("bob", "alice", "20050101", {"hi"});
   TfrmMain& w = Start();
