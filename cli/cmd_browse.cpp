@@ -7,6 +7,7 @@
 #include "export_run.h"
 #include "platform/desktop.h"
 #include "platform/file_system.h"
+#include "site_language.h"
 #include "ylogs/discovery/archive_places.h"
 #include "ylogs/discovery/profiles_folder.h"
 #include "ylogs/export/site_folder.h"
@@ -21,6 +22,7 @@ struct BrowseArgs {
   std::string out;
   bool out_given = false;
   bool no_open = false;
+  std::optional<std::string> lang;
   RenderOptions options;
 };
 
@@ -85,7 +87,8 @@ int RunBrowse(const CLI::App& app, BrowseArgs args) {
     return kExitUsage;
   }
   Say("Writing the website to " + folder);
-  if (const int status = WriteSiteInPlace(app, selection, folder, args.options);
+  if (const int status =
+          WriteSiteInPlace(app, selection, folder, args.options, SiteLanguage(args.lang));
       status != kExitOk) {
     return status;
   }
@@ -111,6 +114,8 @@ Command AddBrowseCommand(CLI::App& app) {
       ->transform(PathArgument())
       ->each([args](const std::string&) { args->out_given = true; });
   sub->add_flag("--no-open", args->no_open, "write the website without opening a browser");
+  sub->add_option("--lang", args->lang, "the language of the website's own texts [the system's]")
+      ->type_name("LL");
   AddRenderOptions(*sub, args->options);
   return {sub, [sub, args] { return RunBrowse(*sub, *args); }};
 }

@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "export_run.h"
 #include "progress.h"
+#include "site_language.h"
 #include "ylogs/base/file_error.h"
 #include "ylogs/export/export.h"
 #include "ylogs/export/export_writer.h"
@@ -24,6 +25,7 @@ struct ExportArgs {
   bool text = false;
   bool json = false;
   bool site = false;
+  std::optional<std::string> lang;
   RenderOptions options;
 };
 
@@ -66,7 +68,7 @@ int RunExport(const CLI::App& app, const ExportArgs& args) {
                               : args.text ? ExportFormat::kTranscript
                                           : ExportFormat::kPage;
   if (format == ExportFormat::kSite) {
-    return WriteSiteInPlace(app, selection, args.outdir, args.options);
+    return WriteSiteInPlace(app, selection, args.outdir, args.options, SiteLanguage(args.lang));
   }
   return WriteExport(app, selection, args.outdir, format, args.options);
 }
@@ -74,7 +76,7 @@ int RunExport(const CLI::App& app, const ExportArgs& args) {
 }  // namespace
 
 int WriteExport(const CLI::App& app, const Selection& selection, const std::string& outdir,
-                ExportFormat format, const RenderOptions& o) {
+                ExportFormat format, const RenderOptions& o, const std::string& language) {
   const std::string folder = ProgramFolder();
   const std::string theme_path =
       o.theme_path.empty() ? ThemeFilePath(folder, "default") : o.theme_path;
@@ -99,7 +101,8 @@ int WriteExport(const CLI::App& app, const Selection& selection, const std::stri
   const ExportContext context{outdir,       &theme,
                               settings,     &state,
                               &text_buffer, [&] { return formatter.DateTime(NowLocalDayCount()); },
-                              &guard,       IsDefaultThemeFile(theme_path)};
+                              &guard,       IsDefaultThemeFile(theme_path),
+                              language};
   try {
     MakeOutputFolder(outdir);  // whatever the format
     ConversationProgress progress(sources.size());
@@ -128,6 +131,9 @@ Command AddExportCommand(CLI::App& app) {
       if (a != b) a->excludes(b);
     }
   }
+  sub->add_option("--lang", args->lang, "the language of the website's own texts [the system's]")
+      ->type_name("LL")
+      ->needs(site);
   AddRenderOptions(*sub, args->options);
   return {sub, [sub, args] { return RunExport(*sub, *args); }};
 }

@@ -9,7 +9,7 @@
 namespace orvex::cli {
 
 int WriteSiteInPlace(const CLI::App& app, const Selection& selection, const std::string& folder,
-                     const RenderOptions& options) {
+                     const RenderOptions& options, const std::string& language) {
   if (const std::string refusal = SiteFolderRefusal(folder, selection.folders); !refusal.empty()) {
     ReportMessage(refusal);
     return kExitUsage;
@@ -26,7 +26,8 @@ int WriteSiteInPlace(const CLI::App& app, const Selection& selection, const std:
                   " to write the website in: check that the folder above it can be written.");
     return kExitError;
   }
-  if (const int status = WriteExport(app, selection, WorkSite(work), ExportFormat::kSite, options);
+  if (const int status =
+          WriteExport(app, selection, WorkSite(work), ExportFormat::kSite, options, language);
       status != kExitOk) {
     files::RemoveTree(work);
     return status;

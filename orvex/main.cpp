@@ -42,9 +42,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   orvex::NameApplication();
-  orvex::InstallTranslations(app, QCoreApplication::applicationDirPath(),
-                             orvex::UserInterfaceLanguage());
   orvex::FrmMainEnvironment env = orvex::FrmMainEnvironment::FromSystem();
+  orvex::InstallTranslations(app, QCoreApplication::applicationDirPath(),
+                             QString::fromStdString(env.ui_language));
   if (line.profiles_folder) {
     std::error_code ec;
     const std::filesystem::path current = std::filesystem::current_path(ec);

@@ -73,6 +73,7 @@ FrmMainEnvironment FrmMainEnvironment::FromSystem() {
   if (env.program_folder.empty() || env.program_folder.back() != '/') env.program_folder += '/';
   if (const char* pf = std::getenv("PROGRAMFILES")) env.program_files = std::string(pf);
   env.places = PlacesEnvironment::FromSystem();
+  env.ui_language = UserInterfaceLanguage().toStdString();
   env.temp_folder = FromFileName(PrivateTempFolder(ToFileName(QDir::tempPath())));
   // Each running window writes its pages into a folder of its own, so that two
   // windows of one user do not overwrite each other's.

@@ -39,6 +39,9 @@ struct FrmMainEnvironment {
   const DateTimeFormatter* formatter = nullptr;
   std::function<double()> now;   // the current local date and time
   LanguageEnvironment language;  // decides the code page when the registry does not
+  // The language the window speaks, as a catalogue suffix ("en": English);
+  // a website saved from the window has its captions in it.
+  std::string ui_language = "en";
 
   // A folder given on the command line, ending in a separator: the path box
   // starts with it instead of the default profiles folder.

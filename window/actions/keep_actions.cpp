@@ -58,7 +58,8 @@ void KeepActions::ExportForKeeping(int scope, const QString& folder, bool site) 
                               &text_buffer,
                               choices_.TodayText(),
                               &guard,
-                              session_.chosen_theme() == "default"};
+                              session_.chosen_theme() == "default",
+                              host_.env->ui_language};
   const bool finished =
       exports_.WriteExport(sources, site ? ExportFormat::kSite : ExportFormat::kJson, context);
   if (finished && site) OfferToOpenWebsite(folder);

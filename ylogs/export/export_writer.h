@@ -102,6 +102,9 @@ struct ExportContext {
   // The theme is the program's own "default": a website in it follows the
   // browser's dark mode, whose colours for that theme the site knows.
   bool default_theme = false;
+  // The language of a website's own texts, as a catalogue suffix ("de",
+  // "pt_BR"); English for any the site has no texts in.
+  std::string language = "en";
 };
 
 std::unique_ptr<ConversationWriter> MakeConversationWriter(ExportFormat format,

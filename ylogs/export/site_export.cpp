@@ -101,6 +101,7 @@ SiteWriter::SiteWriter(const ExportContext& context)
     : root_(context.folder),
       theme_(ThemeAsUtf8(context.theme)),
       formatter_(context.settings.formatter),
+      captions_(&SiteCaptionsFor(context.language)),
       settings_(context.settings),
       today_(context.today),
       guard_(context.guard),
@@ -252,14 +253,15 @@ std::unique_ptr<PreparedConversation> SiteWriter::Prepare(std::size_t index,
     prepared.search_text = std::move(file.state.search_text);
 
     const FriendSummary& f = friends_[day.friend_index].summary;
+    const SiteCaptions& c = *captions_;
     const std::string nav =
-        DayNavigation("Days, end of page", day.previous, "index.html", day.next, f.name);
+        DayNavigation(c.days_end_of_page, day.previous, "index.html", day.next, f.name, c);
     const std::string day_text = DayText(day.summary);
     TextItems& doc = prepared.doc;
     doc = WithSiteDeclarations(SplitIntoItems(theme_.file_header),
                                f.name + " - " + day_text + " - " + f.identity, kRootFromFriend);
-    doc.push_back(DayHeading(f.identity, f.name, day_text));
-    doc.push_back(DayNavigation("Days", day.previous, "index.html", day.next, f.name, true));
+    doc.push_back(DayHeading(f.identity, f.name, day_text, c));
+    doc.push_back(DayNavigation(c.days, day.previous, "index.html", day.next, f.name, c, true));
     doc.push_back("<main>");  // the conversation and what is said about it
     AddConversation(doc, theme_, file.body);
     for (std::string note : notes) {
@@ -314,7 +316,8 @@ void SiteWriter::Finish() {
   for (Friend& f : friends_) {
     for (std::size_t d : f.days) f.summary.days.push_back(days_[d].summary);
     MakeOutputFolder(root_ + f.folder);
-    WriteBytesToFile(root_ + f.folder + "index.html", FriendPage(f.summary, kRootFromFriend));
+    WriteBytesToFile(root_ + f.folder + "index.html",
+                     FriendPage(f.summary, kRootFromFriend, *captions_));
     summaries.push_back(f.summary);
   }
   std::vector<SearchEntry> entries;
@@ -328,9 +331,9 @@ void SiteWriter::Finish() {
   WriteBytesToFile(root_ + "search/index.js", SearchIndexScript(entries, piece_starts_));
   WriteBytesToFile(root_ + "search/search.js", SearchPageScript());
   WriteBytesToFile(root_ + "search/mark.js", SearchMarkScript());
-  WriteBytesToFile(root_ + "search.html", SearchPage());
+  WriteBytesToFile(root_ + "search.html", SearchPage(*captions_));
   WriteBytesToFile(root_ + kSiteStyleName, SiteStyleSheet(look_));
-  WriteBytesToFile(root_ + "index.html", SiteIndexPage(summaries));
+  WriteBytesToFile(root_ + "index.html", SiteIndexPage(summaries, *captions_));
   // What the program wrote here, so that a later run replaces this site and
   // nothing a user put beside it. What an earlier site here wrote and this
   // one did not write again is still the program's.

@@ -3,7 +3,7 @@
 // its own (activity chart and days) and one page per archive file in the
 // theme, linked to the previous and next day. All in UTF-8, all links
 // relative, no script, no remote resource; names safe on every common file
-// system (SafeFileName).
+// system (SafeFileName). The site's own texts are in the context's language.
 #pragma once
 
 #include <set>
@@ -67,6 +67,7 @@ class SiteWriter : public ConversationWriter {
   Theme theme_;  // the context's theme in UTF-8
   SiteLook look_ = SiteLook::kLight;
   Utf8Formatter formatter_;
+  const SiteCaptions* captions_;
   RenderSettings settings_;
   std::function<std::string()> today_;
   const ArchiveFileGuard* guard_;

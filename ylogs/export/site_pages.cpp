@@ -10,8 +10,7 @@
 namespace orvex {
 namespace {
 
-// The site's pages are in English; a phone shows them at its own width.
-constexpr std::string_view kLanguage = "en";
+// A phone shows the pages at its own width.
 constexpr std::string_view kViewport =
     "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">";
 
@@ -36,6 +35,11 @@ constexpr std::string_view kStyle =
     "ol.results .line { display: block; white-space: pre-wrap; }\r\n"
     "mark { background: #ffe36e; color: inherit; }\r\n";
 
+// What a page written right to left turns round.
+constexpr std::string_view kRightToLeftStyle =
+    "th, td { text-align: right; } td.n, th.n { text-align: left; }\r\n"
+    "ol.results { padding-left: 0; padding-right: 24px; }\r\n";
+
 std::string LowerAscii(std::string_view text) {
   std::string lower(text);
   for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
@@ -46,29 +50,34 @@ std::string Date(const std::optional<std::int32_t>& date) {
   return date ? FormatIsoDate(DayCountToCivil(*date)) : std::string("-");
 }
 
-std::string PageStart(std::string_view title, std::string_view root) {
+std::string Count(const SiteCaptions& c, const CountedNoun& noun, std::int64_t n) {
+  return EscapeHtml(CountText(c, noun, n));
+}
+
+std::string PageStart(std::string_view title, std::string_view root, const SiteCaptions& c) {
   std::string out = "<!DOCTYPE html>\r\n<html lang=\"";
-  out += kLanguage;
-  out += "\">\r\n<head>\r\n";
+  out += c.tag;
+  out += c.right_to_left ? "\" dir=\"rtl\">\r\n<head>\r\n" : "\">\r\n<head>\r\n";
   out += SiteHeadDeclarations();
   out += kViewport;
   out += "\r\n<title>";
   out += EscapeHtml(title);
   out += "</title>\r\n<style>\r\n";
   out += kStyle;
+  if (c.right_to_left) out += kRightToLeftStyle;
   out += "</style>\r\n";
   out += StyleSheetLink(root);
   out += "\r\n</head>\r\n<body>\r\n";
-  out += "<nav aria-label=\"Site\">";
+  out += "<nav aria-label=\"" + EscapeHtml(c.site) + "\">";
   if (!root.empty()) {
     out += "<a href=\"";
     out += root;
-    out += "index.html\" rel=\"up\">All conversations</a> &middot; ";
+    out += "index.html\" rel=\"up\">" + EscapeHtml(c.all_conversations) + "</a> &middot; ";
   }
   out += "<a href=\"";
   out += root;
-  out += "search.html\">Search</a></nav>\r\n";
-  out += SearchForm(root, "");
+  out += "search.html\">" + EscapeHtml(c.search) + "</a></nav>\r\n";
+  out += SearchForm(root, "", c);
   out += "\r\n<main>\r\n";
   return out;
 }
@@ -111,7 +120,14 @@ std::string_view SiteHeadDeclarations() {
          "form-action 'self'\">\r\n";
 }
 
-std::string SearchForm(std::string_view root, std::string_view style) {
+std::string CaptionLanguage(const SiteCaptions& c) {
+  if (c.tag == kMessageLanguage) return {};
+  std::string out = " lang=\"" + std::string(c.tag) + "\"";
+  if (c.right_to_left) out += " dir=\"rtl\"";
+  return out;
+}
+
+std::string SearchForm(std::string_view root, std::string_view style, const SiteCaptions& c) {
   std::string out = "<form class=\"search\" role=\"search\" method=\"get\" action=\"";
   out += root;
   out += "search.html\"";
@@ -120,9 +136,10 @@ std::string SearchForm(std::string_view root, std::string_view style) {
     out += style;
     out += '"';
   }
-  out +=
-      "><input type=\"search\" name=\"q\" id=\"q\" placeholder=\"Search all conversations\" "
-      "aria-label=\"Search all conversations\"> <button type=\"submit\">Search</button></form>";
+  const std::string search_all = EscapeHtml(c.search_all);
+  out += "><input type=\"search\" name=\"q\" id=\"q\" placeholder=\"" + search_all +
+         "\" aria-label=\"" + search_all + "\"> <button type=\"submit\">" +
+         EscapeHtml(c.search_button) + "</button></form>";
   return out;
 }
 
@@ -153,7 +170,8 @@ TextItems WithSiteDeclarations(TextItems header, std::string_view title, std::st
     break;
   }
   if (!linked) declarations += "\r\n" + StyleSheetLink(root);
-  // The language on the theme's <html> tag, unless it names one.
+  // The messages' language on the theme's <html> tag, unless it names one;
+  // the site's captions on the page say their own.
   for (std::string& item : header) {
     const std::string lower = LowerAscii(item);
     const std::size_t at = lower.find("<html");
@@ -163,7 +181,7 @@ TextItems WithSiteDeclarations(TextItems header, std::string_view title, std::st
     }
     const std::size_t close = lower.find('>', at);
     if (lower.substr(at, close - at).find("lang=") == std::string::npos) {
-      item.insert(at + 5, " lang=\"" + std::string(kLanguage) + "\"");
+      item.insert(at + 5, " lang=\"" + std::string(kMessageLanguage) + "\"");
     }
     break;
   }
@@ -218,11 +236,21 @@ std::int32_t ScaleStep(std::int32_t max) {
   }
 }
 
-const char* const kMonthLetters = "JFMAMJJASOND";
+// About how wide a text is at the chart's size: a Chinese character twice
+// the width of any other.
+int TextWidth(std::string_view utf8) {
+  int width = 0;
+  for (const char ch : utf8) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    if ((c & 0xC0) == 0x80) continue;
+    width += c >= 0xE3 && c <= 0xE9 ? 10 : 6;
+  }
+  return width;
+}
 
 }  // namespace
 
-std::string ActivityChartSvg(const std::vector<MonthCount>& months) {
+std::string ActivityChartSvg(const std::vector<MonthCount>& months, const SiteCaptions& c) {
   constexpr int kLeft = 52, kTop = 28, kHeight = 160, kBottom = 44, kRight = 12;
   std::int32_t max = 1;
   for (const MonthCount& m : months) max = std::max({max, m.sent, m.received});
@@ -234,7 +262,14 @@ std::string ActivityChartSvg(const std::vector<MonthCount>& months) {
   const int count = std::max(static_cast<int>(months.size()), 1);
   const int month_width = std::clamp(600 / count, 14, 48);
   const int bar = month_width / 2 - 1;
-  const int width = std::max(kLeft + count * month_width + kRight, 480);
+  // The legend: each word takes the room it needs, the English ones what
+  // they always had.
+  const int sent_at = kLeft + 14;
+  const int received_box = sent_at + std::max(40, TextWidth(c.sent) + 14);
+  const int received_at = received_box + 14;
+  const int note_at = received_at + std::max(62, TextWidth(c.received) + 14);
+  const int width = std::max(
+      {kLeft + count * month_width + kRight, 480, note_at + TextWidth(c.chart_note) + kRight});
   const int height = kTop + kHeight + kBottom;
   const int base = kTop + kHeight;
   std::string out;
@@ -243,15 +278,17 @@ std::string ActivityChartSvg(const std::vector<MonthCount>& months) {
          "\" height=\"" + Number(height) + "\" viewBox=\"0 0 " + Number(width) + " " +
          Number(height) +
          "\" style=\"max-width: 100%; height: auto;\" font-family=\"sans-serif\" "
-         "font-size=\"10\">\r\n";
-  out += "<title>Messages per month, sent and received</title>\r\n";
+         "font-size=\"10\"";
+  // Time runs left to right whatever way the page's text runs.
+  out += c.right_to_left ? " direction=\"ltr\">\r\n" : ">\r\n";
+  out += "<title>" + EscapeHtml(c.chart_title) + "</title>\r\n";
   out += "<rect x=\"" + Number(kLeft) + "\" y=\"6\" width=\"10\" height=\"10\" fill=\"#2a62b0\"/>";
-  out += "<text x=\"" + Number(kLeft + 14) + "\" y=\"15\">sent</text>";
-  out += "<rect x=\"" + Number(kLeft + 54) +
+  out += "<text x=\"" + Number(sent_at) + "\" y=\"15\">" + EscapeHtml(c.sent) + "</text>";
+  out += "<rect x=\"" + Number(received_box) +
          "\" y=\"6\" width=\"10\" height=\"10\" fill=\"#c0392b\"/>";
-  out += "<text x=\"" + Number(kLeft + 68) + "\" y=\"15\">received</text>";
-  out += "<text x=\"" + Number(kLeft + 130) + "\" y=\"15\" fill=\"#5b6676\">" +
-         "messages in each month</text>\r\n";
+  out += "<text x=\"" + Number(received_at) + "\" y=\"15\">" + EscapeHtml(c.received) + "</text>";
+  out += "<text x=\"" + Number(note_at) + "\" y=\"15\" fill=\"#5b6676\">" +
+         EscapeHtml(c.chart_note) + "</text>\r\n";
   // The scale: a line and a number at every step.
   for (int q = 0; q <= marks; ++q) {
     const int y = base - kHeight * q / marks;
@@ -268,19 +305,20 @@ std::string ActivityChartSvg(const std::vector<MonthCount>& months) {
     std::snprintf(label, sizeof label, "%04d-%02d", m.year, m.month);
     const std::int32_t counts[2] = {m.sent, m.received};
     const char* colours[2] = {"#2a62b0", "#c0392b"};
-    const char* sides[2] = {"sent", "received"};
+    const std::string_view sides[2] = {c.sent_in_month, c.received_in_month};
     for (int side = 0; side < 2; ++side) {
       const int h = static_cast<int>(static_cast<std::int64_t>(counts[side]) * kHeight / top);
       out += "<rect x=\"" + Number(x + side * bar) + "\" y=\"" + Number(base - h) + "\" width=\"" +
              Number(bar) + "\" height=\"" + Number(h) + "\" fill=\"" + colours[side] +
-             "\"><title>" + label + ": " + Number(counts[side]) + " " + sides[side] +
+             "\"><title>" + EscapeHtml(FillCaption(sides[side], {label, Number(counts[side])})) +
              "</title></rect>";
     }
     // Each month's initial where there is room; a tick and the year where a
     // year starts.
     if (month_width >= 12) {
       out += "<text x=\"" + Number(x + bar) + "\" y=\"" + Number(base + 12) +
-             "\" text-anchor=\"middle\" fill=\"#5b6676\">" + kMonthLetters[m.month - 1] + "</text>";
+             "\" text-anchor=\"middle\" fill=\"#5b6676\">" +
+             EscapeHtml(c.month_initials[static_cast<std::size_t>(m.month - 1)]) + "</text>";
     }
     if (m.month == 1 || i == 0) {
       out += "<line x1=\"" + Number(x - 1) + "\" y1=\"" + Number(base) + "\" x2=\"" +
@@ -299,11 +337,11 @@ std::string DayText(const DaySummary& day) {
 }
 
 std::string DayHeading(std::string_view identity, std::string_view friend_name,
-                       std::string_view day) {
-  std::string out =
-      "<div class=\"day-head\" style=\"font: 13px/1.5 sans-serif; margin: 8px auto 0; "
-      "max-width: 960px; padding: 0 4px;\"><a href=\"../../index.html\">All conversations</a> "
-      "&rsaquo; <a href=\"index.html\">";
+                       std::string_view day, const SiteCaptions& c) {
+  std::string out = "<div class=\"day-head\"" + CaptionLanguage(c) +
+                    " style=\"font: 13px/1.5 sans-serif; margin: 8px auto 0; "
+                    "max-width: 960px; padding: 0 4px;\"><a href=\"../../index.html\">" +
+                    EscapeHtml(c.all_conversations) + "</a> &rsaquo; <a href=\"index.html\">";
   out += EscapeHtml(friend_name);
   out += "</a> &rsaquo; ";
   out += EscapeHtml(day);
@@ -311,38 +349,53 @@ std::string DayHeading(std::string_view identity, std::string_view friend_name,
   out += EscapeHtml(friend_name);
   out += " &middot; ";
   out += EscapeHtml(day);
-  out += "</h1><div class=\"whose\">Conversation of ";
-  out += EscapeHtml(identity);
-  out += " with ";
-  out += EscapeHtml(friend_name);
+  out += "</h1><div class=\"whose\">";
+  out +=
+      FillCaption(EscapeHtml(c.conversation_with), {EscapeHtml(identity), EscapeHtml(friend_name)});
   out += "</div></div>";
   return out;
 }
 
 std::string DayNavigation(std::string_view label, const std::string& previous,
                           const std::string& friend_page, const std::string& next,
-                          std::string_view friend_name, bool with_search) {
-  std::string out = "<nav aria-label=\"" + EscapeHtml(label) +
-                    "\" style=\"font: 13px/1.6 sans-serif; margin: 6px auto; max-width: 960px; "
+                          std::string_view friend_name, const SiteCaptions& c, bool with_search) {
+  std::string out = "<nav aria-label=\"" + EscapeHtml(label) + "\"" + CaptionLanguage(c) +
+                    " style=\"font: 13px/1.6 sans-serif; margin: 6px auto; max-width: 960px; "
                     "padding: 0 4px;\">";
-  if (!previous.empty())
-    out += "<a href=\"" + previous + "\" rel=\"prev\">&larr; Previous day</a> | ";
+  // The arrows point the way the days run, which a page right to left turns.
+  const std::string_view back = c.right_to_left ? "&rarr; " : "&larr; ";
+  const std::string_view on = c.right_to_left ? " &larr;" : " &rarr;";
+  if (!previous.empty()) {
+    out += "<a href=\"" + previous + "\" rel=\"prev\">" + std::string(back) +
+           EscapeHtml(c.previous_day) + "</a> | ";
+  }
   out += "<a href=\"" + friend_page + "\" rel=\"up\">" + EscapeHtml(friend_name) + "</a>";
-  if (!next.empty()) out += " | <a href=\"" + next + "\" rel=\"next\">Next day &rarr;</a>";
-  if (with_search) out += SearchForm("../../", "display: inline; margin-left: 16px;");
+  if (!next.empty()) {
+    out += " | <a href=\"" + next + "\" rel=\"next\">" + EscapeHtml(c.next_day) + std::string(on) +
+           "</a>";
+  }
+  if (with_search) {
+    out += SearchForm("../../",
+                      c.right_to_left ? "display: inline; margin-right: 16px;"
+                                      : "display: inline; margin-left: 16px;",
+                      c);
+  }
   out += "</nav>";
   return out;
 }
 
-std::string FriendPage(const FriendSummary& f, std::string_view root) {
+std::string FriendPage(const FriendSummary& f, std::string_view root, const SiteCaptions& c) {
   const Totals t = TotalsOf(f);
-  std::string out = PageStart(f.name + " - " + f.identity, root);
+  const std::string separator = EscapeHtml(c.list_separator);
+  std::string out = PageStart(f.name + " - " + f.identity, root, c);
   out += "<h1>" + EscapeHtml(f.name) + "</h1>\r\n";
-  out += "<p class=\"sub\">Conversations of " + EscapeHtml(f.identity) + ": " +
-         Number(static_cast<std::int64_t>(f.days.size())) + " days, " + Number(t.messages) +
-         " messages, " + Date(t.first) + " to " + Date(t.last) + "</p>\r\n";
-  out += "<h2>Messages per month</h2>\r\n";
-  out += ActivityChartSvg(MonthlyCounts(f.days));
+  const std::string totals = Count(c, c.friend_days, static_cast<std::int64_t>(f.days.size())) +
+                             separator + Count(c, c.friend_messages, t.messages) + separator +
+                             FillCaption(EscapeHtml(c.date_range), {Date(t.first), Date(t.last)});
+  out += "<p class=\"sub\">" +
+         FillCaption(EscapeHtml(c.conversations_of), {EscapeHtml(f.identity), totals}) + "</p>\r\n";
+  out += "<h2>" + EscapeHtml(c.messages_per_month) + "</h2>\r\n";
+  out += ActivityChartSvg(MonthlyCounts(f.days), c);
   // The days by year, each year a table of its own, with a jump to each.
   struct Year {
     std::string name, id;
@@ -352,14 +405,14 @@ std::string FriendPage(const FriendSummary& f, std::string_view root) {
   std::vector<Year> years;
   for (std::size_t k = 0; k < f.days.size(); ++k) {
     const DaySummary& d = f.days[k];
-    const std::string name = d.date ? Number(DayCountToCivil(*d.date).year) : "Undated";
+    const std::string name = d.date ? Number(DayCountToCivil(*d.date).year) : EscapeHtml(c.undated);
     if (years.empty() || years.back().name != name) {
       years.push_back({name, d.date ? "y" + name : "undated", k, k, 0});
     }
     years.back().end = k + 1;
     years.back().messages += d.sent + d.received;
   }
-  out += "<h2>Days</h2>\r\n";
+  out += "<h2>" + EscapeHtml(c.days) + "</h2>\r\n";
   if (years.size() > 1) {
     out += "<p>";
     for (std::size_t y = 0; y < years.size(); ++y) {
@@ -370,11 +423,11 @@ std::string FriendPage(const FriendSummary& f, std::string_view root) {
   }
   for (const Year& y : years) {
     out += "<h3 id=\"" + y.id + "\">" + y.name + " <span class=\"sub\">" +
-           Number(static_cast<std::int64_t>(y.end - y.first)) + " days, " + Number(y.messages) +
-           " messages</span></h3>\r\n";
-    out +=
-        "<table class=\"list\">\r\n<tr><th>Date</th><th>File</th><th class=\"n\">Messages"
-        "</th><th class=\"n\">Words</th></tr>\r\n";
+           Count(c, c.friend_days, static_cast<std::int64_t>(y.end - y.first)) + separator +
+           Count(c, c.friend_messages, y.messages) + "</span></h3>\r\n";
+    out += "<table class=\"list\">\r\n<tr><th>" + EscapeHtml(c.date_column) + "</th><th>" +
+           EscapeHtml(c.file_column) + "</th><th class=\"n\">" + EscapeHtml(c.messages_column) +
+           "</th><th class=\"n\">" + EscapeHtml(c.words_column) + "</th></tr>\r\n";
     for (std::size_t k = y.first; k < y.end; ++k) {
       const DaySummary& d = f.days[k];
       out += "<tr><td><a href=\"" + d.href + "\">" + Date(d.date) + "</a></td><td class=\"name\">" +
@@ -387,9 +440,9 @@ std::string FriendPage(const FriendSummary& f, std::string_view root) {
   return out;
 }
 
-std::string SiteIndexPage(const std::vector<FriendSummary>& friends) {
-  std::string out = PageStart("Conversations", "");
-  out += "<h1>Conversations</h1>\r\n";
+std::string SiteIndexPage(const std::vector<FriendSummary>& friends, const SiteCaptions& c) {
+  std::string out = PageStart(c.conversations, "", c);
+  out += "<h1>" + EscapeHtml(c.conversations) + "</h1>\r\n";
   std::vector<std::string> identities;
   Totals all;
   std::int64_t days = 0;
@@ -403,21 +456,20 @@ std::string SiteIndexPage(const std::vector<FriendSummary>& friends) {
     if (t.first && (!all.first || *t.first < *all.first)) all.first = t.first;
     if (t.last && (!all.last || *t.last > *all.last)) all.last = t.last;
   }
-  const auto count = [](std::int64_t n, const char* one, const char* many) {
-    return Number(n) + " " + (n == 1 ? one : many);
-  };
-  out += "<p class=\"sub\">" +
-         count(static_cast<std::int64_t>(identities.size()), "identity", "identities") + ", " +
-         count(static_cast<std::int64_t>(friends.size()), "friend", "friends") + ", " +
-         count(days, "conversation", "conversations") + ", " +
-         count(all.messages, "message", "messages") +
-         (all.first ? ", " + Date(all.first) + " to " + Date(all.last) : std::string()) +
-         "</p>\r\n";
+  const std::string separator = EscapeHtml(c.list_separator);
+  out +=
+      "<p class=\"sub\">" + Count(c, c.identities, static_cast<std::int64_t>(identities.size())) +
+      separator + Count(c, c.friends, static_cast<std::int64_t>(friends.size())) + separator +
+      Count(c, c.conversation_count, days) + separator + Count(c, c.message_count, all.messages) +
+      (all.first
+           ? separator + FillCaption(EscapeHtml(c.date_range), {Date(all.first), Date(all.last)})
+           : std::string()) +
+      "</p>\r\n";
   for (const std::string& identity : identities) {
-    out += "<h2>" + EscapeHtml(identity) +
-           "</h2>\r\n<table class=\"list\">\r\n<tr><th>Friend</th>"
-           "<th class=\"n\">Conversations</th><th class=\"n\">Messages</th><th>First</th>"
-           "<th>Last</th></tr>\r\n";
+    out += "<h2>" + EscapeHtml(identity) + "</h2>\r\n<table class=\"list\">\r\n<tr><th>" +
+           EscapeHtml(c.friend_column) + "</th><th class=\"n\">" + EscapeHtml(c.conversations) +
+           "</th><th class=\"n\">" + EscapeHtml(c.messages_column) + "</th><th>" +
+           EscapeHtml(c.first_column) + "</th><th>" + EscapeHtml(c.last_column) + "</th></tr>\r\n";
     for (const FriendSummary& f : friends) {
       if (f.identity != identity) continue;
       const Totals t = TotalsOf(f);
@@ -432,16 +484,20 @@ std::string SiteIndexPage(const std::vector<FriendSummary>& friends) {
   return out;
 }
 
-std::string SearchPage() {
-  std::string out = PageStart("Search", "./");
+std::string SearchPage(const SiteCaptions& c) {
+  std::string out = PageStart(c.search, "./", c);
+  out += "<h1 id=\"heading\">" + EscapeHtml(c.search) + "</h1>\r\n<noscript><p>" +
+         FillCaption(EscapeHtml(c.needs_script),
+                     {"<a href=\"index.html\">" + EscapeHtml(c.list_of_all) + "</a>"}) +
+         "</p></noscript>\r\n"
+         "<p id=\"status\" class=\"sub\" role=\"status\"></p>\r\n"
+         "<p id=\"note\"></p>\r\n"
+         "<ol id=\"results\" class=\"results\"></ol>\r\n";
+  // The script's own texts are English; another language's it reads here.
+  if (const std::string texts = SearchScriptCaptions(c); !texts.empty()) {
+    out += "<script type=\"application/json\" id=\"captions\">" + texts + "</script>\r\n";
+  }
   out +=
-      "<h1 id=\"heading\">Search</h1>\r\n"
-      "<noscript><p>The search needs JavaScript, which is turned off in this browser. Every "
-      "conversation can still be read from <a href=\"index.html\">the list of all "
-      "conversations</a>.</p></noscript>\r\n"
-      "<p id=\"status\" class=\"sub\" role=\"status\"></p>\r\n"
-      "<p id=\"note\"></p>\r\n"
-      "<ol id=\"results\" class=\"results\"></ol>\r\n"
       "<script src=\"search/index.js\"></script>\r\n"
       "<script src=\"search/search.js\"></script>\r\n";
   out += kPageEnd;

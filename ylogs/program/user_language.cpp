@@ -32,20 +32,24 @@ std::string SystemLanguage(const std::function<const char*(const char*)>& get_en
     const char* v = get_env(name);
     return std::string(v ? v : "");
   };
-  std::string list = value("LANGUAGE");
+  std::string locale;
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    locale = value(name);
+    if (!locale.empty()) break;
+  }
+  // As with gettext, LANGUAGE counts only outside the C locale: LC_ALL=C
+  // gives English whatever LANGUAGE says.
+  const std::string_view base = std::string_view(locale).substr(0, locale.find('.'));
+  const bool c_locale = base.empty() || base == "C" || base == "POSIX";
+  const std::string list = c_locale ? std::string() : value("LANGUAGE");
   for (std::size_t start = 0; start < list.size();) {
     std::size_t end = std::min(list.find(':', start), list.size());
     std::string language = MatchLanguage(std::string_view(list).substr(start, end - start));
     if (!language.empty() && end > start) return language;
     start = end + 1;
   }
-  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    std::string locale = value(name);
-    if (locale.empty()) continue;
-    std::string language = MatchLanguage(locale);
-    return language.empty() ? "en" : language;
-  }
-  return "en";
+  const std::string language = MatchLanguage(locale);
+  return language.empty() ? "en" : language;
 }
 
 std::string LanguageTag(std::string_view language) {

@@ -19,8 +19,9 @@ const std::vector<std::string>& TranslatedLanguages();
 std::string MatchLanguage(std::string_view name);
 
 // The user's language as a POSIX system tells it: the first entry of LANGUAGE
-// (a colon list) that the program speaks, else LC_ALL, LC_MESSAGES or LANG,
-// the first one set. "en" when none of them names a translated language.
+// (a colon list) that the program speaks, unless the locale is C; else the
+// locale, LC_ALL, LC_MESSAGES or LANG, the first one set. "en" when none of
+// them names a translated language.
 std::string SystemLanguage(const std::function<const char*(const char*)>& get_env);
 
 // The language's tag for an HTML page's lang attribute ("pt_BR" → "pt-BR").

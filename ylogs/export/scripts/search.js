@@ -13,23 +13,78 @@
   var heading = document.getElementById("heading");
   var FIRST_SHOWN = 20;
 
-  function say(text) {
-    status.textContent = text;
+  // The page's texts: these English ones, or those of the page's language
+  // in its #captions block. "%1", "%2", ... stand for what is put in; a noun
+  // after a count has three forms (one, few, many), picked by the rule.
+  var words = {
+    plural: "one",
+    title: "%1 - Search",
+    missing: "The search data of this website is missing: export the website again.",
+    prompt: "Type a text to search all %1 conversations.",
+    conversation: ["conversation", "conversations", "conversations"],
+    hit: ["hit", "hits", "hits"],
+    searched: "%1, %2 \u00b7 searched %3 of %4",
+    searching: "searching\u2026 %1 of %2",
+    incomplete: "Some of the search data is missing: export the website again.",
+    none: "No conversation holds \u201c%1\u201d.",
+    textLang: "",  // the found sentences' language, where it is not the page's
+    textDir: ""
+  };
+  var captions = document.getElementById("captions");
+  if (captions) {
+    try {
+      var given = JSON.parse(captions.textContent);
+      for (var key in words) {
+        if (Object.prototype.hasOwnProperty.call(given, key)) words[key] = given[key];
+      }
+    } catch (e) {
+      // a broken block leaves the English texts
+    }
+  }
+
+  function fill(pattern, values) {
+    return pattern.replace(/%([1-9])/g, function (place, n) {
+      return n <= values.length ? String(values[n - 1]) : place;
+    });
+  }
+
+  function plural(n, forms) {
+    var tens = n % 100, ones = n % 10, form = 2;
+    if (words.plural === "one") {
+      form = n === 1 ? 0 : 2;
+    } else if (words.plural === "zero-or-one") {
+      form = n < 2 ? 0 : 2;
+    } else if (words.plural === "east-slavic") {
+      if (ones === 1 && tens !== 11) {
+        form = 0;
+      } else if (ones >= 2 && ones <= 4 && (tens < 12 || tens > 14)) {
+        form = 1;
+      }
+    } else if (words.plural === "arabic") {
+      form = tens >= 3 && tens <= 10 ? 1 : 0;
+    } else if (words.plural === "none") {
+      form = 0;
+    }
+    return n + " " + forms[form];
+  }
+
+  function say(line) {
+    status.textContent = line;
   }
 
   var query = new URLSearchParams(window.location.search).get("q") || "";
   box.value = query;
   if (query !== "") {
-    document.title = query + " - Search";
-    heading.textContent = query + " - Search";
+    document.title = fill(words.title, [query]);
+    heading.textContent = fill(words.title, [query]);
   }
   if (!index) {
-    say("The search data of this website is missing: export the website again.");
+    say(words.missing);
     return;
   }
   var total = index.conversations.length;
   if (query === "") {
-    say("Type a text to search all " + total + " conversations.");
+    say(fill(words.prompt, [total]));
     box.focus();
     return;
   }
@@ -99,10 +154,12 @@
     a.setAttribute("data-hits", String(hit.count));
     var head = document.createElement("span");
     head.className = "head";
-    head.textContent = c[1] + " \u00b7 " + c[3] + " \u00b7 " + hit.count +
-        (hit.count === 1 ? " hit" : " hits") + " \u00b7 " + c[2];
+    head.textContent = c[1] + " \u00b7 " + c[3] + " \u00b7 " + plural(hit.count, words.hit) +
+        " \u00b7 " + c[2];
     var line = document.createElement("span");
     line.className = "line";
+    if (words.textLang) line.lang = words.textLang;
+    if (words.textDir) line.dir = words.textDir;
     var mark = document.createElement("mark");
     mark.textContent = hit.sentence.hit;
     line.appendChild(document.createTextNode(hit.sentence.before));
@@ -149,10 +206,6 @@
     watch.observe(end);
   }
 
-  function plural(n, one, many) {
-    return n + " " + (n === 1 ? one : many);
-  }
-
   function finish(missing) {
     if (hits.length > 0 && !document.body.hasAttribute("data-first-ms")) stamp("data-first-ms");
     final = ranked();
@@ -170,12 +223,12 @@
     stamp("data-search-ms");
     var found = 0;
     for (var k = 0; k < hits.length; ++k) found += hits[k].count;
-    say(plural(hits.length, "conversation", "conversations") + ", " + plural(found, "hit", "hits") +
-        " \u00b7 searched " + searched + " of " + total);
+    say(fill(words.searched,
+             [plural(hits.length, words.conversation), plural(found, words.hit), searched, total]));
     if (missing) {
-      note.textContent = "Some of the search data is missing: export the website again.";
+      note.textContent = words.incomplete;
     } else if (hits.length === 0) {
-      note.textContent = "No conversation holds \u201c" + query + "\u201d.";
+      note.textContent = fill(words.none, [query]);
     }
   }
 
@@ -190,7 +243,7 @@
       ++next;
       if (next < pieces.length) {
         show(FIRST_SHOWN);
-        say("searching\u2026 " + searched + " of " + total);
+        say(fill(words.searching, [searched, total]));
       }
     }
   };
