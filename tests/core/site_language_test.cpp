@@ -78,12 +78,13 @@ TEST(SystemLanguage, LanguageFirstUnlessTheLocaleIsCThenTheLocale) {
       {{{"LANG", "it_IT.UTF-8"}}, "en"},
       {{}, "en"},
   };
-  for (const auto& [env, expected] : cases) {
-    EXPECT_EQ(SystemLanguage([&](const char* name) -> const char* {
+  for (const auto& c : cases) {
+    const Env& env = c.first;
+    EXPECT_EQ(SystemLanguage([&env](const char* name) -> const char* {
                 const auto found = env.find(name);
                 return found == env.end() ? nullptr : found->second.c_str();
               }),
-              expected);
+              c.second);
   }
 }
 
