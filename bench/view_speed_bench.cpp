@@ -352,7 +352,7 @@ class ViewSpeed : public WindowTest {
     tick.start();
     action();
     s.written = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-    pieces = w.findChild<ViewerPanel*>("PanBottom")->live_page()->adding();
+    pieces = w.findChild<ViewerPanel*>("PanBottom")->live_page()->live();
     wheel.start();
     loop.exec();
     wheel.stop();

@@ -157,6 +157,7 @@ class TfrmMain : public QMainWindow {
   QAction* mnuFormatToolbar = nullptr;
   QAction* mnuStatistics = nullptr;
   QAction* mnuMsgview = nullptr;
+  QAction* find_in_view = nullptr;             // "Find in view...", Ctrl+F
   QAction* mnuListDelete = nullptr;            // the list menu's "Delete", with the Del key
   std::vector<QToolButton*> menu_bar_buttons;  // object name "menu_bar_button"
 

@@ -112,6 +112,10 @@ void TfrmMain::CreateMenus() {
   popMessage->addSeparator();
   AddItem(popMessage, tr("Select all messages"),
           Act(&WindowActions::views, &ViewActions::Selectallmessages2Click));
+  popMessage->addSeparator();
+  find_in_view = new QAction(tr("Find in view..."), this);
+  find_in_view->setShortcut(QKeySequence::Find);
+  popMessage->addAction(find_in_view);
 
   popHelp = new QMenu(this);
   QAction* guide =
@@ -328,7 +332,15 @@ void TfrmMain::CreateWindowKeys() {
   auto* search = new QAction(tr("Search box"), this);
   search->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
   connect(search, &QAction::triggered, conversations, &ListPanel::FocusSearchBox);
-  addActions({quit, search});
+  // Ctrl+F opens the find bar over the view; F3 and Shift+F3 go on.
+  connect(find_in_view, &QAction::triggered, PanBottom, &ViewerPanel::OpenFindBar);
+  auto* find_next = new QAction(tr("Find next"), this);
+  find_next->setShortcut(QKeySequence(Qt::Key_F3));
+  connect(find_next, &QAction::triggered, PanBottom, [this] { PanBottom->FindAgain(true); });
+  auto* find_previous = new QAction(tr("Find previous"), this);
+  find_previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+  connect(find_previous, &QAction::triggered, PanBottom, [this] { PanBottom->FindAgain(false); });
+  addActions({quit, search, find_in_view, find_next, find_previous});
 }
 
 void TfrmMain::NameControls() {

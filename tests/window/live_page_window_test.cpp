@@ -1,6 +1,8 @@
-// A long view is shown in pieces: live from its first page, the single
-// page's own once every piece is in, printed whole, and gone as soon as
-// another view starts.
+// A long view's page holds only the conversations near the screen: End
+// reaches the last, the find bar finds what is not in the page, saving and
+// printing take the whole page, and another view stops it at once.
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTest>
 #include <QVariant>
@@ -41,68 +43,96 @@ class LivePageTest : public WindowTest {
 
   void Configure(FrmMainEnvironment& env) override { env.save_dialogs = &save_dialogs; }
 
-  // The whole history of alice, cut small: a first page of a few
-  // conversations, then one conversation a piece.
+  // The whole history of alice, kept light from a few kilobytes on.
   TfrmMain& StartLongView() {
     TfrmMain& w = Start();
     w.resize(1000, 700);
     w.show();
-    w.findChild<ViewerPanel*>("PanBottom")->SetPieceSizes({4096, 4096, 1});
+    w.findChild<ViewerPanel*>("PanBottom")->SetPieceSizes({4096, 4096});
     SelectNode(w, "alice");
     EXPECT_TRUE(LoadAndWait(w, [&] { Choose(Ui(w).popMessage, "Select all messages"); }));
     return w;
   }
 
-  static bool Adding(const TfrmMain& w) { return w.findChild<ViewerPanel*>("PanBottom")->live_page()->adding(); }
+  static ViewerPanel* Panel(const TfrmMain& w) { return w.findChild<ViewerPanel*>("PanBottom"); }
+  static bool Live(const TfrmMain& w) { return Panel(w)->live_page()->live(); }
 
   RecordingSaveDialogs save_dialogs;
 };
 
-TEST_F(LivePageTest, ScrollsBeforeItIsWholeThenIsTheSinglePageAndPrintsWhole) {
+TEST_F(LivePageTest, HoldsWhatIsNearReachesTheEndFindsAndSavesAndPrintsWhole) {
   TfrmMain& w = StartLongView();
-  ASSERT_TRUE(Adding(w));
-  // The first page has loaded and no piece has gone in yet: it scrolls, and
-  // holds the first conversations without the last.
-  const QVariantList first =
-      RunScript(w, "scrollBy(0, 300); [scrollY, document.body.innerText]").toList();
-  ASSERT_EQ(first.size(), 2);
-  EXPECT_GT(first[0].toInt(), 0);
-  const std::string first_text = first[1].toString().toStdString();
-  EXPECT_NE(first_text.find(LastWords(1)), std::string::npos);
-  EXPECT_EQ(first_text.find(LastWords(kConversations)), std::string::npos);
+  ASSERT_TRUE(WaitFor([&] { return Live(w) && Panel(w)->live_page()->ready(); }));
+  const auto text = [&] {
+    return RunScript(w, "document.body.innerText").toString().toStdString();
+  };
+  const auto holds = [&](int conversation) {
+    return text().find(LastWords(conversation)) != std::string::npos;
+  };
+  EXPECT_TRUE(holds(1));
+  EXPECT_FALSE(holds(kConversations));
 
-  ASSERT_TRUE(WaitFor([&] { return !Adding(w); }, 20000));
+  // End: the last conversation comes in at the bottom, and the first goes.
+  RunScript(w, "scrollTo(0, document.documentElement.scrollHeight)");
+  ASSERT_TRUE(WaitFor([&] {
+    return holds(kConversations) &&
+           RunScript(w, "scrollY + innerHeight >= document.documentElement.scrollHeight - 2")
+               .toBool();
+  }));
+  EXPECT_FALSE(holds(1));
   EXPECT_NE(RunScript(w, "document.title").toString(), "ran");
-  const QString kWhole = "[document.documentElement.outerHTML, document.body.innerText]";
-  const QVariant live = RunScript(w, kWhole);
-  ASSERT_TRUE(LoadAndWait(w, [&] { Ui(w).web_page->LoadProgramPage(w.view().last_page_path()); }));
-  const QVariant single = RunScript(w, kWhole);
-  EXPECT_EQ(live.toList().value(0).toString(), single.toList().value(0).toString());
-  EXPECT_EQ(live.toList().value(1).toString(), single.toList().value(1).toString());
-  EXPECT_NE(live.toList().value(1).toString().toStdString().find(LastWords(kConversations)),
-            std::string::npos);
 
-  // Printed while pieces are still to go in (more than where pieces pay),
-  // the page file loads whole and prints whole.
-  ASSERT_TRUE(LoadAndWait(w, [&] { ViewAgain(w); }));
-  ASSERT_TRUE(Adding(w));
+  // From the top again, the find bar finds the last conversation's words
+  // (letters of another case count) and marks them on screen.
+  RunScript(w, "scrollTo(0, 0)");
+  ASSERT_TRUE(WaitFor([&] { return holds(1) && !holds(kConversations); }));
+  Choose(Ui(w).popMessage, "Find in view...");
+  auto* find = w.findChild<QLineEdit*>("edFind");
+  auto* status = w.findChild<QLabel*>("lblFindStatus");
+  ASSERT_TRUE(find && find->isVisible() && find->hasFocus());
+  const std::string words = "end of " + std::to_string(kConversations) + ".";
+  const QString marked =
+      "(function(){var r=getSelection().rangeCount?getSelection().getRangeAt(0):null;"
+      "if(!r)return '';var b=r.getBoundingClientRect();"
+      "return b.top>=0&&b.bottom<=innerHeight?r.toString():'off screen';})()";
+  for (const auto& [asked, expected] : std::vector<std::pair<std::string, std::string>>{
+           {"END OF 40.", words}, {"never said", ""}}) {
+    RunScript(w, "getSelection().removeAllRanges()");
+    find->setText(QString::fromStdString(asked));
+    QTest::keyClick(find, Qt::Key_Return);
+    ASSERT_TRUE(WaitFor([&] {
+      return expected.empty() ? status->text() == "Not found"
+                              : RunScript(w, marked).toString().toStdString() == expected;
+    })) << asked
+        << ": " << RunScript(w, marked).toString().toStdString();
+  }
+
+  // Saved, the page is the page file, byte for byte, with every conversation.
+  const std::string page = ReadFile(w.view().last_page_path().toStdString());
+  EXPECT_EQ(page, JoinItems(w.view().html_buffer()));
+  save_dialogs.answers = {QString::fromStdString(temp / "saved.html")};
+  Choose(Ui(w).popFile, "Save as HTML...");
+  EXPECT_EQ(ReadFile(temp / "saved.html"), page);
+
+  // Printed, the page file loads whole and prints whole.
   save_dialogs.pdf_file = QString::fromStdString(temp / "long.pdf");
   Choose(Ui(w).popFile, "Print...");
-  EXPECT_FALSE(Adding(w));
-  QProcess text;
-  text.start("pdftotext", {save_dialogs.pdf_file, "-"});
-  ASSERT_TRUE(text.waitForFinished(60000)) << "pdftotext (poppler-utils) is needed";
-  const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-  EXPECT_TRUE(printed.contains(QString::fromStdString(LastWords(kConversations))))
-      << printed.toStdString();
+  EXPECT_FALSE(Live(w));
+  QProcess pdf;
+  pdf.start("pdftotext", {save_dialogs.pdf_file, "-"});
+  ASSERT_TRUE(pdf.waitForFinished(60000)) << "pdftotext (poppler-utils) is needed";
+  const QString printed = QString::fromUtf8(pdf.readAllStandardOutput());
+  for (int conversation : {1, kConversations})
+    EXPECT_TRUE(printed.contains(QString::fromStdString(LastWords(conversation))))
+        << printed.toStdString();
 }
 
-TEST_F(LivePageTest, ANewSelectionStopsTheAddingAndShowsOnlyItself) {
+TEST_F(LivePageTest, ANewSelectionStopsThePageAndShowsOnlyItself) {
   TfrmMain& w = StartLongView();
-  ASSERT_TRUE(Adding(w));
+  ASSERT_TRUE(Live(w));
   SelectNode(w, "carol");
   ASSERT_TRUE(LoadAndWait(w, [&] { SelectRows(w, {0}); }));
-  EXPECT_FALSE(Adding(w));
+  EXPECT_FALSE(Live(w));
   for (int look = 0; look < 2; ++look) {
     const QString text = RunScript(w, "document.body.innerText").toString();
     EXPECT_TRUE(text.contains("only carol")) << text.toStdString();

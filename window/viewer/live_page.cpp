@@ -1,12 +1,12 @@
 #include "window/viewer/live_page.h"
 
-#include <QTimer>
 #include <QVariant>
 #include <QWebEngineScript>
 
 #include <chrono>
 #include <future>
 #include <utility>
+#include <vector>
 
 #include "window/long_action.h"
 #include "window/viewer/live_page_script.h"
@@ -16,29 +16,31 @@ namespace orvex {
 
 LivePage::LivePage(SafeWebPage* page) : QObject(page), page_(page) {
   connect(page_, &QWebEnginePage::loadFinished, this, &LivePage::FirstPageLoaded);
+  // Whatever moves the page or changes its size may bring others near.
+  connect(page_, &QWebEnginePage::scrollPositionChanged, this, &LivePage::Ask);
+  connect(page_, &QWebEnginePage::contentsSizeChanged, this, &LivePage::Ask);
 }
 
-void LivePage::Start(const QString& path, const TextItems* items, PagePieces pieces,
-                     std::size_t whole_from) {
+void LivePage::Start(const QString& path, const TextItems* items, PageParts parts,
+                     std::size_t first_bytes) {
   Stop();
   path_ = path;
-  whole_from_ = whole_from;
   items_ = items;
-  pieces_ = std::move(pieces);
-  next_ = 0;
-  std::string first = ItemBytes(*items_, pieces_.first);
-  first += kPiecesMarker;  // directly before the footer, as the last piece will be
-  first += ItemBytes(*items_, {pieces_.footer, pieces_.footer + 1});
+  parts_ = parts;
+  first_bytes_ = first_bytes;
+  std::string first = ItemBytes(*items_, {0, parts_.header_items});
+  first += kPiecesMarker;  // directly before the footer, where the conversations go
+  first += ItemBytes(*items_, {parts_.footer(), parts_.footer() + 1});
   page_->LoadProgramPage(path, QByteArray(first.data(), static_cast<qsizetype>(first.size())));
 }
 
 void LivePage::Stop() {
-  const bool was_adding = adding();
+  const bool was_live = live();
   ++generation_;
   items_ = nullptr;
-  in_flight_ = false;
-  first_loaded_ = false;
-  if (was_adding) emit stopped();
+  first_loaded_ = ready_ = busy_ = ask_again_ = near_waiting_ = false;
+  near_done_ = nullptr;
+  if (was_live) emit stopped();
 }
 
 void LivePage::FirstPageLoaded(bool ok) {
@@ -46,82 +48,124 @@ void LivePage::FirstPageLoaded(bool ok) {
   // before it, stopped by this one, reports so too.
   if (!items_ || first_loaded_ || !ok) return;
   first_loaded_ = true;
+  std::vector<std::size_t> sizes(parts_.conversations);
+  std::size_t bytes = 0, shown = 0;
+  for (std::size_t i = 0; i < parts_.conversations; ++i) {
+    const auto [begin, end] = parts_.conversation(i);
+    for (std::size_t item = begin; item < end; ++item) sizes[i] += (*items_)[item].size() + 2;
+    if (bytes < first_bytes_) {
+      bytes += sizes[i];
+      shown = i + 1;
+    }
+  }
+  // The first screens go in with the script: [first, last, those to add...].
+  QVariantList first{0, static_cast<qulonglong>(shown)};
+  for (std::size_t i = 0; i < shown; ++i) first.append(static_cast<qulonglong>(i));
   const unsigned generation = generation_;
-  page_->runJavaScript(LivePageScript(page_->charset()), QWebEngineScript::ApplicationWorld,
-                       [this, generation](const QVariant& installed) {
+  busy_ = true;
+  page_->runJavaScript(LivePageScript(page_->charset(), sizes), QWebEngineScript::ApplicationWorld,
+                       [this, generation, first](const QVariant& installed) {
                          if (generation != generation_) return;
                          if (!installed.toBool()) {
                            // No marker (a message's open comment took it in):
                            // the page file loads whole, as a short view's does.
                            const QString path = path_;
-                           End();
+                           Stop();
                            page_->LoadProgramPage(path);
                            return;
                          }
-                         AddNext();
+                         ready_ = true;
+                         emit completed();
+                         Give(first, nullptr);
                        });
 }
 
-void LivePage::AddNext() {
-  if (!items_ || in_flight_) return;
-  const unsigned generation = generation_;
-  if (next_ == pieces_.rest.size()) {
-    page_->runJavaScript(QStringLiteral("orvexPiecesDone()"), QWebEngineScript::ApplicationWorld,
-                         [this, generation](const QVariant&) {
-                           if (generation == generation_) End();
-                         });
-    in_flight_ = true;
+void LivePage::Ask() {
+  if (!ready_) return;
+  if (busy_) {
+    ask_again_ = true;
     return;
   }
-  const std::string bytes = ItemBytes(*items_, pieces_.rest[next_++]);
-  const QByteArray encoded =
-      QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())).toBase64();
-  in_flight_ = true;
-  page_->runJavaScript(QStringLiteral("orvexAddPiece('%1')").arg(QLatin1String(encoded)),
-                       QWebEngineScript::ApplicationWorld, [this, generation](const QVariant&) {
-                         if (generation != generation_) return;
-                         in_flight_ = false;
-                         // The page's turn to draw and take input before the
-                         // next piece.
-                         QTimer::singleShot(0, this, [this, generation] {
-                           if (generation == generation_) AddNext();
-                         });
+  busy_ = true;
+  const unsigned generation = generation_;
+  page_->runJavaScript(QStringLiteral("orvexView.wanted()"), QWebEngineScript::ApplicationWorld,
+                       [this, generation](const QVariant& wanted) {
+                         if (generation == generation_) Give(wanted, nullptr);
                        });
 }
 
-void LivePage::End() {
-  ++generation_;
-  items_ = nullptr;
-  in_flight_ = false;
-  first_loaded_ = false;
-  emit completed();
+void LivePage::BringNear(std::size_t index, std::function<void()> done) {
+  if (!live()) return;
+  if (!ready_ || busy_) {
+    near_waiting_ = true;
+    near_ = index;
+    near_done_ = std::move(done);
+    return;
+  }
+  busy_ = true;
+  const unsigned generation = generation_;
+  page_->runJavaScript(QStringLiteral("orvexView.around(%1)").arg(index),
+                       QWebEngineScript::ApplicationWorld,
+                       [this, generation, done = std::move(done)](const QVariant& wanted) {
+                         if (generation == generation_) Give(wanted, done);
+                       });
+}
+
+void LivePage::Give(const QVariant& wanted, std::function<void()> then) {
+  const QVariantList list = wanted.toList();
+  if (list.size() < 2) {
+    Answered(std::move(then));
+    return;
+  }
+  // [first, last, the conversations the page lacks...]
+  QString call =
+      QStringLiteral("orvexView.show(%1,%2,{").arg(list[0].toLongLong()).arg(list[1].toLongLong());
+  for (qsizetype k = 2; k < list.size(); ++k) {
+    const std::size_t i = list[k].toULongLong();
+    if (i >= parts_.conversations) continue;
+    const std::string bytes = ItemBytes(*items_, parts_.conversation(i));
+    call +=
+        QString::number(i) + QStringLiteral(":'") +
+        QLatin1String(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                          .toBase64()) +
+        QStringLiteral("',");
+  }
+  call += '}';
+  call += ')';
+  const unsigned generation = generation_;
+  page_->runJavaScript(call, QWebEngineScript::ApplicationWorld,
+                       [this, generation, then = std::move(then)](const QVariant&) mutable {
+                         if (generation == generation_) Answered(std::move(then));
+                       });
+}
+
+void LivePage::Answered(std::function<void()> then) {
+  busy_ = false;
+  if (then) then();
+  if (near_waiting_ && !busy_) {
+    near_waiting_ = false;
+    BringNear(near_, std::exchange(near_done_, nullptr));
+  } else if (ask_again_ && !busy_) {
+    ask_again_ = false;
+    Ask();
+  }
 }
 
 void LivePage::Complete() {
-  if (!adding()) return;
-  std::size_t left = 0;
-  for (std::size_t i = next_; i < pieces_.rest.size(); ++i)
-    for (std::size_t item = pieces_.rest[i].first; item < pieces_.rest[i].second; ++item)
-      left += (*items_)[item].size() + 2;
+  if (!live()) return;
+  const QString path = path_;
+  Stop();
   std::promise<void> done;
-  std::future<void> ended = done.get_future();
+  std::future<void> loaded = done.get_future();
   bool reported = false;
-  const auto report = [&done, &reported] {
-    if (!reported) done.set_value();
-    reported = true;
-  };
-  QMetaObject::Connection whole, stop;
-  if (left >= whole_from_) {
-    Stop();
-    whole = connect(page_, &QWebEnginePage::loadFinished, this, report);
-    page_->LoadProgramPage(path_);
-  } else {
-    whole = connect(this, &LivePage::completed, this, report);
-    stop = connect(this, &LivePage::stopped, this, report);
-  }
-  WaitBesideTheWindow(ended, std::chrono::minutes(5));
+  const QMetaObject::Connection whole =
+      connect(page_, &QWebEnginePage::loadFinished, this, [&done, &reported] {
+        if (!reported) done.set_value();
+        reported = true;
+      });
+  page_->LoadProgramPage(path);
+  WaitBesideTheWindow(loaded, std::chrono::minutes(5));
   disconnect(whole);
-  disconnect(stop);
 }
 
 }  // namespace orvex

@@ -1,11 +1,11 @@
-// A long view's page, live from its first screen. One document of a whole
-// history takes the browser many seconds to load, and until then it cannot
-// be scrolled. So the browser gets the file header, the first conversations
-// and the file footer as a page of its own, and the rest goes in behind them,
-// piece by piece, while the page is read: a script of the program's own, in
-// a world of its own (the page's own scripts stay off), has the browser parse
-// each piece as HTML in the place the single page would hold it. Once every
-// piece is in, the page is the page file's, node for node.
+// A long view's page, kept light. One document of a whole history takes the
+// browser many seconds and gigabytes to load; so the browser gets the file
+// header, a marker and the file footer as a page of its own, and only the
+// conversations near the screen go in, as the page scrolls, each parsed as
+// HTML in the place the whole page would hold it (by a script of the
+// program's own, in a world of its own: the page's own scripts stay off).
+// The others stand in as blocks of their heights, so the page scrolls as the
+// whole one would. The page file stays the whole page: printing loads it.
 #pragma once
 
 #include <QByteArray>
@@ -13,9 +13,12 @@
 #include <QString>
 
 #include <cstddef>
+#include <functional>
 
 #include "ylogs/render/document.h"
 #include "ylogs/views/page_pieces.h"
+
+class QVariant;
 
 namespace orvex {
 
@@ -26,41 +29,51 @@ class LivePage : public QObject {
  public:
   explicit LivePage(SafeWebPage* page);
 
-  // Shows `items` (the page the file `path` holds) in `pieces`. The items
-  // must stay as they are until the adding has ended or stopped. With
-  // `whole_from` bytes or more still to add, Complete loads the file whole.
-  void Start(const QString& path, const TextItems* items, PagePieces pieces,
-             std::size_t whole_from);
-  // Stops adding at once: a new view starts.
+  // Shows `items` (the page the file `path` holds, laid out as `parts`); the
+  // first conversations go in with the first page, up to `first_bytes`. The
+  // items must stay as they are until the page stops.
+  void Start(const QString& path, const TextItems* items, PageParts parts, std::size_t first_bytes);
+  // Stops at once: a new view starts.
   void Stop();
-  // Whether pieces are still to go in.
-  bool adding() const { return items_ != nullptr; }
-  // Waits beside the window until the page is whole (printing takes the
-  // whole page), or the adding stops. With much left to add, the page file
-  // loads as one page instead: the browser's fastest way to all of it.
+  // Whether the page shows a long view in parts.
+  bool live() const { return items_ != nullptr; }
+  // Whether it can be scrolled anywhere (its script is in).
+  bool ready() const { return ready_; }
+  // The number of conversations of the page.
+  std::size_t conversations() const { return parts_.conversations; }
+  // Loads the page file whole in its place (printing takes the whole page),
+  // waiting beside the window until it has loaded.
   void Complete();
+  // Puts conversation `index` in the page near the screen, then calls `done`
+  // (not when the page stops first).
+  void BringNear(std::size_t index, std::function<void()> done);
 
  signals:
-  // Every piece is in (or the first page could not take them, and the page
-  // file loads whole).
+  // The first page is in, with its script: it can be scrolled anywhere.
   void completed();
-  // The adding stopped before every piece was in.
+  // The page stopped (a new view, or it loaded whole).
   void stopped();
 
  private:
   void FirstPageLoaded(bool ok);
-  void AddNext();
-  void End();
+  // Asks the page which conversations the screen needs and gives them.
+  void Ask();
+  void Give(const QVariant& wanted, std::function<void()> then);
+  void Answered(std::function<void()> then);
 
   SafeWebPage* page_;
   QString path_;
-  std::size_t whole_from_ = 0;
   const TextItems* items_ = nullptr;
-  PagePieces pieces_;
-  std::size_t next_ = 0;       // the next of pieces_.rest
-  bool in_flight_ = false;     // a piece is being added
-  bool first_loaded_ = false;  // the first page has loaded and can take pieces
-  unsigned generation_ = 0;    // callbacks of a stopped adding are ignored
+  PageParts parts_;
+  std::size_t first_bytes_ = 0;
+  bool first_loaded_ = false;        // the first page has loaded
+  bool ready_ = false;               // its script is in
+  bool busy_ = false;                // a question or an answer is with the page
+  bool ask_again_ = false;           // the page scrolled meanwhile
+  std::function<void()> near_done_;  // a BringNear waiting for its turn
+  std::size_t near_ = 0;
+  bool near_waiting_ = false;
+  unsigned generation_ = 0;  // callbacks of a stopped page are ignored
 };
 
 }  // namespace orvex

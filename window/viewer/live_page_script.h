@@ -1,13 +1,16 @@
-// The live page's script (window/viewer/scripts/live_page.js), called with
-// the page's charset: it keeps orvexAddPiece() and orvexPiecesDone() in the
-// page's program world.
+// The view's page script (window/viewer/scripts/live_page.js), called with
+// the page's charset and each conversation's size in bytes (none for a page
+// shown whole): it keeps orvexView in the page's program world.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
 
+#include <cstddef>
+#include <vector>
+
 namespace orvex {
 
-QString LivePageScript(const QByteArray& charset);
+QString LivePageScript(const QByteArray& charset, const std::vector<std::size_t>& sizes = {});
 
 }  // namespace orvex

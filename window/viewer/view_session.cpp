@@ -78,7 +78,8 @@ bool ViewSession::Show(const std::vector<std::string>& paths, RenderSettings set
     if (not_written) std::rethrow_exception(not_written);
     if (!page_file) return;  // the walk could not start its writer: its error goes on
     last_page_path_ = page_path;
-    emit pageWritten(page_path, &html_buffer_, SplitIntoItems(theme.file_header).size());
+    emit pageWritten(page_path, &html_buffer_, SplitIntoItems(theme.file_header).size(),
+                     &text_buffer_);
     ++view_page_counter_;
   };
   return runner.Execute({display, n, n > 20}, work, finish);

@@ -76,8 +76,9 @@ class ViewSession : public QObject {
   void started();
   // The view's page is written to `path`, `items` (the html buffer, which
   // stays as it is until the next view starts) holding it; `header_items`:
-  // its file header's items.
-  void pageWritten(const QString& path, const TextItems* items, std::size_t header_items);
+  // its file header's items; `transcripts`: the text buffer.
+  void pageWritten(const QString& path, const TextItems* items, std::size_t header_items,
+                   const TextItems* transcripts);
   // A view has ended, written or not: its counts are those to show.
   void countersChanged(const MessageCounters& counters);
 

@@ -15,9 +15,11 @@
 #include "qt_platform/qt_text.h"
 #include "widgets/wrapping_row.h"
 #include "window/panel_parts.h"
+#include "window/viewer/find_bar.h"
 #include "window/viewer/live_page.h"
 #include "window/viewer/page_focus.h"
 #include "window/viewer/safe_web_page.h"
+#include "window/viewer/view_finder.h"
 #include "ylogs/render/theme.h"
 #include "ylogs/views/page_pieces.h"
 
@@ -60,10 +62,16 @@ ViewerPanel::ViewerPanel(QWidget* parent) : QFrame(parent) {
   fr->addWidget(group({theme_label, cbxTheme}));
   fr->addWidget(group({ckBold, ckFonts, ckSmilies, btnRaw}));
   bc->addWidget(panFormat);
+  find_bar_ = new FindBar(this);
+  bc->addWidget(find_bar_);
   WebBrowser = new QWebEngineView(this);
   web_page = new SafeWebPage(WebBrowser);
   WebBrowser->setPage(web_page);
   live_page_ = new LivePage(web_page);
+  finder_ = new ViewFinder(web_page, live_page_);
+  connect(find_bar_, &FindBar::findRequested, finder_, &ViewFinder::Find);
+  connect(find_bar_, &FindBar::closed, finder_, &ViewFinder::Reset);
+  connect(finder_, &ViewFinder::found, find_bar_, &FindBar::ShowFound);
   connect(WebBrowser, &QWebEngineView::printFinished, this, &ViewerPanel::printed);
   connect(web_page, &QWebEnginePage::pdfPrintingFinished, this, &ViewerPanel::pdfPrinted);
   WebBrowser->setContextMenuPolicy(Qt::NoContextMenu);
@@ -125,14 +133,14 @@ std::optional<std::string> ViewerPanel::chosen_theme() const {
   return ToFileName(cbxTheme->currentText());
 }
 
-void ViewerPanel::ShowPage(const QString& path, const TextItems* items, std::size_t header_items) {
+void ViewerPanel::ShowPage(const QString& path, const TextItems* items, std::size_t header_items,
+                           const TextItems* transcripts) {
+  finder_->SetTranscripts(transcripts);
   std::size_t bytes = 0;
   for (const std::string& item : *items) bytes += item.size() + 2;
   if (bytes >= piece_sizes_.from) {
-    if (std::optional<PagePieces> pieces =
-            CutIntoPieces(*items, header_items, piece_sizes_.first, piece_sizes_.piece)) {
-      // Where pieces pay, one load of the rest pays too.
-      live_page_->Start(path, items, std::move(*pieces), piece_sizes_.from);
+    if (const std::optional<PageParts> parts = SplitIntoParts(*items, header_items)) {
+      live_page_->Start(path, items, *parts, piece_sizes_.first);
       return;
     }
   }
@@ -141,6 +149,17 @@ void ViewerPanel::ShowPage(const QString& path, const TextItems* items, std::siz
 
 void ViewerPanel::StopPage() {
   live_page_->Stop();
+  finder_->Reset();
+  finder_->SetTranscripts(nullptr);
+}
+
+void ViewerPanel::OpenFindBar() {
+  find_bar_->Open();
+}
+
+void ViewerPanel::FindAgain(bool forward) {
+  if (find_bar_->isHidden() || find_bar_->text().isEmpty()) return OpenFindBar();
+  finder_->Find(find_bar_->text(), forward);
 }
 
 void ViewerPanel::CompletePage() {

@@ -25,21 +25,22 @@ class QWebEngineView;
 
 namespace orvex {
 
+class FindBar;
 class LivePage;
 class SafeWebPage;
+class ViewFinder;
 
 class ViewerPanel : public QFrame {
   Q_OBJECT
 
  public:
-  // Where a long view's page is cut (bytes): a page of `from` or more is
-  // shown in pieces, the first of about `first`, the others of about
-  // `piece`. Below 8 MB (about 1,500 conversations) one page loads in under
-  // a second; 1 MB pieces keep each step of the browser short.
+  // Where a long view's page is kept light (bytes): a page of `from` or
+  // more holds only the conversations near the screen, and its first page
+  // those of the first `first` bytes. A page of 1 MB (about 200
+  // conversations) loads whole as fast as its first screen in parts.
   struct PieceSizes {
-    std::size_t from = 8 << 20;
-    std::size_t first = 256 << 10;  // the first screens
-    std::size_t piece = 1 << 20;
+    std::size_t from = 1 << 20;
+    std::size_t first = 96 << 10;  // the first screens
   };
 
   explicit ViewerPanel(QWidget* parent);
@@ -53,12 +54,17 @@ class ViewerPanel : public QFrame {
   // The theme box's entry; none when no entry is selected.
   std::optional<std::string> chosen_theme() const;
 
-  // Shows the page just written to `path`, which `items` hold (they stay as
-  // they are until StopPage): a long one in pieces, live from its first
-  // screen; `header_items`: its file header's items.
-  void ShowPage(const QString& path, const TextItems* items, std::size_t header_items);
-  // A new view starts: the pieces of the last one stop at once.
+  // Shows the page just written to `path`, which `items` hold, and whose
+  // conversations' transcripts `transcripts` hold (both stay as they are
+  // until StopPage): a long one kept light; `header_items`: its file
+  // header's items.
+  void ShowPage(const QString& path, const TextItems* items, std::size_t header_items,
+                const TextItems* transcripts);
+  // A new view starts: the last one's page stops at once, and its find.
   void StopPage();
+  // Opens the find bar; finds its text again, forward or back.
+  void OpenFindBar();
+  void FindAgain(bool forward);
   // Waits until the page shows the whole view (printing takes it all).
   void CompletePage();
   // A long view's page while its pieces go in.
@@ -106,6 +112,8 @@ class ViewerPanel : public QFrame {
   QWebEngineView* WebBrowser = nullptr;
   SafeWebPage* web_page = nullptr;
   LivePage* live_page_ = nullptr;
+  FindBar* find_bar_ = nullptr;
+  ViewFinder* finder_ = nullptr;
   PieceSizes piece_sizes_;
 };
 
