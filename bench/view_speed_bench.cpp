@@ -2,8 +2,8 @@
 // messages" on 10, 100 and 1,000 conversations of 25 messages, with each
 // shipped theme, timed from the click to
 //   written  the page written and handed to the view (the click returns),
-//   loaded   the whole page in the view: its loadFinished, or for a long
-//            view shown in pieces, the last piece in,
+//   loaded   the page in the view: its loadFinished, or for a long view
+//            kept light, its script in (it can be scrolled anywhere),
 //   scrollable  a scroll of a wheel's turn (one every 20 ms from the page
 //            handed to the view, by a script of the bench's own) has moved
 //            the live page, and the middle of the screen shows text,
@@ -12,6 +12,11 @@
 //            blank frame of one colour,
 //   fcp      the page's own first-contentful-paint (performance timeline,
 //            read in a script world of the bench's own after the load).
+// Then, from the page as it stands,
+//   end      End (the page scrolled to its bottom) until the last
+//            conversation's last words are in the page, at its bottom,
+//   find     Return in the find bar, for those words, with the page at its
+//            top again, until they are marked on screen.
 // During each view a 5 ms timer records the longest gap in the window's event
 // handling, and the window's and its browser processes' peak resident memory
 // is summed. Rounds alternate the order of the cases; medians are printed, one
@@ -42,6 +47,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImage>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
@@ -136,7 +142,14 @@ double PeakMemoryMb() {
 
 struct Sample {
   double written = 0, loaded = 0, first = -1, fcp = -1, gap = 0, memory = 0, scrollable = -1;
+  double end = -1, find = -1;
 };
+
+// A word that only the last message of the last conversation of each size
+// says, for the find.
+std::string LastWord(int n) {
+  return "zyxlast" + std::to_string(n);
+}
 
 class ViewSpeed : public WindowTest {
  protected:
@@ -168,9 +181,12 @@ class ViewSpeed : public WindowTest {
       for (int i = 0; i < n; ++i) {
         char day[16];
         std::snprintf(day, sizeof day, "%04d%02d%02d", 2005 + i / 336, i / 28 % 12 + 1, i % 28 + 1);
+        std::vector<testing::RecordToWrite> records =
+            bench::SampleRecords(kMessagesPerFile, static_cast<unsigned>(i));
+        if (i == n - 1) records.back().text = "the end, " + LastWord(n);
         WriteBytes(
             ProfilesFolder() + "user1/Archive/Messages/pal" + size + "/" + day + "-user1.dat",
-            bench::SampleArchive(kMessagesPerFile, static_cast<unsigned>(i)));
+            testing::EncodeArchive(records, bench::kSampleKey));
       }
     }
   }
@@ -217,9 +233,59 @@ class ViewSpeed : public WindowTest {
     LoadAndSettle(w, [&] { ChooseTheme(w, theme); });
     EXPECT_EQ(Ui(w).cbxTheme->currentText().toStdString(), theme);
     EXPECT_EQ(w.list().model().rowCount(), n);
-    return TimeView(
+    Sample s = TimeView(
         w, [&] { Choose(Ui(w).popMessage, "Select all messages"); },
         theme + "-" + std::to_string(n));
+    TimeEndAndFind(w, LastWord(n), s);
+    return s;
+  }
+
+  // Asks `script` of the page every 20 ms until it answers true; the time
+  // from the start in ms (-1: not within 60 s).
+  static double Until(TfrmMain& w, const QElapsedTimer& clock, const QString& script) {
+    for (;;) {
+      QEventLoop answer;
+      bool yes = false;
+      Ui(w).web_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                                    [&](const QVariant& v) {
+                                      yes = v.toBool();
+                                      answer.quit();
+                                    });
+      QTimer::singleShot(5000, &answer, &QEventLoop::quit);
+      answer.exec();
+      const double at = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+      if (yes) return at;
+      if (at > 60000) return -1;
+      QTest::qWait(20);
+    }
+  }
+
+  // end: from End (a script scrolls to the page's bottom, as the key does)
+  // until the last conversation's last words are in the page at its bottom;
+  // find: from Return in the find bar, with the page at its top again, until
+  // those words are marked on screen.
+  static void TimeEndAndFind(TfrmMain& w, const std::string& word, Sample& s) {
+    const QString said = QString::fromStdString(word);
+    QElapsedTimer clock;
+    clock.start();
+    Ui(w).web_page->runJavaScript("scrollTo(0, document.documentElement.scrollHeight)",
+                                  QWebEngineScript::ApplicationWorld);
+    s.end = Until(w, clock,
+                  "document.body.innerText.includes('" + said +
+                      "')&&scrollY+innerHeight>=document.documentElement.scrollHeight-2");
+    Ui(w).web_page->runJavaScript("scrollTo(0, 0)", QWebEngineScript::ApplicationWorld);
+    QTest::qWait(500);
+    Choose(Ui(w).popMessage, "Find in view...");
+    auto* find = w.findChild<QLineEdit*>("edFind");
+    find->setText(said);
+    clock.restart();
+    QTest::keyClick(find, Qt::Key_Return);
+    s.find = Until(w, clock,
+                   "(function(){var g=getSelection();if(!g.rangeCount)return false;"
+                   "var r=g.getRangeAt(0),b=r.getBoundingClientRect();return r.toString()==='" +
+                       said + "'&&b.top>=0&&b.bottom<=innerHeight;})()");
+    Ui(w).web_page->runJavaScript("getSelection().removeAllRanges()",
+                                  QWebEngineScript::ApplicationWorld);
   }
 
   // Times `action`, which hands a new page to the view, against the page the
@@ -304,7 +370,8 @@ class ViewSpeed : public WindowTest {
     const auto c = QObject::connect(Ui(w).web_page, &QWebEnginePage::loadFinished, &loop, [&] {
       if (!pieces) whole();
     });
-    const auto c2 = QObject::connect(w.findChild<ViewerPanel*>("PanBottom")->live_page(), &LivePage::completed, &loop, whole);
+    const auto c2 = QObject::connect(w.findChild<ViewerPanel*>("PanBottom")->live_page(),
+                                     &LivePage::completed, &loop, whole);
     // Every 20 ms a script of the bench's own scrolls the page as a wheel's
     // turn does (120 px) and tells whether it moved and the middle of the
     // screen shows text. (Wheel events sent to the view's widget offscreen
@@ -450,9 +517,9 @@ TEST_F(ViewSpeed, FirstScreenLoadAndResponsiveness) {
       samples[{theme, n}].push_back(s);
       std::printf(
           "round %d %-16s %5d: written %7.1f  first %7.1f  fcp %7.1f  loaded %7.1f  "
-          "gap %6.1f ms  memory %6.0f MB  scrollable %7.1f\n",
+          "gap %6.1f ms  memory %6.0f MB  scrollable %7.1f  end %7.1f  find %7.1f\n",
           round + 1, theme.c_str(), n, s.written, s.first, s.fcp, s.loaded, s.gap, s.memory,
-          s.scrollable);
+          s.scrollable, s.end, s.find);
       if (n == largest && theme.rfind("before-", 0) != 0)
         companion[theme].push_back(TimeCompanion(theme, n));
       std::fflush(stdout);
@@ -462,7 +529,8 @@ TEST_F(ViewSpeed, FirstScreenLoadAndResponsiveness) {
               kMessagesPerFile);
   // Per size, over this build's themes (not the "before-" ones).
   std::map<int, std::vector<double>> first_by_size, browser_by_size, loaded_by_size,
-      before_loaded_by_size, written_by_size, memory_by_size, pause_by_size, scrollable_by_size;
+      before_loaded_by_size, written_by_size, memory_by_size, pause_by_size, scrollable_by_size,
+      end_by_size, find_by_size;
   double longest_pause = 0;
   for (const auto& [key, list] : samples) {
     std::vector<double> written, first, fcp, loaded, gap, memory, scrollable;
@@ -482,6 +550,8 @@ TEST_F(ViewSpeed, FirstScreenLoadAndResponsiveness) {
         pause_by_size[key.second].push_back(s.gap);
         first_by_size[key.second].push_back(s.first);
         scrollable_by_size[key.second].push_back(s.scrollable);
+        end_by_size[key.second].push_back(s.end);
+        find_by_size[key.second].push_back(s.find);
         browser_by_size[key.second].push_back(s.first - s.written);
         longest_pause = std::max(longest_pause, s.gap);
       }
@@ -504,10 +574,11 @@ TEST_F(ViewSpeed, FirstScreenLoadAndResponsiveness) {
     const std::vector<double>& pauses = pause_by_size[n];
     std::printf(
         "whole history: %d conversations written %.0f ms, first screen %.0f ms, scrollable %.0f "
-        "ms, loaded %.0f ms, longest pause %.0f ms, peak memory %.0f MB\n",
+        "ms, loaded %.0f ms, longest pause %.0f ms, peak memory %.0f MB, end %.0f ms, find %.0f "
+        "ms\n",
         n, Median(written_by_size[n]), Median(first_by_size[n]), Median(scrollable_by_size[n]),
         Median(loaded_by_size[n]), *std::max_element(pauses.begin(), pauses.end()),
-        Median(memory_by_size[n]));
+        Median(memory_by_size[n]), Median(end_by_size[n]), Median(find_by_size[n]));
     std::vector<double> cli;
     for (const auto& [theme, times] : companion) cli.insert(cli.end(), times.begin(), times.end());
     std::printf(

@@ -320,6 +320,29 @@ To choose the folder that holds them, click the &quot;...&quot; button beside th
     </message>
 </context>
 <context>
+    <name>orvex::FindBar</name>
+    <message>
+        <source>Find in view</source>
+        <translation>البحث في العرض</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>السابق</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>التالي</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>غير موجود</translation>
+    </message>
+</context>
+<context>
     <name>orvex::ListPanel</name>
     <message>
         <source>Search</source>
@@ -588,6 +611,18 @@ To choose the folder that holds them, click the &quot;...&quot; button beside th
     <message>
         <source>Opens a menu</source>
         <translation>يفتح قائمة</translation>
+    </message>
+    <message>
+        <source>Find in view...</source>
+        <translation>البحث في العرض...</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>البحث عن التالي</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>البحث عن السابق</translation>
     </message>
 </context>
 <context>

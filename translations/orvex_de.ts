@@ -320,6 +320,29 @@ Um den Ordner auszuwählen, der sie enthält, klicken Sie auf die Schaltfläche 
     </message>
 </context>
 <context>
+    <name>orvex::FindBar</name>
+    <message>
+        <source>Find in view</source>
+        <translation>In der Ansicht suchen</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+</context>
+<context>
     <name>orvex::ListPanel</name>
     <message>
         <source>Search</source>
@@ -588,6 +611,18 @@ Um den Ordner auszuwählen, der sie enthält, klicken Sie auf die Schaltfläche 
     <message>
         <source>Opens a menu</source>
         <translation>Öffnet ein Menü</translation>
+    </message>
+    <message>
+        <source>Find in view...</source>
+        <translation>In der Ansicht suchen...</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>Rückwärts suchen</translation>
     </message>
 </context>
 <context>

@@ -320,6 +320,29 @@ Para elegir la carpeta que los contiene, haga clic en el botón &quot;...&quot; 
     </message>
 </context>
 <context>
+    <name>orvex::FindBar</name>
+    <message>
+        <source>Find in view</source>
+        <translation>Buscar en la vista</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+</context>
+<context>
     <name>orvex::ListPanel</name>
     <message>
         <source>Search</source>
@@ -588,6 +611,18 @@ Para elegir la carpeta que los contiene, haga clic en el botón &quot;...&quot; 
     <message>
         <source>Opens a menu</source>
         <translation>Abre un menú</translation>
+    </message>
+    <message>
+        <source>Find in view...</source>
+        <translation>Buscar en la vista...</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Buscar siguiente</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>Buscar anterior</translation>
     </message>
 </context>
 <context>

@@ -320,6 +320,29 @@ Pour choisir le dossier qui les contient, cliquez sur le bouton &quot;...&quot; 
     </message>
 </context>
 <context>
+    <name>orvex::FindBar</name>
+    <message>
+        <source>Find in view</source>
+        <translation>Rechercher dans la vue</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+</context>
+<context>
     <name>orvex::ListPanel</name>
     <message>
         <source>Search</source>
@@ -588,6 +611,18 @@ Pour choisir le dossier qui les contient, cliquez sur le bouton &quot;...&quot; 
     <message>
         <source>Opens a menu</source>
         <translation>Ouvre un menu</translation>
+    </message>
+    <message>
+        <source>Find in view...</source>
+        <translation>Rechercher dans la vue...</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Rechercher le suivant</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>Rechercher le précédent</translation>
     </message>
 </context>
 <context>

@@ -320,6 +320,29 @@ Para escolher a pasta que os contém, clique no botão &quot;...&quot; ao lado d
     </message>
 </context>
 <context>
+    <name>orvex::FindBar</name>
+    <message>
+        <source>Find in view</source>
+        <translation>Localizar na visualização</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próximo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Não encontrado</translation>
+    </message>
+</context>
+<context>
     <name>orvex::ListPanel</name>
     <message>
         <source>Search</source>
@@ -588,6 +611,18 @@ Para escolher a pasta que os contém, clique no botão &quot;...&quot; ao lado d
     <message>
         <source>Opens a menu</source>
         <translation>Abre um menu</translation>
+    </message>
+    <message>
+        <source>Find in view...</source>
+        <translation>Localizar na visualização...</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Localizar próximo</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>Localizar anterior</translation>
     </message>
 </context>
 <context>

@@ -320,6 +320,29 @@ To choose the folder that holds them, click the &quot;...&quot; button beside th
     </message>
 </context>
 <context>
+    <name>orvex::FindBar</name>
+    <message>
+        <source>Find in view</source>
+        <translation>Найти в просмотре</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Далее</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Не найдено</translation>
+    </message>
+</context>
+<context>
     <name>orvex::ListPanel</name>
     <message>
         <source>Search</source>
@@ -588,6 +611,18 @@ To choose the folder that holds them, click the &quot;...&quot; button beside th
     <message>
         <source>Opens a menu</source>
         <translation>Открывает меню</translation>
+    </message>
+    <message>
+        <source>Find in view...</source>
+        <translation>Найти в просмотре...</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Найти далее</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>Найти ранее</translation>
     </message>
 </context>
 <context>

@@ -320,6 +320,29 @@ To choose the folder that holds them, click the &quot;...&quot; button beside th
     </message>
 </context>
 <context>
+    <name>orvex::FindBar</name>
+    <message>
+        <source>Find in view</source>
+        <translation>在视图中查找</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一个</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一个</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>未找到</translation>
+    </message>
+</context>
+<context>
     <name>orvex::ListPanel</name>
     <message>
         <source>Search</source>
@@ -588,6 +611,18 @@ To choose the folder that holds them, click the &quot;...&quot; button beside th
     <message>
         <source>Opens a menu</source>
         <translation>打开菜单</translation>
+    </message>
+    <message>
+        <source>Find in view...</source>
+        <translation>在视图中查找...</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>查找下一个</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>查找上一个</translation>
     </message>
 </context>
 <context>

@@ -143,7 +143,7 @@ TEST_F(ShellWindowTest, MenusHoldTheirItemsInOrder) {
   EXPECT_EQ(Captions(Ui(w).popView).join("|"), "Format toolbar|Statistics|Message viewer");
   EXPECT_EQ(Captions(Ui(w).popMessage).join("|"),
             "Add to favorites|-|Copy to clipboard|Copy html code to clipboard|-|Delete|"
-            "Show in Explorer|-|Select all messages");
+            "Show in Explorer|-|Select all messages|-|Find in view...");
   EXPECT_EQ(Captions(Ui(w).popHelp).join("|"),
             "Help|Homepage|Forum|Suggestions and bugs reports|-|About...");
   EXPECT_EQ(Captions(Ui(w).PopupMenu1).join("|"),
