@@ -40,7 +40,7 @@ class ViewerPanel : public QFrame {
   // conversations) loads whole as fast as its first screen in parts.
   struct PieceSizes {
     std::size_t from = 1 << 20;
-    std::size_t first = 96 << 10;  // the first screens
+    std::size_t first = 32 << 10;  // the first screens
   };
 
   explicit ViewerPanel(QWidget* parent);
