@@ -27,9 +27,17 @@ void LivePage::Start(const QString& path, const TextItems* items, PageParts part
   path_ = path;
   items_ = items;
   parts_ = parts;
-  first_bytes_ = first_bytes;
+  // The first screens come with the page, each conversation after a comment
+  // that tells the script where it starts.
   std::string first = ItemBytes(*items_, {0, parts_.header_items});
-  first += kPiecesMarker;  // directly before the footer, where the conversations go
+  shown_ = 0;
+  for (std::size_t bytes = 0; shown_ < parts_.conversations && bytes < first_bytes; ++shown_) {
+    const std::string conversation = ItemBytes(*items_, parts_.conversation(shown_));
+    bytes += conversation.size();
+    first += kConversationMarker;
+    first += conversation;
+  }
+  first += kPiecesMarker;  // directly before the footer, where the others go
   first += ItemBytes(*items_, {parts_.footer(), parts_.footer() + 1});
   page_->LoadProgramPage(path, QByteArray(first.data(), static_cast<qsizetype>(first.size())));
 }
@@ -49,22 +57,15 @@ void LivePage::FirstPageLoaded(bool ok) {
   if (!items_ || first_loaded_ || !ok) return;
   first_loaded_ = true;
   std::vector<std::size_t> sizes(parts_.conversations);
-  std::size_t bytes = 0, shown = 0;
   for (std::size_t i = 0; i < parts_.conversations; ++i) {
     const auto [begin, end] = parts_.conversation(i);
     for (std::size_t item = begin; item < end; ++item) sizes[i] += (*items_)[item].size() + 2;
-    if (bytes < first_bytes_) {
-      bytes += sizes[i];
-      shown = i + 1;
-    }
   }
-  // The first screens go in with the script: [first, last, those to add...].
-  QVariantList first{0, static_cast<qulonglong>(shown)};
-  for (std::size_t i = 0; i < shown; ++i) first.append(static_cast<qulonglong>(i));
   const unsigned generation = generation_;
   busy_ = true;
-  page_->runJavaScript(LivePageScript(page_->charset(), sizes), QWebEngineScript::ApplicationWorld,
-                       [this, generation, first](const QVariant& installed) {
+  page_->runJavaScript(LivePageScript(page_->charset(), sizes, shown_),
+                       QWebEngineScript::ApplicationWorld,
+                       [this, generation](const QVariant& installed) {
                          if (generation != generation_) return;
                          if (!installed.toBool()) {
                            // No marker (a message's open comment took it in):
@@ -75,8 +76,9 @@ void LivePage::FirstPageLoaded(bool ok) {
                            return;
                          }
                          ready_ = true;
+                         busy_ = false;
                          emit completed();
-                         Give(first, nullptr);
+                         Ask();
                        });
 }
 

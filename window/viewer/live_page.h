@@ -65,7 +65,7 @@ class LivePage : public QObject {
   QString path_;
   const TextItems* items_ = nullptr;
   PageParts parts_;
-  std::size_t first_bytes_ = 0;
+  std::size_t shown_ = 0;            // conversations the first page holds
   bool first_loaded_ = false;        // the first page has loaded
   bool ready_ = false;               // its script is in
   bool busy_ = false;                // a question or an answer is with the page

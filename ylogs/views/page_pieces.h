@@ -27,6 +27,8 @@ struct PageParts {
 // The comment the first page holds where the conversations go; no
 // conversation holds it.
 inline constexpr char kPiecesMarker[] = "<!--orvex-pieces-->";
+// The comment before each conversation of the first page.
+inline constexpr char kConversationMarker[] = "<!--orvex-c-->";
 
 // The parts of a view page of `header_items` header items, three items per
 // conversation and a footer item. None when the page is not laid out so, or

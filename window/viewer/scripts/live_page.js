@@ -5,12 +5,13 @@
 // conversations near the screen are in it; the others stand in as two
 // blocks, one above and one below them, of their measured (or, until
 // measured, estimated) heights, so that the scroll bar, End, Page Down and a
-// drag behave as on the whole page. Such a page is the file header, a marker
-// where the conversations go and the file footer; the program asks wanted()
+// drag behave as on the whole page. Such a page is the file header, its
+// first conversations each after a comment of its own, a marker where the
+// others go and the file footer; the program asks wanted()
 // whenever the page scrolls or changes size and hands the conversations it
 // names to show(), as the page file holds them (base64). True: the page has
 // the marker.
-(function (charset, sizes) {
+(function (charset, sizes, shown) {
   const nodes = new Map(); // conversation -> [first node, last node]
   function nodesOf(i) {
     const [first, last] = nodes.get(i);
@@ -115,11 +116,17 @@
 
   const iterator = document.createNodeIterator(document, NodeFilter.SHOW_COMMENT);
   let marker = null;
+  const starts = []; // where each conversation of the first page starts
   for (let n = iterator.nextNode(); n; n = iterator.nextNode()) {
     if (n.data === 'orvex-pieces') marker = n;
+    else if (n.data === 'orvex-c') starts.push(n);
   }
   if (!marker) return false;
   const parent = marker.parentNode;
+  const firsts = starts.filter((n) => n.parentNode === parent);
+  // A message's open tag or comment took a conversation in: not laid out
+  // as the page needs.
+  if (firsts.length !== (shown || 0)) return false;
   const decoder = new TextDecoder(charset, { ignoreBOM: true });
   const count = sizes.length;
   const heights = new Float64Array(count);
@@ -133,17 +140,17 @@
   const kScreens = 1;
   const kMost = 400;
 
-  function block() {
+  function block(before) {
     const table = /^(TABLE|TBODY|THEAD|TFOOT)$/.test(parent.nodeName);
     const e = document.createElement(table ? 'tr' : 'div');
     e.setAttribute('aria-hidden', 'true');
     e.style.cssText = (table ? '' : 'display:block;') +
       'margin:0;padding:0;border:0;height:0;overflow-anchor:none;';
-    parent.insertBefore(e, marker);
+    parent.insertBefore(e, before);
     return e;
   }
-  const above = block();
-  const below = block();
+  const above = block(firsts.length ? firsts[0] : marker);
+  const below = block(marker);
 
   function height(i) {
     if (measured[i]) return heights[i];
@@ -212,6 +219,17 @@
       return null;
     return [first, last].concat(missing);
   }
+
+  // The first page's conversations, each from where its comment was.
+  firsts.forEach((comment, i) => {
+    firsts[i] = document.createTextNode('');
+    comment.replaceWith(firsts[i]);
+  });
+  firsts.forEach((first, i) =>
+    nodes.set(i, [first, (i + 1 < firsts.length ? firsts[i + 1] : below).previousSibling]));
+  end = firsts.length;
+  measure();
+  place();
 
   Object.assign(window.orvexView, {
     // The conversations the screen needs, or null (see ask()).
