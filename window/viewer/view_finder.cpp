@@ -80,14 +80,15 @@ void ViewFinder::Mark(long conversation, int place, const std::function<void(int
 
 void ViewFinder::FindInWholePage(bool forward) {
   const int wanted = forward ? place_ + 1 : place_ - 1;
-  Mark(-1, wanted < 0 ? -1 : wanted, [this, forward, wanted](int places) {
+  Mark(-1, wanted < 0 ? -1 : wanted, [this, wanted](int places) {
     if (places == 0) return Ended(false);
-    if (wanted >= 0 && wanted < places) {
-      place_ = wanted;
+    if (wanted < places) {
+      // Before the first place the script marked the last (-1).
+      place_ = wanted < 0 ? places - 1 : wanted;
       return Ended(true);
     }
-    // Past the last place (or before the first): round to the other end.
-    place_ = forward ? 0 : places - 1;
+    // Past the last place: round to the first.
+    place_ = 0;
     Mark(-1, place_, [this](int) { Ended(true); });
   });
 }
