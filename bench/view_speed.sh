@@ -5,6 +5,7 @@
 # the view's loadFinished, and the longest pause in the window's event handling.
 #
 #   bench/view_speed.sh BIN_DIR [--baseline OTHER_BIN_DIR] [--rounds N] [--sizes LIST]
+#                       [--platform NAME]
 #
 # BIN_DIR is a build's bin/ folder (orvex_view_bench and themes/ beside it);
 # nothing is built. With --baseline another build (for instance today's main)
@@ -18,7 +19,8 @@
 # "written, N conversations: window A ms, orvex-cli render of the same files B
 # ms, ratio R", and view: 1000 conversations first screen A ms, 10 conversations
 # B ms, ratio R. --sizes takes the selection sizes, e.g. 10,1000,30000
-# (default 10,100,1000).
+# (default 10,100,1000). --platform xcb times a real window instead of the
+# offscreen one (under xvfb-run: a window drawn through software OpenGL).
 set -euo pipefail
 
 bin=
@@ -30,7 +32,8 @@ while [[ $# -gt 0 ]]; do
     --baseline) baseline=$2; shift 2 ;;
     --rounds) rounds=$2; shift 2 ;;
     --sizes) sizes=$2; shift 2 ;;
-    -h|--help) sed -n '2,20p' "$0"; exit 0 ;;
+    --platform) export ORVEX_WINDOW_PLATFORM=$2; shift 2 ;;
+    -h|--help) sed -n '2,23p' "$0"; exit 0 ;;
     *) bin=$1; shift ;;
   esac
 done

@@ -16,9 +16,13 @@ namespace {
 class CountingWidget : public QWidget {
  public:
   int paints = 0;
+  int paint_ms = 0;  // what a paint costs
 
  protected:
-  void paintEvent(QPaintEvent*) override { ++paints; }
+  void paintEvent(QPaintEvent*) override {
+    ++paints;
+    QThread::msleep(paint_ms);
+  }
 };
 
 TEST(PaintThrottle, PaintsTheFirstStepThenOncePerIntervalAndNormallyAfterwards) {
@@ -49,6 +53,31 @@ TEST(PaintThrottle, PaintsTheFirstStepThenOncePerIntervalAndNormallyAfterwards) 
   const int after = w.paints;
   w.repaint();
   EXPECT_EQ(w.paints, after + 1);
+}
+
+TEST(PaintThrottle, HoldsADearPaintForFourTimesItsCost) {
+  // Through software OpenGL a window's paint costs tens of milliseconds: one
+  // per interval would leave the loop little time of its own.
+  CountingWidget w;
+  w.resize(100, 20);
+  w.show();
+  QCoreApplication::processEvents();
+  w.paints = 0;
+  w.paint_ms = 40;
+  QElapsedTimer loop;
+  loop.start();
+  {
+    PaintThrottle throttle(&w, 10);
+    while (!loop.hasExpired(1000)) {
+      throttle.Step();
+      w.update();
+      QCoreApplication::processEvents();
+    }
+  }
+  // Each paint holds the next for at least 160 ms after it: six or seven in
+  // a second; painting at every chance would give 20 or more.
+  EXPECT_GE(w.paints, 2);
+  EXPECT_LE(w.paints, 8);
 }
 
 }  // namespace
