@@ -208,6 +208,8 @@ void TfrmMain::ConnectHandlers() {
   // statistics as it ends.
   connect(session_, &ViewSession::started, PanBottom, &ViewerPanel::StopPage);
   connect(session_, &ViewSession::pageWritten, PanBottom, &ViewerPanel::ShowPage);
+  connect(session_, &ViewSession::pageGrowing, PanBottom, &ViewerPanel::GrowPage);
+  connect(session_, &ViewSession::pageNotWritten, PanBottom, &ViewerPanel::DropPage);
   connect(session_, &ViewSession::countersChanged, panStats, &StatisticsPanel::ShowCounters);
 }
 

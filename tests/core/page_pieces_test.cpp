@@ -45,5 +45,31 @@ TEST(PageParts, NoneForAPageNotLaidOutInConversationsOrOfOne) {
   EXPECT_FALSE(SplitIntoParts(TextItems{}, 1));
 }
 
+TEST(FirstPageSoFar, WaitsForTheFirstBytesThenShowsThemIfThePageWillBeLong) {
+  // Conversations of 108 bytes (a body of 100, a header and a footer, each
+  // item with its line end): the first page takes those that reach 300
+  // bytes, three; a page of 10 will be about 1,090 bytes.
+  const TextItems whole = Page(1, std::vector<std::size_t>(10, 100));
+  const std::string footer = "footer";
+  const std::string first_of_whole =
+      MakeFirstPage(whole, *SplitIntoParts(whole, 1), 10, 300, footer).bytes;
+  struct Case {
+    std::size_t done;
+    std::size_t long_bytes;
+    std::optional<std::size_t> shown;  // none: not yet
+  };
+  for (const Case& c :
+       std::vector<Case>{{2, 1000, std::nullopt}, {3, 1000, 3}, {5, 1000, 3}, {3, 2000, 0}}) {
+    TextItems so_far(whole.begin(), whole.begin() + 1 + 3 * c.done);
+    so_far.push_back("<");  // a file that failed leaves its header alone
+    const std::optional<FirstPage> first =
+        FirstPageSoFar({&so_far, 1, c.done, 10, &footer}, c.long_bytes, 300);
+    ASSERT_EQ(first.has_value(), c.shown.has_value()) << c.done;
+    if (!first) continue;
+    EXPECT_EQ(first->shown, *c.shown) << c.done;
+    if (first->shown) EXPECT_EQ(first->bytes, first_of_whole) << c.done;
+  }
+}
+
 }  // namespace
 }  // namespace orvex

@@ -39,17 +39,31 @@ class LivePageTest : public WindowTest {
       AddArchive("bob", "alice", day, texts);
     }
     AddArchive("bob", "carol", "20060101", {"only carol"});
+    // A message that opens a comment and never closes it takes in what
+    // follows it, the first page's own comments too.
+    for (int c = 1; c <= 8; ++c)
+      AddArchive("bob", "dave", "200701" + std::to_string(10 + c),
+                 {c == 1 ? "<!-- never closed" : std::string(600, 'd'), LastWords(100 + c)});
   }
 
   void Configure(FrmMainEnvironment& env) override { env.save_dialogs = &save_dialogs; }
 
-  // The whole history of alice, kept light from a few kilobytes on.
-  TfrmMain& StartLongView() {
+  // The whole history of a contact, kept light from a few kilobytes on;
+  // counts the page's loads and whether it showed before its last file was
+  // read.
+  TfrmMain& StartLongView(const char* contact = "alice") {
     TfrmMain& w = Start();
     w.resize(1000, 700);
     w.show();
-    w.findChild<ViewerPanel*>("PanBottom")->SetPieceSizes({4096, 4096});
-    SelectNode(w, "alice");
+    Panel(w)->SetPieceSizes({4096, 4096});
+    QObject::connect(&w.view(), &ViewSession::pageGrowing, &w,
+                     [&](const QString&, const PageSoFar& page) {
+                       if (page.files_done < page.files_total)
+                         shown_early = shown_early || Panel(w)->live_page()->growing();
+                     });
+    QObject::connect(Panel(w)->findChild<SafeWebPage*>(), &QWebEnginePage::loadStarted, &w,
+                     [&] { ++loads; });
+    SelectNode(w, contact);
     EXPECT_TRUE(LoadAndWait(w, [&] { Choose(Ui(w).popMessage, "Select all messages"); }));
     return w;
   }
@@ -58,11 +72,16 @@ class LivePageTest : public WindowTest {
   static bool Live(const TfrmMain& w) { return Panel(w)->live_page()->live(); }
 
   RecordingSaveDialogs save_dialogs;
+  bool shown_early = false;
+  int loads = 0;
 };
 
 TEST_F(LivePageTest, HoldsWhatIsNearReachesTheEndFindsAndSavesAndPrintsWhole) {
   TfrmMain& w = StartLongView();
   ASSERT_TRUE(WaitFor([&] { return Live(w) && Panel(w)->live_page()->ready(); }));
+  // The first screens showed while the files were read, and stayed.
+  EXPECT_TRUE(shown_early);
+  EXPECT_EQ(loads, 1);
   const auto text = [&] {
     return RunScript(w, "document.body.innerText").toString().toStdString();
   };
@@ -139,6 +158,18 @@ TEST_F(LivePageTest, ANewSelectionStopsThePageAndShowsOnlyItself) {
     EXPECT_FALSE(text.contains("conversation")) << text.toStdString();
     QTest::qWait(300);  // no piece of the old view comes after
   }
+}
+
+TEST_F(LivePageTest, APageWhoseMessageOpensACommentLoadsWhole) {
+  // Its first page's comments are taken in, so the script cannot find its
+  // conversations: the page file loads whole, as a short view's does.
+  TfrmMain& w = StartLongView("dave");
+  ASSERT_TRUE(WaitFor([&] { return !Live(w) && loads == 2; }));
+  ASSERT_TRUE(WaitFor([&] {
+    return RunScript(w, "document.documentElement.outerHTML")
+        .toString()
+        .contains(QString::fromStdString(LastWords(108)));
+  }));
 }
 
 }  // namespace

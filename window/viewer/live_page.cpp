@@ -23,29 +23,49 @@ LivePage::LivePage(SafeWebPage* page) : QObject(page), page_(page) {
 
 void LivePage::Start(const QString& path, const TextItems* items, PageParts parts,
                      std::size_t first_bytes) {
+  const std::string& footer = (*items)[parts.footer()];
+  if (growing_ && path == path_ && footer == footer_ && shown_ <= parts.conversations) {
+    // The first page shows already: its script goes in once it has loaded.
+    growing_ = false;
+    items_ = items;
+    parts_ = parts;
+    if (first_loaded_) InstallScript();
+    return;
+  }
   Stop();
   path_ = path;
   items_ = items;
   parts_ = parts;
   // The first screens come with the page, each conversation after a comment
   // that tells the script where it starts.
-  std::string first = ItemBytes(*items_, {0, parts_.header_items});
-  shown_ = 0;
-  for (std::size_t bytes = 0; shown_ < parts_.conversations && bytes < first_bytes; ++shown_) {
-    const std::string conversation = ItemBytes(*items_, parts_.conversation(shown_));
-    bytes += conversation.size();
-    first += kConversationMarker;
-    first += conversation;
-  }
-  first += kPiecesMarker;  // directly before the footer, where the others go
-  first += ItemBytes(*items_, {parts_.footer(), parts_.footer() + 1});
-  page_->LoadProgramPage(path, QByteArray(first.data(), static_cast<qsizetype>(first.size())));
+  FirstPage first = MakeFirstPage(*items_, parts_, parts_.conversations, first_bytes, footer);
+  shown_ = first.shown;
+  page_->LoadProgramPage(
+      path, QByteArray(first.bytes.data(), static_cast<qsizetype>(first.bytes.size())));
+}
+
+void LivePage::Begin(const QString& path, FirstPage first, std::string footer) {
+  Stop();
+  path_ = path;
+  growing_ = true;
+  footer_ = std::move(footer);
+  shown_ = first.shown;
+  page_->LoadProgramPage(
+      path, QByteArray(first.bytes.data(), static_cast<qsizetype>(first.bytes.size())));
+}
+
+void LivePage::Drop() {
+  if (!growing_) return;
+  const QString path = path_;
+  Stop();
+  page_->LoadProgramPage(path, QByteArray("", 0));  // an empty page
 }
 
 void LivePage::Stop() {
-  const bool was_live = live();
+  const bool was_live = live() || growing_;
   ++generation_;
   items_ = nullptr;
+  growing_ = false;
   first_loaded_ = ready_ = busy_ = ask_again_ = near_waiting_ = false;
   near_done_ = nullptr;
   if (was_live) emit stopped();
@@ -54,8 +74,12 @@ void LivePage::Stop() {
 void LivePage::FirstPageLoaded(bool ok) {
   // A load that did not finish is not the first page's: the load of the page
   // before it, stopped by this one, reports so too.
-  if (!items_ || first_loaded_ || !ok) return;
+  if (!(items_ || growing_) || first_loaded_ || !ok) return;
   first_loaded_ = true;
+  if (items_) InstallScript();
+}
+
+void LivePage::InstallScript() {
   std::vector<std::size_t> sizes(parts_.conversations);
   for (std::size_t i = 0; i < parts_.conversations; ++i) {
     const auto [begin, end] = parts_.conversation(i);

@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 
 #include "ylogs/render/document.h"
 #include "ylogs/views/page_pieces.h"
@@ -31,8 +32,16 @@ class LivePage : public QObject {
 
   // Shows `items` (the page the file `path` holds, laid out as `parts`); the
   // first conversations go in with the first page, up to `first_bytes`. The
-  // items must stay as they are until the page stops.
+  // items must stay as they are until the page stops. A first page already
+  // shown for this page while its files were read (Begin) is kept.
   void Start(const QString& path, const TextItems* items, PageParts parts, std::size_t first_bytes);
+  // Shows the first page of the page the file `path` will hold while its
+  // files are still read; it scrolls once Start gives it the whole.
+  void Begin(const QString& path, FirstPage first, std::string footer);
+  // Whether a first page shown by Begin waits for its whole page.
+  bool growing() const { return growing_; }
+  // The page Begin showed was never written: it goes.
+  void Drop();
   // Stops at once: a new view starts.
   void Stop();
   // Whether the page shows a long view in parts.
@@ -56,6 +65,9 @@ class LivePage : public QObject {
 
  private:
   void FirstPageLoaded(bool ok);
+  // Puts the program's script in the first page, with every conversation's
+  // size.
+  void InstallScript();
   // Asks the page which conversations the screen needs and gives them.
   void Ask();
   void Give(const QVariant& wanted, std::function<void()> then);
@@ -66,6 +78,8 @@ class LivePage : public QObject {
   const TextItems* items_ = nullptr;
   PageParts parts_;
   std::size_t shown_ = 0;            // conversations the first page holds
+  bool growing_ = false;             // Begin's first page, its files still read
+  std::string footer_;               // the file footer Begin's first page ends with
   bool first_loaded_ = false;        // the first page has loaded
   bool ready_ = false;               // its script is in
   bool busy_ = false;                // a question or an answer is with the page

@@ -56,10 +56,17 @@ bool ViewSession::Show(const std::vector<std::string>& paths, RenderSettings set
   auto work = [&](LongActionRunner::Run& run) {
     emit started();  // the last view's page goes at once
     page_file.emplace(ToFileName(page_path), buffers.html);
+    // The footer as it will close the page, for its first screens.
+    TextItems end;
+    EndDocument(end, theme, today());
+    PageSoFar so_far{&buffers.html, SplitIntoItems(theme.file_header).size(), 0, paths.size(),
+                     &end.back()};
     BuildView(
         paths, theme, settings, render_, buffers,
         [&](std::size_t i) {
           page_file->Publish(buffers.html.size());
+          so_far.files_done = i + 1;
+          emit pageGrowing(page_path, so_far);
           return run.FileDone(static_cast<int>(i),
                               FilesDoneText(i, paths.size(), FilesDone::kProcessed));
         },
@@ -75,7 +82,10 @@ bool ViewSession::Show(const std::vector<std::string>& paths, RenderSettings set
     }
     html_buffer_ = std::move(buffers.html);
     text_buffer_ = std::move(buffers.text);
-    if (not_written) std::rethrow_exception(not_written);
+    if (not_written) {
+      emit pageNotWritten();
+      std::rethrow_exception(not_written);
+    }
     if (!page_file) return;  // the walk could not start its writer: its error goes on
     last_page_path_ = page_path;
     emit pageWritten(page_path, &html_buffer_, SplitIntoItems(theme.file_header).size(),

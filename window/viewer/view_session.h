@@ -19,6 +19,7 @@
 #include "ylogs/render/document.h"
 #include "ylogs/render/renderer.h"
 #include "ylogs/render/theme.h"
+#include "ylogs/views/page_pieces.h"
 
 namespace orvex {
 
@@ -74,6 +75,11 @@ class ViewSession : public QObject {
  signals:
   // A view starts: the page it replaces goes.
   void started();
+  // After each file of a view: the page the file `path` will hold, so far
+  // (its first screens may show before the last file is read).
+  void pageGrowing(const QString& path, const PageSoFar& page);
+  // The view's page could not be written: what showed of it goes.
+  void pageNotWritten();
   // The view's page is written to `path`, `items` (the html buffer, which
   // stays as it is until the next view starts) holding it; `header_items`:
   // its file header's items; `transcripts`: the text buffer.

@@ -144,10 +144,24 @@ void ViewerPanel::ShowPage(const QString& path, const TextItems* items, std::siz
       return;
     }
   }
+  live_page_->Stop();  // a first page shown while the files were read
   web_page->LoadProgramPage(path);
 }
 
+void ViewerPanel::GrowPage(const QString& path, const PageSoFar& page) {
+  if (growth_seen_ || page.files_done >= page.files_total) return;
+  std::optional<FirstPage> first = FirstPageSoFar(page, piece_sizes_.from, piece_sizes_.first);
+  if (!first) return;
+  growth_seen_ = true;
+  if (first->shown > 0) live_page_->Begin(path, std::move(*first), *page.footer);
+}
+
+void ViewerPanel::DropPage() {
+  live_page_->Drop();
+}
+
 void ViewerPanel::StopPage() {
+  growth_seen_ = false;
   live_page_->Stop();
   finder_->Reset();
   finder_->SetTranscripts(nullptr);

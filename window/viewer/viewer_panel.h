@@ -14,6 +14,7 @@
 
 #include "ylogs/render/document.h"
 #include "ylogs/render/renderer.h"
+#include "ylogs/views/page_pieces.h"
 
 class QCheckBox;
 class QComboBox;
@@ -60,6 +61,11 @@ class ViewerPanel : public QFrame {
   // header's items.
   void ShowPage(const QString& path, const TextItems* items, std::size_t header_items,
                 const TextItems* transcripts);
+  // While a view's files are read: a long view's first screens show as soon
+  // as they are there.
+  void GrowPage(const QString& path, const PageSoFar& page);
+  // The view's page was not written: its first screens go.
+  void DropPage();
   // A new view starts: the last one's page stops at once, and its find.
   void StopPage();
   // Opens the find bar; finds its text again, forward or back.
@@ -115,6 +121,7 @@ class ViewerPanel : public QFrame {
   FindBar* find_bar_ = nullptr;
   ViewFinder* finder_ = nullptr;
   PieceSizes piece_sizes_;
+  bool growth_seen_ = false;  // the view being read has shown its first page, or won't
 };
 
 }  // namespace orvex
