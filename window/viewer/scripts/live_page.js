@@ -227,9 +227,13 @@
   });
   firsts.forEach((first, i) =>
     nodes.set(i, [first, (i + 1 < firsts.length ? firsts[i + 1] : below).previousSibling]));
+  // A first page scrolled to its bottom before the script came (End pressed
+  // as it showed) goes to the bottom of the whole.
+  const endPressed = window.scrollY > 0 && atBottom();
   end = firsts.length;
   measure();
   place();
+  if (endPressed) window.scrollTo(window.scrollX, 1e9);
 
   Object.assign(window.orvexView, {
     // The conversations the screen needs, or null (see ask()).
