@@ -18,6 +18,7 @@
 #include <QWebEngineScript>
 
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "widgets/tab_strip.h"
@@ -80,15 +81,24 @@ bool LoadAndWait(TfrmMain& w, const std::function<void()>& action) {
 }
 
 QVariant RunScript(TfrmMain& w, const QString& script) {
-  QVariant result;
+  // An answer may come after the wait gave up (a renderer that died answers
+  // when the page goes): it finds the wait gone.
+  struct Answer {
+    QVariant value;
+    QEventLoop* loop = nullptr;
+  };
+  const auto answer = std::make_shared<Answer>();
   QEventLoop loop;
-  Ui(w).web_page->runJavaScript(script, QWebEngineScript::ApplicationWorld, [&](const QVariant& v) {
-    result = v;
-    loop.quit();
-  });
+  answer->loop = &loop;
+  Ui(w).web_page->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                                [answer](const QVariant& v) {
+                                  answer->value = v;
+                                  if (answer->loop) answer->loop->quit();
+                                });
   QTimer::singleShot(10000, &loop, &QEventLoop::quit);
   loop.exec();
-  return result;
+  answer->loop = nullptr;
+  return answer->value;
 }
 
 bool WaitFor(const std::function<bool()>& done, int ms) {

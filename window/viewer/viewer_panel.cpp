@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QPageRanges>
 #include <QPushButton>
+#include <QTimer>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -74,6 +75,10 @@ ViewerPanel::ViewerPanel(QWidget* parent) : QFrame(parent) {
   connect(finder_, &ViewFinder::found, find_bar_, &FindBar::ShowFound);
   connect(WebBrowser, &QWebEngineView::printFinished, this, &ViewerPanel::printed);
   connect(web_page, &QWebEnginePage::pdfPrintingFinished, this, &ViewerPanel::pdfPrinted);
+  connect(web_page, &QWebEnginePage::renderProcessTerminated, this,
+          [this](QWebEnginePage::RenderProcessTerminationStatus status) {
+            if (status != QWebEnginePage::NormalTerminationStatus) ReviveView();
+          });
   WebBrowser->setContextMenuPolicy(Qt::NoContextMenu);
   bc->addWidget(WebBrowser, 1);
 
@@ -135,6 +140,7 @@ std::optional<std::string> ViewerPanel::chosen_theme() const {
 
 void ViewerPanel::ShowPage(const QString& path, const TextItems* items, std::size_t header_items,
                            const TextItems* transcripts) {
+  shown_ = {path, items, header_items, transcripts};
   finder_->SetTranscripts(transcripts);
   std::size_t bytes = 0;
   for (const std::string& item : *items) bytes += item.size() + 2;
@@ -160,7 +166,24 @@ void ViewerPanel::DropPage() {
   live_page_->Drop();
 }
 
+void ViewerPanel::ReviveView() {
+  // The browser's renderer is gone (printing a whole history can take more
+  // memory than it may have): the view shows its page again, once, so that
+  // it is not left empty; a page that the renderer cannot hold stays away.
+  if (!shown_.items || shown_.revived) return;
+  shown_.revived = true;
+  const unsigned view = ++revivals_;
+  QTimer::singleShot(0, this, [this, view] {
+    if (view != revivals_ || !shown_.items) return;
+    const Shown shown = shown_;
+    ShowPage(shown.path, shown.items, shown.header_items, shown.transcripts);
+    shown_.revived = true;
+  });
+}
+
 void ViewerPanel::StopPage() {
+  shown_ = {};
+  ++revivals_;
   growth_seen_ = false;
   live_page_->Stop();
   finder_->Reset();

@@ -104,6 +104,8 @@ class ViewerPanel : public QFrame {
 
  private:
   DisplayOptions ShownOptions() const;
+  // Shows the page again after the browser's renderer died.
+  void ReviveView();
 
   std::vector<std::string> theme_names_;  // the theme box's entries
 
@@ -122,6 +124,15 @@ class ViewerPanel : public QFrame {
   ViewFinder* finder_ = nullptr;
   PieceSizes piece_sizes_;
   bool growth_seen_ = false;  // the view being read has shown its first page, or won't
+  // The page the view shows, to show again when the browser's renderer dies.
+  struct Shown {
+    QString path;
+    const TextItems* items = nullptr;
+    std::size_t header_items = 0;
+    const TextItems* transcripts = nullptr;
+    bool revived = false;
+  } shown_;
+  unsigned revivals_ = 0;  // a revival waiting for its turn is this one's
 };
 
 }  // namespace orvex
