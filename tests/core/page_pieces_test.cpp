@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-
 namespace orvex {
 namespace {
 
@@ -45,25 +43,6 @@ TEST(PageParts, NoneForAPageNotLaidOutInConversationsOrOfOne) {
   EXPECT_FALSE(SplitIntoParts(Page(1, {5}), 1));
   EXPECT_FALSE(SplitIntoParts(Page(3, {}), 3));
   EXPECT_FALSE(SplitIntoParts(TextItems{}, 1));
-}
-
-TEST(FirstPageSoFar, WaitsForTheFirstBytesThenShowsThemIfThePageWillBeLong) {
-  // Conversations of 108 bytes with their items' line ends: the first page
-  // takes the three that reach 300; ten make a page of about 1,090 bytes.
-  const TextItems whole = Page(1, std::vector<std::size_t>(10, 100));
-  const std::string footer = "footer";
-  const FirstPage of_whole = MakeFirstPage(whole, *SplitIntoParts(whole, 1), 10, 300, footer);
-  // Files read, the page's "long" size, conversations shown (-1: not yet).
-  for (const auto& [done, long_bytes, shown] : std::vector<std::array<std::size_t, 3>>{
-           {2, 1000, std::size_t(-1)}, {3, 1000, 3}, {5, 1000, 3}, {3, 2000, 0}}) {
-    TextItems so_far(whole.begin(), whole.begin() + 1 + 3 * done);
-    so_far.push_back("<");  // a file that failed leaves its header alone
-    const auto first = FirstPageSoFar({&so_far, 1, done, 10, &footer}, long_bytes, 300);
-    EXPECT_EQ(first ? first->shown : std::size_t(-1), shown) << done;
-    if (first && first->shown) {
-      EXPECT_EQ(first->bytes, of_whole.bytes);
-    }
-  }
 }
 
 }  // namespace

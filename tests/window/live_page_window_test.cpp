@@ -49,9 +49,7 @@ class LivePageTest : public WindowTest {
 
   void Configure(FrmMainEnvironment& env) override { env.save_dialogs = &save_dialogs; }
 
-  // The whole history of a contact, kept light from a few kilobytes on;
-  // counts the page's loads and whether it showed before its last file was
-  // read.
+  // The whole history of a contact, kept light from a few kilobytes on.
   TfrmMain& StartLongView(const char* contact = "alice") {
     TfrmMain& w = Start();
     w.resize(1000, 700);
@@ -170,11 +168,10 @@ TEST_F(LivePageTest, APageWhoseMessageOpensACommentLoadsWhole) {
   // Its first page's comments are taken in, so the script cannot find its
   // conversations: the page file loads whole, as a short view's does.
   TfrmMain& w = StartLongView("dave");
-  ASSERT_TRUE(WaitFor([&] { return !Live(w) && loads == 2; }));
+  const QString last = QString::fromStdString(LastWords(108));
   ASSERT_TRUE(WaitFor([&] {
-    return RunScript(w, "document.documentElement.outerHTML")
-        .toString()
-        .contains(QString::fromStdString(LastWords(108)));
+    return !Live(w) && loads == 2 &&
+           RunScript(w, "document.documentElement.outerHTML").toString().contains(last);
   }));
 }
 
