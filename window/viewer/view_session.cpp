@@ -52,6 +52,7 @@ bool ViewSession::Show(const std::vector<std::string>& paths, RenderSettings set
   // The page goes to its file while the files are rendered: a whole
   // history's page is written by the time its last file is.
   const QString page_path = ViewPagePath();
+  const std::size_t header_items = SplitIntoItems(theme.file_header).size();
   std::optional<ViewPageStream> page_file;
   auto work = [&](LongActionRunner::Run& run) {
     emit started();  // the last view's page goes at once
@@ -59,8 +60,7 @@ bool ViewSession::Show(const std::vector<std::string>& paths, RenderSettings set
     // The footer as it will close the page, for its first screens.
     TextItems end;
     EndDocument(end, theme, today());
-    PageSoFar so_far{&buffers.html, SplitIntoItems(theme.file_header).size(), 0, paths.size(),
-                     &end.back()};
+    PageSoFar so_far{&buffers.html, header_items, 0, paths.size(), &end.back()};
     BuildView(
         paths, theme, settings, render_, buffers,
         [&](std::size_t i) {
@@ -88,8 +88,7 @@ bool ViewSession::Show(const std::vector<std::string>& paths, RenderSettings set
     }
     if (!page_file) return;  // the walk could not start its writer: its error goes on
     last_page_path_ = page_path;
-    emit pageWritten(page_path, &html_buffer_, SplitIntoItems(theme.file_header).size(),
-                     &text_buffer_);
+    emit pageWritten(page_path, &html_buffer_, header_items, &text_buffer_);
     ++view_page_counter_;
   };
   return runner.Execute({display, n, n > 20}, work, finish);
