@@ -8,6 +8,8 @@ foreach(name
     # (tests/support/run_program.h).
     bad_input cli_code_page cli_export cli_index cli_records cli_render cli_search
     cli_site_search cli_browse cli_history site_accessibility
+    # It reads the joined PDF back with poppler's tools.
+    pdf_join
     command_line
     # The POSIX services the Windows build replaces: the private temporary
     # folder's owner and modes, file-size limits (setrlimit), links and

@@ -249,6 +249,13 @@ Open it now?</source>
     </message>
 </context>
 <context>
+    <name>PrintActions</name>
+    <message>
+        <source>%1 conversations printed out of %2</source>
+        <translation>تمت طباعة %1 من أصل %2 من المحادثات</translation>
+    </message>
+</context>
+<context>
     <name>orvex::ContactTreePanel</name>
     <message>
         <source>No message archives were found in this folder.

@@ -249,6 +249,13 @@ Jetzt öffnen?</translation>
     </message>
 </context>
 <context>
+    <name>PrintActions</name>
+    <message>
+        <source>%1 conversations printed out of %2</source>
+        <translation>%1 von %2 Unterhaltungen gedruckt</translation>
+    </message>
+</context>
+<context>
     <name>orvex::ContactTreePanel</name>
     <message>
         <source>No message archives were found in this folder.

@@ -1,4 +1,5 @@
 #include "ylogs/views/page_pieces.h"
+#include "ylogs/views/print_parts.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,25 @@ TEST(PageParts, NoneForAPageNotLaidOutInConversationsOrOfOne) {
   EXPECT_FALSE(SplitIntoParts(Page(1, {5}), 1));
   EXPECT_FALSE(SplitIntoParts(Page(3, {}), 3));
   EXPECT_FALSE(SplitIntoParts(TextItems{}, 1));
+}
+
+TEST(PrintParts, EachPartIsTheHeaderAndItsConversationsTheLastTheFooterToo) {
+  const TextItems page = Page(2, {10, 3, 30, 0, 8});
+  const PageParts parts = *SplitIntoParts(page, 2);
+  const std::string header = ItemBytes(page, {0, 2});
+  for (const auto& [part_bytes, expected] :
+       std::vector<std::pair<std::size_t, std::size_t>>{{1, 5}, {20, 3}, {1000, 1}}) {
+    const auto cut = CutForPrinting(page, parts, part_bytes);
+    ASSERT_EQ(cut.size(), expected) << part_bytes;
+    std::string conversations;
+    for (std::size_t i = 0; i < cut.size(); ++i) {
+      EXPECT_EQ(cut[i].first, i == 0 ? 0 : cut[i - 1].second);
+      const std::string part = PrintPartPage(page, parts, cut[i]);
+      ASSERT_EQ(part.substr(0, header.size()), header);
+      conversations += part.substr(header.size());
+    }
+    EXPECT_EQ(header + conversations, JoinItems(page)) << part_bytes;
+  }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "qt_platform/save_dialogs.h"
 #include "window/long_action.h"
+#include "window/viewer/live_page.h"
 #include "window/viewer/viewer_panel.h"
 #include "window/window_environment.h"
 #include "ylogs/base/file_error.h"
@@ -20,7 +21,8 @@ namespace {
 
 // One print under way: started, then waited for beside the window until the
 // browser view reports back. A browser view that never reports must not hang
-// the window, so the wait ends after two minutes, as a failure.
+// the window: the wait ends, as a failure, after two minutes without a word
+// from it (a print in parts tells each part).
 class PrintWait {
  public:
   void Finished(bool ok) {
@@ -28,40 +30,62 @@ class PrintWait {
     reported_ = true;
     report_.set_value(ok);
   }
-  // Runs `start`, which connects the report to Finished (with context() as
-  // the connection's context) and starts the print; whether it printed.
-  bool Run(const std::function<void(PrintWait&)>& start) {
+  void Progressed() { progressed_ = true; }
+  // Runs `start`, which connects the reports to Finished and Progressed
+  // (with context() as the connections' context) and starts the print;
+  // `stop` stops it when "Cancel" is pressed or the wait gives up.
+  PrintActions::Printed Run(LongActionRunner::Run& run,
+                            const std::function<void(PrintWait&)>& start,
+                            const std::function<void()>& stop) {
+    using Clock = std::chrono::steady_clock;
     std::future<bool> printed = report_.get_future();
     start(*this);
-    return WaitBesideTheWindow(printed, std::chrono::minutes(2)) && printed.get();
+    Clock::time_point heard = Clock::now();
+    while (!WaitBesideTheWindow(printed, std::chrono::milliseconds(100))) {
+      if (run.TakeCancel()) {
+        stop();
+        return PrintActions::Printed::kCancelled;
+      }
+      if (progressed_) {
+        progressed_ = false;
+        heard = Clock::now();
+      } else if (Clock::now() - heard >= std::chrono::minutes(2)) {
+        stop();
+        return PrintActions::Printed::kNo;
+      }
+    }
+    return printed.get() ? PrintActions::Printed::kYes : PrintActions::Printed::kNo;
   }
   QObject* context() { return &context_; }
 
  private:
   std::promise<bool> report_;
   bool reported_ = false;
-  QObject context_;  // the report's connections end with the wait, first
+  bool progressed_ = false;
+  QObject context_;  // the reports' connections end with the wait, first
 };
 
-// Runs a print through the long-action runner and waits for it; whether it
-// printed.
-bool RunPrint(LongActionRunner& runner, const std::function<void(PrintWait&)>& start) {
-  bool printed = false;
+// Runs a print through the long-action runner and waits for it.
+PrintActions::Printed RunPrint(LongActionRunner& runner, LongActionRunner::Options options,
+                               const std::function<void(PrintWait&, LongActionRunner::Run&)>& start,
+                               const std::function<void()>& stop) {
+  PrintActions::Printed printed = PrintActions::Printed::kNo;
   // The window takes no other command until the browser view has printed:
   // a new view would change the page being printed.
-  LongActionRunner::Options options;
   options.disable_commands = true;
-  runner.Execute(options, [&](LongActionRunner::Run&) {
+  runner.Execute(options, [&](LongActionRunner::Run& run) {
     PrintWait wait;
-    printed = wait.Run(start);
+    printed = wait.Run(
+        run, [&](PrintWait& w) { start(w, run); }, stop);
   });
   return printed;
 }
 
 }  // namespace
 
-PrintActions::PrintActions(ViewerPanel& viewer, LongActionRunner& runner, ActionHost host)
-    : viewer_(viewer), runner_(runner), host_(std::move(host)) {}
+PrintActions::PrintActions(ViewerPanel& viewer, LongActionRunner& runner,
+                           ProgressDisplay* wait_display, ActionHost host)
+    : viewer_(viewer), runner_(runner), wait_display_(wait_display), host_(std::move(host)) {}
 
 PrintActions::~PrintActions() = default;
 
@@ -73,23 +97,38 @@ QPrinter* PrintActions::printer() {
 
 bool PrintActions::PrintPage(QPrinter* target) {
   viewer_.CompletePage();  // a long view prints whole
-  return RunPrint(runner_, [this, target](PrintWait& wait) {
+  const auto start = [this, target](PrintWait& wait, LongActionRunner::Run&) {
     QObject::connect(&viewer_, &ViewerPanel::printed, wait.context(),
                      [&wait](bool ok) { wait.Finished(ok); });
     viewer_.Print(target);
-  });
+  };
+  return RunPrint(runner_, {}, start, [] {}) == Printed::kYes;
 }
 
-bool PrintActions::PrintPageToPdf(const QString& file, const QPageLayout& layout,
-                                  const QPageRanges& pages) {
-  viewer_.CompletePage();
-  return RunPrint(runner_, [&](PrintWait& wait) {
+PrintActions::Printed PrintActions::PrintPageToPdf(const QString& file, const QPageLayout& layout,
+                                                   const QPageRanges& pages) {
+  LongActionRunner::Options options;
+  if (const LivePage* live = viewer_.live_page(); live->live() && wait_display_) {
+    // A long view prints in parts, for minutes: the wait panel says how far.
+    options.display = wait_display_;
+    options.show_progress = true;
+    options.maximum = static_cast<int>(live->conversations());
+  }
+  const auto start = [&](PrintWait& wait, LongActionRunner::Run& run) {
     QObject::connect(&viewer_, &ViewerPanel::pdfPrinted, wait.context(),
                      [&wait, file](const QString& written, bool ok) {
                        if (written == file) wait.Finished(ok);
                      });
+    QObject::connect(
+        &viewer_, &ViewerPanel::printProgress, wait.context(),
+        [&wait, &run](std::size_t printed, std::size_t conversations) {
+          wait.Progressed();
+          run.SetPosition(static_cast<int>(printed));
+          run.SetText(tr("%1 conversations printed out of %2").arg(printed).arg(conversations));
+        });
     viewer_.PrintToPdf(file, layout, pages);
-  });
+  };
+  return RunPrint(runner_, options, start, [this] { viewer_.CancelPrint(); });
 }
 
 void PrintActions::Print1Click() {
@@ -100,10 +139,11 @@ void PrintActions::Print1Click() {
   // the page drawn for them.
   const bool pdf_file =
       target->outputFormat() == QPrinter::PdfFormat && !target->outputFileName().isEmpty();
-  const bool printed = pdf_file ? PrintPageToPdf(target->outputFileName(), target->pageLayout(),
-                                                 target->pageRanges())
-                                : PrintPage(target);
-  if (!printed) throw UserError(QT_TRANSLATE_NOOP("Core", "The page could not be printed"));
+  const Printed printed = pdf_file ? PrintPageToPdf(target->outputFileName(), target->pageLayout(),
+                                                    target->pageRanges())
+                                   : (PrintPage(target) ? Printed::kYes : Printed::kNo);
+  if (printed == Printed::kNo)
+    throw UserError(QT_TRANSLATE_NOOP("Core", "The page could not be printed"));
 }
 
 void PrintActions::Printpreview1Click() {

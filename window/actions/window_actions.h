@@ -27,7 +27,7 @@ struct WindowActions {
         files(contacts, list, state, host),
         exports(contacts, list, session, runner, choices, state, host),
         keep(list, session, exports, choices, host),
-        print(viewer, runner, host),
+        print(viewer, runner, wait_display, host),
         help(host),
         search(list, runner, wait_display, choices) {}
 

@@ -19,6 +19,7 @@
 #include "window/viewer/find_bar.h"
 #include "window/viewer/live_page.h"
 #include "window/viewer/page_focus.h"
+#include "window/viewer/part_printer.h"
 #include "window/viewer/safe_web_page.h"
 #include "window/viewer/view_finder.h"
 #include "ylogs/render/theme.h"
@@ -75,6 +76,9 @@ ViewerPanel::ViewerPanel(QWidget* parent) : QFrame(parent) {
   connect(finder_, &ViewFinder::found, find_bar_, &FindBar::ShowFound);
   connect(WebBrowser, &QWebEngineView::printFinished, this, &ViewerPanel::printed);
   connect(web_page, &QWebEnginePage::pdfPrintingFinished, this, &ViewerPanel::pdfPrinted);
+  part_printer_ = new PartPrinter(this);
+  connect(part_printer_, &PartPrinter::finished, this, &ViewerPanel::pdfPrinted);
+  connect(part_printer_, &PartPrinter::progress, this, &ViewerPanel::printProgress);
   connect(web_page, &QWebEnginePage::renderProcessTerminated, this,
           [this](QWebEnginePage::RenderProcessTerminationStatus status) {
             if (status != QWebEnginePage::NormalTerminationStatus) ReviveView();
@@ -214,7 +218,18 @@ void ViewerPanel::Print(QPrinter* target) {
 
 void ViewerPanel::PrintToPdf(const QString& file, const QPageLayout& layout,
                              const QPageRanges& pages) {
+  if (live_page_->live()) {
+    if (const std::optional<PageParts> parts = SplitIntoParts(*shown_.items, shown_.header_items)) {
+      part_printer_->Start({shown_.path, shown_.items, *parts, web_page->charset(),
+                            piece_sizes_.print, file, layout, pages});
+      return;
+    }
+  }
   web_page->printToPdf(file, layout, pages);
+}
+
+void ViewerPanel::CancelPrint() {
+  part_printer_->Cancel();
 }
 
 bool ViewerPanel::ToggleFormatBar(const QWidget* window) {

@@ -28,6 +28,7 @@ namespace orvex {
 
 class FindBar;
 class LivePage;
+class PartPrinter;
 class SafeWebPage;
 class ViewFinder;
 
@@ -42,6 +43,7 @@ class ViewerPanel : public QFrame {
   struct PieceSizes {
     std::size_t from = 1 << 20;
     std::size_t first = 32 << 10;  // the first screens
+    std::size_t print = 2 << 20;   // a part of its print
   };
 
   explicit ViewerPanel(QWidget* parent);
@@ -82,8 +84,11 @@ class ViewerPanel : public QFrame {
   // Prints the page the browser shows; `printed` tells when it is done.
   void Print(QPrinter* target);
   // Writes the page as the browser's own PDF, its text kept, into `file`;
-  // `pdfPrinted` tells when it is done.
+  // `pdfPrinted` tells when it is done. A long view prints in parts, beside
+  // the view, which stays as it is; `printProgress` tells how far it came.
   void PrintToPdf(const QString& file, const QPageLayout& layout, const QPageRanges& pages);
+  // Stops a print in parts; its file goes.
+  void CancelPrint();
 
   // Shows or hides the format bar as it stands to `window` (a bar inside a
   // hidden viewer counts as hidden there); whether it now shows to `window`.
@@ -101,6 +106,7 @@ class ViewerPanel : public QFrame {
   void rawClicked();
   void printed(bool ok);
   void pdfPrinted(const QString& file, bool ok);
+  void printProgress(std::size_t printed, std::size_t conversations);
 
  private:
   DisplayOptions ShownOptions() const;
@@ -122,6 +128,7 @@ class ViewerPanel : public QFrame {
   LivePage* live_page_ = nullptr;
   FindBar* find_bar_ = nullptr;
   ViewFinder* finder_ = nullptr;
+  PartPrinter* part_printer_ = nullptr;
   PieceSizes piece_sizes_;
   bool growth_seen_ = false;  // the view being read has shown its first page, or won't
   // The page the view shows, to show again when the browser's renderer dies.
