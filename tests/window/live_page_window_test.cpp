@@ -4,11 +4,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <QVariant>
 
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "window/viewer/live_page.h"
@@ -146,6 +149,19 @@ TEST_F(LivePageTest, HoldsWhatIsNearReachesTheEndFindsAndSavesAndPrintsWhole) {
     at = printed.indexOf(QString::fromStdString(LastWords(conversation)), at);
     ASSERT_GE(at, 0) << conversation << printed.toStdString();
   }
+
+  // Cancelled once its first parts are in, a print writes no file and says
+  // nothing of it.
+  const QMetaObject::Connection cancel =
+      QObject::connect(Ui(w).WaitProgress, &QProgressBar::valueChanged, &w, [&](int printed) {
+        if (printed > 0) Ui(w).btnCancel->click();
+      });
+  save_dialogs.pdf_file = QString::fromStdString(temp / "cancelled.pdf");
+  Choose(Ui(w).popFile, "Print...");
+  QObject::disconnect(cancel);
+  EXPECT_TRUE(Ui(w).lblProgress->text().endsWith(" conversations printed out of 40"));
+  EXPECT_FALSE(std::filesystem::exists(temp / "cancelled.pdf"));
+  EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("|").toStdString();
 
   // Should the renderer die (printing a whole history can), the view comes
   // back, light again.

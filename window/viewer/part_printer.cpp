@@ -1,11 +1,12 @@
 #include "window/viewer/part_printer.h"
 
+#include <QPointer>
+
 #include <string>
 #include <string_view>
 
 #include "platform/file_system.h"
 #include "qt_platform/qt_text.h"
-
 #include "window/viewer/safe_web_page.h"
 #include "ylogs/export/pdf_join.h"
 #include "ylogs/views/print_parts.h"
@@ -17,13 +18,23 @@ namespace {
 constexpr std::size_t kAtOnce = 2;
 constexpr std::size_t kAhead = 4;
 
+// A page that has printed goes, with its renderer's memory. It leaves the
+// window's tree first: while a page goes, the browser runs other work (the
+// next part's print comes back), which must not meet a page half gone.
+void Dispose(SafeWebPage* page) {
+  page->setParent(nullptr);
+  page->deleteLater();
+}
+
 }  // namespace
 
 PartPrinter::PartPrinter(QObject* parent) : QObject(parent) {}
 
 PartPrinter::~PartPrinter() {
   if (running_) End(false, false);
-  // The pages go while the members their callbacks read are still here.
+  // A page whose print is under way outlives the printer: it goes when its
+  // print comes back.
+  for (SafeWebPage* page : asked_) page->setParent(nullptr);
   qDeleteAll(findChildren<SafeWebPage*>(Qt::FindDirectChildrenOnly));
 }
 
@@ -54,9 +65,16 @@ void PartPrinter::PrintMore() {
     connect(page, &QWebEnginePage::loadFinished, this, [this, page, part, generation](bool ok) {
       if (generation != generation_) return;
       if (!ok) return End(false);
+      // A page prints once: a print asked again would come back to a page
+      // that went when its first print came back.
+      disconnect(page, &QWebEnginePage::loadFinished, this, nullptr);
+      asked_.insert(page);
       page->printToPdf(
-          [this, part, generation](const QByteArray& pdf) {
-            if (generation == generation_) PartPrinted(part, pdf);
+          [self = QPointer<PartPrinter>(this), page, part, generation](const QByteArray& pdf) {
+            if (!self) return Dispose(page);
+            self->asked_.erase(page);
+            if (generation == self->generation_) return self->PartPrinted(part, pdf);
+            Dispose(page);  // a print stopped
           },
           job_.layout);
     });
@@ -71,7 +89,7 @@ void PartPrinter::PrintMore() {
 
 void PartPrinter::PartPrinted(std::size_t part, const QByteArray& pdf) {
   if (const auto page = printing_.find(part); page != printing_.end()) {
-    page->second->deleteLater();  // its renderer's memory goes with it
+    Dispose(page->second);
     printing_.erase(page);
   }
   if (pdf.isEmpty()) return End(false);
@@ -95,7 +113,10 @@ void PartPrinter::PartPrinted(std::size_t part, const QByteArray& pdf) {
 void PartPrinter::End(bool ok, bool tell) {
   running_ = false;
   ++generation_;
-  for (const auto& [part, page] : printing_) page->deleteLater();
+  // A page is not deleted while the browser prints it: its print would come
+  // back to a page that is gone. It goes when the print comes back.
+  for (const auto& [part, page] : printing_)
+    if (!asked_.count(page)) Dispose(page);
   printing_.clear();
   waiting_.clear();
   joiner_.reset();

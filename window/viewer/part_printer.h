@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <map>
 #include <memory>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -64,6 +65,7 @@ class PartPrinter : public QObject {
   std::size_t next_ = 0;    // the next part to load
   std::size_t joined_ = 0;  // parts in the file
   std::map<std::size_t, SafeWebPage*> printing_;
+  std::unordered_set<SafeWebPage*> asked_;     // pages the browser prints now
   std::map<std::size_t, QByteArray> waiting_;  // printed before the parts ahead of them
   std::string joined_pdf_;                     // the file, written once it is whole
   std::unique_ptr<PdfJoiner> joiner_;
