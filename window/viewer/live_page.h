@@ -5,7 +5,8 @@
 // HTML in the place the whole page would hold it (by a script of the
 // program's own, in a world of its own: the page's own scripts stay off).
 // The others stand in as blocks of their heights, so the page scrolls as the
-// whole one would. The page file stays the whole page: printing loads it.
+// whole one would. The page file stays the whole page: a print into a PDF
+// file takes it in parts (part_printer.h), other printers load it whole.
 #pragma once
 
 #include <QByteArray>
@@ -50,7 +51,8 @@ class LivePage : public QObject {
   bool ready() const { return ready_; }
   // The number of conversations of the page.
   std::size_t conversations() const { return parts_.conversations; }
-  // Loads the page file whole in its place (printing takes the whole page),
+  // Loads the page file whole in its place (a printer, or the preview, takes
+  // the whole page),
   // waiting beside the window until it has loaded.
   void Complete();
   // Puts conversation `index` in the page near the screen, then calls `done`

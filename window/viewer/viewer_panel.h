@@ -73,7 +73,8 @@ class ViewerPanel : public QFrame {
   // Opens the find bar; finds its text again, forward or back.
   void OpenFindBar();
   void FindAgain(bool forward);
-  // Waits until the page shows the whole view (printing takes it all).
+  // Waits until the page shows the whole view (a printer, or the preview,
+  // takes it all).
   void CompletePage();
   // A long view's page while its pieces go in.
   const LivePage* live_page() const { return live_page_; }
