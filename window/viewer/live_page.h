@@ -52,8 +52,7 @@ class LivePage : public QObject {
   // The number of conversations of the page.
   std::size_t conversations() const { return parts_.conversations; }
   // Loads the page file whole in its place (a printer, or the preview, takes
-  // the whole page),
-  // waiting beside the window until it has loaded.
+  // the whole page), waiting beside the window until it has loaded.
   void Complete();
   // Puts conversation `index` in the page near the screen, then calls `done`
   // (not when the page stops first).
