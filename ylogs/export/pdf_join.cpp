@@ -206,12 +206,11 @@ class Document {
       }
       std::optional<Value> trailer = r.Parse();
       if (!trailer || trailer->kind != Value::Kind::kDict) return false;
-      if (trailers_.empty()) trailer_ = *trailer;
-      trailers_.push_back(std::move(*trailer));
-      const Value* prev = trailers_.back().Get("/Prev");
+      const Value* prev = trailer->Get("/Prev");
       at = prev && prev->kind == Value::Kind::kAtom ? ToNumber<std::uint64_t>(prev->raw)
                                                     : std::nullopt;
       if (prev && !at) return false;
+      if (seen.size() == 1) trailer_ = std::move(*trailer);  // the newest says where the root is
     }
     return true;
   }
@@ -257,7 +256,6 @@ class Document {
 
   std::string_view text_;
   std::unordered_map<std::uint32_t, std::uint64_t> offsets_;
-  std::vector<Value> trailers_;
   Value trailer_;
 };
 
